@@ -1,0 +1,65 @@
+#pragma once
+// The two variants of the radio, the band table and making a variant and band current.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lm {
+
+struct TMacType {
+    TMacType(std::string code, std::string title, int channelCount, int keyLayout);
+    std::string ModelCode;
+    std::string ModelTitle;
+    int ChannelCount = 0;
+    int KeyLayout = 0;
+    double ModelMaxMHz = 0;
+    double ModelMinMHz = 0;
+    std::vector<std::string> Bands;
+    std::string DefaultBand;
+};
+
+class TMacList {
+public:
+    void Add(std::unique_ptr<TMacType> model);
+    const TMacType* Get(int index) const;  // nullptr past the end
+    const TMacType* FindByTitle(const std::string& title) const;
+    int ChannelCountOf(const std::string& code) const;  // 0 when unknown
+    const TMacType* FindByCodeAndBand(const std::string& code, const std::string& band) const;
+    void FillTitles(std::vector<std::string>& list) const;
+    int Count() const { return static_cast<int>(models_.size()); }
+    void Clear() { models_.clear(); }
+
+private:
+    std::vector<std::unique_ptr<TMacType>> models_;
+};
+
+class TFrqList {
+public:
+    void Add(const std::string& band, int code);
+    int CodeOf(const std::string& band) const;       // entry 0's code (253) when unknown
+    std::string NameOf(int code) const;              // entry 10's name when unknown
+    int Count() const { return static_cast<int>(rows_.size()); }
+    const std::string& NameAt(int index) const { return rows_.at(index).first; }
+    int CodeAt(int index) const { return rows_.at(index).second; }
+    void Clear() { rows_.clear(); }
+
+private:
+    std::vector<std::pair<std::string, int>> rows_;
+};
+
+extern TMacList gMacList;
+extern TFrqList gFrqList;
+
+// Fills gFrqList with the 14 bands (cleared first).
+void FillBandTable();
+// Sets ProductTitle, fills gMacList with the two variants (cleared first), BaudRate, FileTag, MasterPassword.
+void FillCatalogue();
+
+// Reads "400 - 470MHz" into {400.0, 470.0}; throws std::invalid_argument on text without "-" or numbers.
+std::pair<double, double> SplitBandText(const std::string& text);
+
+void SelectModel(const std::string& modelCode, int bandCode, bool bandOverride);
+
+}  // namespace lm
