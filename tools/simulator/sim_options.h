@@ -1,0 +1,31 @@
+#pragma once
+// Command-line options of the simulated radio, and running it until it is interrupted.
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "pty_runner.h"
+#include "radio.h"
+
+namespace lm::sim {
+
+struct SimConfig {
+    Faults faults;
+    RunnerOptions runner;
+    std::string imagePath;
+    std::optional<std::string> model;
+    std::optional<int> band;
+    std::optional<int> area;
+    std::optional<std::string> password;
+};
+
+// Parses the options after "simulate"; false with a message on a bad option.
+bool ParseSimArgs(const std::vector<std::string>& args, SimConfig& config, std::string& error);
+// The option summary for the help text.
+const char* SimUsage();
+// Builds the radio from the configuration and the memory to use when no image file is given, prints the
+// device path on out, serves until SIGINT/SIGTERM or until the device vanishes. Returns the exit status.
+int RunSimulator(const SimConfig& config, const Memory& defaultMemory, std::ostream& out, std::ostream& err);
+
+}  // namespace lm::sim
