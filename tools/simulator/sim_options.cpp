@@ -1,5 +1,6 @@
 #include "sim_options.h"
 
+#include <algorithm>
 #include <csignal>
 #include <charconv>
 
@@ -36,6 +37,16 @@ extern "C" void StopOnSignal(int) {
 }
 
 }  // namespace
+
+Memory DefaultRadioMemory() {
+    Memory m{};
+    m.fill(0xFF);
+    const std::uint8_t ident[] = {'P', 'L', 'M', '4', '1', 244, 0, 0, 0x00, 0x00};
+    std::copy(ident, ident + sizeof ident, m.begin() + kIdentAddress);
+    const auto password = EncodeRadioPassword("", 0x5B);
+    std::copy(password.begin(), password.end(), m.begin() + kPasswordAddress);
+    return m;
+}
 
 const char* SimUsage() {
     return "  --link PATH          also reach the device through this symbolic link\n"

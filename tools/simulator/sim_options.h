@@ -20,6 +20,8 @@ struct SimConfig {
     std::optional<std::string> password;
 };
 
+// The memory of a blank UHF radio (band code 244, area code 0000, no password), everything else erased.
+Memory DefaultRadioMemory();
 // Parses the options after "simulate"; false with a message on a bad option.
 bool ParseSimArgs(const std::vector<std::string>& args, SimConfig& config, std::string& error);
 // The option summary for the help text.
