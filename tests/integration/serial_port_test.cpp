@@ -55,6 +55,29 @@ TEST(SerialPortPty, FrameOutReplyInAndDrainAfterTheLineTime) {
     EXPECT_EQ(sim.radio().log()[1], "ident");
 }
 
+TEST(SerialPortPty, PacedRadioKeepsTheLineSpeedBothWays) {
+    test::SimThread sim(Pattern(), {}, sim::RunnerOptions{});
+    const std::string device = sim.Start();
+    SerialPort port;
+    std::string detail;
+    ASSERT_TRUE(port.Open(device, detail)) << detail;
+    QByteArray got;
+    QObject::connect(&port, &SerialPort::received, [&](const QByteArray& b) { got += b; });
+    QElapsedTimer clock;
+    clock.start();
+    port.Write(kWake);
+    ASSERT_TRUE(test::SpinUntil([&] { return got.size() >= 1; }));
+    // The radio hears the eight bytes at 9600 baud and its one-byte answer takes its own line time.
+    EXPECT_GE(clock.nsecsElapsed() / 1000, SerialPort::LineTimeUs(9));
+    clock.restart();
+    const std::uint8_t request[] = {0x02};
+    port.Write(request);
+    ASSERT_TRUE(test::SpinUntil([&] { return got.size() >= 17; }));
+    const qint64 us = clock.nsecsElapsed() / 1000;
+    EXPECT_GE(us, SerialPort::LineTimeUs(17));
+    EXPECT_LT(us, SerialPort::LineTimeUs(17) + 15000);
+}
+
 TEST(SerialPortPty, DeviceThatVanishesIsReportedAndClosed) {
     test::SimThread sim(Pattern(), {.vanishAfter = 0});
     const std::string device = sim.Start();
