@@ -1,0 +1,15 @@
+#pragma once
+// Single-bit helpers for the flag bytes of the image.
+#include <cstdint>
+#include <string_view>
+
+namespace lm {
+
+// Bit k (0..7) of b; for any other k whether b is non-zero.
+bool TestBit(std::uint8_t b, int k);
+// Sets or clears bit k (0..7) of b; any other k leaves b unchanged.
+void SetBit(std::uint8_t& b, int k, bool on);
+// True when at least one character of set occurs in text.
+bool ContainsAnyChar(std::string_view set, std::string_view text);
+
+}  // namespace lm

@@ -1,0 +1,246 @@
+#include "core/channel.h"
+
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "core/bits.h"
+#include "core/state.h"
+
+namespace lm {
+
+TChannel gChannel;
+
+namespace {
+
+std::string_view CutAt(std::string_view text, std::string_view unit) {
+    const auto pos = text.find(unit);
+    if (pos != std::string_view::npos) text = text.substr(0, pos);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Parses "[+-]digits[.digits]" in decimal, rounded half away from zero to `decimals` places,
+// as an integer count of 10^-decimals. No floating point, no locale.
+std::optional<long long> ParseScaled(std::string_view t, int decimals) {
+    bool negative = false;
+    if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    long long value = 0;
+    int intDigits = 0, fracDigits = 0;
+    bool point = false, roundUp = false, any = false;
+    for (char c : t) {
+        if (c == '.' && !point) { point = true; continue; }
+        if (!IsDigit(c)) return std::nullopt;
+        any = true;
+        if (!point) {
+            if (++intDigits > 12) return std::nullopt;
+            value = value * 10 + (c - '0');
+        } else if (fracDigits < decimals) {
+            value = value * 10 + (c - '0');
+            ++fracDigits;
+        } else if (fracDigits == decimals) {
+            roundUp = c >= '5';
+            ++fracDigits;
+        }
+    }
+    if (!any) return std::nullopt;
+    for (; fracDigits < decimals; ++fracDigits) value *= 10;
+    if (roundUp) ++value;
+    return negative ? -value : value;
+}
+
+std::string FormatScaled(long long v, int decimals) {
+    const bool negative = v < 0;
+    if (negative) v = -v;
+    long long div = 1;
+    for (int i = 0; i < decimals; ++i) div *= 10;
+    std::string frac = std::to_string(v % div);
+    frac.insert(0, static_cast<size_t>(decimals) - frac.size(), '0');
+    return (negative ? "-" : "") + std::to_string(v / div) + "." + frac;
+}
+
+std::uint8_t Bcd(long long twoDigits) {
+    return static_cast<std::uint8_t>(((twoDigits / 10) << 4) | (twoDigits % 10));
+}
+
+int HexDigit(char c) {
+    if (IsDigit(c)) return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// Four BCD bytes, least significant pair first; -1 when any nibble is A-F.
+long long DecodeBcd4(const std::uint8_t* p) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (int i = 3; i >= 0; --i) {
+        text += kHex[p[i] >> 4];
+        text += kHex[p[i] & 15];
+    }
+    if (ContainsAnyChar("ABCDEF", text)) return -1;
+    return std::stoll(text);
+}
+
+long long UnitsOf(double mhz) { return std::llround(mhz * 100000.0); }
+
+long long FloorMod(long long a, long long m) { return ((a % m) + m) % m; }
+
+}  // namespace
+
+int ChannelSlotFirst(int n) {
+    const int count = gAll.ChannelCount < kMaxSlots ? gAll.ChannelCount : kMaxSlots;
+    if (n < 1 || n > count) return -1;
+    return kSlotBytes * n + 1;
+}
+
+bool DecodeChannel(const std::uint8_t* slot, TChannel& ch) {
+    const long long rx = DecodeBcd4(slot);
+    if (rx < 0) {
+        ch.RxFreq = -1.0;
+        return false;
+    }
+    ch.RxFreq = static_cast<double>(rx) / 100000.0;
+    const long long tx = DecodeBcd4(slot + 4);
+    ch.TxFreq = tx < 0 ? -1.0 : static_cast<double>(tx) / 100000.0;
+    ch.RxTone = ToneCodeToText(slot[8], slot[9]);
+    ch.TxTone = ToneCodeToText(slot[10], slot[11]);
+    const std::uint8_t b12 = slot[12];
+    ch.Power = (b12 & 3) <= 2 ? (b12 & 3) : 2;
+    ch.BusyLock = TestBit(b12, 2);
+    ch.Bandwidth = TestBit(b12, 3);
+    ch.ScanAdd = TestBit(b12, 4);
+    ch.Compander = TestBit(b12, 5);
+    ch.Scrambler = TestBit(b12, 6);
+    ch.Epilogue = (slot[13] & 3) == 3 ? 2 : (slot[13] & 3);
+    ch.OverTone = TestBit(slot[14], 0);
+    return true;
+}
+
+std::array<std::uint8_t, 4> FreqTextToBcd(std::string_view text) {
+    text = CutAt(text, "MHz");
+    if (text.empty()) return {0xFF, 0xFF, 0xFF, 0xFF};
+    const auto units = ParseScaled(text, 5);
+    if (!units) throw std::invalid_argument("not a frequency: " + std::string(text));
+    // Eight digits only: 0 .. 999.99999 MHz.
+    if (*units < 0 || *units > 99999999) throw std::out_of_range("frequency not representable: " + std::string(text));
+    const long long n = *units;
+    return {Bcd(n % 100), Bcd(n / 100 % 100), Bcd(n / 10000 % 100), Bcd(n / 1000000 % 100)};
+}
+
+std::array<std::uint8_t, 2> ToneTextToCode(std::string_view text) {
+    text = CutAt(text, "Hz");
+    if (text.empty()) return {0xFF, 0xFF};
+    if (text.front() == 'D') {
+        if (text.size() != 5) throw std::invalid_argument("not a DCS code: " + std::string(text));
+        int polarity = -1;
+        if (text[4] == 'N' || text[4] == 'n') polarity = 8;
+        if (text[4] == 'I' || text[4] == 'i') polarity = 0xC;
+        const int d1 = HexDigit(text[1]), d2 = HexDigit(text[2]), d3 = HexDigit(text[3]);
+        if (polarity < 0 || d1 < 0 || d2 < 0 || d3 < 0) throw std::invalid_argument("not a DCS code: " + std::string(text));
+        return {static_cast<std::uint8_t>(d2 << 4 | d3), static_cast<std::uint8_t>(polarity << 4 | d1)};
+    }
+    const auto tenths = ParseScaled(text, 1);
+    if (!tenths) throw std::invalid_argument("not a tone: " + std::string(text));
+    if (*tenths < 0 || *tenths > 9999) throw std::out_of_range("tone not representable: " + std::string(text));
+    return {Bcd(*tenths % 100), Bcd(*tenths / 100)};
+}
+
+std::string ToneCodeToText(std::uint8_t low, std::uint8_t high) {
+    if (low == 0xFF && high == 0xFF) return {};
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const std::string h{kHex[high >> 4], kHex[high & 15], kHex[low >> 4], kHex[low & 15]};
+    if (h[0] == '8') return "D" + h.substr(1) + "N";
+    if (h[0] == 'C') return "D" + h.substr(1) + "I";
+    if (ContainsAnyChar("ABCDEF", h)) return {};
+    return FormatScaled(std::stoll(h), 1);
+}
+
+std::string NormalizeToneText(std::string_view text) {
+    if (text.empty()) return {};
+    if (IsDigit(text.front())) {
+        const auto tenths = ParseScaled(text, 1);
+        if (!tenths) return "290.0";
+        long long v = *tenths;
+        if (v < 300) v = 300;
+        if (v > 2900) v = 2900;
+        return FormatScaled(v, 1);
+    }
+    const bool ok = text.size() == 5 && text[0] == 'D' && text[1] >= '0' && text[1] <= '7' && text[2] >= '0' &&
+                    text[2] <= '7' && text[3] >= '0' && text[3] <= '7' &&
+                    std::string_view("NIni").find(text[4]) != std::string_view::npos;
+    return ok ? std::string(text) : "D777N";
+}
+
+double SnapToChannelStep(double f) {
+    const long long n = UnitsOf(f);
+    const long long r5 = FloorMod(n, 500), r6 = FloorMod(n, 625);
+    if (r5 == 0 || r6 == 0) return f;
+    return static_cast<double>(n - (r5 < r6 ? r5 : r6)) / 100000.0;
+}
+
+std::string FormatFreq(double mhz) { return FormatScaled(UnitsOf(mhz), 5); }
+
+TFreqCheck CheckEnteredFrequency(double x) {
+    TFreqCheck result;
+    if (x > gAll.ModelMaxMHz) {
+        x = gAll.BandMaxMHz;
+        result.Warning = TFreqWarning::ErrRange;
+    } else if (x < gAll.ModelMinMHz || std::isnan(x)) {
+        x = gAll.BandMinMHz;
+        result.Warning = TFreqWarning::ErrRange;
+    } else if (x > gAll.BandMaxMHz || x < gAll.BandMinMHz) {
+        result.Warning = TFreqWarning::OutRange;
+    }
+    result.Text = FormatFreq(SnapToChannelStep(x));
+    return result;
+}
+
+void EncodeChannelField(int n, int field, std::string_view text) {
+    const int first = ChannelSlotFirst(n);
+    if (first < 0 || field < cfRxFreq || field > cfEpilogue) return;
+    std::uint8_t* s = &gAll.Image[static_cast<size_t>(first)];
+    const auto index = [&] { return text == "1" ? 1 : text == "2" ? 2 : 0; };
+    switch (field) {
+    case cfRxFreq: {
+        const auto bcd = FreqTextToBcd(text);
+        if (CutAt(text, "MHz").empty()) {
+            for (int i = 0; i < kSlotBytes; ++i) s[i] = 0xFF;
+        } else {
+            for (int i = 0; i < 4; ++i) s[i] = bcd[i];
+        }
+        break;
+    }
+    case cfTxFreq: {
+        const auto bcd = FreqTextToBcd(text);
+        for (int i = 0; i < 4; ++i) s[4 + i] = bcd[i];
+        if (CutAt(text, "MHz").empty()) s[10] = s[11] = 0xFF;
+        break;
+    }
+    case cfRxTone:
+    case cfTxTone: {
+        const auto code = ToneTextToCode(text);
+        const int at = field == cfRxTone ? 8 : 10;
+        s[at] = code[0];
+        s[at + 1] = code[1];
+        break;
+    }
+    case cfPower: s[12] = static_cast<std::uint8_t>((s[12] & ~3) | index()); break;
+    case cfEpilogue: s[13] = static_cast<std::uint8_t>((s[13] & ~3) | index()); break;
+    case cfBandwidth: SetBit(s[12], 3, text == "1"); break;
+    case cfScanAdd: SetBit(s[12], 4, text == "1"); break;
+    case cfCompander: SetBit(s[12], 5, text == "1"); break;
+    case cfScrambler: SetBit(s[12], 6, text == "1"); break;
+    case cfBusyLock: SetBit(s[12], 2, text == "1"); break;
+    case cfOverTone: SetBit(s[14], 0, text == "1"); break;
+    default: break;
+    }
+}
+
+}  // namespace lm
