@@ -97,11 +97,12 @@ protected:
     void SendAck();  // then TryTime
     void Start(int id, int ms) { Emit(StartTimer{id, ms}); }
     void Stop(int id) { Emit(StopTimer{id}); }
-    void Fail(const MessageText& message, bool closeAfter, std::string detail = {});
+    // Shows the message; after it has been closed: Finished(Failed) and, unless 0, starts timer afterTimer.
+    void Fail(const MessageText& message, int afterTimer, std::string detail = {});
     int Random(int bound);
-
-    // Ok pressed (after the checks of the subclass): the common start sequence up to Wake.
-    void BeginTransfer(bool purgeFirst);
+    // Runs a handler of the subclass (Ok) with the ops it builds; ignored while closed or suspended.
+    Actions Run(const std::function<void()>& handler);
+    // Chooses KeyByte, State := WakeSent, sends the wake-up frame and starts HeadTime.
     void Wake();
 
     // --- what the subclasses add ---
@@ -111,7 +112,6 @@ protected:
     virtual void ConfirmAnswered() {}                  // before BlockIndex := -1 and SendAck
     virtual void OnTimer(int id) = 0;                  // TryTime, ReTime, CloseTime, BackTime
     virtual void OnLineError() = 0;
-    virtual void OnOkDisabledStart() {}
 
     const EngineOptions& options() const { return options_; }
 
