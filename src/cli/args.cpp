@@ -1,0 +1,62 @@
+#include "args.h"
+
+#include <algorithm>
+
+#include "command.h"
+
+namespace lm::cli {
+
+std::optional<std::string> ParsedArgs::Value(const std::string& name) const {
+    const auto it = Values.find(name);
+    if (it == Values.end()) return std::nullopt;
+    return it->second;
+}
+
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+    ParsedArgs parsed;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            parsed.Operands.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t eq = arg.find('=');
+        const std::string name = arg.substr(0, eq);
+        const auto spec =
+            std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.Name == name; });
+        if (spec == specs.end()) throw UsageError("unknown option " + name);
+        if (parsed.Values.count(name) || parsed.Flags.count(name))
+            throw UsageError("option " + name + " given twice");
+        if (!spec->TakesValue) {
+            if (eq != std::string::npos) throw UsageError("option " + name + " takes no value");
+            parsed.Flags.insert(name);
+        } else if (eq != std::string::npos) {
+            parsed.Values[name] = arg.substr(eq + 1);
+        } else if (i + 1 < args.size()) {
+            parsed.Values[name] = args[++i];
+        } else {
+            throw UsageError("option " + name + " needs a value");
+        }
+    }
+    return parsed;
+}
+
+void ExpectOperands(const ParsedArgs& parsed, std::size_t count, const std::string& names) {
+    if (parsed.Operands.size() < count) throw UsageError("missing " + names);
+    if (parsed.Operands.size() > count) throw UsageError("unexpected argument " + parsed.Operands[count]);
+}
+
+bool AsksForHelp(const std::vector<std::string>& args) {
+    for (const std::string& arg : args) {
+        if (arg == "--") return false;
+        if (arg == "--help" || arg == "-h") return true;
+    }
+    return false;
+}
+
+}  // namespace lm::cli

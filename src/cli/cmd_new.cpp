@@ -1,0 +1,66 @@
+// lm418t-cli new: a new image for a variant and band, saved as a data file.
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+#include "args.h"
+#include "command.h"
+#include "core/models.h"
+#include "core/state.h"
+#include "session.h"
+#include "variant_band.h"
+
+namespace lm::cli {
+namespace {
+
+class NewCommand : public Command {
+public:
+    std::string_view Name() const override { return "new"; }
+    std::string_view Synopsis() const override { return "[--variant UHF|VHF] [--band NAME] [--force] OUT.dat"; }
+    std::string_view Summary() const override {
+        return "Make a new image for a variant and band and save it as the data file OUT.dat.";
+    }
+    std::string_view Details() const override {
+        return "Options:\n"
+               "  --variant UHF|VHF  the variant of the radio (default UHF; upper or lower case)\n"
+               "  --band NAME        a band the variant is built for, by its exact name such as\n"
+               "                     \"450 - 470MHz\", or the same name without its spaces (\"450-470MHz\");\n"
+               "                     default: the variant's default band (UHF \"450 - 470MHz\",\n"
+               "                     VHF \"150 - 174MHz\")\n"
+               "  --force            replace OUT.dat when it exists (otherwise an existing file is refused)\n"
+               "\n"
+               "A band the variant does not offer is refused with the list of its bands (exit status 2).\n"
+               "The new image is empty: no channels, every setting at its default, the write time now.\n"
+               "The file is written to a temporary file first and renamed into place, so a failed save\n"
+               "leaves no file behind and an existing file intact.\n";
+    }
+
+    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) override {
+        const ParsedArgs parsed =
+            ParseArgs(args, {{"--variant", true}, {"--band", true}, {"--force", false}});
+        ExpectOperands(parsed, 1, "OUT.dat");
+        const std::string& path = parsed.Operands[0];
+
+        const TMacType& variant = ResolveVariant(parsed.Value("--variant").value_or(VariantName(*gMacList.Get(0))));
+        const std::string band =
+            parsed.Value("--band") ? ResolveBand(variant, *parsed.Value("--band")) : variant.DefaultBand;
+
+        std::error_code ec;
+        if (!parsed.Has("--force") && std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
+            throw Failure(path + ": the file exists; use --force to replace it");
+
+        SelectModel(variant.ModelCode, gFrqList.CodeOf(band), true);
+        if (gAll.ModelTitle != variant.ModelTitle || gAll.BandName != band)
+            throw Failure("the band " + band + " does not select " + variant.ModelTitle);
+        NewImage();
+        SaveOrFail(path);
+        out << path << ": " << gAll.ModelTitle << ", " << gAll.BandName << "\n";
+        return kExitOk;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> MakeNewCommand() { return std::make_unique<NewCommand>(); }
+
+}  // namespace lm::cli

@@ -1,0 +1,98 @@
+// lm418t-cli: the data files of the LM-418T radios from the command line.
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "args.h"
+#include "command.h"
+#include "session.h"
+
+namespace lm::cli {
+namespace {
+
+constexpr const char* kTool = "lm418t-cli";
+
+void PrintToolHelp(std::ostream& out) {
+    out << kTool << " - the data files (*.dat) of the LM-418T radios from the command line\n"
+        << "\n"
+        << "Usage: " << kTool << " <command> [options] [arguments]\n"
+        << "       " << kTool << " <command> --help\n"
+        << "       " << kTool << " --help\n"
+        << "\n"
+        << "Commands:\n";
+    for (const auto& command : Commands()) {
+        out << "  " << command->Name() << ' ' << command->Synopsis() << "\n"
+            << "      " << command->Summary() << "\n";
+    }
+    out << "\n"
+        << "Data goes to standard output, messages to standard error.\n"
+        << "\n"
+        << "Exit status:\n"
+        << "  0  success\n"
+        << "  1  failure: a file that is missing or cannot be read or written (with the system's reason),\n"
+        << "     a file of another model (\"Model Type Wrong.\"), a truncated file; no file is created or\n"
+        << "     changed\n"
+        << "  2  usage error: unknown command or option, missing or extra arguments, a bad option value\n";
+}
+
+void PrintCommandHelp(const Command& command, std::ostream& out) {
+    out << "Usage: " << kTool << ' ' << command.Name() << ' ' << command.Synopsis() << "\n\n"
+        << command.Summary() << "\n\n"
+        << command.Details();
+}
+
+int Main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << kTool << ": no command given\n\n";
+        PrintToolHelp(std::cerr);
+        return kExitUsage;
+    }
+    const std::string& name = args[0];
+    if (name == "--help" || name == "-h" || name == "help") {
+        if (args.size() > 1 && name == "help") {
+            if (const Command* command = FindCommand(args[1])) {
+                PrintCommandHelp(*command, std::cout);
+                return kExitOk;
+            }
+            std::cerr << kTool << ": unknown command '" << args[1] << "'\n";
+            return kExitUsage;
+        }
+        PrintToolHelp(std::cout);
+        return kExitOk;
+    }
+    Command* command = FindCommand(name);
+    if (command == nullptr) {
+        std::cerr << kTool << ": unknown " << (name.starts_with('-') ? "option" : "command") << " '" << name
+                  << "'\nRun '" << kTool << " --help' for the list of commands.\n";
+        return kExitUsage;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (AsksForHelp(rest)) {
+        PrintCommandHelp(*command, std::cout);
+        return kExitOk;
+    }
+    try {
+        StartSession(argv[0]);
+        const int status = command->Run(rest, std::cout, std::cerr);
+        std::cout.flush();
+        if (!std::cout) throw Failure("cannot write to standard output");
+        return status;
+    } catch (const UsageError& e) {
+        std::cerr << kTool << ' ' << command->Name() << ": " << e.what() << "\n"
+                  << "Usage: " << kTool << ' ' << command->Name() << ' ' << command->Synopsis() << "\n";
+        return kExitUsage;
+    } catch (const Failure& e) {
+        std::cerr << kTool << ' ' << command->Name() << ": " << e.what() << "\n";
+        return kExitFailure;
+    } catch (const std::exception& e) {
+        std::cerr << kTool << ' ' << command->Name() << ": " << e.what() << "\n";
+        return kExitFailure;
+    }
+}
+
+}  // namespace
+}  // namespace lm::cli
+
+int main(int argc, char** argv) { return lm::cli::Main(argc, argv); }

@@ -1,0 +1,37 @@
+// The list of commands. Adding a command: its cmd_<name>.cpp file with a Make function, and one line below.
+#include "command.h"
+
+namespace lm::cli {
+
+std::unique_ptr<Command> MakeNewCommand();
+std::unique_ptr<Command> MakeInfoCommand();
+std::unique_ptr<Command> MakeChannelsCommand();
+
+namespace {
+
+using Factory = std::unique_ptr<Command> (*)();
+
+constexpr Factory kFactories[] = {
+    MakeNewCommand,
+    MakeInfoCommand,
+    MakeChannelsCommand,
+};
+
+}  // namespace
+
+const std::vector<std::unique_ptr<Command>>& Commands() {
+    static const std::vector<std::unique_ptr<Command>> commands = [] {
+        std::vector<std::unique_ptr<Command>> list;
+        for (Factory make : kFactories) list.push_back(make());
+        return list;
+    }();
+    return commands;
+}
+
+Command* FindCommand(std::string_view name) {
+    for (const auto& command : Commands())
+        if (command->Name() == name) return command.get();
+    return nullptr;
+}
+
+}  // namespace lm::cli

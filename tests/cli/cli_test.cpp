@@ -1,0 +1,273 @@
+// lm418t-cli run as a process on real data files in a temporary folder.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Run {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::uint8_t> Bytes(const fs::path& path) {
+    const std::string s = Slurp(path);
+    return {s.begin(), s.end()};
+}
+
+void WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char name[] = "/tmp/lm418t-cliXXXXXX";
+        ASSERT_NE(mkdtemp(name), nullptr);
+        dir_ = name;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path File(const std::string& name) const { return dir_ / name; }
+
+    Run Cli(const std::vector<std::string>& args) const {
+        std::string command = Quote(LM_CLI_PATH);
+        for (const std::string& arg : args) command += " " + Quote(arg);
+        const fs::path out = dir_ / ".out", err = dir_ / ".err";
+        command += " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
+        const int raw = std::system(command.c_str());
+        Run run;
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = Slurp(out);
+        run.err = Slurp(err);
+        fs::remove(out);
+        fs::remove(err);
+        return run;
+    }
+
+    // A new UHF data file, as the tool writes it.
+    std::vector<std::uint8_t> NewFile(const std::string& name) const {
+        const Run run = Cli({"new", File(name).string()});
+        EXPECT_EQ(run.status, 0) << run.err;
+        return Bytes(File(name));
+    }
+
+    std::vector<fs::path> Listing() const {
+        std::vector<fs::path> names;
+        for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
+        return names;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(CliTest, HelpAndUsageErrors) {
+    const Run help = Cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* part : {"\n  new ", "\n  info ", "\n  channels ", "Exit status", "  0 ", "  1 ", "  2 "})
+        EXPECT_TRUE(Has(help.out, part)) << part;
+    for (const char* command : {"new", "info", "channels"}) {
+        const Run sub = Cli({command, "--help"});
+        EXPECT_EQ(sub.status, 0) << command;
+        EXPECT_TRUE(Has(sub.out, std::string("Usage: lm418t-cli ") + command + " ")) << sub.out;
+    }
+    EXPECT_TRUE(Has(Cli({"new", "--help"}).out, "450-470MHz"));
+
+    const std::vector<std::vector<std::string>> usage = {
+        {},
+        {"frobnicate"},
+        {"--bogus"},
+        {"info"},
+        {"info", "a.dat", "b.dat"},
+        {"channels", "--wide", "a.dat"},
+        {"new"},
+        {"new", "--band"},
+        {"new", "--variant", "SHF", File("x.dat").string()},
+        {"new", "--band", "470 - 650MHz", "--band", "470 - 650MHz", File("x.dat").string()},
+        {"new", "--force=yes", File("x.dat").string()},
+    };
+    for (const auto& args : usage) {
+        const Run run = Cli(args);
+        EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args[0]) << ": " << run.err;
+        EXPECT_FALSE(run.err.empty());
+        EXPECT_TRUE(run.out.empty());
+    }
+    EXPECT_TRUE(Listing().empty());
+}
+
+TEST_F(CliTest, NewChoosesVariantAndBand) {
+    const std::vector<std::uint8_t> uhf = NewFile("uhf.dat");
+    ASSERT_EQ(uhf.size(), 544u);
+    EXPECT_EQ(std::string(uhf.begin(), uhf.begin() + 8), "LM41LM41");
+    EXPECT_EQ(uhf[453], 244);  // "450 - 470MHz"
+    for (int i = 456; i <= 463; ++i) EXPECT_EQ(uhf[i], 0xFF) << i;
+    for (int i = 32; i < 288; ++i) EXPECT_EQ(uhf[i], 0xFF) << "channel byte " << i;
+
+    const Run vhf = Cli({"new", "--variant", "vhf", File("vhf.dat").string()});
+    EXPECT_EQ(vhf.status, 0) << vhf.err;
+    EXPECT_EQ(Bytes(File("vhf.dat")).at(453), 240);  // "150 - 174MHz"
+    const Run vhfInfo = Cli({"info", File("vhf.dat").string()});
+    EXPECT_TRUE(Has(vhfInfo.out, "Model Type:") && Has(vhfInfo.out, "LM-418T(VHF)")) << vhfInfo.out;
+    EXPECT_TRUE(Has(vhfInfo.out, "150 - 174MHz"));
+
+    // The name without its blanks is accepted; an exact name with blanks too.
+    EXPECT_EQ(Cli({"new", "--band", "450-490MHz", File("a.dat").string()}).status, 0);
+    EXPECT_EQ(Bytes(File("a.dat")).at(453), 245);
+    EXPECT_EQ(Cli({"new", "--variant", "VHF", "--band=136 - 150MHz", File("b.dat").string()}).status, 0);
+    EXPECT_EQ(Bytes(File("b.dat")).at(453), 241);
+
+    // A band of the other variant, or of none, is refused with the variant's bands.
+    const Run wrong = Cli({"new", "--band", "150 - 174MHz", File("c.dat").string()});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(Has(wrong.err, "\"350 - 370MHz\"") && Has(wrong.err, "\"470 - 650MHz\"")) << wrong.err;
+    EXPECT_TRUE(Has(wrong.err, "--variant VHF")) << wrong.err;
+    EXPECT_EQ(Cli({"new", "--variant", "VHF", "--band", " 27 -  72MHz", File("c.dat").string()}).status, 2);
+    EXPECT_FALSE(fs::exists(File("c.dat")));
+
+    // An existing file is kept unless --force is given.
+    const Run exists = Cli({"new", "--variant", "VHF", File("uhf.dat").string()});
+    EXPECT_EQ(exists.status, 1);
+    EXPECT_EQ(Bytes(File("uhf.dat")), uhf);
+    EXPECT_EQ(Cli({"new", "--force", "--variant", "VHF", File("uhf.dat").string()}).status, 0);
+    EXPECT_EQ(Bytes(File("uhf.dat")).at(453), 240);
+
+    // A folder that does not exist: the system's reason, and nothing is left behind.
+    const Run nowhere = Cli({"new", File("missing/x.dat").string()});
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_TRUE(Has(nowhere.err, "No such file or directory")) << nowhere.err;
+}
+
+TEST_F(CliTest, BadInputFailsWithoutTouchingFiles) {
+    const std::vector<std::uint8_t> good = NewFile("good.dat");
+    ASSERT_EQ(good.size(), 544u);
+
+    std::vector<std::uint8_t> tag = good;
+    tag[0] = 'X';
+    WriteBytes(File("tag.dat"), tag);
+    std::vector<std::uint8_t> model = good;
+    model[7] = '2';
+    WriteBytes(File("model.dat"), model);
+    WriteBytes(File("short.dat"), std::vector<std::uint8_t>(good.begin(), good.begin() + 100));
+
+    for (const char* command : {"info", "channels"}) {
+        const Run missing = Cli({command, File("none.dat").string()});
+        EXPECT_EQ(missing.status, 1);
+        EXPECT_TRUE(Has(missing.err, "No such file or directory")) << missing.err;
+        for (const char* name : {"tag.dat", "model.dat"}) {
+            const Run run = Cli({command, File(name).string()});
+            EXPECT_EQ(run.status, 1) << name;
+            EXPECT_TRUE(Has(run.err, "Model Type Wrong.")) << run.err;
+            EXPECT_TRUE(run.out.empty());
+        }
+        const Run truncated = Cli({command, File("short.dat").string()});
+        EXPECT_EQ(truncated.status, 1);
+        EXPECT_TRUE(Has(truncated.err, "100")) << truncated.err;
+    }
+    EXPECT_EQ(Bytes(File("tag.dat")), tag);
+    EXPECT_EQ(Bytes(File("good.dat")), good);
+    EXPECT_EQ(Listing().size(), 4u);
+}
+
+TEST_F(CliTest, InfoShowsTheRadioInformation) {
+    std::vector<std::uint8_t> file = NewFile("r.dat");
+    ASSERT_EQ(file.size(), 544u);
+    const Run fresh = Cli({"info", File("r.dat").string()});
+    EXPECT_EQ(fresh.status, 0) << fresh.err;
+    EXPECT_TRUE(std::regex_search(fresh.out, std::regex("\nWrite Time: +20[0-9]{2}-[01][0-9]-[0-3][0-9] "
+                                                        "[0-2][0-9]:[0-5][0-9]:[0-5][0-9]\n")))
+        << fresh.out;
+    EXPECT_TRUE(Has(fresh.out, "\nSerial Number:\n")) << fresh.out;
+    EXPECT_TRUE(Has(fresh.out, "\nLeave Factory Time:\n"));
+    EXPECT_TRUE(std::regex_search(fresh.out, std::regex("\nArea Code: +FFFF\nArea: +Unknown Area\n"))) << fresh.out;
+
+    // Image index k is at file offset 15 + k.
+    const std::vector<std::uint8_t> serial = {0x41, 0x42, 0x20, 0x31, 0x32, 0x0A, 0xB0};
+    std::copy(serial.begin(), serial.end(), file.begin() + 15 + 465);
+    const std::vector<std::uint8_t> stamp = {0xE8, 0x07, 0x03, 0x05, 0x07, 0x08, 0x09};
+    std::copy(stamp.begin(), stamp.end(), file.begin() + 15 + 481);
+    file[15 + 441] = 0x03;
+    file[15 + 442] = 0x10;
+    WriteBytes(File("r.dat"), file);
+    const Run run = Cli({"info", File("r.dat").string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("Model Type: +LM-418T\\(UHF\\)\n")));
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\nFrequency\\[MHz\\]: +450 - 470MHz\n")));
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\nSerial Number: +AB12\n"))) << run.out;
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\nArea Code: +0310\nArea: +Hebei - HAN DAN\n")));
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\nLeave Factory Time: +2024-03-05 07:08:09\n")));
+    EXPECT_EQ(Bytes(File("r.dat")), file);  // info changes nothing
+}
+
+TEST_F(CliTest, ChannelsShowTheGridTexts) {
+    std::vector<std::uint8_t> file = NewFile("c.dat");
+    ASSERT_EQ(file.size(), 544u);
+    auto slot = [&](int n) { return file.begin() + 15 + 16 * n + 1; };
+    // 1: 446.00625 both ways, no receive tone, D023N, High, Yes/No mixed, epilogue 2 (shown ON with DCS).
+    const std::vector<std::uint8_t> one = {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44,
+                                           0xFF, 0xFF, 0x23, 0x80, 0x52, 0x02, 0x00, 0xFF};
+    std::copy(one.begin(), one.end(), slot(1));
+    // 2: 145.5 with no transmit frequency, receive 67.0, transmit tone 100.0, Mid, Narrow, epilogue 2.
+    const std::vector<std::uint8_t> two = {0x00, 0x00, 0x55, 0x14, 0xFF, 0xFF, 0xFF, 0xFF,
+                                           0x70, 0x06, 0x00, 0x10, 0x09, 0x02, 0x01, 0xFF};
+    std::copy(two.begin(), two.end(), slot(2));
+    // 3: D754I receive tone, epilogue 1 without a transmit tone.
+    const std::vector<std::uint8_t> three = {0x00, 0x50, 0x00, 0x45, 0x00, 0x50, 0x00, 0x45,
+                                             0x54, 0xC7, 0xFF, 0xFF, 0x3C, 0x01, 0x00, 0xFF};
+    std::copy(three.begin(), three.end(), slot(3));
+    WriteBytes(File("c.dat"), file);
+
+    const Run csv = Cli({"channels", "--csv", File("c.dat").string()});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const std::string expected =
+        "Channel No.,RX Frequency,TX Frequency,QT/DQT Dec,QT/DQT Enc,TX Power,W/N,Scan Add,Compander,"
+        "Scrambler,Busy Lock,Epilogue,Over Tone\r\n"
+        "1,446.00625,446.00625,None,D023N,High,Wide,No,Yes,No,Yes,ON,OFF\r\n"
+        "2,145.50000,,67.0,100.0,Mid,Narrow,Yes,Yes,Yes,Yes,Type-2,ON\r\n"
+        "3,450.05000,450.05000,D754I,None,Low,Narrow,No,No,Yes,No,ON,OFF\r\n"
+        "4,,,,,,,,,,,,\r\n";
+    EXPECT_EQ(csv.out.substr(0, expected.size()), expected);
+    EXPECT_TRUE(Has(csv.out, "\r\n16,,,,,,,,,,,,\r\n"));
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 17);
+
+    const Run table = Cli({"channels", File("c.dat").string()});
+    ASSERT_EQ(table.status, 0) << table.err;
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, nl; (nl = table.out.find('\n', at)) != std::string::npos; at = nl + 1)
+        lines.push_back(table.out.substr(at, nl - at));
+    ASSERT_EQ(lines.size(), 17u);
+    // Aligned: every cell of a column starts or ends at the same place as its title.
+    const std::size_t rxEnd = lines[0].find("RX Frequency") + std::string("RX Frequency").size();
+    EXPECT_EQ(lines[1].find("446.00625") + 9, rxEnd) << table.out;
+    EXPECT_EQ(lines[2].find("145.50000") + 9, rxEnd) << table.out;
+    EXPECT_TRUE(Has(lines[4], "(empty)"));
+    EXPECT_TRUE(Has(lines[16], "(empty)") && Has(lines[16], "16"));
+    EXPECT_FALSE(Has(lines[1], "(empty)"));
+    EXPECT_TRUE(Has(lines[2], "Type-2"));
+}
+
+}  // namespace
