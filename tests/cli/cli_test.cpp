@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct CliRun {
     int status = -1;
     std::string out;
     std::string err;
@@ -55,13 +55,13 @@ protected:
 
     fs::path File(const std::string& name) const { return dir_ / name; }
 
-    Run Cli(const std::vector<std::string>& args) const {
+    CliRun Cli(const std::vector<std::string>& args) const {
         std::string command = Quote(LM_CLI_PATH);
         for (const std::string& arg : args) command += " " + Quote(arg);
         const fs::path out = dir_ / ".out", err = dir_ / ".err";
         command += " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
         const int raw = std::system(command.c_str());
-        Run run;
+        CliRun run;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         run.out = Slurp(out);
         run.err = Slurp(err);
@@ -72,7 +72,7 @@ protected:
 
     // A new UHF data file, as the tool writes it.
     std::vector<std::uint8_t> NewFile(const std::string& name) const {
-        const Run run = Cli({"new", File(name).string()});
+        const CliRun run = Cli({"new", File(name).string()});
         EXPECT_EQ(run.status, 0) << run.err;
         return Bytes(File(name));
     }
@@ -87,12 +87,12 @@ protected:
 };
 
 TEST_F(CliTest, HelpAndUsageErrors) {
-    const Run help = Cli({"--help"});
+    const CliRun help = Cli({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* part : {"\n  new ", "\n  info ", "\n  channels ", "Exit status", "  0 ", "  1 ", "  2 "})
         EXPECT_TRUE(Has(help.out, part)) << part;
     for (const char* command : {"new", "info", "channels"}) {
-        const Run sub = Cli({command, "--help"});
+        const CliRun sub = Cli({command, "--help"});
         EXPECT_EQ(sub.status, 0) << command;
         EXPECT_TRUE(Has(sub.out, std::string("Usage: lm418t-cli ") + command + " ")) << sub.out;
     }
@@ -112,7 +112,7 @@ TEST_F(CliTest, HelpAndUsageErrors) {
         {"new", "--force=yes", File("x.dat").string()},
     };
     for (const auto& args : usage) {
-        const Run run = Cli(args);
+        const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args[0]) << ": " << run.err;
         EXPECT_FALSE(run.err.empty());
         EXPECT_TRUE(run.out.empty());
@@ -128,10 +128,10 @@ TEST_F(CliTest, NewChoosesVariantAndBand) {
     for (int i = 456; i <= 463; ++i) EXPECT_EQ(uhf[i], 0xFF) << i;
     for (int i = 32; i < 288; ++i) EXPECT_EQ(uhf[i], 0xFF) << "channel byte " << i;
 
-    const Run vhf = Cli({"new", "--variant", "vhf", File("vhf.dat").string()});
+    const CliRun vhf = Cli({"new", "--variant", "vhf", File("vhf.dat").string()});
     EXPECT_EQ(vhf.status, 0) << vhf.err;
     EXPECT_EQ(Bytes(File("vhf.dat")).at(453), 240);  // "150 - 174MHz"
-    const Run vhfInfo = Cli({"info", File("vhf.dat").string()});
+    const CliRun vhfInfo = Cli({"info", File("vhf.dat").string()});
     EXPECT_TRUE(Has(vhfInfo.out, "Model Type:") && Has(vhfInfo.out, "LM-418T(VHF)")) << vhfInfo.out;
     EXPECT_TRUE(Has(vhfInfo.out, "150 - 174MHz"));
 
@@ -142,7 +142,7 @@ TEST_F(CliTest, NewChoosesVariantAndBand) {
     EXPECT_EQ(Bytes(File("b.dat")).at(453), 241);
 
     // A band of the other variant, or of none, is refused with the variant's bands.
-    const Run wrong = Cli({"new", "--band", "150 - 174MHz", File("c.dat").string()});
+    const CliRun wrong = Cli({"new", "--band", "150 - 174MHz", File("c.dat").string()});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_TRUE(Has(wrong.err, "\"350 - 370MHz\"") && Has(wrong.err, "\"470 - 650MHz\"")) << wrong.err;
     EXPECT_TRUE(Has(wrong.err, "--variant VHF")) << wrong.err;
@@ -150,14 +150,14 @@ TEST_F(CliTest, NewChoosesVariantAndBand) {
     EXPECT_FALSE(fs::exists(File("c.dat")));
 
     // An existing file is kept unless --force is given.
-    const Run exists = Cli({"new", "--variant", "VHF", File("uhf.dat").string()});
+    const CliRun exists = Cli({"new", "--variant", "VHF", File("uhf.dat").string()});
     EXPECT_EQ(exists.status, 1);
     EXPECT_EQ(Bytes(File("uhf.dat")), uhf);
     EXPECT_EQ(Cli({"new", "--force", "--variant", "VHF", File("uhf.dat").string()}).status, 0);
     EXPECT_EQ(Bytes(File("uhf.dat")).at(453), 240);
 
     // A folder that does not exist: the system's reason, and nothing is left behind.
-    const Run nowhere = Cli({"new", File("missing/x.dat").string()});
+    const CliRun nowhere = Cli({"new", File("missing/x.dat").string()});
     EXPECT_EQ(nowhere.status, 1);
     EXPECT_TRUE(Has(nowhere.err, "No such file or directory")) << nowhere.err;
 }
@@ -175,16 +175,16 @@ TEST_F(CliTest, BadInputFailsWithoutTouchingFiles) {
     WriteBytes(File("short.dat"), std::vector<std::uint8_t>(good.begin(), good.begin() + 100));
 
     for (const char* command : {"info", "channels"}) {
-        const Run missing = Cli({command, File("none.dat").string()});
+        const CliRun missing = Cli({command, File("none.dat").string()});
         EXPECT_EQ(missing.status, 1);
         EXPECT_TRUE(Has(missing.err, "No such file or directory")) << missing.err;
         for (const char* name : {"tag.dat", "model.dat"}) {
-            const Run run = Cli({command, File(name).string()});
+            const CliRun run = Cli({command, File(name).string()});
             EXPECT_EQ(run.status, 1) << name;
             EXPECT_TRUE(Has(run.err, "Model Type Wrong.")) << run.err;
             EXPECT_TRUE(run.out.empty());
         }
-        const Run truncated = Cli({command, File("short.dat").string()});
+        const CliRun truncated = Cli({command, File("short.dat").string()});
         EXPECT_EQ(truncated.status, 1);
         EXPECT_TRUE(Has(truncated.err, "100")) << truncated.err;
     }
@@ -196,7 +196,7 @@ TEST_F(CliTest, BadInputFailsWithoutTouchingFiles) {
 TEST_F(CliTest, InfoShowsTheRadioInformation) {
     std::vector<std::uint8_t> file = NewFile("r.dat");
     ASSERT_EQ(file.size(), 544u);
-    const Run fresh = Cli({"info", File("r.dat").string()});
+    const CliRun fresh = Cli({"info", File("r.dat").string()});
     EXPECT_EQ(fresh.status, 0) << fresh.err;
     EXPECT_TRUE(std::regex_search(fresh.out, std::regex("\nWrite Time: +20[0-9]{2}-[01][0-9]-[0-3][0-9] "
                                                         "[0-2][0-9]:[0-5][0-9]:[0-5][0-9]\n")))
@@ -213,7 +213,7 @@ TEST_F(CliTest, InfoShowsTheRadioInformation) {
     file[15 + 441] = 0x03;
     file[15 + 442] = 0x10;
     WriteBytes(File("r.dat"), file);
-    const Run run = Cli({"info", File("r.dat").string()});
+    const CliRun run = Cli({"info", File("r.dat").string()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(std::regex_search(run.out, std::regex("Model Type: +LM-418T\\(UHF\\)\n")));
     EXPECT_TRUE(std::regex_search(run.out, std::regex("\nFrequency\\[MHz\\]: +450 - 470MHz\n")));
@@ -241,7 +241,7 @@ TEST_F(CliTest, ChannelsShowTheGridTexts) {
     std::copy(three.begin(), three.end(), slot(3));
     WriteBytes(File("c.dat"), file);
 
-    const Run csv = Cli({"channels", "--csv", File("c.dat").string()});
+    const CliRun csv = Cli({"channels", "--csv", File("c.dat").string()});
     ASSERT_EQ(csv.status, 0) << csv.err;
     const std::string expected =
         "Channel No.,RX Frequency,TX Frequency,QT/DQT Dec,QT/DQT Enc,TX Power,W/N,Scan Add,Compander,"
@@ -254,7 +254,7 @@ TEST_F(CliTest, ChannelsShowTheGridTexts) {
     EXPECT_TRUE(Has(csv.out, "\r\n16,,,,,,,,,,,,\r\n"));
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 17);
 
-    const Run table = Cli({"channels", File("c.dat").string()});
+    const CliRun table = Cli({"channels", File("c.dat").string()});
     ASSERT_EQ(table.status, 0) << table.err;
     std::vector<std::string> lines;
     for (std::size_t at = 0, nl; (nl = table.out.find('\n', at)) != std::string::npos; at = nl + 1)
