@@ -1,0 +1,33 @@
+#pragma once
+// The start-up order of the program, shared by the windowed program and the command-line tool.
+#include <string>
+
+namespace lm {
+
+// Where start-up found its files.
+struct StartupPaths {
+    std::string appDir;        // folder of the executable, ending with the separator
+    std::string settingsPath;  // SysInfo.Ini that is read now and written at close
+    std::string languageDir;   // folder of the language and help files, ending with the separator
+};
+
+// The folder of the running executable, ending with the separator (argv0 is the fallback).
+std::string ExecutableDir(const char* argv0);
+
+// SysInfo.Ini beside the executable when it exists there or the folder is writable (a portable install),
+// otherwise the same file in the user's configuration folder.
+std::string ResolveSettingsPath(const std::string& appDir);
+
+// The folder holding the language files: beside the executable when the language file is there, otherwise
+// the installed data folder (dataDir), otherwise beside the executable.
+std::string ResolveLanguageDir(const std::string& appDir, const std::string& dataDir,
+                               const std::string& languageName);
+
+// Steps 3 to 10 of start-up, in their fixed order: the band table, the catalogue, the system settings,
+// the message table of the configured language and the session key.
+void RunStartupSteps(const StartupPaths& paths);
+
+// Resolves the paths for the running executable, runs the steps and returns the paths used.
+StartupPaths RunStartup(const char* argv0);
+
+}  // namespace lm
