@@ -97,11 +97,14 @@ void SanitizeImage();
 
 std::uint8_t RangeOrDefault(std::uint8_t value, std::uint8_t lo, std::uint8_t hi, std::uint8_t fallback);
 
-// Packs "yyyy-MM-dd HH:mm:ss" into 7 bytes at Image[destination].
+// Packs "yyyy-MM-dd HH:mm:ss" into 7 bytes at Image[destination]; a text not in that form writes nothing.
 void PackTimestamp(const std::string& text, int destination);
 // Unpacks a 16-byte time stamp block starting at Image[first]; "" when all 16 bytes are 0xFF.
 std::string UnpackTimestamp(int first);
 std::string UnpackTimestamp(const std::uint8_t* block16);
+
+// Fills SessionKeyText with 15 printable characters chosen once per run; later calls give the same text.
+void FillSessionKeyText();
 
 // The current local date and time as "yyyy-MM-dd HH:mm:ss".
 std::string LocalTimestampText();

@@ -1,0 +1,161 @@
+#include "core/models.h"
+
+#include <charconv>
+#include <stdexcept>
+
+#include "core/state.h"
+
+namespace lm {
+
+TMacList gMacList;
+TFrqList gFrqList;
+
+namespace {
+
+constexpr int kUnknownNameIndex = 10;  // "440 - 480MHz"
+
+// Reads a trimmed decimal number with "." as separator; throws std::invalid_argument otherwise.
+double ReadMHz(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) throw std::invalid_argument("no number in band text");
+    const auto last = text.find_last_not_of(" \t") + 1;
+    double value = 0;
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last;
+    const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
+    if (ec != std::errc{} || ptr != end) throw std::invalid_argument("bad number in band text: " + text);
+    return value;
+}
+
+std::unique_ptr<TMacType> MakeModel(const std::string& title, double minMHz, double maxMHz,
+                                    std::vector<std::string> bands, const std::string& defaultBand) {
+    auto m = std::make_unique<TMacType>("LM41", title, 16, 3);
+    m->ModelMinMHz = minMHz;
+    m->ModelMaxMHz = maxMHz;
+    m->Bands = std::move(bands);
+    m->DefaultBand = defaultBand;
+    return m;
+}
+
+}  // namespace
+
+TMacType::TMacType(std::string code, std::string title, int channelCount, int keyLayout)
+    : ModelCode(std::move(code)), ModelTitle(std::move(title)), ChannelCount(channelCount), KeyLayout(keyLayout) {}
+
+void TMacList::Add(std::unique_ptr<TMacType> model) {
+    if (model) models_.push_back(std::move(model));
+}
+
+const TMacType* TMacList::Get(int index) const {
+    if (index < 0 || index >= Count()) return nullptr;
+    return models_[static_cast<std::size_t>(index)].get();
+}
+
+const TMacType* TMacList::FindByTitle(const std::string& title) const {
+    for (const auto& m : models_) {
+        if (m->ModelTitle == title) return m.get();
+    }
+    return nullptr;
+}
+
+int TMacList::ChannelCountOf(const std::string& code) const {
+    for (const auto& m : models_) {
+        if (m->ModelCode == code) return m->ChannelCount;
+    }
+    return 0;
+}
+
+const TMacType* TMacList::FindByCodeAndBand(const std::string& code, const std::string& band) const {
+    for (const auto& m : models_) {
+        if (m->ModelCode != code) continue;
+        for (const auto& b : m->Bands) {
+            if (b == band) return m.get();
+        }
+    }
+    return nullptr;
+}
+
+void TMacList::FillTitles(std::vector<std::string>& list) const {
+    list.clear();
+    for (const auto& m : models_) list.push_back(m->ModelTitle);
+}
+
+void TFrqList::Add(const std::string& band, int code) { rows_.emplace_back(band, code); }
+
+int TFrqList::CodeOf(const std::string& band) const {
+    for (const auto& [name, code] : rows_) {
+        if (name == band) return code;
+    }
+    return rows_.empty() ? 0 : rows_.front().second;
+}
+
+std::string TFrqList::NameOf(int code) const {
+    for (const auto& [name, c] : rows_) {
+        if (c == code) return name;
+    }
+    return Count() > kUnknownNameIndex ? rows_[kUnknownNameIndex].first : std::string();
+}
+
+void FillBandTable() {
+    gFrqList.Clear();
+    gFrqList.Add(" 27 -  72MHz", 253);
+    gFrqList.Add("136 - 150MHz", 241);
+    gFrqList.Add("136 - 174MHz", 242);
+    gFrqList.Add("150 - 174MHz", 240);
+    gFrqList.Add("216 - 223MHz", 243);
+    gFrqList.Add("350 - 370MHz", 250);
+    gFrqList.Add("350 - 390MHz", 251);
+    gFrqList.Add("370 - 390MHz", 252);
+    gFrqList.Add("400 - 420MHz", 248);
+    gFrqList.Add("400 - 470MHz", 247);
+    gFrqList.Add("440 - 480MHz", 249);
+    gFrqList.Add("450 - 470MHz", 244);
+    gFrqList.Add("450 - 490MHz", 245);
+    gFrqList.Add("470 - 650MHz", 246);
+}
+
+void FillCatalogue() {
+    gAll.ProductTitle = "LM-418T";
+    gMacList.Clear();
+    gMacList.Add(MakeModel(gAll.ProductTitle + "(UHF)", 300.0, 650.0,
+                           {"350 - 370MHz", "350 - 390MHz", "370 - 390MHz", "400 - 420MHz", "400 - 470MHz",
+                            "440 - 480MHz", "450 - 470MHz", "450 - 490MHz", "470 - 650MHz"},
+                           "450 - 470MHz"));
+    gMacList.Add(MakeModel(gAll.ProductTitle + "(VHF)", 67.0, 300.0,
+                           {"136 - 150MHz", "136 - 174MHz", "150 - 174MHz", "216 - 223MHz"}, "150 - 174MHz"));
+    gAll.BaudRate = 9600;
+    gAll.FileTag = "LM41";
+    gAll.MasterPassword.clear();
+}
+
+std::pair<double, double> SplitBandText(const std::string& text) {
+    const auto dash = text.find('-');
+    if (dash == std::string::npos) throw std::invalid_argument("band text without '-': " + text);
+    const auto mhz = text.find("MHz", dash + 1);
+    const std::string low = text.substr(0, dash);
+    const std::string high = text.substr(dash + 1, mhz == std::string::npos ? std::string::npos : mhz - dash - 1);
+    return {ReadMHz(low), ReadMHz(high)};
+}
+
+void SelectModel(const std::string& modelCode, int bandCode, bool bandOverride) {
+    const std::string band = gFrqList.NameOf(bandCode);
+    if (const TMacType* m = gMacList.FindByCodeAndBand(modelCode, band)) {
+        gAll.ModelTitle = m->ModelTitle;
+        gAll.ModelCode = m->ModelCode;
+        gAll.KeyLayout = m->KeyLayout;
+        gAll.ModelMaxMHz = m->ModelMaxMHz;
+        gAll.ModelMinMHz = m->ModelMinMHz;
+        gAll.ChannelCount = m->ChannelCount;
+        gAll.BandName = m->DefaultBand;
+        gAll.AreaCode.clear();
+        gAll.AreaText.clear();
+    }
+    if (bandOverride) {
+        const auto [lo, hi] = SplitBandText(band);
+        gAll.BandName = band;
+        gAll.BandMinMHz = lo;
+        gAll.BandMaxMHz = hi;
+    }
+}
+
+}  // namespace lm

@@ -1,0 +1,212 @@
+#include "core/state.h"
+
+#include <charconv>
+#include <cstdio>
+#include <ctime>
+#include <random>
+
+#include "core/models.h"
+
+namespace lm {
+
+TALL gAll;
+
+namespace {
+
+constexpr std::uint8_t kErased = 0xFF;
+
+// Reads the decimal number in text[pos, pos + len); false unless every character is a digit.
+bool ReadDecimal(const std::string& text, std::size_t pos, std::size_t len, int& value) {
+    if (pos + len > text.size()) return false;
+    const char* first = text.data() + pos;
+    const char* last = first + len;
+    for (const char* c = first; c != last; ++c) {
+        if (*c < '0' || *c > '9') return false;
+    }
+    return std::from_chars(first, last, value).ec == std::errc{};
+}
+
+// The settings bytes that are forced into 0..max, in checking order, before the FM range.
+struct RangeRule {
+    int index;
+    std::uint8_t max;
+    std::uint8_t fallback;
+};
+
+constexpr RangeRule kRulesBeforeFmRange[] = {
+    {img::kVolume, 15, 8},      {img::kFmVolume, 15, 8},    {img::kSquelch, 9, 5},
+    {img::kTimeOut, 30, 12},    {img::kRate, 4, 4},         {img::kVoxLevel, 17, 9},
+    {img::kVoxDelay, 4, 1},     {img::kScanFirst, 2, 0},    {img::kScanFirst + 1, 9, 0},
+    {img::kScanFirst + 2, 27, 12}, {img::kScanFirst + 3, 16, 0}, {img::kKeyFirst, 4, 3},
+    {img::kKeyFirst + 1, 10, 3}, {img::kKeyFirst + 2, 12, 2}, {img::kKeyFirst + 3, 10, 2},
+    {img::kKeyFirst + 4, 12, 8},
+};
+
+// DTMF settings bytes (the flags byte kDtmfFlags is not checked).
+constexpr RangeRule kDtmfRules[] = {
+    {img::kDtmfFirst, 11, 2},     {img::kDtmfFirst + 1, 10, 0}, {img::kDtmfFirst + 2, 18, 0},
+    {img::kDtmfFirst + 4, 2, 0},  {img::kDtmfBotLength, 16, 0}, {img::kDtmfEotLength, 16, 0},
+    {img::kDtmfFirst + 7, 6, 0},  {img::kDtmfFirst + 8, 15, 10}, {img::kDtmfFirst + 9, 2, 0},
+};
+
+void ApplyRange(const RangeRule& rule) {
+    auto& b = gAll.Image[rule.index];
+    b = RangeOrDefault(b, 0, rule.max, rule.fallback);
+}
+
+// The FM scan range: two 16-bit values, low byte first, both within 2800..4560 and the upper above the lower.
+void CheckFmRange() {
+    auto& im = gAll.Image;
+    const int f = img::kFmRangeFirst;
+    const int lo = im[f] + 256 * im[f + 1];
+    const int hi = im[f + 2] + 256 * im[f + 3];
+    if (lo < 2800 || lo > 4560 || hi < 2800 || hi > 4560 || hi <= lo) {
+        im[f] = 0xC0;  // 3520
+        im[f + 1] = 0x0D;
+        im[f + 2] = 0xE0;  // 4320
+        im[f + 3] = 0x10;
+    }
+}
+
+// The DTMF ID code: its first three digits must be decimal, else it becomes "000".
+void CheckDtmfId() {
+    auto& im = gAll.Image;
+    const int f = img::kDtmfIdFirst;
+    if ((im[f] >> 4) > 9 || (im[f] & 0x0F) > 9 || (im[f + 1] >> 4) > 9) {
+        im[f] = 0x00;
+        im[f + 1] = 0x0F;
+        im[f + 2] = kErased;
+        im[f + 3] = kErased;
+        im[f + 4] = kErased;
+    }
+}
+
+std::string TwoDigits(int value) {
+    std::string s = std::to_string(value);
+    return s.size() < 2 ? "0" + s : s;
+}
+
+}  // namespace
+
+std::uint8_t RangeOrDefault(std::uint8_t value, std::uint8_t lo, std::uint8_t hi, std::uint8_t fallback) {
+    return (value >= lo && value <= hi) ? value : fallback;
+}
+
+void WriteIdent() {
+    auto& im = gAll.Image;
+    im[img::kIdentFirst + 7] = 0;
+    im[img::kIdentFirst + 6] = 0;
+    im[img::kBandCode] = static_cast<std::uint8_t>(gFrqList.CodeOf(gAll.BandName));
+    for (int i = 3; i >= 0; --i) {
+        const auto pos = static_cast<std::size_t>(i);
+        const char c = pos < gAll.ModelCode.size() ? gAll.ModelCode[pos] : '\0';
+        im[img::kIdentFirst + 1 + i] = static_cast<std::uint8_t>(c);
+    }
+    im[img::kIdentFirst] = 0x50;
+}
+
+void SanitizeImage() {
+    for (const auto& rule : kRulesBeforeFmRange) ApplyRange(rule);
+    CheckFmRange();
+    for (const auto& rule : kDtmfRules) ApplyRange(rule);
+    CheckDtmfId();
+    ApplyRange({img::kDtmfStunLength, 10, 0});
+    gAll.Image[img::kAlwaysFfFirst] = kErased;
+    gAll.Image[img::kAlwaysFfFirst + 1] = kErased;
+    for (int m = 0; m < img::kAutodialCount; ++m) {
+        ApplyRange({img::kAutodialFirst + m * img::kAutodialStride, 10, 0});
+    }
+    gAll.Image[img::kBandCode] = static_cast<std::uint8_t>(gFrqList.CodeOf(gAll.BandName));
+}
+
+void NewImageAt(const std::string& stampText) {
+    auto& im = gAll.Image;
+    im[0] = 0;
+    for (int i = 1; i < img::kBlock32First; ++i) im[i] = kErased;
+    WriteIdent();
+    PackTimestamp(stampText, img::kWriteStamp);
+    im[img::kDtmfBotLength] = 6;
+    im[img::kDtmfBotDigits] = 0x12;  // begin-of-transmission code 1 2 3 4 5 6
+    im[img::kDtmfBotDigits + 1] = 0x34;
+    im[img::kDtmfBotDigits + 2] = 0x56;
+    im[img::kDtmfFlags] = 0xC3;
+    SanitizeImage();
+}
+
+void NewImage() { NewImageAt(LocalTimestampText()); }
+
+void PackTimestamp(const std::string& text, int destination) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    if (destination < 0 || destination + 7 > kImageSize) return;
+    if (!ReadDecimal(text, 0, 4, year) || !ReadDecimal(text, 5, 2, month) || !ReadDecimal(text, 8, 2, day) ||
+        !ReadDecimal(text, 11, 2, hour) || !ReadDecimal(text, 14, 2, minute) ||
+        !ReadDecimal(text, 17, 2, second)) {
+        return;  // not "yyyy-MM-dd HH:mm:ss": the stamp stays as it was
+    }
+    auto* d = &gAll.Image[static_cast<std::size_t>(destination)];
+    d[0] = static_cast<std::uint8_t>(year & 0xFF);
+    d[1] = static_cast<std::uint8_t>((year >> 8) & 0xFF);
+    d[2] = static_cast<std::uint8_t>(month);
+    d[3] = static_cast<std::uint8_t>(day);
+    d[4] = static_cast<std::uint8_t>(hour);
+    d[5] = static_cast<std::uint8_t>(minute);
+    d[6] = static_cast<std::uint8_t>(second);
+}
+
+std::string UnpackTimestamp(const std::uint8_t* block16) {
+    bool erased = true;
+    for (int i = 0; i < 16; ++i) erased = erased && block16[i] == kErased;
+    if (erased) return "";
+    const int year = block16[0] + 256 * block16[1];
+    return std::to_string(year) + "-" + TwoDigits(block16[2]) + "-" + TwoDigits(block16[3]) + " " +
+           TwoDigits(block16[4]) + ":" + TwoDigits(block16[5]) + ":" + TwoDigits(block16[6]);
+}
+
+std::string UnpackTimestamp(int first) {
+    if (first < 0 || first + 16 > kImageSize) return "";
+    return UnpackTimestamp(&gAll.Image[static_cast<std::size_t>(first)]);
+}
+
+std::string LocalTimestampText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    char buf[80];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+    return buf;
+}
+
+void FillSessionKeyText() {
+    static const std::string key = [] {
+        std::random_device seed;
+        std::mt19937 gen(seed());
+        std::uniform_int_distribution<int> printable(0x21, 0x7E);
+        std::string s;
+        for (int i = 0; i < 15; ++i) s += static_cast<char>(printable(gen));
+        return s;
+    }();
+    gAll.SessionKeyText = key;
+}
+
+long HexToInt(const std::string& text) {
+    long value = 0;
+    for (const char c : text) {
+        int digit;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else break;  // the value of the leading hexadecimal digits
+        if (value > (0x7FFFFFFFL >> 4)) break;  // no overflow on over-long texts
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
+std::uint8_t HexByte(const std::string& text) { return static_cast<std::uint8_t>(HexToInt(text.substr(0, 2)) & 0xFF); }
+
+}  // namespace lm
