@@ -19,6 +19,13 @@ void ScriptedRadio::SetPassword(const std::string& digits, std::uint8_t mask) {
 std::vector<Bytes> ScriptedRadio::Receive(const Bytes& f) {
     Bytes reply;
     if (f.size() == 8 && f[0] == 'P') {
+        // A new session: the identification block of the memory holds what the fields say.
+        memory[432] = 'P';
+        std::copy(model.begin(), model.begin() + 4, memory.begin() + 433);
+        memory[437] = band;
+        memory[440] = area0;
+        memory[441] = area1;
+        std::copy(password.begin(), password.end(), memory.begin() + 442);
         key = f[7];
         log.push_back("wake");
         if (silentAt == "wake") return {};
