@@ -1,0 +1,213 @@
+// The write transfer against a scripted radio: the complete write, the bytes it puts into the image, every row
+// of its failure table, and several radios written one after the other.
+#include <gtest/gtest.h>
+
+#include "engine_harness.h"
+#include "link/write_transfer.h"
+
+namespace lm::link {
+namespace {
+
+using test::Bytes;
+using test::Harness;
+using test::ScriptedRadio;
+
+struct WriteFixture : ::testing::Test {
+    void SetUp() override {
+        test::ResetState();
+        for (int i = 1; i <= kImageBytes; ++i) gAll.Image[i] = static_cast<std::uint8_t>(i * 5 + 1);
+        gAll.Image[img::kBandCode] = 0;  // WriteIdent puts the band code back
+        radio.memory.fill(0xEE);
+        radio.area0 = 0x21;
+        radio.area1 = 0x00;
+        radio.SetPassword("97531", 0x44);
+    }
+    std::string NextStamp() { return "2026-12-09 10:0" + std::to_string(stamps++) + ":00"; }
+    ScriptedRadio radio;
+    int stamps = 1;
+};
+
+TEST_F(WriteFixture, CompleteWrite) {
+    const auto image = gAll.Image;
+    WriteTransfer write({4, test::Sequence({100})}, [this] { return NextStamp(); });
+    Harness h(write);
+    h.radio = &radio;
+    h.Apply(write.Ok("97531", false, ""));
+    h.Run();
+    EXPECT_EQ(h.LastMessage(), "WriteOk");
+    EXPECT_FALSE(h.closed);  // stays open for the next radio
+    EXPECT_TRUE(h.okEnabled);
+    EXPECT_EQ(h.TimeOf("ok on") - h.TimeOf("message WriteOk"), 500);
+
+    // 58 frames at 0x000..0x1C8, nothing from radio byte 464 on; one end frame.
+    ASSERT_EQ(radio.writeAddresses.size(), 58u);
+    for (int f = 0; f < 58; ++f) EXPECT_EQ(radio.writeAddresses[f], 8 * f);
+    EXPECT_EQ(h.sent.back(), Bytes{'E'});
+    for (int a = 464; a < 528; ++a) EXPECT_EQ(radio.memory[a], 0xEE) << a;
+    for (int a = 0; a < 464; ++a) EXPECT_EQ(radio.memory[a], gAll.Image[1 + a]) << a;
+
+    // The image: identification of the current model, the radio's own area code, its password re-encoded with
+    // a fresh mask, the stamp; everything else as it was; Modified unchanged.
+    EXPECT_EQ(gAll.Image[433], 'P');
+    EXPECT_EQ(std::string(gAll.Image.begin() + 434, gAll.Image.begin() + 438), "LM41");
+    EXPECT_EQ(gAll.Image[img::kAreaCodeFirst], 0x21);
+    EXPECT_EQ(gAll.Image[img::kAreaCodeFirst + 1], 0x00);
+    EXPECT_EQ(gAll.Image[img::kPasswordFirst], 0x19);  // mask of r = 100
+    EXPECT_EQ(DecodePassword(&gAll.Image[img::kPasswordFirst]), "97531");
+    EXPECT_EQ(UnpackTimestamp(img::kWriteStamp), "2026-12-09 10:01:00");
+    for (int i = 1; i < 433; ++i) EXPECT_EQ(gAll.Image[i], image[i]) << i;
+    for (int i = 456; i <= kImageBytes; ++i) EXPECT_EQ(gAll.Image[i], image[i]) << i;
+    EXPECT_FALSE(gAll.Modified);
+    EXPECT_EQ(gAll.LastPassword, "97531");
+
+    // Progress: one step per frame up to 56, full before the message, empty after it.
+    ASSERT_GE(h.progress.size(), 61u);
+    EXPECT_EQ(h.progress[0].position, 0);
+    for (int f = 1; f <= 58; ++f) EXPECT_EQ(h.progress[f].position, std::min(f, 56)) << f;
+    EXPECT_EQ(h.progress[59].position, 56);
+    EXPECT_EQ(h.progress[60].position, 0);
+    EXPECT_EQ(h.progress[60].max, 56);
+}
+
+TEST_F(WriteFixture, RadiosOneAfterAnotherAndNewPassword) {
+    WriteTransfer write({12, test::Sequence({3, 70, 3, 20})}, [this] { return NextStamp(); });
+    Harness h(write);
+    ScriptedRadio first = radio;
+    h.radio = &first;
+    h.Apply(write.Ok("", true, "  "));  // checked and empty: the radio's password becomes empty
+    h.Run();
+    EXPECT_EQ(h.LastMessage(), "WriteOk");
+    EXPECT_EQ(DecodePassword(&first.memory[442]), "");
+    const std::string firstStamp = UnpackTimestamp(first.memory.data() + 448);
+
+    ScriptedRadio second = radio;
+    second.area0 = 0x55;
+    second.SetPassword("", 0x00);
+    second.password.fill(0xFF);
+    h.radio = &second;
+    h.Apply(write.Ok("", true, "0123456789"));
+    h.Run();
+    EXPECT_EQ(h.messages.size(), 2u);
+    EXPECT_EQ(DecodePassword(&second.memory[442]), "0123456789");
+    EXPECT_EQ(second.memory[440], 0x55);
+    const std::string secondStamp = UnpackTimestamp(second.memory.data() + 448);
+    EXPECT_EQ(firstStamp, "2026-12-09 10:01:00");
+    EXPECT_EQ(secondStamp, "2026-12-09 10:02:00");
+    EXPECT_NE(first.memory[442], second.memory[442]);  // fresh mask each time
+    // Key bytes for port 12 come from the random rule.
+    EXPECT_EQ(h.sent[0].back(), 0x65 + 3);
+}
+
+TEST_F(WriteFixture, NewPasswordWithOtherCharactersIsRefused) {
+    WriteTransfer write({1, {}}, [this] { return NextStamp(); });
+    Harness h(write);
+    h.radio = &radio;
+    for (const std::string bad : {"12.34", "12345678901", "12a"}) {
+        gAll.Image[434] = 0;
+        h.Apply(write.Ok("", true, bad));
+        h.Run();
+        EXPECT_EQ(h.LastMessage(), "PwdDigits");
+        EXPECT_TRUE(h.sent.empty());
+        EXPECT_TRUE(h.okEnabled);
+        EXPECT_EQ(gAll.Image[434], 'L');  // WriteIdent at every Ok
+    }
+    h.Apply(write.Ok("", true, " 42 "));
+    h.Run();
+    EXPECT_EQ(h.LastMessage(), "WriteOk");
+    EXPECT_EQ(DecodePassword(&radio.memory[442]), "42");
+}
+
+TEST_F(WriteFixture, FailureTable) {
+    struct Row {
+        const char* name;
+        std::function<void(ScriptedRadio&)> fault;
+        std::string entry;
+        std::string message;
+        bool closes;
+        bool endFrame;
+    };
+    const std::vector<Row> rows{
+        {"no wake answer", [](ScriptedRadio& r) { r.silentAt = "wake"; }, "", "ComError", true, false},
+        {"no ident", [](ScriptedRadio& r) { r.silentAt = "ident"; }, "", "ComError", true, false},
+        {"other model", [](ScriptedRadio& r) { r.model = "LM42"; }, "1", "ModError", true, true},
+        {"key echo", [](ScriptedRadio& r) { r.wrongKey = true; }, "", "ComError", true, false},
+        {"password", [](ScriptedRadio&) {}, "1", "PwdError", false, true},
+        {"confirmation", [](ScriptedRadio& r) { r.wrongConfirm = true; }, "", "ComError", true, true},
+        {"no ack", [](ScriptedRadio& r) { r.silentAt = "block", r.silentBlock = 9; }, "", "ComError", true, false},
+        {"nak", [](ScriptedRadio& r) { r.nakAfter = 20; }, "", "ComError", true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::ResetState();
+        ScriptedRadio r = radio;
+        row.fault(r);
+        WriteTransfer write({1, {}}, [this] { return NextStamp(); });
+        Harness h(write);
+        h.radio = &r;
+        gAll.Image[434] = 0;
+        h.Apply(write.Ok(row.entry, false, ""));
+        h.Run();
+        ASSERT_EQ(h.messages.size(), 1u);
+        EXPECT_EQ(h.messages[0].key, row.message);
+        EXPECT_EQ(h.closed, row.closes);
+        EXPECT_EQ(h.sent.back() == Bytes{'E'}, row.endFrame);
+        EXPECT_EQ(write.State(), kIdle);
+        EXPECT_EQ(gAll.Image[434], 'L');
+        EXPECT_FALSE(gAll.Modified);
+        ASSERT_EQ(h.finished.size(), 1u);
+        EXPECT_EQ(h.finished[0].outcome, Outcome::Failed);
+        const std::string name = row.name;
+        if (name == "password") {
+            EXPECT_TRUE(h.okEnabled);
+            EXPECT_EQ(h.TimeOf("ok on") - h.TimeOf("message PwdError"), 500);
+            EXPECT_EQ(gAll.Image[img::kAreaCodeFirst], 0xFF);  // not accepted: area and password untouched
+        }
+        if (name == "no ack" || name == "nak") {
+            EXPECT_TRUE(h.okEnabled);  // TryTime enables Ok before its message
+            EXPECT_EQ(h.TimeOf("close") - h.TimeOf("message ComError"), 300);
+            EXPECT_NE(UnpackTimestamp(img::kWriteStamp), "");  // stamped when the confirmation was answered
+        }
+    }
+}
+
+TEST_F(WriteFixture, LineErrorAndPortFailures) {
+    {
+        WriteTransfer write({1, {}}, [this] { return NextStamp(); });
+        Harness h(write);
+        ScriptedRadio r = radio;
+        h.radio = &r;
+        h.Apply(write.Ok("", false, ""));
+        h.Run(100000, [&] { return r.framesWritten == 30; });
+        h.Apply(write.LineError());
+        h.Apply(write.LineError());
+        h.Run();
+        EXPECT_EQ(h.messages.size(), 1u);
+        EXPECT_EQ(h.LastMessage(), "ComError");
+        EXPECT_FALSE(h.closed);      // no automatic restart, the dialog stays open
+        EXPECT_FALSE(h.okEnabled);   // with its controls disabled
+        EXPECT_LT(r.framesWritten, 58);
+    }
+    {
+        WriteTransfer write({1, {}}, [this] { return NextStamp(); });
+        Harness h(write);
+        h.Apply(write.PortOpenFailed());
+        h.Run();
+        EXPECT_EQ(h.LastMessage(), "PortError");
+        EXPECT_TRUE(h.closed);
+    }
+    {
+        WriteTransfer write({1, {}}, [this] { return NextStamp(); });
+        Harness h(write);
+        h.Apply(write.Ok("", false, ""));
+        h.Run(100000, [&] { return !h.sent.empty(); });  // the wake-up frame cannot be written
+        h.drainPending = false;
+        h.Apply(write.PortFailed());
+        h.Run();
+        EXPECT_EQ(h.LastMessage(), "PortError");
+        EXPECT_FALSE(h.closed);
+        EXPECT_TRUE(h.timers.empty());
+    }
+}
+
+}  // namespace
+}  // namespace lm::link
