@@ -14,9 +14,9 @@ for t in $targets; do
   mkdir -p "$corpus"
   seeds="tests/fuzz/seeds/$t"
   echo "== $t for ${seconds}s"
-  if ! build-fuzz/tests/"$t" -max_total_time="$seconds" -print_final_stats=1 "$corpus" \
+  if ! build-fuzz/bin/"$t" -max_total_time="$seconds" -print_final_stats=1 "$corpus" \
        $( [ -d "$seeds" ] && echo "$seeds" ); then
-    echo "$t found a fault; the reproducer is in the current folder (crash-*)" >&2
+    echo "$t found a fault; the reproducer is in the current folder (crash-*); run it again with build-fuzz/bin/$t crash-..." >&2
     status=1
   fi
 done

@@ -1,0 +1,49 @@
+// Feeds arbitrary bytes to the data-file loader: it must never crash, and it must either refuse the bytes
+// leaving the image as it was, or load them into a sanitised image.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/datafile.h"
+#include "core/models.h"
+#include "core/state.h"
+
+namespace {
+
+void Reset() {
+    static bool filled = false;
+    if (!filled) {
+        lm::FillBandTable();
+        lm::FillCatalogue();
+        filled = true;
+    }
+    lm::SelectModel("LM41", 0, false);
+    lm::NewImageAt("2024-03-05 07:08:09");
+    lm::gAll.Modified = true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Reset();
+    const lm::ImageBytes before = lm::gAll.Image;
+    const lm::DataFileResult result = lm::LoadDataBytes(data, size);
+    if (!result.ok) {
+        if (lm::gAll.Image != before || !lm::gAll.Modified) std::abort();
+        return 0;
+    }
+    if (size < static_cast<std::size_t>(lm::kDataFileBytes) || lm::gAll.Modified) std::abort();
+    // A loaded image is sanitised: sanitising it again changes nothing.
+    const lm::ImageBytes loaded = lm::gAll.Image;
+    lm::SanitizeImage();
+    if (lm::gAll.Image != loaded) std::abort();
+    // Saving encodes what was loaded, byte for byte, apart from the erased area and password bytes.
+    const auto file = lm::EncodeDataFile(lm::gAll.Image, lm::gAll.FileTag, lm::gAll.ModelCode);
+    if (file.size() != static_cast<std::size_t>(lm::kDataFileBytes)) std::abort();
+    for (int k = 1; k <= lm::kImageBytes; ++k) {
+        const std::uint8_t expected = (k >= lm::img::kAreaCodeFirst && k < lm::img::kWriteStamp)
+                                          ? 0xFF : lm::gAll.Image[k];
+        if (file[15 + k] != expected) std::abort();
+    }
+    return 0;
+}
