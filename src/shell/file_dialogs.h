@@ -1,0 +1,52 @@
+#pragma once
+// The open and save dialogs for data files, behind a seam that tests can answer in advance.
+#include <deque>
+#include <string>
+
+class QWidget;
+
+namespace lm {
+
+// The single filter of both dialogs, "Data File(*.dat)|*.dat" in the platform's form.
+inline constexpr const char* kDataFileFilter = "Data File(*.dat)";
+
+// Asks the user for a file; "" when the dialog is cancelled.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    virtual std::string ChooseOpen(QWidget* parent) = 0;
+    // The save dialog does not ask about replacing an existing file; the caller asks.
+    virtual std::string ChooseSave(QWidget* parent) = 0;
+};
+
+// Replaces the chooser (nullptr brings back the real dialogs); returns the previous one.
+FileChooser* SetFileChooser(FileChooser* chooser);
+
+// The open dialog; "" on Cancel.
+std::string ChooseOpenFile(QWidget* parent);
+// The save dialog; a name typed without an extension gets ".dat". "" on Cancel.
+std::string ChooseSaveFile(QWidget* parent);
+
+// A chooser for tests: answers each dialog with the next path of its queue ("" = Cancel, also when empty).
+class ScriptedFiles : public FileChooser {
+public:
+    ScriptedFiles();
+    ~ScriptedFiles() override;
+    ScriptedFiles(const ScriptedFiles&) = delete;
+    ScriptedFiles& operator=(const ScriptedFiles&) = delete;
+
+    void Answer(const std::string& path) { answers_.push_back(path); }
+    std::string ChooseOpen(QWidget* parent) override;
+    std::string ChooseSave(QWidget* parent) override;
+    int opened() const { return opens_; }
+    int saved() const { return saves_; }
+
+private:
+    std::string Next();
+    FileChooser* previous_ = nullptr;
+    std::deque<std::string> answers_;
+    int opens_ = 0;
+    int saves_ = 0;
+};
+
+}  // namespace lm
