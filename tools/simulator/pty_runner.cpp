@@ -199,6 +199,7 @@ int PtyRunner::Run() {
         ReadInput(Clock::now());
         DeliverDue(Clock::now(), true);
         WriteDue(Clock::time_point::max());
+        radio_.LineQuiet();
     }
     if (!SaveIfWritten()) saveFailed_ = true;
     CloseAll();

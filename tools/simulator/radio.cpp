@@ -97,15 +97,23 @@ bool Radio::TakeWriteSession() {
 std::vector<Bytes> Radio::Receive(std::span<const std::uint8_t> bytes, std::uint64_t nowMs) {
     std::vector<Bytes> out;
     if (vanished_) return out;
-    if (!pending_.empty() && nowMs >= lastByteMs_ + kFrameGapMs) {
-        Note("incomplete frame discarded");
-        pending_.clear();
-    }
+    if (!pending_.empty() && nowMs >= lastByteMs_ + kFrameGapMs) LineQuiet();
     lastByteMs_ = nowMs;
     pending_.insert(pending_.end(), bytes.begin(), bytes.end());
     while (!pending_.empty() && !vanished_ && HandleOne(out)) {
     }
     return out;
+}
+
+void Radio::LineQuiet() {
+    if (pending_.empty()) return;
+    if (state_ == State::Identified && pending_.size() == 1 && pending_[0] == 'E') {
+        Note("end");
+        state_ = State::Idle;
+    } else {
+        Note("incomplete frame discarded");
+    }
+    pending_.clear();
 }
 
 void Radio::Answer(std::vector<Bytes>& out, Bytes reply) const {

@@ -58,6 +58,9 @@ public:
     // Bytes from the program, in order; returns the answer as the pieces in which it is to be sent.
     // nowMs is a monotonic clock: a frame left incomplete for a second is discarded.
     std::vector<Bytes> Receive(std::span<const std::uint8_t> bytes, std::uint64_t nowMs = 0);
+    // The program has stopped sending (for a second, or for good): an incomplete frame is discarded, but a lone
+    // 'E' after the identification is the end frame that follows a refused identification.
+    void LineQuiet();
 
     bool Vanished() const { return vanished_; }
     const Memory& memory() const { return memory_; }
