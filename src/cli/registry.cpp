@@ -6,6 +6,10 @@ namespace lm::cli {
 std::unique_ptr<Command> MakeNewCommand();
 std::unique_ptr<Command> MakeInfoCommand();
 std::unique_ptr<Command> MakeChannelsCommand();
+std::unique_ptr<Command> MakeReadCommand();
+std::unique_ptr<Command> MakeWriteCommand();
+std::unique_ptr<Command> MakePortsCommand();
+std::unique_ptr<Command> MakeSimulateCommand();
 
 namespace {
 
@@ -15,6 +19,10 @@ constexpr Factory kFactories[] = {
     MakeNewCommand,
     MakeInfoCommand,
     MakeChannelsCommand,
+    MakeReadCommand,
+    MakeWriteCommand,
+    MakePortsCommand,
+    MakeSimulateCommand,
 };
 
 }  // namespace
