@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -182,15 +183,22 @@ int PtyRunner::Run() {
             break;
         }
         WriteDue(now);
-        int timeout = -1;
+        // Wake exactly when the next byte is due (ppoll takes nanoseconds; poll's milliseconds would add up to
+        // a millisecond to every answer).
+        std::optional<Clock::duration> wait;
         for (const auto* q : {&input_, &output_}) {
             if (q->empty()) continue;
-            const auto wait = std::chrono::ceil<std::chrono::milliseconds>(q->front().due - now).count();
-            timeout = timeout < 0 ? static_cast<int>(std::max<long long>(0, wait))
-                                  : std::min(timeout, static_cast<int>(std::max<long long>(0, wait)));
+            const auto w = std::max<Clock::duration>(Clock::duration::zero(), q->front().due - now);
+            wait = wait ? std::min(*wait, w) : w;
+        }
+        timespec ts{};
+        if (wait) {
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(*wait).count();
+            ts.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
+            ts.tv_nsec = static_cast<long>(ns % 1'000'000'000);
         }
         pollfd fds[2] = {{master_, POLLIN, 0}, {wakePipe_[0], POLLIN, 0}};
-        if (poll(fds, 2, timeout) < 0 && errno != EINTR) break;
+        if (ppoll(fds, 2, wait ? &ts : nullptr, nullptr) < 0 && errno != EINTR) break;
         if (fds[0].revents & POLLIN) ReadInput(Clock::now());
         // Without a program on the other side the terminal reports a hang-up; wait instead of spinning.
         if ((fds[0].revents & POLLHUP) && !(fds[0].revents & POLLIN)) poll(nullptr, 0, 10);
