@@ -1,0 +1,50 @@
+#pragma once
+// Registry of the QtTest classes of the dialog tests and helpers shared by them.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+namespace dlgtest {
+
+using TestFactory = std::function<QObject*()>;
+int RegisterTest(const char* name, TestFactory factory);
+
+// A fresh program state with gAll.AppDir = appDir: band table, catalogue, built-in messages, the default model
+// and a new image, English, not modified.
+void ResetProgramState(const QString& appDir);
+// Writes text to appDir/name.
+void WriteFile(const QString& dir, const QString& name, const std::string& text);
+
+// Runs the event loop until done() or the time is up; false on time-out.
+inline bool SpinUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > timeoutMs) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// Once a modal dialog of type T is up, runs act on it (polling the event loop of the modal dialog).
+template <typename T>
+void WhenModal(std::function<void(T*)> act, int tries = 500) {
+    QTimer::singleShot(10, [act, tries] {
+        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            act(w);
+        } else if (tries > 0) {
+            WhenModal<T>(act, tries - 1);
+        }
+    });
+}
+
+}  // namespace dlgtest
+
+#define DLG_TEST(Class) \
+    static const int dlg_registered_##Class = ::dlgtest::RegisterTest(#Class, [] { return new Class; });

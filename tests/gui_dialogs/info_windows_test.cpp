@@ -1,0 +1,133 @@
+// The radio information window, the embedded message dialog and the password key filter.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/state.h"
+#include "dialog_test.h"
+#include "editors/settings/embedded_message.h"
+#include "editors/settings/info_msg.h"
+#include "link/ui/read_radio_dialog.h"
+#include "link/ui/write_radio_dialog.h"
+
+using namespace lm;
+
+namespace {
+
+QString FieldText(QWidget* w, const char* name) { return w->findChild<QLineEdit*>(name)->text(); }
+
+}  // namespace
+
+class InfoWindowsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    void init() { dlgtest::ResetProgramState(dir_.path()); }
+
+    void infoFieldsAfterNew() {
+        NewImageAt("2024-06-01 08:09:10");
+        gAll.AreaText = "Beijing";
+        const ImageBytes image = gAll.Image;
+        std::unique_ptr<QWidget> w(CreateInfoWindow());
+        QCOMPARE(w->objectName(), QString("fInfoMsg"));
+        QCOMPARE(w->windowTitle(), QString("Radio Information"));
+        QCOMPARE(FieldText(w.get(), "cxModel").toStdString(), gAll.ModelTitle);
+        QCOMPARE(FieldText(w.get(), "cxFreq"), QString("450 - 470MHz"));
+        QCOMPARE(FieldText(w.get(), "cxSerial"), QString());
+        QCOMPARE(FieldText(w.get(), "cxArea"), QString("Beijing"));
+        QCOMPARE(FieldText(w.get(), "cxRadioTime"), QString("2024-06-01 08:09:10"));
+        QCOMPARE(FieldText(w.get(), "cxLeaveTime"), QString());
+        for (const char* name : {"cxModel", "cxFreq", "cxSerial", "cxArea", "cxRadioTime", "cxLeaveTime"})
+            QVERIFY(w->findChild<QLineEdit*>(name)->isReadOnly());
+        QCOMPARE(w->findChild<QLineEdit*>("cxSerial")->maxLength(), 16);
+        QCOMPARE(w->findChild<QLineEdit*>("cxArea")->maxLength(), 16);
+        QVERIFY(!w->findChild<QPushButton*>("btnOk")->isVisibleTo(w.get()));
+        QCOMPARE(w->findChild<QPushButton*>("btnCancel")->text(), QString("&Close"));
+        QVERIFY(gAll.Image == image);
+        QVERIFY(!gAll.Modified);
+    }
+
+    void serialNumberAndStamps() {
+        const std::uint8_t serial[] = {0x41, 0x42, 0x20, 0x31, 0x32, 0xFF, 0x09, 0x7F, 0x80, 0x21, 0x7E};
+        std::fill(gAll.Image.begin() + img::kSerialText, gAll.Image.begin() + img::kSerialText + 16, 0xFF);
+        std::copy(std::begin(serial), std::end(serial), gAll.Image.begin() + img::kSerialText);
+        QCOMPARE(SerialNumberText(gAll.Image), std::string("AB12!~"));
+        gAll.Image[img::kSerialText + 15] = 'Z';
+        gAll.Image[img::kSerialText + 16] = 'Q';  // the byte after the field is not part of it
+        QCOMPARE(SerialNumberText(gAll.Image), std::string("AB12!~Z"));
+
+        std::fill(gAll.Image.begin() + img::kWriteStamp, gAll.Image.begin() + img::kWriteStamp + 16, 0xFF);
+        PackTimestamp("2023-12-31 23:59:58", img::kWriteStamp);
+        PackTimestamp("2021-02-03 04:05:06", img::kFactoryStamp);
+        std::unique_ptr<QWidget> w(CreateInfoWindow());
+        QCOMPARE(FieldText(w.get(), "cxSerial"), QString("AB12!~Z"));
+        QCOMPARE(FieldText(w.get(), "cxRadioTime"), QString("2023-12-31 23:59:58"));
+        QCOMPARE(FieldText(w.get(), "cxLeaveTime").left(19), QString("2021-02-03 04:05:06"));
+    }
+
+    void infoWindowTranslated() {
+        dlgtest::WriteFile(dir_.path(), "Test.Ini",
+                           "[fInfoMsg]\r\nfInfoMsg.Caption=Radio\r\nLabel3.Caption=Serial No.\r\n"
+                           "btnCancel.Caption=&Shut\r\n");
+        gAll.LanguageId = 1;
+        gAll.LanguageName = "Test";
+        std::unique_ptr<QWidget> w(CreateInfoWindow());
+        QCOMPARE(w->windowTitle(), QString("Radio"));
+        QCOMPARE(w->findChild<QPushButton*>("btnCancel")->text(), QString("&Shut"));
+    }
+
+    void embeddedMessageFilterAndLimit() {
+        const ImageBytes image = gAll.Image;
+        TfEmbeddedMessage d;
+        d.show();
+        auto* a = d.findChild<QLineEdit*>("edEMA");
+        auto* b = d.findChild<QLineEdit*>("edEMB");
+        QVERIFY(a->text().isEmpty() && b->text().isEmpty());
+        QTest::keyClicks(a, "Hi, 2.");
+        QCOMPARE(a->text(), QString("Hi 2"));
+        QTest::keyClicks(a, "x-_/;Z9");
+        QCOMPARE(a->text(), QString("Hi 2xZ9"));
+        QTest::keyClick(a, Qt::Key_Backspace);
+        QCOMPARE(a->text(), QString("Hi 2xZ"));
+        QTest::keyClicks(b, QString(40, 'w'));
+        QCOMPARE(b->text().size(), 32);
+        // Pasted text holds to the same characters.
+        b->clear();
+        b->insert("a,b");
+        QVERIFY(b->text().isEmpty());
+        b->insert("ab 12");
+        QCOMPARE(b->text(), QString("ab 12"));
+        QTest::mouseClick(d.findChild<QPushButton*>("btnOk"), Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+        QVERIFY(gAll.Image == image);
+        QVERIFY(!gAll.Modified);
+    }
+
+    void passwordEdits() {
+        gAll.PortName = "/nonexistent/port";
+        TfReadRadio r;
+        auto* pass = r.findChild<QLineEdit*>("cxPass");
+        QCOMPARE(pass->echoMode(), QLineEdit::Password);
+        QCOMPARE(pass->maxLength(), 10);
+        QTest::keyClicks(pass, "12a.3x-45678901234");
+        QCOMPARE(pass->text(), QString("12.3456789"));
+
+        TfWriteRadio w;
+        auto* update = w.findChild<QWidget*>("cxUpd");
+        auto* fresh = w.findChild<QLineEdit*>("cxNew");
+        QVERIFY(!fresh->isEnabled());
+        QTest::mouseClick(update, Qt::LeftButton, {}, QPoint(5, 8));
+        QVERIFY(fresh->isEnabled());
+        QTest::keyClicks(fresh, "9z8 7");
+        QCOMPARE(fresh->text(), QString("987"));
+        QCOMPARE(fresh->echoMode(), QLineEdit::Password);
+        QTest::mouseClick(update, Qt::LeftButton, {}, QPoint(5, 8));
+        QVERIFY(!fresh->isEnabled());
+    }
+};
+
+DLG_TEST(InfoWindowsTest)
+#include "info_windows_test.moc"
