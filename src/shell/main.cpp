@@ -1,15 +1,20 @@
 // lm418t: the windowed programming software for the LM-418T radios.
 #include <QApplication>
-#include <QMainWindow>
+#include <clocale>
 
-#include "core/state.h"
+#include "shell/artwork.h"
 #include "shell/config/startup.h"
+#include "shell/main_frm.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    lm::RunStartup(argc > 0 ? argv[0] : nullptr);
-    QMainWindow window;
-    window.setWindowTitle(QString::fromStdString(lm::gAll.ProductTitle));
+    // Numbers are read and written with "." whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName("lm418t");
+    QApplication::setDesktopFileName("lm418t");
+    QApplication::setWindowIcon(lm::ApplicationIcon());
+    const lm::StartupPaths paths = lm::RunStartup(argc > 0 ? argv[0] : nullptr);
+    lm::TfMainFrm window(paths.settingsPath);
     window.showMaximized();
     return app.exec();
 }

@@ -1,0 +1,35 @@
+#pragma once
+// The About box: the application's icon and nine lines from the language file.
+#include <QDialog>
+
+class QLabel;
+
+namespace lm {
+
+class TfFrmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kLines = 9;
+    static constexpr int kLineTops[kLines] = {15, 40, 66, 92, 118, 143, 169, 195, 221};
+    static constexpr int kLineHeight = 17;
+
+    explicit TfFrmAbout(QWidget* parent = nullptr);
+    QLabel* line(int i) const { return lines_[i]; }  // 0-based
+
+    // The height rule: line 5's bottom plus 55, or the bottom of the last of lines 6 to 9 with text plus 55.
+    static int HeightFor(const QLabel* const lines[kLines]);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* picture_ = nullptr;
+    QLabel* lines_[kLines] = {};
+};
+
+// Creates the About box, shows it modally and frees it.
+void RunAboutBox(QWidget* parent);
+
+}  // namespace lm

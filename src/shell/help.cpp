@@ -1,0 +1,52 @@
+#include "shell/help.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "core/state.h"
+
+#ifndef LM_DATA_DIR
+#define LM_DATA_DIR ""
+#endif
+
+namespace lm {
+
+namespace {
+
+class DesktopOpener : public DocumentOpener {
+public:
+    bool Open(const std::string& path) override {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    }
+};
+
+DesktopOpener gDesktopOpener;
+DocumentOpener* gOpener = &gDesktopOpener;
+
+bool IsFile(const std::string& path) { return QFileInfo(QString::fromStdString(path)).isFile(); }
+
+}  // namespace
+
+DocumentOpener* SetDocumentOpener(DocumentOpener* opener) {
+    DocumentOpener* previous = gOpener;
+    gOpener = opener != nullptr ? opener : &gDesktopOpener;
+    return previous;
+}
+
+std::string HelpFilePath() {
+    const std::string base = gAll.HelpName + "_" + gAll.LanguageName;
+    const std::string dataDir = std::string(LM_DATA_DIR).empty() ? "" : std::string(LM_DATA_DIR) + "/";
+    for (const char* extension : {".chm", ".html"}) {
+        for (const std::string& dir : {gAll.AppDir, dataDir}) {
+            if (dir.empty()) continue;
+            const std::string path = dir + base + extension;
+            if (IsFile(path)) return path;
+        }
+    }
+    return gAll.AppDir + base + ".chm";
+}
+
+void OpenHelp() { gOpener->Open(HelpFilePath()); }
+
+}  // namespace lm

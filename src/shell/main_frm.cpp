@@ -1,0 +1,497 @@
+#include "shell/main_frm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "core/models.h"
+#include "core/state.h"
+#include "link/qt/port_access.h"
+#include "shell/artwork.h"
+#include "shell/child_windows.h"
+#include "shell/command_table.h"
+#include "shell/port_check.h"
+#include "shell/translate.h"
+
+namespace lm {
+
+namespace {
+
+TfMainFrm* gMainFrame = nullptr;
+constexpr int kTagRole = Qt::UserRole;
+constexpr int kRootChildTags[] = {cmd::kRadioInfo, cmd::kChannelInfo, cmd::kKeyFunction,
+                                  cmd::kVoxFunction, cmd::kOptionalFunction, cmd::kScanInfo};
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// A child window's frame that knows when it has been closed: it is then on its way out and no longer counts.
+class EditorFrame : public QMdiSubWindow {
+public:
+    bool closed = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        QMdiSubWindow::closeEvent(event);
+        if (event->isAccepted()) closed = true;
+    }
+};
+
+QTreeWidgetItem* Node(const QString& text, int tag) {
+    auto* node = new QTreeWidgetItem(QStringList{text});
+    node->setData(0, kTagRole, tag);
+    node->setIcon(0, ImageListIcon(kImageNode));
+    return node;
+}
+
+}  // namespace
+
+TfMainFrm* MainFrame() { return gMainFrame; }
+
+TfMainFrm::TfMainFrm(std::string settingsPath, QWidget* parent)
+    : QMainWindow(parent), settingsPath_(std::move(settingsPath)) {
+    gMainFrame = this;
+    setObjectName("fMainFrm");
+    setWindowTitle(Q(gAll.ProductTitle));
+    setWindowIcon(ApplicationIcon());
+    BuildMenus();
+    BuildToolBar();
+    BuildLeftPanel();
+
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName("ClientArea");
+    // 1. The background pattern "PIC", used as a tiled brush.
+    mdi_->setBackground(QBrush(BackgroundPicture()));
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName("Splitter1");
+    splitter->addWidget(leftPanel_);
+    splitter->addWidget(mdi_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({185, 1000});
+    setCentralWidget(splitter);
+
+    BuildStatusBar();
+    clock_ = new QTimer(this);
+    clock_->setObjectName("Timer");
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, &TfMainFrm::TimerTimer);
+    clock_->start();
+    resize(1024, 720);
+}
+
+TfMainFrm::~TfMainFrm() {
+    if (gMainFrame == this) gMainFrame = nullptr;
+}
+
+void TfMainFrm::BuildMenus() {
+    std::vector<QMenu*> menus;
+    for (const MenuDef& def : Menus()) {
+        auto* menu = new QMenu(QString::fromUtf8(def.caption), this);
+        menu->setObjectName(def.name);
+        menu->menuAction()->setToolTip(QString::fromUtf8(def.caption).remove('&'));
+        menuBar()->addMenu(menu);
+        menu->menuAction()->setVisible(!def.hidden);
+        menus.push_back(menu);
+    }
+    for (const MenuItemDef& def : MenuItems()) {
+        QMenu* menu = menus[static_cast<std::size_t>(def.menu)];
+        auto* action = new QAction(this);
+        action->setObjectName(def.name);
+        if (def.separator) {
+            action->setSeparator(true);
+        } else {
+            action->setText(QString::fromUtf8(def.caption));
+            action->setToolTip(QString::fromUtf8(def.caption).remove('&').remove("..."));
+            SetTag(action, def.tag);
+            if (*def.shortcut != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(def.shortcut)));
+            if (def.checked) {
+                action->setCheckable(true);
+                action->setChecked(true);
+            }
+            menuActions_[def.tag] = action;
+        }
+        action->setVisible(!def.hidden);
+        menu->addAction(action);
+        if (def.separator) continue;
+        switch (def.tag) {
+            case cmd::kExit: connect(action, &QAction::triggered, this, &QWidget::close); break;
+            case cmd::kTreeView: connect(action, &QAction::triggered, this, &TfMainFrm::ToggleTreeView); break;
+            case cmd::kToolbar:
+                toolbarItem_ = action;
+                connect(action, &QAction::triggered, this, &TfMainFrm::ToggleToolbar);
+                break;
+            case cmd::kStatusBar:
+                statusItem_ = action;
+                connect(action, &QAction::triggered, this, &TfMainFrm::ToggleStatusBar);
+                break;
+            case cmd::kDtmf: break;  // the hidden DTMF item has no click handler
+            default: connect(action, &QAction::triggered, this, &TfMainFrm::ButtonClick); break;
+        }
+    }
+}
+
+void TfMainFrm::BuildToolBar() {
+    toolBar_ = addToolBar("ToolBar1");
+    toolBar_->setObjectName("ToolBar1");
+    toolBar_->setMovable(false);
+    toolBar_->setFixedHeight(29);
+    toolBar_->setIconSize(QSize(20, 20));
+    for (const ToolButtonDef& def : ToolButtons()) {
+        if (def.tag == 0) {
+            toolBar_->addSeparator()->setObjectName(def.name);
+            continue;
+        }
+        // A tool button is a component of its own with its own caption and hint.
+        auto* action = new QAction(ImageListIcon(def.image), QString::fromUtf8(def.hint), this);
+        action->setObjectName(def.name);
+        action->setToolTip(QString::fromUtf8(def.hint));
+        SetTag(action, def.tag);
+        connect(action, &QAction::triggered, this, &TfMainFrm::ButtonClick);
+        toolBar_->addAction(action);
+        if (QWidget* button = toolBar_->widgetForAction(action)) button->setFixedWidth(25);
+    }
+    // The port label and list box beside the tool bar are not visible: the list box serves the port check at
+    // start-up, the label's caption the status bar.
+    portLabel_ = new QLabel("Port: ", this);
+    portLabel_->setObjectName("lbCom");
+    portLabel_->hide();
+    cbCom_ = new QComboBox(this);
+    cbCom_->setObjectName("cbCom");
+    SetTag(cbCom_, kTagNoItems);
+    cbCom_->hide();
+    // The hidden label whose caption starts every channel node of the tree.
+    channelLabel_ = new QLabel("No. - ", this);
+    channelLabel_->setObjectName("lbChannel");
+    channelLabel_->hide();
+}
+
+void TfMainFrm::BuildLeftPanel() {
+    leftPanel_ = new QWidget(this);
+    leftPanel_->setObjectName("pnLeft");
+    auto* layout = new QVBoxLayout(leftPanel_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* header = new QWidget(leftPanel_);
+    header->setObjectName("pnHeader");
+    header->setFixedHeight(12);
+    auto* headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(0, 0, 0, 0);
+    headerLayout->addStretch();
+    auto* close = new QToolButton(header);
+    close->setObjectName("btnClose");
+    close->setText("X");
+    close->setAutoRaise(true);
+    close->setFixedSize(14, 12);
+    QFont small = close->font();
+    small.setPixelSize(9);
+    close->setFont(small);
+    headerLayout->addWidget(close);
+    connect(close, &QToolButton::clicked, leftPanel_, &QWidget::hide);
+    tree_ = new QTreeWidget(leftPanel_);
+    tree_->setObjectName("cxTree");
+    tree_->setHeaderHidden(true);
+    tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree_->setExpandsOnDoubleClick(false);
+    tree_->setIconSize(QSize(16, 16));
+    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { cxTreeClick(node); });
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) { cxTreeDblClick(node); });
+    layout->addWidget(header);
+    layout->addWidget(tree_);
+    leftPanel_->setMinimumWidth(60);
+    leftPanel_->resize(185, leftPanel_->height());
+}
+
+void TfMainFrm::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("StatusBar1");
+    bar->setSizeGripEnabled(true);
+    for (int i = 0; i < kPanelCount; ++i) {
+        panels_[i] = new QLabel(bar);
+        panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
+        panels_[i]->setFixedWidth(kPanelWidths[i]);
+        panels_[i]->setFrameShape(QFrame::StyledPanel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        bar->addWidget(panels_[i]);
+    }
+}
+
+void TfMainFrm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!started_) Startup();
+}
+
+void TfMainFrm::Startup() {
+    if (started_) return;
+    started_ = true;
+    // 2. Test Online stays hidden (nothing makes hidden items visible).
+    // 3. The default model; 4. a new image.
+    if (const TMacType* first = gMacList.Get(0)) SelectModel(first->ModelCode, 0, false);
+    NewImage();
+    // 5. The port check.
+    SettlePort();
+    // 6. The band limits of the current band.
+    try {
+        const auto [lo, hi] = SplitBandText(gAll.BandName);
+        gAll.BandMinMHz = lo;
+        gAll.BandMaxMHz = hi;
+    } catch (const std::exception&) {
+        // A band name without limits keeps the limits of the model selection.
+    }
+    // 7. to 12.
+    currentFileName_.clear();
+    if (gAll.LanguageId > 0) TranslateForm(this, gAll.LanguageName, true);
+    RebuildTree();
+    UpdateStatusAndCaption();
+    ShowChildWindow(cmd::kChannelInfo);
+    gAll.Modified = false;
+    tree_->expandAll();
+    if (tree_->topLevelItemCount() > 0) tree_->setCurrentItem(tree_->topLevelItem(0));
+}
+
+void TfMainFrm::SettlePort() {
+    std::vector<std::string> present;
+    EnumeratePorts(present);
+    cbCom_->clear();
+    for (const std::string& name : present) cbCom_->addItem(Q(name));
+    gAll.PortName = SettlePortName(gAll.PortName, present);
+    cbCom_->setCurrentIndex(cbCom_->findText(Q(gAll.PortName)));
+}
+
+void TfMainFrm::ButtonClick() {
+    if (auto* action = qobject_cast<QAction*>(sender())) DispatchCommand(TagOf(action));
+}
+
+void TfMainFrm::DispatchCommand(int tag) {
+    if (auto* grid = dynamic_cast<EditorHooks*>(ChildWindow(cmd::kChannelInfo))) grid->LeaveEditing();
+    if (IsChildWindowTag(tag)) {
+        ShowChildWindow(tag);
+        return;
+    }
+    switch (tag) {
+        case cmd::kNew: FileNew(); break;
+        case cmd::kOpen: FileOpen(); break;
+        case cmd::kSave: FileSave(); break;
+        case cmd::kSaveAs: FileSaveAs(); break;
+        case cmd::kExit: close(); break;
+        case cmd::kEmbeddedMessage: EmbeddedMessageCommand(); break;
+        case cmd::kRead: ReadCommand(); break;
+        case cmd::kWrite: WriteCommand(); break;
+        case cmd::kModel: ModelCommand(); break;
+        case cmd::kPort: PortCommand(); break;
+        case cmd::kLanguage: LanguageChange(); break;
+        case cmd::kTreeView: ToggleTreeView(); break;
+        case cmd::kToolbar:
+            toolbarItem_->toggle();
+            ToggleToolbar();
+            break;
+        case cmd::kStatusBar:
+            statusItem_->toggle();
+            ToggleStatusBar();
+            break;
+        case cmd::kCascade: mdi_->cascadeSubWindows(); break;
+        case cmd::kTileHorizontal: TileChildren(true); break;
+        case cmd::kTileVertical: TileChildren(false); break;
+        case cmd::kArrangeIcons: ArrangeIcons(); break;
+        case cmd::kCloseAll: CloseAllWindows(); break;
+        case cmd::kHelp: HelpCommand(); break;
+        case cmd::kAbout: AboutCommand(); break;
+        default: break;  // Print, Print Preview, Change Password, Pass Word, Test Online: accepted, no effect
+    }
+}
+
+QAction* TfMainFrm::MenuAction(int tag) const {
+    const auto it = menuActions_.find(tag);
+    return it == menuActions_.end() ? nullptr : it->second;
+}
+
+QString TfMainFrm::MenuHint(int tag) const {
+    const QAction* action = MenuAction(tag);
+    return action != nullptr ? action->toolTip() : QString();
+}
+
+void TfMainFrm::RebuildTree() {
+    QTreeWidgetItem* root = tree_->topLevelItemCount() > 0 ? tree_->topLevelItem(0) : nullptr;
+    if (root == nullptr) {
+        root = new QTreeWidgetItem;
+        root->setIcon(0, ImageListIcon(kImageRoot));
+        root->setData(0, kTagRole, 0);
+        tree_->addTopLevelItem(root);
+        for (int tag : kRootChildTags) root->addChild(Node(QString(), tag));
+    }
+    root->setText(0, Q(gAll.ProductTitle));
+    for (int i = 0; i < root->childCount(); ++i) root->child(i)->setText(0, MenuHint(kRootChildTags[i]));
+    QTreeWidgetItem* channels = root->child(1);
+    qDeleteAll(channels->takeChildren());
+    for (int n = 1; n <= gAll.ChannelCount; ++n) {
+        channels->addChild(Node(channelLabel_->text() + " " + QString::number(n), cmd::kChannelEdit));
+    }
+    tree_->expandAll();
+}
+
+void TfMainFrm::UpdateStatusAndCaption() {
+    panels_[0]->clear();
+    panels_[1]->setText(QDate::currentDate().toString("yyyy/MM/dd"));
+    panels_[2]->setText(QTime::currentTime().toString("HH:mm:ss"));
+    panels_[3]->setText(portLabel_->text() + Q(gAll.PortName));
+    panels_[4]->setText(Q(gAll.ModelTitle));
+    panels_[5]->setText(Q(gAll.BandName));
+    panels_[6]->setText("  " + Q(gAll.AreaText));
+    QString caption = Q(gAll.ProductTitle);
+    if (!currentFileName_.empty()) caption += " [" + Q(currentFileName_) + "]";
+    setWindowTitle(caption);
+}
+
+void TfMainFrm::TimerTimer() { panels_[2]->setText(QTime::currentTime().toString("HH:mm:ss")); }
+
+QString TfMainFrm::PanelText(int panel) const {
+    return panel >= 0 && panel < kPanelCount ? panels_[panel]->text() : QString();
+}
+
+void TfMainFrm::cxTreeClick(QTreeWidgetItem* node) {
+    if (node == nullptr || node != tree_->currentItem() || node->data(0, kTagRole).toInt() != cmd::kChannelEdit) {
+        return;
+    }
+    gAll.CurrentChannel = node->parent()->indexOfChild(node) + 1;
+    ShowCurrentChannel(2);
+}
+
+void TfMainFrm::cxTreeDblClick(QTreeWidgetItem* node) {
+    if (node == nullptr || node != tree_->currentItem()) return;
+    const int tag = node->data(0, kTagRole).toInt();
+    if (tag == cmd::kChannelEdit) {
+        gAll.CurrentChannel = node->parent()->indexOfChild(node) + 1;
+        ShowCurrentChannel(2);
+    }
+    DispatchCommand(tag);
+}
+
+void TfMainFrm::ShowCurrentChannel(int kind) {
+    QTreeWidgetItem* root = tree_->topLevelItem(0);
+    if (root != nullptr && root->childCount() > 1) {
+        QTreeWidgetItem* channels = root->child(1);
+        const int index = gAll.CurrentChannel - 1;
+        if (index >= 0 && index < channels->childCount()) tree_->setCurrentItem(channels->child(index));
+    }
+    if (kind == 2) {
+        if (auto* edit = dynamic_cast<EditorHooks*>(ChildWindow(cmd::kChannelEdit))) edit->LoadChannel();
+    }
+}
+
+void TfMainFrm::RefreshEditors(int kind) {
+    if (kind == 0) {
+        if (auto* grid = dynamic_cast<EditorHooks*>(ChildWindow(cmd::kChannelInfo))) {
+            grid->RefreshRow(gAll.CurrentChannel + 1);
+        }
+    } else if (kind == 1) {
+        CloseAllChildren();
+        ShowChildWindow(cmd::kChannelInfo);
+    } else if (kind == 2) {
+        if (auto* edit = dynamic_cast<EditorHooks*>(ChildWindow(cmd::kChannelEdit))) edit->LoadChannel();
+    }
+}
+
+QMdiSubWindow* TfMainFrm::ChildFrame(int kind) const {
+    const auto it = children_.find(kind);
+    if (it == children_.end() || it->second.isNull()) return nullptr;
+    auto* frame = static_cast<EditorFrame*>(it->second.data());
+    return frame->closed ? nullptr : frame;
+}
+
+QWidget* TfMainFrm::ChildWindow(int kind) const {
+    QMdiSubWindow* frame = ChildFrame(kind);
+    return frame != nullptr ? frame->widget() : nullptr;
+}
+
+void TfMainFrm::ShowChildWindow(int kind) {
+    QMdiSubWindow* frame = ChildFrame(kind);
+    if (frame == nullptr) {
+        const ChildWindowFactory* factory = FindChildWindowFactory(kind);
+        if (factory == nullptr) return;  // this kind of window is not part of the program yet
+        QWidget* editor = (*factory)(nullptr);
+        if (editor == nullptr) return;
+        MarkAsForm(editor);
+        frame = new EditorFrame;
+        frame->setWidget(editor);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        mdi_->addSubWindow(frame);
+        frame->setWindowIcon(editor->windowIcon().isNull() ? ImageListIcon(kImageNode) : editor->windowIcon());
+        children_[kind] = frame;
+    } else {
+        mdi_->setActiveSubWindow(frame);
+        frame->setFocus();
+    }
+    frame->show();
+    if (frame->isMinimized()) frame->showNormal();
+}
+
+void TfMainFrm::CloseAllChildren() {
+    const QPointer<QMdiSubWindow> grid = ChildFrame(cmd::kChannelInfo);
+    CloseAllWindows();
+    // The channel grid goes at once, so that the caller can open a new one.
+    if (!grid.isNull() && grid->widget() != nullptr) delete grid.data();
+}
+
+void TfMainFrm::CloseAllWindows() {
+    const QList<QMdiSubWindow*> frames = mdi_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = frames.rbegin(); it != frames.rend(); ++it) (*it)->close();
+}
+
+void TfMainFrm::ToggleTreeView() { leftPanel_->setVisible(!leftPanel_->isVisible()); }
+
+void TfMainFrm::ToggleToolbar() { toolBar_->setVisible(toolbarItem_->isChecked()); }
+
+void TfMainFrm::ToggleStatusBar() { statusBar()->setVisible(statusItem_->isChecked()); }
+
+void TfMainFrm::TileChildren(bool horizontal) {
+    QList<QMdiSubWindow*> frames;
+    for (QMdiSubWindow* frame : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (frame->isVisible() && !frame->isMinimized()) frames.push_back(frame);
+    }
+    if (frames.isEmpty()) return;
+    const QRect area = mdi_->viewport()->rect();
+    const int n = static_cast<int>(frames.size());
+    for (int i = 0; i < n; ++i) {
+        frames[i]->showNormal();
+        if (horizontal) {
+            const int h = area.height() / n;
+            frames[i]->setGeometry(0, i * h, area.width(), h);
+        } else {
+            const int w = area.width() / n;
+            frames[i]->setGeometry(i * w, 0, w, area.height());
+        }
+    }
+}
+
+void TfMainFrm::ArrangeIcons() {
+    const QRect area = mdi_->viewport()->rect();
+    int x = 0;
+    int y = area.bottom();
+    for (QMdiSubWindow* frame : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!frame->isMinimized()) continue;
+        const QSize size = frame->size();
+        if (x > 0 && x + size.width() > area.width()) {
+            x = 0;
+            y -= size.height();
+        }
+        frame->move(x, y - size.height() + 1);
+        x += size.width();
+    }
+}
+
+}  // namespace lm

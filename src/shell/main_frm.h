@@ -1,0 +1,125 @@
+#pragma once
+// The main window: menus, tool bar, navigation tree, child windows, status bar and the dispatch of every command.
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <string>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace lm {
+
+class TfMainFrm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kPanelCount = 7;
+    static constexpr int kPanelWidths[kPanelCount] = {50, 80, 120, 120, 120, 120, 100};
+
+    // settingsPath: the settings file written when the window closes.
+    explicit TfMainFrm(std::string settingsPath, QWidget* parent = nullptr);
+    ~TfMainFrm() override;
+
+    // Runs the action of a command tag; unknown tags do nothing.
+    void DispatchCommand(int tag);
+
+    void ShowChildWindow(int kind);
+    void CloseAllChildren();
+    void RebuildTree();
+    void UpdateStatusAndCaption();
+    // 0: the channel grid refreshes the current channel's row; 1: the image was replaced, all child windows
+    // close and a fresh channel grid opens; 2: the channel edit window loads the current channel.
+    void RefreshEditors(int kind);
+    // Selects the tree node of the current channel; kind 2 also makes the channel edit window load it.
+    void ShowCurrentChannel(int kind);
+
+    // File commands. Each returns false when it stopped before its end (a cancelled dialog, a refused or failed
+    // save or load).
+    bool FileNew();
+    bool FileOpen();
+    bool FileSave();
+    bool FileSaveAs();
+    // The question before the image is discarded: true when the command may go on (No, or a completed save).
+    bool AskToSave();
+
+    const std::string& CurrentFileName() const { return currentFileName_; }
+    const std::string& SettingsPath() const { return settingsPath_; }
+
+    // The second half of start-up; runs once, when the window is first shown.
+    void Startup();
+    bool started() const { return started_; }
+
+    // Tree clicks on a node (nullptr: empty space).
+    void cxTreeClick(QTreeWidgetItem* node);
+    void cxTreeDblClick(QTreeWidgetItem* node);
+
+    QString PanelText(int panel) const;
+    QTreeWidget* tree() const { return tree_; }
+    QMdiArea* clientArea() const { return mdi_; }
+    QWidget* leftPanel() const { return leftPanel_; }
+    // The editor window of a kind (the widget inside its child window), or nullptr.
+    QWidget* ChildWindow(int kind) const;
+    QMdiSubWindow* ChildFrame(int kind) const;
+    QAction* MenuAction(int tag) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildLeftPanel();
+    void BuildStatusBar();
+    void ButtonClick();
+    void TimerTimer();
+    void ToggleTreeView();
+    void ToggleToolbar();
+    void ToggleStatusBar();
+    void TileChildren(bool horizontal);
+    void ArrangeIcons();
+    void CloseAllWindows();
+    void LanguageChange();
+    void ReadCommand();
+    void WriteCommand();
+    void PortCommand();
+    void ModelCommand();
+    void EmbeddedMessageCommand();
+    void HelpCommand();
+    void AboutCommand();
+    bool WriteDataFile(const std::string& path);
+    void SettlePort();
+    QString MenuHint(int tag) const;
+
+    std::string settingsPath_;
+    std::string currentFileName_;
+    bool started_ = false;
+    std::map<int, QPointer<QMdiSubWindow>> children_;
+    std::map<int, QAction*> menuActions_;
+
+    QMdiArea* mdi_ = nullptr;
+    QWidget* leftPanel_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    QLabel* portLabel_ = nullptr;
+    QLabel* channelLabel_ = nullptr;
+    QComboBox* cbCom_ = nullptr;
+    QLabel* panels_[kPanelCount] = {};
+    QTimer* clock_ = nullptr;
+    QAction* toolbarItem_ = nullptr;
+    QAction* statusItem_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+};
+
+// The main window of the program while it exists.
+TfMainFrm* MainFrame();
+
+}  // namespace lm

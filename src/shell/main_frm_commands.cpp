@@ -1,0 +1,56 @@
+// The commands of the main window that run a dialog: read, write, port, model, embedded message, language,
+// help and About.
+#include "core/state.h"
+#include "link/area_table.h"
+#include "shell/about_box.h"
+#include "shell/command_table.h"
+#include "shell/config/language.h"
+#include "shell/config/startup.h"
+#include "shell/dialog_commands.h"
+#include "shell/help.h"
+#include "shell/main_frm.h"
+#include "shell/set_language.h"
+#include "shell/translate.h"
+
+#ifndef LM_DATA_DIR
+#define LM_DATA_DIR ""
+#endif
+
+namespace lm {
+
+void TfMainFrm::ReadCommand() {
+    if (!RunDialogCommand(cmd::kRead, *this)) return;
+    // A completed read replaced the image.
+    currentFileName_.clear();
+    UpdateStatusAndCaption();
+    RefreshEditors(1);
+}
+
+void TfMainFrm::WriteCommand() { RunDialogCommand(cmd::kWrite, *this); }
+
+void TfMainFrm::PortCommand() {
+    RunDialogCommand(cmd::kPort, *this);
+    UpdateStatusAndCaption();
+}
+
+void TfMainFrm::ModelCommand() { RunDialogCommand(cmd::kModel, *this); }
+
+void TfMainFrm::EmbeddedMessageCommand() { RunDialogCommand(cmd::kEmbeddedMessage, *this); }
+
+void TfMainFrm::HelpCommand() { OpenHelp(); }
+
+void TfMainFrm::AboutCommand() { RunAboutBox(this); }
+
+void TfMainFrm::LanguageChange() {
+    if (!RunLanguageDialog(settingsPath_, this)) return;
+    LoadMessageTable(ResolveLanguageDir(gAll.AppDir, LM_DATA_DIR, gAll.LanguageName), gAll.LanguageName);
+    TranslateForm(this, gAll.LanguageName, true);
+    if (!gAll.AreaText.empty()) DecodeAreaCode();
+    UpdateStatusAndCaption();
+    CloseAllChildren();
+    RebuildTree();
+    ShowChildWindow(cmd::kChannelInfo);
+    // The image keeps its modified flag: a language change saves nothing, so leaving must still ask.
+}
+
+}  // namespace lm

@@ -1,0 +1,113 @@
+// The file commands of the main window (New, Open, Save, Save As) and leaving the program.
+#include <QCloseEvent>
+#include <QFileInfo>
+
+#include "core/datafile.h"
+#include "core/state.h"
+#include "shell/config/language.h"
+#include "shell/config/system_settings.h"
+#include "shell/file_dialogs.h"
+#include "shell/main_frm.h"
+#include "shell/message_box.h"
+
+namespace lm {
+
+namespace {
+
+bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+// The text of a failed load or save: the message of the message table when there is one, else the system's.
+std::string FailureText(const DataFileResult& result) {
+    if (!result.messageKey.empty()) {
+        if (const std::string* text = gLanguage.Field(result.messageKey)) return *text;
+    }
+    return result.text;
+}
+
+}  // namespace
+
+bool TfMainFrm::AskToSave() {
+    if (!gAll.Modified) return true;
+    if (!AskYesNo(gLanguage.SaveProgram)) return true;
+    // Yes: the command goes on only when the changes are in a file; a cancelled or failed save stops it.
+    return FileSave();
+}
+
+bool TfMainFrm::FileNew() {
+    if (!AskToSave()) return false;
+    NewImage();
+    currentFileName_.clear();
+    UpdateStatusAndCaption();
+    RefreshEditors(1);
+    gAll.Modified = false;
+    return true;
+}
+
+bool TfMainFrm::FileOpen() {
+    if (!AskToSave()) return false;
+    const std::string path = ChooseOpenFile(this);
+    if (path.empty()) return false;
+    currentFileName_ = path;
+    const DataFileResult result = LoadDataFile(path);
+    if (!result.ok) {
+        // The image is untouched; a file that did not load is not the current file, so that a later Save
+        // cannot overwrite it with an image that never came from it.
+        currentFileName_.clear();
+        ShowInformation(FailureText(result));
+        UpdateStatusAndCaption();
+        return false;
+    }
+    RebuildTree();
+    UpdateStatusAndCaption();
+    RefreshEditors(1);
+    gAll.Modified = false;
+    UpdateStatusAndCaption();
+    return true;
+}
+
+bool TfMainFrm::WriteDataFile(const std::string& path) {
+    const DataFileResult result = SaveDataFile(path);
+    if (!result.ok) ShowInformation(FailureText(result));
+    return result.ok;
+}
+
+bool TfMainFrm::FileSave() {
+    bool written = false;
+    if (!currentFileName_.empty()) {
+        written = WriteDataFile(currentFileName_);
+    } else {
+        const std::string path = ChooseSaveFile(this);
+        if (!path.empty()) {
+            currentFileName_ = path;
+            if (FileExists(path) && !AskYesNo(gLanguage.FileExists)) {
+                currentFileName_.clear();
+            } else {
+                written = WriteDataFile(path);
+            }
+        }
+    }
+    UpdateStatusAndCaption();
+    return written;
+}
+
+bool TfMainFrm::FileSaveAs() {
+    currentFileName_.clear();
+    return FileSave();
+}
+
+void TfMainFrm::closeEvent(QCloseEvent* event) {
+    if (!AskYesNo(gLanguage.ExitProgram)) {
+        event->ignore();
+        return;
+    }
+    // Yes to saving and then a cancelled or failed save keeps the program open with its changes.
+    if (!AskToSave()) {
+        event->ignore();
+        return;
+    }
+    CloseAllChildren();
+    WriteSystemSettings(gAll, settingsPath_);
+    event->accept();
+}
+
+}  // namespace lm

@@ -1,0 +1,37 @@
+#include "shell/port_check.h"
+
+#include <algorithm>
+#include <cctype>
+
+
+namespace lm {
+
+namespace {
+
+std::string Upper(const std::string& name) {
+    std::string upper = name;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return upper;
+}
+
+bool IsNumbered(const std::string& upper) {
+    return upper.size() > 3 && upper.compare(0, 3, "COM") == 0 &&
+           std::all_of(upper.begin() + 3, upper.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
+}  // namespace
+
+std::string UpperPortName(const std::string& name) {
+    const std::string upper = Upper(name);
+    return IsNumbered(upper) || upper == kSimulatedPort ? upper : name;
+}
+
+std::string SettlePortName(const std::string& configured, const std::vector<std::string>& present) {
+    const std::string name = UpperPortName(configured);
+    if (name == kSimulatedPort) return name;
+    if (std::find(present.begin(), present.end(), name) != present.end()) return name;
+    return present.empty() ? name : present.front();
+}
+
+}  // namespace lm

@@ -1,0 +1,19 @@
+#pragma once
+// The port check at start-up: the configured port name is settled against the ports present.
+#include <string>
+#include <vector>
+
+namespace lm {
+
+// The port name of the built-in simulated radio.
+inline constexpr const char* kSimulatedPort = "SIMULATED";
+
+// Upper-cases a numbered port name and the simulated radio's ("com3" -> "COM3"); any other name, such as a
+// device path ("/dev/ttyUSB0") or "ttyUSB0", keeps its case, since device names differ by case here.
+std::string UpperPortName(const std::string& name);
+
+// The port to use: the upper-cased configured name when a present port or the simulated radio has it;
+// otherwise the first present port; with no port present, the configured name as it is (upper-cased).
+std::string SettlePortName(const std::string& configured, const std::vector<std::string>& present);
+
+}  // namespace lm

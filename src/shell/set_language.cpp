@@ -1,0 +1,77 @@
+#include "shell/set_language.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <vector>
+
+#include "core/state.h"
+#include "shell/config/system_settings.h"
+#include "shell/translate.h"
+
+namespace lm {
+
+TfSetLanguage::TfSetLanguage(const std::string& settingsPath, QWidget* parent) : QDialog(parent) {
+    setObjectName("fSetLanguage");
+    setWindowTitle("Language File Setup");
+    auto* label = new QLabel("Language Mode: ", this);
+    label->setObjectName("lbName");
+    cbLanguage_ = new QComboBox(this);
+    cbLanguage_->setObjectName("cbLanguage");
+    SetTag(cbLanguage_, kTagNoItems);
+    cbLanguage_->setMinimumWidth(150);
+    language_ = new QListWidget(this);
+    language_->setObjectName("Language");
+    language_->hide();
+    btnOk_ = new QPushButton("&Ok", this);
+    btnOk_->setObjectName("btnOk");
+    btnOk_->setDefault(true);
+    btnCancel_ = new QPushButton("&Cancel", this);
+    btnCancel_->setObjectName("btnCancel");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(cbLanguage_, 0, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOk_);
+    buttons->addWidget(btnCancel_);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+    setFixedSize(sizeHint());
+
+    connect(btnOk_, &QPushButton::clicked, this, &TfSetLanguage::btnOkClick);
+    connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    // When shown: both lists from the settings, the translation, the current language selected.
+    std::vector<std::string> display, internal;
+    ReadLanguageLists(settingsPath, gAll.LanguageName, display, internal);
+    for (const std::string& name : display) cbLanguage_->addItem(QString::fromStdString(name));
+    for (const std::string& name : internal) language_->addItem(QString::fromStdString(name));
+    if (gAll.LanguageId > 0) TranslateForm(this, gAll.LanguageName, false);
+    cbLanguage_->setCurrentIndex(gAll.LanguageId >= 0 && gAll.LanguageId < cbLanguage_->count() ? gAll.LanguageId
+                                                                                                  : -1);
+    changed_ = false;
+}
+
+void TfSetLanguage::btnOkClick() {
+    const int selected = cbLanguage_->currentIndex();
+    // With nothing selected (LanguageId outside the list) Ok changes nothing.
+    if (selected >= 0 && selected != gAll.LanguageId) {
+        changed_ = true;
+        QListWidgetItem* item = language_->item(selected);
+        gAll.LanguageName = item != nullptr ? item->text().toStdString() : std::string();
+        gAll.LanguageId = selected;
+    }
+    accept();
+}
+
+bool RunLanguageDialog(const std::string& settingsPath, QWidget* parent) {
+    TfSetLanguage dialog(settingsPath, parent);
+    dialog.exec();
+    return dialog.changed();
+}
+
+}  // namespace lm

@@ -1,0 +1,261 @@
+// The main window: menus, tool bar, tree, status bar, caption, child windows and every command tag.
+#include <QAction>
+#include <QDate>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "core/state.h"
+#include "shell/command_table.h"
+#include "shell/dialog_commands.h"
+#include "shell/port_check.h"
+#include "shell/translate.h"
+#include "shell_fixture.h"
+
+using lmtest::ProbeWindow;
+using lmtest::ShellFixture;
+
+namespace {
+
+QStringList ItemNames(const QMenu* menu) {
+    QStringList names;
+    for (const QAction* a : menu->actions()) names << a->objectName() + (a->isVisible() ? "" : "(h)");
+    return names;
+}
+
+ProbeWindow* Probe(lm::TfMainFrm& main, int kind) { return dynamic_cast<ProbeWindow*>(main.ChildWindow(kind)); }
+
+}  // namespace
+
+class MainFrmTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menusHoldTheCommandTable() {
+        ShellFixture f;
+        auto& main = f.main();
+        auto* file = main.findChild<QMenu*>("nFile");
+        QVERIFY(file);
+        QCOMPARE(ItemNames(file), QStringList({"N1", "O1", "S2", "A1", "N2(h)", "nUpdPwd(h)", "N3", "P2", "V2",
+                                               "N5", "nExit"}));
+        QCOMPARE(ItemNames(main.findChild<QMenu*>("nEdit")),
+                 QStringList({"nChInfo", "nChEdit", "N6", "nKey", "nVox", "nOpt", "nScan", "nDtmf(h)", "nInfo",
+                              "N7(h)", "P0(h)", "E11(h)"}));
+        QCOMPARE(ItemNames(main.findChild<QMenu*>("nProgram")), QStringList({"R1", "W2", "N8", "T1(h)"}));
+        QCOMPARE(ItemNames(main.findChild<QMenu*>("nSetup")), QStringList({"N4", "N9", "C2", "nLanguage"}));
+        QCOMPARE(ItemNames(main.findChild<QMenu*>("nView")), QStringList({"T4", "N10", "nCool", "nBar"}));
+        QVERIFY(!main.findChild<QMenu*>("nWindow")->menuAction()->isVisible());
+        QCOMPARE(ItemNames(main.findChild<QMenu*>("nHelp")), QStringList({"nHelpTopics", "N12", "nAbout"}));
+
+        for (const lm::MenuItemDef& def : lm::MenuItems()) {
+            if (def.separator) continue;
+            auto* action = main.findChild<QAction*>(def.name);
+            QVERIFY2(action, def.name);
+            QCOMPARE(action->text(), QString(def.caption));
+            QCOMPARE(lm::TagOf(action), def.tag);
+            QCOMPARE(action->shortcut(), QKeySequence(QString(def.shortcut)));
+            QCOMPARE(action->isChecked(), def.checked);
+        }
+        QCOMPARE(main.findChild<QAction*>("A1")->shortcut(), QKeySequence("Ctrl+A"));
+        QCOMPARE(main.findChild<QAction*>("V2")->shortcut(), QKeySequence("Ctrl+V"));
+        QCOMPARE(main.findChild<QAction*>("nExit")->shortcut(), QKeySequence("Ctrl+X"));
+        QCOMPARE(main.findChild<QAction*>("nInfo")->toolTip(), QString("Radio Information"));
+    }
+
+    void toolBarOrderAndHints() {
+        ShellFixture f;
+        auto* bar = f.main().findChild<QToolBar*>("ToolBar1");
+        QStringList order;
+        for (const QAction* a : bar->actions()) order << (a->isSeparator() ? "|" : a->toolTip());
+        QCOMPARE(order, QStringList({"New", "Open", "Save", "|", "Channel Edit", "|", "Print", "|", "COM", "|",
+                                     "Read", "|", "Write", "|", "Help"}));
+        QCOMPARE(lm::TagOf(f.main().findChild<QAction*>("tbCom")), 31);
+        QCOMPARE(lm::TagOf(f.main().findChild<QAction*>("ToolButton3")), 11);
+        QCOMPARE(bar->height(), 29);
+    }
+
+    void treeStatusAndCaption() {
+        ShellFixture f;
+        auto& main = f.main();
+        QTreeWidgetItem* root = main.tree()->topLevelItem(0);
+        QCOMPARE(root->text(0), QString("LM-418T"));
+        QCOMPARE(main.tree()->currentItem(), root);
+        QStringList texts;
+        for (int i = 0; i < root->childCount(); ++i) texts << root->child(i)->text(0);
+        QCOMPARE(texts, QStringList({"Radio Information", "Channel Information", "Key Function", "Vox Function",
+                                     "Optional Function", "Scan Information"}));
+        QTreeWidgetItem* channels = root->child(1);
+        QCOMPARE(channels->childCount(), 16);
+        QCOMPARE(channels->child(0)->text(0), QString("No. -  1"));
+        QCOMPARE(channels->child(15)->text(0), QString("No. -  16"));
+        QVERIFY(channels->isExpanded());
+
+        QCOMPARE(main.PanelText(0), QString());
+        QCOMPARE(main.PanelText(1), QDate::currentDate().toString("yyyy/MM/dd"));
+        QVERIFY(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(main.PanelText(2)).hasMatch());
+        QCOMPARE(main.PanelText(3), "Port: " + QString::fromStdString(lm::gAll.PortName));
+        QCOMPARE(main.PanelText(4), QString("LM-418T(UHF)"));
+        QCOMPARE(main.PanelText(5), QString::fromStdString(lm::gAll.BandName));
+        QCOMPARE(main.PanelText(6), QString("  "));
+        QCOMPARE(main.windowTitle(), QString("LM-418T"));
+        // Start-up opens the channel information window and leaves the image unmodified.
+        QVERIFY(Probe(main, 10));
+        QVERIFY(!lm::gAll.Modified);
+
+        lm::gAll.AreaText = "Beijing";
+        main.UpdateStatusAndCaption();
+        QCOMPARE(main.PanelText(6), QString("  Beijing"));
+    }
+
+    void childWindowsOnePerKind() {
+        ShellFixture f;
+        auto& main = f.main();
+        for (int kind : {10, 11, 12, 13, 14, 15, 17, 19}) {
+            main.DispatchCommand(kind);
+            QVERIFY2(Probe(main, kind), qPrintable(QString::number(kind)));
+        }
+        QCOMPARE(main.clientArea()->subWindowList().size(), 8);
+        ProbeWindow* key = Probe(main, 12);
+        main.ChildFrame(12)->showMinimized();
+        main.DispatchCommand(12);
+        QCOMPARE(Probe(main, 12), key);
+        QVERIFY(!main.ChildFrame(12)->isMinimized());
+        QCOMPARE(main.clientArea()->subWindowList().size(), 8);
+        // A closed window is gone for good; the next command makes a new one.
+        main.ChildFrame(12)->close();
+        QTRY_VERIFY(main.ChildFrame(12) == nullptr);
+        main.DispatchCommand(12);
+        QVERIFY(Probe(main, 12));
+        // Close All Windows.
+        main.DispatchCommand(54);
+        QTRY_COMPARE(main.clientArea()->subWindowList().size(), 0);
+        // New replaces the image: everything closes and a fresh channel grid opens.
+        main.DispatchCommand(13);
+        main.RefreshEditors(1);
+        QTRY_COMPARE(main.clientArea()->subWindowList().size(), 1);
+        QVERIFY(Probe(main, 10));
+    }
+
+    void treeClicksAndChannelHooks() {
+        ShellFixture f;
+        auto& main = f.main();
+        QTreeWidgetItem* channels = main.tree()->topLevelItem(0)->child(1);
+        ProbeWindow* grid = Probe(main, 10);
+        QVERIFY(grid);
+        main.cxTreeDblClick(nullptr);
+        main.cxTreeDblClick(channels->child(4));  // not the selected node: nothing
+        QVERIFY(!main.ChildWindow(11));
+        main.tree()->setCurrentItem(channels->child(4));
+        main.cxTreeDblClick(channels->child(4));
+        QCOMPARE(lm::gAll.CurrentChannel, 5);
+        ProbeWindow* edit = Probe(main, 11);
+        QVERIFY(edit);
+        QVERIFY(grid->leaves >= 1);  // the grid left editing before the command ran
+        main.tree()->setCurrentItem(channels->child(7));
+        main.cxTreeClick(channels->child(7));
+        QCOMPARE(lm::gAll.CurrentChannel, 8);
+        QCOMPARE(edit->loads, 1);
+        main.RefreshEditors(0);
+        QCOMPARE(grid->rows, std::vector<int>({9}));
+        main.RefreshEditors(2);
+        QCOMPARE(edit->loads, 2);
+        lm::gAll.CurrentChannel = 3;
+        main.ShowCurrentChannel(0);
+        QCOMPARE(main.tree()->currentItem(), channels->child(2));
+        QCOMPARE(edit->loads, 2);
+        // A function node opens its window; the root does nothing.
+        QTreeWidgetItem* key = main.tree()->topLevelItem(0)->child(2);
+        main.tree()->setCurrentItem(key);
+        main.cxTreeDblClick(key);
+        QVERIFY(Probe(main, 12));
+        const auto count = main.clientArea()->subWindowList().size();
+        main.tree()->setCurrentItem(main.tree()->topLevelItem(0));
+        main.cxTreeDblClick(main.tree()->topLevelItem(0));
+        QCOMPARE(main.clientArea()->subWindowList().size(), count);
+    }
+
+    void viewCommands() {
+        ShellFixture f;
+        auto& main = f.main();
+        QVERIFY(main.leftPanel()->isVisible());
+        main.findChild<QToolButton*>("btnClose")->click();
+        QVERIFY(!main.leftPanel()->isVisible());
+        main.findChild<QAction*>("T4")->trigger();
+        QVERIFY(main.leftPanel()->isVisible());
+        QVERIFY(!main.findChild<QAction*>("T4")->isChecked());
+        auto* bar = main.findChild<QToolBar*>("ToolBar1");
+        main.findChild<QAction*>("nCool")->trigger();
+        QVERIFY(!bar->isVisible());
+        QVERIFY(!main.findChild<QAction*>("nCool")->isChecked());
+        main.DispatchCommand(41);
+        QVERIFY(bar->isVisible());
+        main.findChild<QAction*>("nBar")->trigger();
+        QVERIFY(!main.statusBar()->isVisible());
+        main.DispatchCommand(42);
+        QVERIFY(main.statusBar()->isVisible());
+        QVERIFY(main.findChild<QAction*>("nBar")->isChecked());
+    }
+
+    void commandsWithoutEffectAndUnknownTags() {
+        ShellFixture f;
+        auto& main = f.main();
+        lm::gAll.Image[20] = 0x42;
+        lm::gAll.Modified = true;
+        const auto image = lm::gAll.Image;
+        for (int tag : {0, 5, 6, 8, 9, 16, 22, 23, 33, 55, 62, 99, -1}) main.DispatchCommand(tag);
+        for (const char* name : {"P2", "V2", "tbPrint"}) main.findChild<QAction*>(name)->trigger();
+        QTest::keyClick(&main, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(&main, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(lm::gAll.Image == image);
+        QVERIFY(lm::gAll.Modified);
+        QCOMPARE(main.windowTitle(), QString("LM-418T"));
+        QVERIFY(f.messages.shown().empty());
+        QCOMPARE(f.files.opened() + f.files.saved(), 0);
+        // The hidden DTMF item has no click handler; the tag shows the window.
+        main.findChild<QAction*>("nDtmf")->trigger();
+        QVERIFY(!main.ChildWindow(17));
+        main.DispatchCommand(17);
+        QVERIFY(main.ChildWindow(17));
+    }
+
+    void everyDialogCommandRunsItsDialog() {
+        ShellFixture f;
+        auto& main = f.main();
+        for (int tag : {18, 20, 21, 30, 31, 32, 61}) {
+            if (tag != 32 && tag != 61 && lm::FindDialogCommand(tag) == nullptr) continue;
+            QString title;
+            lmtest::OnNextModal([&title](QWidget* w) {
+                title = w->objectName();
+                w->close();
+            });
+            main.DispatchCommand(tag);
+            QVERIFY2(!title.isEmpty(), qPrintable(QString::number(tag)));
+        }
+        // Exit asks ExitProgram; No keeps the window open.
+        main.findChild<QAction*>("nExit")->trigger();
+        QVERIFY(main.isVisible());
+        QCOMPARE(f.messages.texts(), std::vector<std::string>({"Do you wish to exit program?"}));
+        QCOMPARE(f.messages.shown()[0].caption, std::string("Confirmation"));
+        QCOMPARE(f.messages.shown()[0].kind, 2);
+    }
+
+    void portCheck() {
+        using lm::SettlePortName;
+        QCOMPARE(SettlePortName("com3", {"COM1", "COM3"}), std::string("COM3"));
+        QCOMPARE(SettlePortName("com7", {"COM1", "COM3"}), std::string("COM1"));
+        QCOMPARE(SettlePortName("com7", {}), std::string("COM7"));
+        QCOMPARE(SettlePortName("/dev/ttyUSB1", {"/dev/ttyS0", "/dev/ttyUSB1"}), std::string("/dev/ttyUSB1"));
+        QCOMPARE(SettlePortName("/dev/ttyusb1", {"/dev/ttyS0"}), std::string("/dev/ttyS0"));
+        QCOMPARE(SettlePortName("simulated", {"/dev/ttyS0"}), std::string("SIMULATED"));
+        QCOMPARE(lm::UpperPortName("ttyUSB0"), std::string("ttyUSB0"));
+    }
+};
+
+LM_GUI_TEST(MainFrmTest)
+#include "main_frm_test.moc"

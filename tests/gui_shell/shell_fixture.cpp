@@ -1,0 +1,58 @@
+#include "shell_fixture.h"
+
+#include <QDialog>
+
+#include "shell/command_table.h"
+
+namespace lmtest {
+
+namespace {
+constexpr int kKinds[] = {10, 11, 12, 13, 14, 15, 17, 19};
+}
+
+ProbeWindows::ProbeWindows() {
+    for (int kind : kKinds) {
+        if (const lm::ChildWindowFactory* f = lm::FindChildWindowFactory(kind)) saved_[kind] = *f;
+        lm::RegisterChildWindow(kind, [kind](QWidget*) { return new ProbeWindow(kind); });
+    }
+}
+
+ProbeWindows::~ProbeWindows() {
+    for (int kind : kKinds) {
+        const auto it = saved_.find(kind);
+        lm::RegisterChildWindow(kind, it == saved_.end() ? lm::ChildWindowFactory{} : it->second);
+    }
+}
+
+void OnNextModal(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        timer->stop();
+        timer->deleteLater();
+        act(modal);
+    });
+    timer->start();
+}
+
+void RejectNextModal() {
+    OnNextModal([](QWidget* w) {
+        if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+        else w->close();
+    });
+}
+
+ShellFixture::ShellFixture() {
+    ResetProgramState(dir_.path());
+    main_ = std::make_unique<lm::TfMainFrm>(path("SysInfo.Ini"));
+    main_->show();
+}
+
+ShellFixture::~ShellFixture() {
+    // Leave without questions: the window is destroyed, not closed.
+    main_.reset();
+}
+
+}  // namespace lmtest

@@ -1,0 +1,67 @@
+#pragma once
+// A main window on a fresh program state in a temporary folder, with probe editor windows and scripted
+// message boxes and file dialogs.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "gui_test.h"
+#include "shell/child_windows.h"
+#include "shell/file_dialogs.h"
+#include "shell/main_frm.h"
+#include "shell/message_box.h"
+
+namespace lmtest {
+
+// An editor window that counts what the main window asks of it.
+class ProbeWindow : public QWidget, public lm::EditorHooks {
+public:
+    explicit ProbeWindow(int kind) : kind_(kind) { setObjectName(QString("probe%1").arg(kind)); }
+    void RefreshRow(int row) override { rows.push_back(row); }
+    void LoadChannel() override { ++loads; }
+    void LeaveEditing() override { ++leaves; }
+    int kind() const { return kind_; }
+    std::vector<int> rows;
+    int loads = 0;
+    int leaves = 0;
+
+private:
+    int kind_;
+};
+
+// Puts probe windows in place of every editor window kind while it lives.
+class ProbeWindows {
+public:
+    ProbeWindows();
+    ~ProbeWindows();
+
+private:
+    std::map<int, lm::ChildWindowFactory> saved_;
+};
+
+// Runs `act` on the next modal dialog as soon as it is shown (polling the event loop).
+void OnNextModal(std::function<void(QWidget*)> act);
+// Rejects the next modal dialog.
+void RejectNextModal();
+
+class ShellFixture {
+public:
+    ShellFixture();
+    ~ShellFixture();
+    lm::TfMainFrm& main() { return *main_; }
+    QString dir() const { return dir_.path(); }
+    std::string path(const char* name) const { return (dir_.path() + "/" + name).toStdString(); }
+    lm::ScriptedMessages messages;
+    lm::ScriptedFiles files;
+
+private:
+    QTemporaryDir dir_;
+    ProbeWindows probes_;
+    std::unique_ptr<lm::TfMainFrm> main_;
+};
+
+}  // namespace lmtest
