@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "link/ui/simulated_radio.h"
+
 
 namespace lm {
 
@@ -24,12 +26,12 @@ bool IsNumbered(const std::string& upper) {
 
 std::string UpperPortName(const std::string& name) {
     const std::string upper = Upper(name);
-    return IsNumbered(upper) || upper == kSimulatedPort ? upper : name;
+    return IsNumbered(upper) || IsSimulatedPort(upper) ? upper : name;
 }
 
 std::string SettlePortName(const std::string& configured, const std::vector<std::string>& present) {
     const std::string name = UpperPortName(configured);
-    if (name == kSimulatedPort) return name;
+    if (IsSimulatedPort(name)) return name;
     if (std::find(present.begin(), present.end(), name) != present.end()) return name;
     return present.empty() ? name : present.front();
 }

@@ -5,9 +5,6 @@
 
 namespace lm {
 
-// The port name of the built-in simulated radio.
-inline constexpr const char* kSimulatedPort = "SIMULATED";
-
 // Upper-cases a numbered port name and the simulated radio's ("com3" -> "COM3"); any other name, such as a
 // device path ("/dev/ttyUSB0") or "ttyUSB0", keeps its case, since device names differ by case here.
 std::string UpperPortName(const std::string& name);

@@ -1,0 +1,37 @@
+// The dialogs and windows of the radio link, the model and the settings editors, wired to their commands.
+#include "core/ui/model_dialog.h"
+#include "editors/settings/embedded_message.h"
+#include "editors/settings/info_msg.h"
+#include "link/ui/read_radio_dialog.h"
+#include "link/ui/set_port_dialog.h"
+#include "link/ui/write_radio_dialog.h"
+#include "shell/child_windows.h"
+#include "shell/command_table.h"
+#include "shell/dialog_commands.h"
+#include "shell/main_frm.h"
+
+namespace lm {
+
+namespace {
+
+const bool kRegistered[] = {
+    RegisterDialogCommand(cmd::kRead, [](TfMainFrm& main) { return RunReadDialog(&main); }),
+    RegisterDialogCommand(cmd::kWrite,
+                          [](TfMainFrm& main) {
+                              RunWriteDialog(&main);
+                              return true;
+                          }),
+    RegisterDialogCommand(cmd::kPort, [](TfMainFrm& main) { return RunSetPortDialog(&main); }),
+    RegisterDialogCommand(cmd::kModel,
+                          [](TfMainFrm& main) { return RunModelDialog(&main, [&main] { return main.FileNew(); }); }),
+    RegisterDialogCommand(cmd::kEmbeddedMessage,
+                          [](TfMainFrm& main) {
+                              RunEmbeddedMessageDialog(&main);
+                              return true;
+                          }),
+    RegisterChildWindow(cmd::kRadioInfo, [](QWidget*) { return CreateInfoWindow(); }),
+};
+
+}  // namespace
+
+}  // namespace lm
