@@ -40,6 +40,10 @@ public:
     std::string ChooseSave(QWidget* parent) override;
     int opened() const { return opens_; }
     int saved() const { return saves_; }
+    void Clear() {
+        answers_.clear();
+        opens_ = saves_ = 0;
+    }
 
 private:
     std::string Next();
