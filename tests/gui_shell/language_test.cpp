@@ -1,0 +1,209 @@
+// Language change of the running program, the Language File Setup dialog, the About box and help.
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "core/state.h"
+#include "shell/about_box.h"
+#include "shell/config/language.h"
+#include "shell/help.h"
+#include "shell/set_language.h"
+#include "shell_fixture.h"
+
+using lmtest::ShellFixture;
+
+namespace {
+
+const char* kSettings =
+    "[SysInfo]\r\nLanguage=English|Testish\r\nEnglish=English|Test language\r\nTestish=Englisch|Testisch\r\n";
+
+const char* kTestish =
+    "[Language]\r\n"
+    "SaveProgram=Save it?\r\n"
+    "[fMainFrm]\r\n"
+    "N1.Caption=&Neu\r\n"
+    "tbNew.Hint=Neu\r\n"
+    "nChInfo.Hint=Kanäle\r\n"
+    "nInfo.Hint=Funkgerät\r\n"
+    "lbCom.Caption=\"Anschluss: \"\r\n"
+    "lbChannel.Caption=\"Nr. - \"\r\n"
+    "cbCom.0=never\r\n"
+    "[fSetLanguage]\r\n"
+    "fSetLanguage.Caption=Sprache\r\n"
+    "cbLanguage.0=never\r\n"
+    "Language.1=Testish\r\n"
+    "[fFrmAbout]\r\n"
+    "lStr1.Caption=Eins\r\n"
+    "lStr6.Caption=\r\n"
+    "lStr7.Caption=\"   \"\r\n"
+    "lStr8.Caption=Acht\r\n"
+    "lStr9.Caption=\r\n";
+
+void Choose(int index) {
+    lmtest::OnNextModal([index](QWidget* w) {
+        auto* dialog = qobject_cast<lm::TfSetLanguage*>(w);
+        QVERIFY(dialog);
+        dialog->languages()->setCurrentIndex(index);
+        dialog->findChild<QPushButton*>("btnOk")->click();
+    });
+}
+
+class RecordingOpener : public lm::DocumentOpener {
+public:
+    RecordingOpener() : previous_(lm::SetDocumentOpener(this)) {}
+    ~RecordingOpener() override { lm::SetDocumentOpener(previous_); }
+    bool Open(const std::string& path) override {
+        opened.push_back(path);
+        return true;
+    }
+    std::vector<std::string> opened;
+
+private:
+    lm::DocumentOpener* previous_;
+};
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void changeAndChangeBack() {
+        ShellFixture f;
+        auto& main = f.main();
+        QFile::copy(LM_SOURCE_DIR "/src/resources/lang/English.Ini", f.dir() + "/English.Ini");
+        lmtest::WriteFile(f.dir(), "Testish.Ini", kTestish);
+        lmtest::WriteFile(f.dir(), "SysInfo.Ini", kSettings);
+        main.DispatchCommand(13);
+        lm::gAll.Modified = true;
+
+        Choose(1);
+        main.DispatchCommand(32);
+        QCOMPARE(lm::gAll.LanguageId, 1);
+        QCOMPARE(lm::gAll.LanguageName, std::string("Testish"));
+        QCOMPARE(lm::gLanguage.SaveProgram, std::string("Save it?"));
+        QCOMPARE(main.findChild<QAction*>("N1")->text(), QString("&Neu"));
+        QCOMPARE(main.findChild<QAction*>("tbNew")->toolTip(), QString("Neu"));
+        QCOMPARE(main.findChild<QAction*>("O1")->text(), QString("&Open"));
+        QTreeWidgetItem* root = main.tree()->topLevelItem(0);
+        QCOMPARE(root->child(0)->text(0), QString("Funkgerät"));
+        QCOMPARE(root->child(1)->text(0), QString("Kanäle"));
+        QCOMPARE(root->child(1)->child(2)->text(0), QString("Nr. -  3"));
+        QVERIFY(main.PanelText(3).startsWith("Anschluss: "));
+        QCOMPARE(main.windowTitle(), QString("LM-418T"));
+        // The port list is never translated; child windows were closed and a fresh grid opened.
+        QVERIFY(main.findChild<QComboBox*>("cbCom")->findText("never") < 0);
+        QVERIFY(main.ChildWindow(10));
+        QVERIFY(!main.ChildWindow(13));
+        QVERIFY(lm::gAll.Modified);
+
+        // Ok on the unchanged selection changes nothing.
+        main.findChild<QAction*>("N1")->setText("marker");
+        Choose(1);
+        main.DispatchCommand(32);
+        QCOMPARE(main.findChild<QAction*>("N1")->text(), QString("marker"));
+
+        // Back to English: the English file names every text of the main window.
+        Choose(0);
+        main.DispatchCommand(32);
+        QCOMPARE(lm::gAll.LanguageId, 0);
+        QCOMPARE(lm::gLanguage.SaveProgram, std::string("Do you wish to save the changes?"));
+        QCOMPARE(main.findChild<QAction*>("N1")->text(), QString("&New"));
+        QCOMPARE(main.findChild<QAction*>("tbNew")->toolTip(), QString("New"));
+        QCOMPARE(root->child(0)->text(0), QString("Radio Information"));
+        QCOMPARE(root->child(1)->child(2)->text(0), QString("No. -  3"));
+        QVERIFY(main.PanelText(3).startsWith("Port: "));
+    }
+
+    void languageDialogLists() {
+        QTemporaryDir dir;
+        lmtest::ResetProgramState(dir.path());
+        lmtest::WriteFile(dir.path(), "Testish.Ini", kTestish);
+        const std::string settings = lmtest::WriteFile(dir.path(), "SysInfo.Ini", kSettings);
+        lm::gAll.LanguageName = "Testish";
+        lm::gAll.LanguageId = 1;
+        lm::TfSetLanguage dialog(settings);
+        QCOMPARE(dialog.windowTitle(), QString("Sprache"));
+        QCOMPARE(dialog.languages()->count(), 2);
+        QCOMPARE(dialog.languages()->itemText(0), QString("Englisch"));  // marked -2: never translated
+        QCOMPARE(dialog.languages()->currentIndex(), 1);
+        QCOMPARE(dialog.internalNames()->item(0)->text(), QString("English"));
+        QVERIFY(!dialog.changed());
+        // Without a language (LanguageId 0) the dialog keeps its design texts.
+        lm::gAll.LanguageId = 0;
+        lm::gAll.LanguageName = "English";
+        lm::TfSetLanguage plain(settings);
+        QCOMPARE(plain.windowTitle(), QString("Language File Setup"));
+        QCOMPARE(plain.languages()->itemText(1), QString("Test language"));
+        // A LanguageId outside the list selects nothing, and Ok changes nothing.
+        lm::gAll.LanguageId = 5;
+        lm::TfSetLanguage outside(settings);
+        QCOMPARE(outside.languages()->currentIndex(), -1);
+        outside.btnOkClick();
+        QVERIFY(!outside.changed());
+        QCOMPARE(lm::gAll.LanguageId, 5);
+    }
+
+    void aboutBoxLinesAndHeight() {
+        QTemporaryDir dir;
+        lmtest::ResetProgramState(dir.path());
+        {
+            // No language file: the digits, and the height follows line 9.
+            lm::gAll.LanguageName = "Missing";
+            lm::TfFrmAbout box;
+            QCOMPARE(box.line(0)->text(), QString("1"));
+            QCOMPARE(box.line(8)->text(), QString("9"));
+            QCOMPARE(box.height(), 221 + lm::TfFrmAbout::kLineHeight + 55);
+            QCOMPARE(box.windowTitle(), QString("LM-418T"));
+        }
+        lmtest::WriteFile(dir.path(), "Testish.Ini", kTestish);
+        lm::gAll.LanguageName = "Testish";
+        lm::gAll.LanguageId = 0;  // translated whatever LanguageId is
+        {
+            lm::TfFrmAbout box;
+            QCOMPARE(box.line(0)->text(), QString("Eins"));
+            QCOMPARE(box.line(1)->text(), QString("2"));
+            QCOMPARE(box.height(), 195 + lm::TfFrmAbout::kLineHeight + 55);  // line 8 has text, 9 is empty
+            box.line(7)->setText(" ");
+            const QLabel* lines[9];
+            for (int i = 0; i < 9; ++i) lines[i] = box.line(i);
+            QCOMPARE(lm::TfFrmAbout::HeightFor(lines), 118 + lm::TfFrmAbout::kLineHeight + 55);
+        }
+        {
+            // A click on a line closes the box; a click on the picture does not.
+            lm::TfFrmAbout box;
+            box.show();
+            QTest::mouseClick(box.findChild<QLabel*>("ImApp"), Qt::LeftButton);
+            QVERIFY(box.isVisible());
+            QTest::mouseClick(box.line(2), Qt::LeftButton);
+            QVERIFY(!box.isVisible());
+        }
+    }
+
+    void helpFile() {
+        ShellFixture f;
+        RecordingOpener opener;
+        lm::gAll.HelpName = "QX";
+        lm::gAll.LanguageName = "English";
+        const std::string chm = f.path("QX_English.chm");
+        f.main().DispatchCommand(60);
+        QCOMPARE(opener.opened.back(), chm);  // nothing there: the .chm name, result not examined
+        lmtest::WriteFile(f.dir(), "QX_English.html", "<html></html>");
+        f.main().findChild<QAction*>("tbHelp")->trigger();
+        QCOMPARE(opener.opened.back(), f.path("QX_English.html"));
+        lmtest::WriteFile(f.dir(), "QX_English.chm", "x");
+        f.main().findChild<QAction*>("nHelpTopics")->trigger();
+        QCOMPARE(opener.opened.back(), chm);
+        QCOMPARE(opener.opened.size(), std::size_t(3));
+    }
+};
+
+LM_GUI_TEST(LanguageTest)
+#include "language_test.moc"
