@@ -96,5 +96,19 @@ TEST(CliLink, RepeatNumbersTheBackupsAndStopsAtAFailedRadio) {
     }
 }
 
+TEST(CliLink, VerifyReportsTheFirstAddressTheRadioDidNotKeep) {
+    test::TempDir dir;
+    test::WriteDataFile(dir.File("in.dat"), test::ValidRadio(5));
+    // The radio acknowledges frame 20 (radio bytes 160..167) but keeps its old bytes there.
+    test::SimThread sim(test::ValidRadio(11), {.forgetFrame = 20});
+    const QString port = QString::fromStdString(sim.Start());
+    const test::CliRun run = test::RunCli({"write", "--port", port, "--verify", QString::fromStdString(dir.File("in.dat"))});
+    sim.Stop();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.out, "Writing Completed.")) << run.out;
+    // 160 * 11 + 3 = 0x6E3 was there, 160 * 5 + 3 = 0x323 was written.
+    EXPECT_TRUE(Contains(run.err, "Verify failed: radio byte 0x0A0 reads 0xE3, 0x23 was written.")) << run.err;
+}
+
 }  // namespace
 }  // namespace lm

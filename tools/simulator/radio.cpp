@@ -267,7 +267,7 @@ void Radio::WriteBlock(std::vector<Bytes>& out) {
         Answer(out, {kNak});
         return;
     }
-    std::copy(pending_.begin() + 4, pending_.begin() + 12, memory_.begin() + address);
+    if (frame != faults_.forgetFrame) std::copy(pending_.begin() + 4, pending_.begin() + 12, memory_.begin() + address);
     std::fill(written_.begin() + address, written_.begin() + address + 8, true);
     sessionWrote_ = true;
     ++blocksWritten_;

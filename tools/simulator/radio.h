@@ -36,6 +36,7 @@ struct Faults {
     int nakBlock = -1;          // read: answers the acknowledgement after this block with 0x15; write: this frame
     int vanishAfter = -1;       // the device disappears when block index N is requested (after N blocks)
     int fragmentBytes = 0;      // every reply is split into pieces of at most this many bytes
+    int forgetFrame = -1;       // write: acknowledges this frame but keeps its old bytes (a failing memory)
 };
 
 // Password in the radio's encoded form: mask byte, then five bytes of digit halves XOR mask.

@@ -66,6 +66,7 @@ const char* SimUsage() {
            "  --nak-block N        0x15 instead of 0x06 at block N\n"
            "  --vanish-after N     the device disappears after N blocks\n"
            "  --fragment N         send every answer in pieces of N bytes\n"
+           "  --forget-frame N     acknowledge write frame N but keep the old bytes\n"
            "  --verbose            trace the frames on standard error\n";
 }
 
@@ -104,6 +105,7 @@ bool ParseSimArgs(const std::vector<std::string>& args, SimConfig& config, std::
         else if (a == "--nak-block") ok = number(10, 0, 65, config.faults.nakBlock);
         else if (a == "--vanish-after") ok = number(10, 0, 65, config.faults.vanishAfter);
         else if (a == "--fragment") ok = number(10, 1, 64, config.faults.fragmentBytes);
+        else if (a == "--forget-frame") ok = number(10, 0, 57, config.faults.forgetFrame);
         else if (a == "--verbose") config.runner.verbose = true;
         else {
             error = "unknown option: " + a;
