@@ -1,4 +1,6 @@
 // The radio information window, the embedded message dialog and the password key filter.
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -104,6 +106,22 @@ private slots:
         QVERIFY(!d.isVisible());
         QVERIFY(gAll.Image == image);
         QVERIFY(!gAll.Modified);
+    }
+
+    void shippedChineseTexts() {
+        QVERIFY(QFile::copy(LM_SOURCE_DIR "/src/resources/lang/Chinese.Ini", dir_.filePath("Chinese.Ini")));
+        gAll.LanguageId = 1;
+        gAll.LanguageName = "Chinese";
+        gAll.PortName = dir_.filePath("no-such-port").toStdString();
+        TfWriteRadio w;
+        w.show();
+        QCOMPARE(w.windowTitle(), QString::fromUtf8("\u5411\u7535\u53f0\u5199\u5165\u6570\u636e"));
+        QCOMPARE(w.findChild<QLabel*>("Label2")->text(), QString::fromUtf8("\u65b0\u5bc6\u7801\uff1a"));
+        TfEmbeddedMessage e;
+        e.show();
+        QCOMPARE(e.findChild<QPushButton*>("btnCancel")->text(), QString::fromUtf8("\u53d6\u6d88(&C)"));
+        std::unique_ptr<QWidget> info(CreateInfoWindow());
+        QCOMPARE(info->findChild<QLabel*>("Label3")->text(), QString::fromUtf8("\u5e8f\u5217\u53f7"));
     }
 
     void passwordEdits() {
