@@ -174,6 +174,58 @@ private slots:
         QVERIFY(!gAll.Modified);
     }
 
+    void unknownModelKeepsReadOpen() {
+        sim::Memory memory = PlausibleRadioMemory();
+        std::copy_n("XX99", 4, memory.begin() + sim::kIdentAddress + 1);
+        test::SimThread sim(memory, {});
+        gAll.PortName = sim.Start();
+        const ImageBytes image = gAll.Image;
+        ScriptedMessages messages;
+
+        TfReadRadio d;
+        ShowAndPressOk(d);
+        QVERIFY(dlgtest::SpinUntil([&] { return !messages.shown().empty(); }, 10000));
+        QTest::qWait(600);
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Model Type Wrong."});
+        QVERIFY(d.isVisible());
+        QVERIFY(!Button(&d, "btnOk")->isEnabled());
+        QTest::mouseClick(Button(&d, "btnCancel"), Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+        QVERIFY(gAll.Image == image);
+    }
+
+    void refusedPasswordThenRightOne() {
+        sim::Memory memory = sim::DefaultRadioMemory();
+        const auto password = sim::EncodeRadioPassword("1234", 0x21);
+        std::copy(password.begin(), password.end(), memory.begin() + sim::kPasswordAddress);
+        test::SimThread sim(memory, {});
+        gAll.PortName = sim.Start();
+        ScriptedMessages messages;
+
+        TfWriteRadio d;
+        d.show();
+        QTest::qWait(150);
+        auto* pass = d.findChild<QLineEdit*>("cxPass");
+        QTest::keyClicks(pass, "99");
+        QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
+        QVERIFY(dlgtest::SpinUntil([&] { return !messages.shown().empty(); }, 10000));
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Pass Word Wrong."});
+        QVERIFY(dlgtest::SpinUntil([&] { return Button(&d, "btnOk")->isEnabled() && pass->isEnabled(); }, 2000));
+
+        // The right password, and a new one for the radio.
+        pass->clear();
+        QTest::keyClicks(pass, "1234");
+        QTest::mouseClick(d.findChild<QWidget*>("cxUpd"), Qt::LeftButton, {}, QPoint(5, 8));
+        QTest::keyClicks(d.findChild<QLineEdit*>("cxNew"), "5678");
+        QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
+        QVERIFY(dlgtest::SpinUntil([&] { return messages.shown().size() == 2; }, 20000));
+        QCOMPARE(messages.texts().back(), std::string("Writing Completed."));
+        QCOMPARE(d.Engine()->PasswordWritten(), std::string("5678"));
+        QTest::mouseClick(Button(&d, "btnCancel"), Qt::LeftButton);
+        sim.Stop();
+        QCOMPARE(sim::DecodeRadioPassword(&sim.radio().memory()[sim::kPasswordAddress]), std::string("5678"));
+    }
+
     void simulatedRadioRoundTrip() {
         ResetSimulatedRadio(PlausibleRadioMemory());
         gAll.PortName = kSimulatedPortName;
