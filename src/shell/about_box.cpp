@@ -19,13 +19,13 @@ TfFrmAbout::TfFrmAbout(QWidget* parent) : QDialog(parent) {
     for (int i = 0; i < kLines; ++i) {
         lines_[i] = new QLabel(QString::number(i + 1), this);
         lines_[i]->setObjectName(QString("lStr%1").arg(i + 1));
-        lines_[i]->setGeometry(72, kLineTops[i], 330, kLineHeight);
+        lines_[i]->setGeometry(72, kLineTops[i], 410, kLineHeight);
     }
     // 1. the application's icon; 2. the texts of the language file, whatever LanguageId is; 3. the title.
     picture_->setPixmap(ApplicationPixmap(32));
     TranslateForm(this, gAll.LanguageName, true);
     setWindowTitle(QString::fromStdString(gAll.ProductTitle));
-    setFixedSize(420, HeightFor(lines_));
+    setFixedSize(500, HeightFor(lines_));
 }
 
 int TfFrmAbout::HeightFor(const QLabel* const lines[kLines]) {

@@ -1,0 +1,112 @@
+// Saves PNG pictures of the main window and of every dialog it opens, for the documentation.
+// Usage: lm418t-screenshots <output folder>   (run it from the build tree, beside the language files)
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "core/state.h"
+#include "shell/config/startup.h"
+#include "shell/main_frm.h"
+#include "shell/message_box.h"
+
+namespace {
+
+QString gOut;
+
+void Wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Save(QWidget* w, const QString& name) {
+    const QString path = QDir(gOut).filePath(name + ".png");
+    if (!w->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else std::printf("%s\n", qPrintable(path));
+}
+
+// Runs a command whose dialog is modal: `act` gets the dialog once it is shown, then the dialog is closed.
+void ShootDialog(lm::TfMainFrm& main, int tag, const QString& name,
+                 const std::function<void(QWidget*)>& act = {}) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        timer->stop();
+        timer->deleteLater();
+        Wait(150);
+        Save(modal, name);
+        const QPointer<QWidget> guard(modal);
+        if (act) act(modal);
+        if (!guard.isNull() && guard->isVisible()) guard->close();
+    });
+    timer->start();
+    main.DispatchCommand(tag);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    gOut = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(gOut);
+    // A private settings file, so the pictures do not depend on (or change) the user's settings.
+    lm::StartupPaths paths;
+    paths.appDir = lm::ExecutableDir(argv[0]);
+    paths.languageDir = paths.appDir;
+    paths.settingsPath = QDir(gOut).filePath("SysInfo.Ini").toStdString();
+    lm::RunStartupSteps(paths);
+    lm::gAll.LanguageId = 0;
+    lm::gAll.LanguageName = "English";
+    lm::gAll.PortName = "SIMULATED";
+    lm::ScriptedMessages messages;  // no message box stops the pictures
+
+    lm::TfMainFrm main(paths.settingsPath);
+    main.resize(1100, 720);
+    main.show();
+    Wait(300);
+    main.DispatchCommand(15);
+    Wait(200);
+    Save(&main, "main-window");
+
+    ShootDialog(main, 31, "port-dialog");
+    ShootDialog(main, 30, "model-dialog");
+    ShootDialog(main, 20, "read-dialog", [](QWidget* dialog) {
+        if (auto* ok = dialog->findChild<QAbstractButton*>("btnOk")) ok->click();
+        Wait(900);
+        Save(dialog, "read-dialog-reading");
+        Wait(4000);
+    });
+    Wait(300);
+    Save(&main, "main-window-after-read");
+    ShootDialog(main, 21, "write-dialog");
+    ShootDialog(main, 18, "embedded-message-dialog");
+    ShootDialog(main, 32, "language-dialog");
+    ShootDialog(main, 61, "about-box");
+    if (QMdiSubWindow* info = main.ChildFrame(15)) {
+        Save(info, "radio-information");
+    }
+
+    // The same main window in Chinese.
+    lm::gAll.LanguageId = 1;
+    lm::gAll.LanguageName = "Chinese";
+    ShootDialog(main, 61, "about-box-chinese");
+    lm::TfMainFrm chinese(paths.settingsPath);
+    chinese.resize(1100, 720);
+    chinese.show();
+    Wait(300);
+    chinese.DispatchCommand(15);
+    Wait(200);
+    Save(&chinese, "main-window-chinese");
+    messages.Clear();
+    return 0;
+}
