@@ -24,9 +24,12 @@ void ReadThroughDialog(lm::TfMainFrm& main) {
         dialog = w;
         if (auto* ok = w->findChild<QAbstractButton*>("btnOk")) ok->click();
     });
-    QTimer::singleShot(15000, [&dialog] {
-        if (!dialog.isNull()) dialog->close();  // never hang the suite
+    QTimer guard;  // never hang the suite
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&dialog] {
+        if (!dialog.isNull()) dialog->close();
     });
+    guard.start(15000);
     main.DispatchCommand(20);
 }
 

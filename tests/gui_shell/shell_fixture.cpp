@@ -25,7 +25,7 @@ ProbeWindows::~ProbeWindows() {
 }
 
 void OnNextModal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(qApp);  // owned by the application when no dialog comes
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {
         QWidget* modal = QApplication::activeModalWidget();
