@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -30,6 +31,17 @@ namespace lm {
 namespace {
 
 constexpr const char* kFormProperty = "lmForm";
+constexpr const char* kStyledGroupProperty = "lmStyledGroup";
+
+// Child windows and status bars are not walked: a child window is translated from its own section when it
+// opens, and the panels of a status bar show only what the program puts there.
+bool IsWalked(const QObject* child) {
+    const auto* w = qobject_cast<const QWidget*>(child);
+    if (w == nullptr) return true;
+    if (w->isWindow() && qobject_cast<const QMenu*>(w) == nullptr) return false;
+    return qobject_cast<const QMdiSubWindow*>(w) == nullptr && qobject_cast<const QStatusBar*>(w) == nullptr &&
+           !w->property(kFormProperty).toBool();
+}
 
 class Translator {
 public:
@@ -47,11 +59,7 @@ public:
 
     void Walk(QObject* parent) const {
         for (QObject* child : parent->children()) {
-            if (auto* w = qobject_cast<QWidget*>(child)) {
-                if ((w->isWindow() && qobject_cast<QMenu*>(w) == nullptr) || qobject_cast<QMdiSubWindow*>(w) || w->property(kFormProperty).toBool()) {
-                    continue;
-                }
-            }
+            if (!IsWalked(child)) continue;
             if (!child->objectName().isEmpty()) Apply(child);
             Walk(child);
         }
@@ -75,7 +83,9 @@ private:
         } else if (auto* label = qobject_cast<QLabel*>(c)) {
             label->setText(Lookup(name, "Caption", label->text()));
         } else if (auto* group = qobject_cast<QGroupBox*>(c)) {
-            group->setTitle(Lookup(name, "Caption", group->title()));
+            if (!group->property(kStyledGroupProperty).toBool()) {
+                group->setTitle(Lookup(name, "Caption", group->title()));
+            }
         } else if (auto* combo = qobject_cast<QComboBox*>(c)) {
             if (withItems_ && tag != kTagNoItems) TranslateCombo(combo, name, tag == kTagFirstItemOnly);
         } else if (auto* list = qobject_cast<QListWidget*>(c)) {
@@ -132,6 +142,8 @@ void SetTag(QObject* component, int tag) { component->setProperty(kTagProperty, 
 int TagOf(const QObject* component) { return component->property(kTagProperty).toInt(); }
 
 void MarkAsForm(QWidget* form) { form->setProperty(kFormProperty, true); }
+
+void MarkAsStyledGroup(QGroupBox* group) { group->setProperty(kStyledGroupProperty, true); }
 
 std::string LanguageFileFor(const std::string& languageName) {
     return LanguageFilePath(ResolveLanguageDir(gAll.AppDir, LM_DATA_DIR, languageName), languageName);

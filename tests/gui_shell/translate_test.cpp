@@ -4,7 +4,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -35,6 +40,16 @@ const char* kLanguageFile =
     "gvFixed.1=never\r\n"
     "tsPage.Caption=Page one\r\n"
     "lbInner.Caption=never\r\n"
+    "cbKeep.Caption=&Keep it\r\n"
+    "rbOne.Caption=&One\r\n"
+    "gbPlain.Caption=Plain group\r\n"
+    "gbStyled.Caption=never\r\n"
+    "lbInGroup.Caption=In the group\r\n"
+    "tbRead.Caption=Read it\r\n"
+    "tbRead.Hint=Read the radio\r\n"
+    "lbPanel.Caption=never\r\n"
+    "cxEdit.0=none\r\n"
+    "cxEdit.1=never\r\n"
     "[Other]\r\n"
     "lbName.Caption=never\r\n";
 
@@ -152,6 +167,48 @@ private slots:
         QCOMPARE(fixed->horizontalHeaderItem(0)->text(), QString("K"));
         QCOMPARE(tabs->tabText(0), QString("Page one"));
         QCOMPARE(innerLabel->text(), QString("inner"));
+    }
+
+    void buttonsGroupsToolButtonsAndWhatIsNotTranslated() {
+        QWidget form;
+        form.setObjectName("fTest");
+        auto* layout = new QVBoxLayout(&form);
+        auto* check = Make<QCheckBox>(&form, layout, "cbKeep");
+        auto* radio = Make<QRadioButton>(&form, layout, "rbOne");
+        auto* plain = Make<QGroupBox>(&form, layout, "gbPlain");
+        plain->setTitle("Plain");
+        auto* styled = Make<QGroupBox>(&form, layout, "gbStyled");
+        styled->setTitle("Styled");
+        lm::MarkAsStyledGroup(styled);
+        auto* inGroup = new QLabel("inside", styled);
+        inGroup->setObjectName("lbInGroup");
+        auto* tool = Make<QToolButton>(&form, layout, "tbRead");
+        tool->setText("Read");
+        tool->setToolTip("Read");
+        // The panels of a status bar and a free-text list's edit text are the program's own.
+        auto* bar = Make<QStatusBar>(&form, layout, "StatusBar1");
+        auto* panel = new QLabel("COM1", bar);
+        panel->setObjectName("lbPanel");
+        bar->addWidget(panel);
+        auto* edit = Make<QComboBox>(&form, layout, "cxEdit");
+        edit->setEditable(true);
+        edit->addItems({"None", "67.0"});
+        lm::SetTag(edit, lm::kTagFirstItemOnly);
+        edit->setCurrentIndex(-1);
+        edit->setEditText("88.5");
+
+        lm::TranslateFormFromFile(&form, path_, true);
+        QCOMPARE(check->text(), QString("&Keep it"));
+        QCOMPARE(radio->text(), QString("&One"));
+        QCOMPARE(plain->title(), QString("Plain group"));
+        QCOMPARE(styled->title(), QString("Styled"));
+        QCOMPARE(inGroup->text(), QString("In the group"));
+        QCOMPARE(tool->text(), QString("Read it"));
+        QCOMPARE(tool->toolTip(), QString("Read the radio"));
+        QCOMPARE(panel->text(), QString("COM1"));
+        QCOMPARE(edit->itemText(0), QString("none"));
+        QCOMPARE(edit->itemText(1), QString("67.0"));
+        QCOMPARE(edit->currentText(), QString("88.5"));
     }
 
     void missingFileChangesNothing() {
