@@ -1,5 +1,7 @@
 #include "shell/about_box.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -25,16 +27,34 @@ TfFrmAbout::TfFrmAbout(QWidget* parent) : QDialog(parent) {
     picture_->setPixmap(ApplicationPixmap(32));
     TranslateForm(this, gAll.LanguageName, true);
     setWindowTitle(QString::fromStdString(gAll.ProductTitle));
-    setFixedSize(500, HeightFor(lines_));
+    // 4. The height. Until the window system reports its frame, the whole height is the client area's.
+    outerHeight_ = HeightFor(lines_);
+    setFixedSize(kWidth, outerHeight_);
 }
+
+namespace {
+
+// A text with something left when blanks and control characters are taken from both ends.
+bool HasText(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x20; });
+}
+
+}  // namespace
 
 int TfFrmAbout::HeightFor(const QLabel* const lines[kLines]) {
     auto bottom = [&](int i) { return lines[i]->geometry().top() + lines[i]->geometry().height() + 55; };
     int h = bottom(4);
     for (int i = 5; i < kLines; ++i) {
-        if (!lines[i]->text().trimmed().isEmpty()) h = bottom(i);
+        if (HasText(lines[i]->text())) h = bottom(i);
     }
     return h;
+}
+
+void TfFrmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The rule sets the outer height: where the frame is known by now, the client area gives up its height.
+    const int frame = frameGeometry().height() - geometry().height();
+    if (frame > 0 && frame < outerHeight_) setFixedSize(kWidth, outerHeight_ - frame);
 }
 
 void TfFrmAbout::mousePressEvent(QMouseEvent* event) {

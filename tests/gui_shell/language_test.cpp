@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include "shell/about_box.h"
 #include "shell/config/language.h"
 #include "shell/help.h"
+#include "shell/message_box.h"
 #include "shell/set_language.h"
 #include "shell_fixture.h"
 
@@ -151,6 +153,57 @@ private slots:
         QCOMPARE(lm::gAll.LanguageId, 5);
     }
 
+    void hiddenListOfTheLanguageDialogNamesTheNextFile() {
+        // A language file that names the hidden list box changes the internal name the next change selects.
+        ShellFixture f;
+        lmtest::WriteFile(f.dir(), "SysInfo.Ini", kSettings);
+        lmtest::WriteFile(f.dir(), "Testish.Ini", "[fSetLanguage]\r\nLanguage.0=Renamed\r\n");
+        lmtest::WriteFile(f.dir(), "Renamed.Ini", "[Language]\r\nSaveProgram=Renamed file\r\n");
+        lm::gAll.LanguageId = 1;
+        lm::gAll.LanguageName = "Testish";
+        Choose(0);
+        f.main().DispatchCommand(32);
+        QCOMPARE(lm::gAll.LanguageId, 0);
+        QCOMPARE(lm::gAll.LanguageName, std::string("Renamed"));
+        QCOMPARE(lm::gLanguage.SaveProgram, std::string("Renamed file"));
+        // Cancel changes nothing.
+        lmtest::RejectNextModal();
+        f.main().DispatchCommand(32);
+        QCOMPARE(lm::gAll.LanguageName, std::string("Renamed"));
+    }
+
+    void messageBoxKinds() {
+        // The real message boxes: information with OK, question with Yes and No, with the caption given.
+        struct Seen {
+            QString title, text;
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QMessageBox::StandardButtons buttons;
+        } seen;
+        auto answer = [&seen](QMessageBox::StandardButton press) {
+            lmtest::OnNextModal([&seen, press](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
+                seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+                box->button(press)->click();
+            });
+        };
+        answer(QMessageBox::Ok);
+        QCOMPARE(lm::ShowMessageBox("Confirmation", "Reading Completed.", lm::kMessageInfo), 1);
+        QCOMPARE(seen.title, QString("Confirmation"));
+        QCOMPARE(seen.text, QString("Reading Completed."));
+        QCOMPARE(seen.icon, QMessageBox::Information);
+        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        answer(QMessageBox::No);
+        QCOMPARE(lm::ShowMessageBox("Caution", "Frequecy is Out of range.", lm::kMessageQuestion), lm::kAnswerNo);
+        QCOMPARE(seen.title, QString("Caution"));
+        QCOMPARE(seen.icon, QMessageBox::Question);
+        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+        answer(QMessageBox::Yes);
+        QVERIFY(lm::AskYesNo(lm::gLanguage.ExitProgram));
+        QCOMPARE(seen.title, QString::fromStdString(lm::gLanguage.Confirmation));
+        QCOMPARE(seen.text, QString("Do you wish to exit program?"));
+    }
+
     void aboutBoxLinesAndHeight() {
         QTemporaryDir dir;
         lmtest::ResetProgramState(dir.path());
@@ -175,6 +228,25 @@ private slots:
             const QLabel* lines[9];
             for (int i = 0; i < 9; ++i) lines[i] = box.line(i);
             QCOMPARE(lm::TfFrmAbout::HeightFor(lines), 118 + lm::TfFrmAbout::kLineHeight + 55);
+        }
+        {
+            // Blanks and control characters are no text; lines the file does not name keep their digits.
+            lmtest::WriteFile(dir.path(), "Short.Ini",
+                              "[fFrmAbout]\r\nlStr6.Caption=\"\t\"\r\nlStr7.Caption=\r\nlStr8.Caption=\r\n"
+                              "lStr9.Caption=\"\x01 \"\r\n");
+            lmtest::WriteFile(dir.path(), "Top.Ini", "[fFrmAbout]\r\nlStr1.Caption=Only the first\r\n");
+            lm::gAll.LanguageName = "Short";
+            lm::TfFrmAbout shortBox;
+            QCOMPARE(shortBox.line(4)->text(), QString("5"));
+            QCOMPARE(shortBox.height(), 118 + lm::TfFrmAbout::kLineHeight + 55);
+            lm::gAll.LanguageName = "Top";
+            lm::TfFrmAbout topBox;
+            QCOMPARE(topBox.line(8)->text(), QString("9"));
+            QCOMPARE(topBox.outerHeight(), 221 + lm::TfFrmAbout::kLineHeight + 55);
+            // Without a frame (offscreen) the outer height is the client height.
+            topBox.show();
+            QCOMPARE(topBox.frameGeometry().height(), topBox.outerHeight());
+            lm::gAll.LanguageName = "Testish";
         }
         {
             // A click on a line closes the box; a click on the picture does not.
