@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "config_test_util.h"
 #include "core/models.h"
 #include "core/state.h"
@@ -60,10 +63,34 @@ TEST(Startup, LanguageFolderFallsBackToTheDataFolder) {
     EXPECT_EQ(ResolveLanguageDir(appDir, dataDir, "Klingon"), appDir);
 }
 
-TEST(Startup, SettingsBesideAnExistingOrWritableExecutableFolder) {
-    TempDir app;
-    EXPECT_EQ(ResolveSettingsPath(app.Dir()), app.File("SysInfo.Ini"));
+TEST(Startup, SettingsBesideAWritableExecutableFolderElseInTheUsersFolder) {
+    TempDir dir;
+    EXPECT_EQ(ResolveSettingsPath(dir.Dir(), dir.File("share")), dir.File("SysInfo.Ini"));
     EXPECT_EQ(ExecutableDir("ignored").back(), '/');
+
+    // An executable folder that cannot be written: the user's configuration folder, created and on the first run
+    // filled with the shipped defaults; later runs keep what the user's file holds.
+    std::filesystem::create_directories(dir.File("share"));
+    WriteBytes(dir.File("share/SysInfo.Ini"), "[SysInfo]\nCom=COM5\n");
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string savedValue = saved != nullptr ? saved : "";
+    setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+    const std::string readOnly = dir.File("no/such/bin") + "/";
+    const std::string user = ResolveSettingsPath(readOnly, dir.File("share"));
+    EXPECT_EQ(user, dir.File("config/lm418t/SysInfo.Ini"));
+    EXPECT_EQ(test::ReadBytes(user), "[SysInfo]\nCom=COM5\n");
+    WriteBytes(user, "[SysInfo]\nCom=COM7\n");
+    EXPECT_EQ(ResolveSettingsPath(readOnly, dir.File("share")), user);
+    EXPECT_EQ(test::ReadBytes(user), "[SysInfo]\nCom=COM7\n");
+    // Without shipped defaults the user's folder is still made, so that closing can write the file.
+    std::filesystem::remove_all(dir.File("config"));
+    EXPECT_EQ(ResolveSettingsPath(readOnly, ""), user);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("config/lm418t")));
+    if (saved != nullptr) {
+        setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1);
+    } else {
+        unsetenv("XDG_CONFIG_HOME");
+    }
 }
 
 }  // namespace

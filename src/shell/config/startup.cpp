@@ -51,7 +51,7 @@ std::string ExecutableDir(const char* argv0) {
     return WithSeparator(exe.parent_path());
 }
 
-std::string ResolveSettingsPath(const std::string& appDir) {
+std::string ResolveSettingsPath(const std::string& appDir, const std::string& dataDir) {
     const fs::path beside = fs::path(appDir) / "SysInfo.Ini";
     if (Exists(beside) || ::access(appDir.c_str(), W_OK) == 0) return beside.string();
     const fs::path dir = UserConfigDir();
@@ -59,8 +59,10 @@ std::string ResolveSettingsPath(const std::string& appDir) {
     fs::create_directories(dir, ec);
     const fs::path user = dir / "SysInfo.Ini";
     // A first run in the user's folder starts from the shipped defaults when there are any.
-    const std::string dataDefaults = std::string(LM_DATA_DIR) + "/SysInfo.Ini";
-    if (!Exists(user) && Exists(dataDefaults)) fs::copy_file(dataDefaults, user, ec);
+    if (!dataDir.empty()) {
+        const fs::path defaults = fs::path(dataDir) / "SysInfo.Ini";
+        if (!Exists(user) && Exists(defaults)) fs::copy_file(defaults, user, ec);
+    }
     return user.string();
 }
 
@@ -88,7 +90,7 @@ void RunStartupSteps(const StartupPaths& paths) {
 StartupPaths RunStartup(const char* argv0) {
     StartupPaths paths;
     paths.appDir = ExecutableDir(argv0);
-    paths.settingsPath = ResolveSettingsPath(paths.appDir);
+    paths.settingsPath = ResolveSettingsPath(paths.appDir, LM_DATA_DIR);
     // The language name is known only from the settings; read them once to find the language folder.
     TALL probe;
     ReadSystemSettings(probe, paths.settingsPath);

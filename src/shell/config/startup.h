@@ -15,8 +15,9 @@ struct StartupPaths {
 std::string ExecutableDir(const char* argv0);
 
 // SysInfo.Ini beside the executable when it exists there or the folder is writable (a portable install),
-// otherwise the same file in the user's configuration folder.
-std::string ResolveSettingsPath(const std::string& appDir);
+// otherwise the same file in the user's configuration folder ($XDG_CONFIG_HOME/lm418t, else ~/.config/lm418t),
+// which is created then and, on the first run, starts as a copy of the defaults in the installed data folder.
+std::string ResolveSettingsPath(const std::string& appDir, const std::string& dataDir);
 
 // The folder holding the language files: beside the executable when the language file is there, otherwise
 // the installed data folder (dataDir), otherwise beside the executable.
