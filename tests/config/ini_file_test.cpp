@@ -15,6 +15,9 @@ TEST(IniFile, NamesMatchWithoutCaseAndMissingPartsGiveTheDefault) {
     EXPECT_EQ(f.Read("SysInfo", "Missing", "d"), "d");
     EXPECT_EQ(f.Read("Nope", "Com", "d"), "d");
     EXPECT_EQ(IniFile::Parse("[A]\nk=\" padded \"\n").Read("a", "K", ""), " padded ");
+    EXPECT_EQ(IniFile::Parse("[A]\nk=' Port: '\n").Read("A", "k", ""), " Port: ");
+    EXPECT_EQ(IniFile::Parse("[A]\nk=\"mixed'\n").Read("A", "k", ""), "\"mixed'");
+    EXPECT_EQ(IniFile::Parse("[A]\nk=\"\n").Read("A", "k", ""), "\"");
     EXPECT_EQ(IniFile::Parse("[A]\n;k=1\n").Read("A", "k", "no"), "no");
     test::TempDir dir;
     EXPECT_EQ(IniRead(dir.File("missing.ini"), "A", "k", "def"), "def");

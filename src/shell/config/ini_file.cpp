@@ -117,8 +117,11 @@ std::string IniFile::Read(std::string_view section, std::string_view key, std::s
     if (k < 0) return std::string(fallback);
     std::string_view name, value;
     KeyOf(lines_[static_cast<size_t>(k)], name, value);
-    // A value in double quotes has them removed, as profile strings do.
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+    // A value in double or single quotes has them removed, as profile strings do; so a value can keep blanks at
+    // its ends.
+    if (value.size() >= 2 && value.front() == value.back() && (value.front() == '"' || value.front() == '\'')) {
+        value = value.substr(1, value.size() - 2);
+    }
     return std::string(value);
 }
 
