@@ -56,6 +56,8 @@ bool AskYesNo(const std::string& text) {
     return ShowMessageBox(gLanguage.Confirmation, text, kMessageQuestion) == kAnswerYes;
 }
 
+void ShowCaution(const std::string& text) { ShowMessageBox(gLanguage.Caution, text, kMessageInfo); }
+
 ScriptedMessages::ScriptedMessages() : previous_(SetMessagePresenter(this)) {}
 
 ScriptedMessages::~ScriptedMessages() { SetMessagePresenter(previous_ == this ? nullptr : previous_); }

@@ -30,9 +30,11 @@ MessagePresenter* SetMessagePresenter(MessagePresenter* presenter);
 // Kind 2: question icon with Yes and No, returns kAnswerYes or kAnswerNo.
 int ShowMessageBox(const std::string& caption, const std::string& text, int kind);
 
-// The common forms: an information under the caption "Confirmation", and a Yes/No question under it.
+// The common forms: an information under the caption "Confirmation", and a Yes/No question under it; the
+// frequency warnings are informations under the caption "Caution". Captions come from the message table.
 void ShowInformation(const std::string& text);
 bool AskYesNo(const std::string& text);
+void ShowCaution(const std::string& text);
 
 // A presenter for tests: records every message and answers questions from a queue (No when it is empty).
 class ScriptedMessages : public MessagePresenter {

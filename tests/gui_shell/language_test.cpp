@@ -202,6 +202,25 @@ private slots:
         QVERIFY(lm::AskYesNo(lm::gLanguage.ExitProgram));
         QCOMPARE(seen.title, QString::fromStdString(lm::gLanguage.Confirmation));
         QCOMPARE(seen.text, QString("Do you wish to exit program?"));
+
+        // The common forms take their captions from the message table of the moment.
+        lm::ScriptedMessages scripted;
+        lm::gLanguage.Confirmation = "OK?";
+        lm::gLanguage.Caution = "Careful";
+        lm::ShowInformation("done");
+        lm::ShowCaution(lm::gLanguage.ErrRange);
+        scripted.Answer(lm::kAnswerYes);
+        QVERIFY(lm::AskYesNo("sure?"));
+        QVERIFY(!lm::AskYesNo("again?"));  // nothing scripted: No
+        lm::gLanguage = lm::TLanguage{};
+        QCOMPARE(scripted.shown().size(), std::size_t(4));
+        QCOMPARE(scripted.shown()[0].caption, std::string("OK?"));
+        QCOMPARE(scripted.shown()[0].kind, lm::kMessageInfo);
+        QCOMPARE(scripted.shown()[1].caption, std::string("Careful"));
+        QCOMPARE(scripted.shown()[1].text, std::string("The frequecy number come amiss!"));
+        QCOMPARE(scripted.shown()[1].kind, lm::kMessageInfo);
+        QCOMPARE(scripted.shown()[2].caption, std::string("OK?"));
+        QCOMPARE(scripted.shown()[2].kind, lm::kMessageQuestion);
     }
 
     void aboutBoxLinesAndHeight() {
