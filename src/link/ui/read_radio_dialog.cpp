@@ -37,7 +37,7 @@ TfReadRadio::TfReadRadio(QWidget* parent) : QDialog(parent) {
     // The password row lies just below the client area: not visible, but reached with the Tab key.
     Label1 = new QLabel("Pass Word:", this);
     Label1->setObjectName("Label1");
-    Label1->setGeometry(9, 72, 80, 17);
+    Label1->setGeometry(9, 68, 80, 21);
     cxPass = new QLineEdit(this);
     cxPass->setObjectName("cxPass");
     cxPass->setGeometry(95, 68, 150, 21);
@@ -74,7 +74,7 @@ void TfReadRadio::FormShow() {
     options.portNumber = link::PortNumberOf(gAll.PortName);
     options.areaLabel = lArea->text().toStdString();
     engine_ = std::make_unique<link::ReadTransfer>(options);
-    line_ = CreateRadioLink(gAll.PortName);
+    line_ = CreateRadioLink(gAll.PortName, this);  // a child of the dialog, found like its controls
     TransferDriver::View view;
     view.progress = [this](int position, int max) {
         pBar->setMaximum(max);

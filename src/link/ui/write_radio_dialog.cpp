@@ -51,16 +51,16 @@ TfWriteRadio::TfWriteRadio(QWidget* parent) : QDialog(parent) {
     // The password rows lie below the client area: not visible, but reached with the Tab key.
     Label1 = new QLabel("Pass Word:", this);
     Label1->setObjectName("Label1");
-    Label1->setGeometry(9, 79, 95, 17);
+    Label1->setGeometry(9, 75, 95, 21);
     cxPass = PasswordEdit(this, "cxPass", 75);
     Label2 = new QLabel("New Pass Word:", this);
     Label2->setObjectName("Label2");
-    Label2->setGeometry(9, 108, 95, 17);
+    Label2->setGeometry(9, 104, 95, 21);
     cxNew = PasswordEdit(this, "cxNew", 104);
     cxNew->setEnabled(false);
     cxUpd = new QCheckBox(this);
     cxUpd->setObjectName("cxUpd");
-    cxUpd->setGeometry(268, 106, 20, 17);
+    cxUpd->setGeometry(268, 104, 20, 21);
 
     connect(btnOk, &QPushButton::clicked, this, &TfWriteRadio::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfWriteRadio::reject);
@@ -86,7 +86,7 @@ void TfWriteRadio::FormShow() {
     link::EngineOptions options;
     options.portNumber = link::PortNumberOf(gAll.PortName);
     engine_ = std::make_unique<link::WriteTransfer>(options, link::ClockSource{});
-    line_ = CreateRadioLink(gAll.PortName);
+    line_ = CreateRadioLink(gAll.PortName, this);  // a child of the dialog, found like its controls
     TransferDriver::View view;
     view.progress = [this](int position, int max) {
         pBar->setMaximum(max);
