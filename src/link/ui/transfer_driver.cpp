@@ -125,8 +125,9 @@ void TransferDriver::ShowSoon(const link::ShowMessage& message) {
     });
 }
 
-std::string TransferDriver::MessageText(const link::ShowMessage& message) {
+std::string TransferDriver::MessageText(const link::ShowMessage& message) const {
     std::string text = gLanguage.Text(message.key);
+    if (text.empty() && view_.ownText) text = view_.ownText(message.key);
     if (text.empty()) text = message.text;
     for (char c : message.detail) text += c == '\r' ? '\n' : c;
     return text;

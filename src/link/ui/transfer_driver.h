@@ -27,6 +27,9 @@ public:
         std::function<void(bool)> enablePasswords;
         std::function<void()> close;  // the engine has closed the dialog (the line is closed already)
         std::function<void(const link::Finished&)> finished;
+        // The dialog's own text for a message that the message table does not hold (from a hidden label of the
+        // dialog, so that the language file can translate it); "" for the built-in English text.
+        std::function<std::string(const std::string& key)> ownText;
     };
 
     // How long a drain wait may take before the transfer goes on regardless.
@@ -50,7 +53,7 @@ public:
 
     // The text of a message of the engine in the current language, with its detail (a carriage return becomes a
     // line break).
-    static std::string MessageText(const link::ShowMessage& message);
+    std::string MessageText(const link::ShowMessage& message) const;
 
 private:
     void Carry(const link::Action& action, bool& portFailed);

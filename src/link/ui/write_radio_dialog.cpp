@@ -61,6 +61,9 @@ TfWriteRadio::TfWriteRadio(QWidget* parent) : QDialog(parent) {
     cxUpd = new QCheckBox(this);
     cxUpd->setObjectName("cxUpd");
     cxUpd->setGeometry(268, 104, 20, 21);
+    lDigits = new QLabel(QString::fromUtf8(link::kPwdDigits.text), this);
+    lDigits->setObjectName("lDigits");
+    lDigits->setVisible(false);
 
     connect(btnOk, &QPushButton::clicked, this, &TfWriteRadio::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfWriteRadio::reject);
@@ -103,6 +106,9 @@ void TfWriteRadio::FormShow() {
     view.close = [this] { QDialog::done(QDialog::Rejected); };
     view.finished = [this](const link::Finished& f) {
         if (f.outcome == link::Outcome::Completed) ++completed_;
+    };
+    view.ownText = [this](const std::string& key) {
+        return key == link::kPwdDigits.key ? lDigits->text().toStdString() : std::string();
     };
     driver_ = std::make_unique<TransferDriver>(*engine_, *line_, std::move(view),
                                                TransferDriver::kWriteDrainGiveUpMs);

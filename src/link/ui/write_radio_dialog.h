@@ -49,6 +49,7 @@ private:
     QLabel* Label2 = nullptr;
     QLineEdit* cxNew = nullptr;
     QCheckBox* cxUpd = nullptr;
+    QLabel* lDigits = nullptr;  // hidden: the text of the message that refuses a new password of other characters
 
     std::unique_ptr<link::WriteTransfer> engine_;
     std::unique_ptr<RadioLink> line_;
