@@ -2,6 +2,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +22,11 @@ namespace {
 
 QString FieldText(QWidget* w, const char* name) { return w->findChild<QLineEdit*>(name)->text(); }
 
+// The information window's frame has been closed and destroyed, leaving the other frame.
+bool SpinUntilGone(QMdiArea* area) {
+    return dlgtest::SpinUntil([area] { return area->subWindowList().size() == 1; }, 2000);
+}
+
 }  // namespace
 
 class InfoWindowsTest : public QObject {
@@ -35,6 +43,7 @@ private slots:
         const ImageBytes image = gAll.Image;
         std::unique_ptr<QWidget> w(CreateInfoWindow());
         QCOMPARE(w->objectName(), QString("fInfoMsg"));
+        QCOMPARE(w->size(), QSize(315, 246));
         QCOMPARE(w->windowTitle(), QString("Radio Information"));
         QCOMPARE(FieldText(w.get(), "cxModel").toStdString(), gAll.ModelTitle);
         QCOMPARE(FieldText(w.get(), "cxFreq"), QString("450 - 470MHz"));
@@ -50,6 +59,41 @@ private slots:
         QCOMPARE(w->findChild<QPushButton*>("btnCancel")->text(), QString("&Close"));
         QVERIFY(gAll.Image == image);
         QVERIFY(!gAll.Modified);
+    }
+
+    void infoWindowInTheClientArea() {
+        // Put into a frame of a client area as the main window does: the frame has a system menu, a minimise
+        // and a close box, no maximise box, a border that does not size, and stands at (20, 20).
+        QMainWindow main;
+        auto* area = new QMdiArea;
+        main.setCentralWidget(area);
+        main.resize(800, 600);
+        main.show();
+        auto* other = area->addSubWindow(new QWidget);
+        other->setGeometry(0, 0, 200, 150);
+        other->show();
+        auto* frame = new QMdiSubWindow;
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        QWidget* info = CreateInfoWindow();
+        frame->setWidget(info);
+        area->addSubWindow(frame);
+        frame->show();
+        QTest::qWait(20);
+        QCOMPARE(frame->pos(), QPoint(20, 20));
+        QCOMPARE(info->size(), QSize(315, 246));
+        const Qt::WindowFlags flags = frame->windowFlags();
+        QVERIFY(flags & Qt::WindowSystemMenuHint);
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::MSWindowsFixedSizeDialogHint);
+        // Brought forward again after being moved, it stays where the user put it.
+        frame->move(100, 90);
+        frame->showMinimized();
+        frame->showNormal();
+        QCOMPARE(frame->pos(), QPoint(100, 90));
+        QTest::mouseClick(info->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
+        QVERIFY(SpinUntilGone(area));
     }
 
     void serialNumberAndStamps() {
@@ -85,6 +129,9 @@ private slots:
         const ImageBytes image = gAll.Image;
         TfEmbeddedMessage d;
         d.show();
+        QCOMPARE(d.objectName(), QString("fEmbeddedMessage"));
+        QCOMPARE(d.windowTitle(), QString("Embedded Message"));
+        QCOMPARE(d.size(), QSize(279, 91));
         auto* a = d.findChild<QLineEdit*>("edEMA");
         auto* b = d.findChild<QLineEdit*>("edEMB");
         QVERIFY(a->text().isEmpty() && b->text().isEmpty());

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
+#include "editors/settings/child_frame.h"
 #include "shell/translate.h"
 
 namespace lm {
@@ -26,6 +27,7 @@ TfInfoMsg::TfInfoMsg(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     MarkAsForm(this);
     setFixedSize(315, 246);
+    ChildFrame::Install(this);
 
     auto* frame = new QFrame(this);
     frame->setObjectName("Panel1");

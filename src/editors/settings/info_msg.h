@@ -39,7 +39,8 @@ private:
 };
 
 // A new, loaded radio information window for the main window's client area (it deletes itself when closed;
-// "&Close" closes the sub-window it stands in).
+// "&Close" closes the sub-window it stands in). Its frame has a system menu, a minimise box and a close box,
+// and stands at (20, 20) when first shown.
 QWidget* CreateInfoWindow();
 
 }  // namespace lm
