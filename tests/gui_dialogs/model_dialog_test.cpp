@@ -1,5 +1,6 @@
 // The Model Information dialog: its two lists, and the Model command with its question and the New command.
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +74,27 @@ private slots:
         TfModel other;
         other.show();
         QCOMPARE(other.findChild<QComboBox*>("cbPd")->currentIndex(), 0);
+    }
+
+    void translatedWithoutItems() {
+        dlgtest::WriteFile(dir_.path(), "Test.Ini",
+                           "[fModel]\r\nfModel.Caption=Variant\r\nLabel1.Caption=Type:\r\nbtnOk.Caption=&Yes\r\n"
+                           "cbCopmut.0=Translated\r\ncbPd.0=Translated\r\n");
+        gAll.LanguageId = 1;
+        gAll.LanguageName = "Test";
+        TfModel d;
+        d.show();
+        QCOMPARE(d.objectName(), QString("fModel"));
+        QCOMPARE(d.windowTitle(), QString("Variant"));
+        QCOMPARE(d.findChild<QLabel*>("Label1")->text(), QString("Type:"));
+        QCOMPARE(d.findChild<QLabel*>("Label2")->text(), QString("Frequency: "));
+        QCOMPARE(d.findChild<QPushButton*>("btnOk")->text(), QString("&Yes"));
+        QCOMPARE(d.findChild<QPushButton*>("btnCancel")->text(), QString("&Cancel"));
+        // The lists hold the catalogue's own titles and band names.
+        QCOMPARE(d.findChild<QComboBox*>("cbCopmut")->itemText(0).toStdString(), uhf_);
+        QCOMPARE(d.findChild<QComboBox*>("cbPd")->itemText(0).toStdString(), gMacList.Get(0)->Bands.front());
+        QVERIFY(!d.findChild<QComboBox*>("cbCopmut")->isEditable());
+        QVERIFY(!d.findChild<QComboBox*>("cbPd")->isEditable());
     }
 
     void cancelOrNoChangesNothing() {
