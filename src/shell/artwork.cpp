@@ -206,15 +206,30 @@ QPixmap BackgroundPicture() {
     return QPixmap::fromImage(image);
 }
 
-QIcon ImageListIcon(int index) {
-    if (index < 0 || index >= kImageCount) return {};
+namespace {
+
+QPixmap ImageListPixmap(int index) {
     QImage image(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     DrawIcon(p, index);
     p.end();
-    return QIcon(QPixmap::fromImage(image));
+    return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+QIcon ImageListIcon(int index) {
+    if (index < 0 || index >= kImageCount) return {};
+    return QIcon(ImageListPixmap(index));
+}
+
+QIcon ImageListIcon(int index, int selectedIndex) {
+    QIcon icon = ImageListIcon(index);
+    if (icon.isNull() || selectedIndex < 0 || selectedIndex >= kImageCount) return icon;
+    icon.addPixmap(ImageListPixmap(selectedIndex), QIcon::Selected);
+    return icon;
 }
 
 QPixmap ApplicationPixmap(int size) {

@@ -10,6 +10,8 @@ namespace lm {
 QPixmap BackgroundPicture();
 // Icon `index` (0 .. kImageCount - 1) of the main window's image list; unknown indexes give an empty icon.
 QIcon ImageListIcon(int index);
+// A tree node's icon: image `index` normally, image `selectedIndex` while the node is selected.
+QIcon ImageListIcon(int index, int selectedIndex);
 // The application's icon: a hand-held radio.
 QIcon ApplicationIcon();
 QPixmap ApplicationPixmap(int size);

@@ -4,7 +4,8 @@
 // Adding an editor window is adding one class: its .cpp registers a factory for its command tag with
 //     LM_REGISTER_CHILD_WINDOW(cmd::kKeyFunction, TfKeyFun)
 // (the class is constructed with a QWidget* parent and is shown inside the main window's client area). A
-// window that follows the current channel implements EditorHooks as well.
+// window that follows the current channel implements EditorHooks as well. A window may close itself (a Close
+// button of its own calling close()); its frame in the client area goes with it.
 #include <functional>
 #include <map>
 

@@ -1,7 +1,6 @@
 #include "shell/main_frm.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QHBoxLayout>
@@ -27,6 +26,7 @@
 #include "shell/artwork.h"
 #include "shell/child_windows.h"
 #include "shell/command_table.h"
+#include "shell/editor_frame.h"
 #include "shell/port_check.h"
 #include "shell/translate.h"
 
@@ -41,22 +41,10 @@ constexpr int kRootChildTags[] = {cmd::kRadioInfo, cmd::kChannelInfo, cmd::kKeyF
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// A child window's frame that knows when it has been closed: it is then on its way out and no longer counts.
-class EditorFrame : public QMdiSubWindow {
-public:
-    bool closed = false;
-
-protected:
-    void closeEvent(QCloseEvent* event) override {
-        QMdiSubWindow::closeEvent(event);
-        if (event->isAccepted()) closed = true;
-    }
-};
-
 QTreeWidgetItem* Node(const QString& text, int tag) {
     auto* node = new QTreeWidgetItem(QStringList{text});
     node->setData(0, kTagRole, tag);
-    node->setIcon(0, ImageListIcon(kImageNode));
+    node->setIcon(0, ImageListIcon(kImageNode, kImageNodeSelected));
     return node;
 }
 
@@ -329,7 +317,7 @@ void TfMainFrm::RebuildTree() {
     QTreeWidgetItem* root = tree_->topLevelItemCount() > 0 ? tree_->topLevelItem(0) : nullptr;
     if (root == nullptr) {
         root = new QTreeWidgetItem;
-        root->setIcon(0, ImageListIcon(kImageRoot));
+        root->setIcon(0, ImageListIcon(kImageRoot, kImageRoot));
         root->setData(0, kTagRole, 0);
         tree_->addTopLevelItem(root);
         for (int tag : kRootChildTags) root->addChild(Node(QString(), tag));
@@ -410,7 +398,7 @@ QMdiSubWindow* TfMainFrm::ChildFrame(int kind) const {
     const auto it = children_.find(kind);
     if (it == children_.end() || it->second.isNull()) return nullptr;
     auto* frame = static_cast<EditorFrame*>(it->second.data());
-    return frame->closed ? nullptr : frame;
+    return frame->closed() || frame->widget() == nullptr ? nullptr : frame;
 }
 
 QWidget* TfMainFrm::ChildWindow(int kind) const {
@@ -426,9 +414,7 @@ void TfMainFrm::ShowChildWindow(int kind) {
         QWidget* editor = (*factory)(nullptr);
         if (editor == nullptr) return;
         MarkAsForm(editor);
-        frame = new EditorFrame;
-        frame->setWidget(editor);
-        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame = new EditorFrame(editor);
         mdi_->addSubWindow(frame);
         frame->setWindowIcon(editor->windowIcon().isNull() ? ImageListIcon(kImageNode) : editor->windowIcon());
         children_[kind] = frame;
@@ -448,8 +434,9 @@ void TfMainFrm::CloseAllChildren() {
 }
 
 void TfMainFrm::CloseAllWindows() {
-    const QList<QMdiSubWindow*> frames = mdi_->subWindowList(QMdiArea::CreationOrder);
-    for (auto it = frames.rbegin(); it != frames.rend(); ++it) (*it)->close();
+    // The window list runs from the front window to the back one; the last in it closes first.
+    const QList<QMdiSubWindow*> frames = mdi_->subWindowList(QMdiArea::StackingOrder);
+    for (QMdiSubWindow* frame : frames) frame->close();
 }
 
 void TfMainFrm::ToggleTreeView() { leftPanel_->setVisible(!leftPanel_->isVisible()); }

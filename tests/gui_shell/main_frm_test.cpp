@@ -161,6 +161,14 @@ private slots:
         main.cxTreeClick(channels->child(7));
         QCOMPARE(lm::gAll.CurrentChannel, 8);
         QCOMPARE(edit->loads, 1);
+        // A single click counts only on the selected channel node; a function node or empty space does nothing.
+        main.cxTreeClick(channels->child(9));
+        main.cxTreeClick(nullptr);
+        main.tree()->setCurrentItem(main.tree()->topLevelItem(0)->child(3));
+        main.cxTreeClick(main.tree()->currentItem());
+        QCOMPARE(lm::gAll.CurrentChannel, 8);
+        QCOMPARE(edit->loads, 1);
+        QVERIFY(!main.ChildWindow(13));
         main.RefreshEditors(0);
         QCOMPARE(grid->rows, std::vector<int>({9}));
         main.RefreshEditors(2);
