@@ -97,8 +97,9 @@ private slots:
         QVERIFY(d.Succeeded());
         QCOMPARE(Count(SimulatedRadio().log(), "read"), 31);
         QCOMPARE(SimulatedRadio().log().back(), std::string("end"));
-        // No step of the transfer blocks the window (the pauses of 450 ms and 50 ms are timers).
-        QVERIFY2(watch.LongestGapMs() < 250, qPrintable(QString::number(watch.LongestGapMs())));
+        // No step of the transfer blocks the window (the pauses of 450 ms and 50 ms are timers); the bound leaves
+        // room for a busy machine.
+        QVERIFY2(watch.LongestGapMs() < 400, qPrintable(QString::number(watch.LongestGapMs())));
     }
 
     void passwordEntryAndRefusal() {
