@@ -116,7 +116,9 @@ private slots:
             d->show();
             QVERIFY(dlgtest::SpinUntil([&] { return !d->isVisible(); }, 3000));
             QVERIFY(t.elapsed() >= 300);
-            QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot Open Communication Port."});
+            // The message says why on a line of its own.
+            const std::string why = "There is no serial port " + gAll.PortName + ".";
+            QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot Open Communication Port.\n" + why});
         }
     }
 

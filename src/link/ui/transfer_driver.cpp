@@ -130,6 +130,8 @@ std::string TransferDriver::MessageText(const link::ShowMessage& message) const 
     if (text.empty() && view_.ownText) text = view_.ownText(message.key);
     if (text.empty()) text = message.text;
     for (char c : message.detail) text += c == '\r' ? '\n' : c;
+    // Why the port could not be opened (absent, busy, no permission and what to do about it).
+    if (message.key == link::kPortError.key && !openFailure_.empty()) text += "\n" + openFailure_;
     return text;
 }
 

@@ -52,7 +52,7 @@ public:
     const std::string& OpenFailure() const { return openFailure_; }
 
     // The text of a message of the engine in the current language, with its detail (a carriage return becomes a
-    // line break).
+    // line break); the message that the port cannot be opened says why on a line of its own.
     std::string MessageText(const link::ShowMessage& message) const;
 
 private:
