@@ -219,6 +219,11 @@ void TfMainFrm::BuildStatusBar() {
     }
 }
 
+QMenu* TfMainFrm::createPopupMenu() {
+    // No context menu over the tool bar: the tool bar is shown exactly while View > Toolbar carries its mark.
+    return nullptr;
+}
+
 void TfMainFrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!started_) Startup();

@@ -70,6 +70,7 @@ public:
     QWidget* ChildWindow(int kind) const;
     QMdiSubWindow* ChildFrame(int kind) const;
     QAction* MenuAction(int tag) const;
+    QMenu* createPopupMenu() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "link/qt/port_access.h"
 #include "link/ui/simulated_radio.h"
-
 
 namespace lm {
 
@@ -33,6 +33,9 @@ std::string SettlePortName(const std::string& configured, const std::vector<std:
     const std::string name = UpperPortName(configured);
     if (IsSimulatedPort(name)) return name;
     if (std::find(present.begin(), present.end(), name) != present.end()) return name;
+    // A device named without its folder ("ttyUSB0") is the present port of that path.
+    const std::string device = PortDevicePath(name);
+    if (std::find(present.begin(), present.end(), device) != present.end()) return device;
     return present.empty() ? name : present.front();
 }
 

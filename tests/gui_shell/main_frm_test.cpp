@@ -260,6 +260,8 @@ private slots:
         QCOMPARE(SettlePortName("com7", {}), std::string("COM7"));
         QCOMPARE(SettlePortName("/dev/ttyUSB1", {"/dev/ttyS0", "/dev/ttyUSB1"}), std::string("/dev/ttyUSB1"));
         QCOMPARE(SettlePortName("/dev/ttyusb1", {"/dev/ttyS0"}), std::string("/dev/ttyS0"));
+        QCOMPARE(SettlePortName("ttyUSB1", {"/dev/ttyS0", "/dev/ttyUSB1"}), std::string("/dev/ttyUSB1"));
+        QCOMPARE(SettlePortName("ttyUSB1", {"/dev/ttyS0"}), std::string("/dev/ttyS0"));
         QCOMPARE(SettlePortName("simulated", {"/dev/ttyS0"}), std::string("SIMULATED"));
         QCOMPARE(lm::UpperPortName("ttyUSB0"), std::string("ttyUSB0"));
     }
