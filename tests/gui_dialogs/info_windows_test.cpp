@@ -15,6 +15,8 @@
 #include "editors/settings/info_msg.h"
 #include "link/ui/read_radio_dialog.h"
 #include "link/ui/write_radio_dialog.h"
+#include "shell/child_windows.h"
+#include "shell/main_frm.h"
 
 using namespace lm;
 
@@ -94,6 +96,23 @@ private slots:
         QCOMPARE(frame->pos(), QPoint(100, 90));
         QTest::mouseClick(info->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
         QVERIFY(SpinUntilGone(area));
+    }
+
+    void infoWindowShownByTheMainWindow() {
+        // As the program wires it (this test program does not link the wiring).
+        RegisterChildWindow(15, [](QWidget*) { return CreateInfoWindow(); });
+        auto main = std::make_unique<TfMainFrm>(dir_.filePath("SysInfo.Ini").toStdString());
+        main->show();
+        main->DispatchCommand(15);
+        QMdiSubWindow* frame = main->ChildFrame(15);
+        QVERIFY(frame != nullptr);
+        QCOMPARE(frame->widget()->objectName(), QString("fInfoMsg"));
+        QCOMPARE(frame->pos(), QPoint(20, 20));
+        QVERIFY(!(frame->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(frame->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QTest::mouseClick(frame->widget()->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
+        QVERIFY(dlgtest::SpinUntil([&] { return main->ChildFrame(15) == nullptr; }, 2000));
+        main.reset();  // destroyed, not closed: no question
     }
 
     void serialNumberAndStamps() {
