@@ -225,5 +225,18 @@ TEST(SimRadio, StrayBytesAndRestartsDoNotConfuseFraming) {
     EXPECT_TRUE(Join(radio.Receive(ConfirmFrame(), 1200)).size() == 1u);
 }
 
+TEST(SimRadio, WakeUpRightAfterARefusedIdentificationIsAnswered) {
+    Radio radio(Pattern(), {});
+    radio.SetModelCode("LM41");
+    EXPECT_EQ(Send(radio, WakeFrame(0x61)), Bytes{kAck});
+    EXPECT_EQ(Send(radio, {0x02}).size(), 16u);
+    // The program refuses what it heard and ends; its next attempt follows well within a second.
+    EXPECT_TRUE(Join(radio.Receive(Bytes{'E'}, 100)).empty());
+    EXPECT_EQ(Join(radio.Receive(WakeFrame(0x62), 400)), Bytes{kAck});
+    EXPECT_EQ(Join(radio.Receive(Bytes{0x02}, 410)).size(), 16u);
+    // The same in one piece.
+    EXPECT_EQ(Join(radio.Receive(Bytes{'E', 'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x63}, 500)), Bytes{kAck});
+}
+
 }  // namespace
 }  // namespace lm::sim

@@ -149,6 +149,15 @@ bool Radio::HandleOne(std::vector<Bytes>& out) {
         }
         return true;
     case State::Identified:
+        // The program refused the identification: its end byte is followed by the next wake-up at once, so
+        // an 'E' directly before the start of the wake-up text ends the session instead of opening a
+        // confirmation frame.
+        if (pending_[0] == 'E' && pending_.size() > 1 && pending_[1] == kWakeText[0]) {
+            consume(1);
+            Note("end");
+            state_ = State::Idle;
+            return true;
+        }
         if (pending_.size() < kConfirmBytes) return false;
         Confirm(out);
         consume(kConfirmBytes);
