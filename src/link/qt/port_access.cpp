@@ -13,8 +13,15 @@ namespace lm {
 
 void EnumeratePorts(std::vector<std::string>& list) {
     std::vector<std::string> found;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+    // Windows names its ports COMn (the numbered port buttons and the key byte rely on that); elsewhere a port
+    // is its device path.
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+#ifdef _WIN32
+        found.push_back(info.portName().toStdString());
+#else
         found.push_back(info.systemLocation().toStdString());
+#endif
+    }
     std::sort(found.begin(), found.end());
     list.insert(list.end(), found.begin(), found.end());
 }
