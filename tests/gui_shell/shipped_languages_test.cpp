@@ -51,7 +51,9 @@ LanguageFile Sections(const QString& path) {
         const qsizetype eq = line.indexOf('=');
         if (line.isEmpty() || eq < 0) continue;
         QString value = line.mid(eq + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) value = value.mid(1, value.size() - 2);
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) {
+            value = value.mid(1, value.size() - 2);
+        }
         out[section][line.left(eq).trimmed()] = value;
     }
     return out;
@@ -79,7 +81,9 @@ Section Texts(QWidget* window) {
         } else if (auto* combo = qobject_cast<QComboBox*>(c)) {
             for (int i = 0; i < combo->count(); ++i) texts[n + "." + QString::number(i)] = combo->itemText(i);
         } else if (auto* list = qobject_cast<QListWidget*>(c)) {
-            for (int i = 0; i < list->count(); ++i) texts[n + "." + QString::number(i)] = list->item(i)->text();
+            for (int i = 0; i < list->count(); ++i) {
+                texts[n + "." + QString::number(i)] = list->item(i)->text();
+            }
         }
     }
     return texts;
@@ -105,7 +109,8 @@ std::vector<WindowMaker> Dialogs(const std::string& settingsPath) {
 }
 
 bool HasChinese(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
 }
 
 }  // namespace
@@ -161,8 +166,8 @@ private slots:
             const Section after = Texts(window);
             for (const auto& [key, text] : before) {
                 const QString expect = section == "fSetPort" && chosen.count(key) ? chosen.at(key) : text;
-                QVERIFY2(after.at(key) == expect,
-                         qPrintable(section + "/" + key + ": \"" + after.at(key) + "\" for \"" + expect + "\""));
+                QVERIFY2(after.at(key) == expect, qPrintable(section + "/" + key + ": \"" + after.at(key) +
+                                                             "\" for \"" + expect + "\""));
             }
         }
     }
