@@ -24,8 +24,21 @@ ProbeWindows::~ProbeWindows() {
     }
 }
 
+namespace {
+// Owns the pollers that still wait for their dialog, so that a test that ends without its dialog (it failed)
+// can take them away before they act in the next test.
+QObject& Pollers() {
+    static QObject* owner = new QObject(qApp);
+    return *owner;
+}
+}  // namespace
+
+void CancelPendingModals() {
+    for (QObject* poller : Pollers().children()) delete poller;
+}
+
 void OnNextModal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer(qApp);  // owned by the application when no dialog comes
+    auto* timer = new QTimer(&Pollers());
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -51,6 +64,7 @@ ShellFixture::ShellFixture() {
 }
 
 ShellFixture::~ShellFixture() {
+    CancelPendingModals();
     // Leave without questions: the window is destroyed, not closed.
     main_.reset();
 }

@@ -47,6 +47,8 @@ private:
 void OnNextModal(std::function<void(QWidget*)> act);
 // Rejects the next modal dialog.
 void RejectNextModal();
+// Drops the pollers whose dialog never came (a failed test), so that they do not act in the next test.
+void CancelPendingModals();
 
 class ShellFixture {
 public:

@@ -10,6 +10,7 @@
 #include "core/models.h"
 #include "core/state.h"
 #include "gui_test.h"
+#include "shell_fixture.h"
 #include "shell/config/language.h"
 
 namespace lmtest {
@@ -75,6 +76,7 @@ int main(int argc, char* argv[]) {
             ++failed;
             std::fprintf(stderr, "FAILED: %s\n", name.c_str());
         }
+        lmtest::CancelPendingModals();
     }
     return failed;
 }
