@@ -1,6 +1,7 @@
 // The file commands of the main window (New, Open, Save, Save As) and leaving the program.
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <cstdio>
 
 #include "core/datafile.h"
 #include "core/state.h"
@@ -106,7 +107,9 @@ void TfMainFrm::closeEvent(QCloseEvent* event) {
         return;
     }
     CloseAllChildren();
-    WriteSystemSettings(gAll, settingsPath_);
+    // Leaving is not held up for the settings; a terminal at least learns that port and language were not kept.
+    if (!WriteSystemSettings(gAll, settingsPath_))
+        std::fprintf(stderr, "lm418t: the settings could not be written to %s\n", settingsPath_.c_str());
     event->accept();
 }
 
