@@ -5,10 +5,7 @@
 #include <QUrl>
 
 #include "core/state.h"
-
-#ifndef LM_DATA_DIR
-#define LM_DATA_DIR ""
-#endif
+#include "shell/config/startup.h"
 
 namespace lm {
 
@@ -36,7 +33,7 @@ DocumentOpener* SetDocumentOpener(DocumentOpener* opener) {
 
 std::string HelpFilePath() {
     const std::string base = gAll.HelpName + "_" + gAll.LanguageName;
-    const std::string dataDir = std::string(LM_DATA_DIR).empty() ? "" : std::string(LM_DATA_DIR) + "/";
+    const std::string dataDir = InstalledDataDir(gAll.AppDir);
     for (const char* extension : {".chm", ".html"}) {
         for (const std::string& dir : {gAll.AppDir, dataDir}) {
             if (dir.empty()) continue;

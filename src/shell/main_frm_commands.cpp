@@ -12,10 +12,6 @@
 #include "shell/set_language.h"
 #include "shell/translate.h"
 
-#ifndef LM_DATA_DIR
-#define LM_DATA_DIR ""
-#endif
-
 namespace lm {
 
 void TfMainFrm::ReadCommand() {
@@ -43,7 +39,7 @@ void TfMainFrm::AboutCommand() { RunAboutBox(this); }
 
 void TfMainFrm::LanguageChange() {
     if (!RunLanguageDialog(settingsPath_, this)) return;
-    LoadMessageTable(ResolveLanguageDir(gAll.AppDir, LM_DATA_DIR, gAll.LanguageName), gAll.LanguageName);
+    LoadMessageTable(ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), gAll.LanguageName), gAll.LanguageName);
     TranslateForm(this, gAll.LanguageName, true);
     if (!gAll.AreaText.empty()) DecodeAreaCode();
     UpdateStatusAndCaption();

@@ -22,10 +22,6 @@
 #include "shell/config/language.h"
 #include "shell/config/startup.h"
 
-#ifndef LM_DATA_DIR
-#define LM_DATA_DIR ""
-#endif
-
 namespace lm {
 
 namespace {
@@ -146,7 +142,7 @@ void MarkAsForm(QWidget* form) { form->setProperty(kFormProperty, true); }
 void MarkAsStyledGroup(QGroupBox* group) { group->setProperty(kStyledGroupProperty, true); }
 
 std::string LanguageFileFor(const std::string& languageName) {
-    return LanguageFilePath(ResolveLanguageDir(gAll.AppDir, LM_DATA_DIR, languageName), languageName);
+    return LanguageFilePath(ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), languageName), languageName);
 }
 
 void TranslateFormFromFile(QWidget* window, const std::string& languageFilePath, bool withItems) {

@@ -63,6 +63,19 @@ TEST(Startup, LanguageFolderFallsBackToTheDataFolder) {
     EXPECT_EQ(ResolveLanguageDir(appDir, dataDir, "Klingon"), appDir);
 }
 
+TEST(Startup, DataFolderBesideTheInstalledProgramsBeforeTheConfiguredOne) {
+    TempDir moved;  // an install made with another prefix, or moved after installing
+    TempDir configured;
+    std::filesystem::create_directories(moved.File("bin"));
+    const std::string appDir = moved.File("bin") + "/";
+    EXPECT_EQ(InstalledDataDir(appDir, "../share/lm418t", configured.Dir()), configured.Dir());
+    std::filesystem::create_directories(moved.File("share/lm418t"));
+    EXPECT_EQ(InstalledDataDir(appDir, "../share/lm418t", configured.Dir()), moved.File("share/lm418t") + "/");
+    // Neither folder there: none, and the files beside the executable are all there is.
+    EXPECT_EQ(InstalledDataDir(appDir, "../nowhere", configured.File("gone")), "");
+    EXPECT_EQ(InstalledDataDir(appDir, "", ""), "");
+}
+
 TEST(Startup, SettingsBesideAWritableExecutableFolderElseInTheUsersFolder) {
     TempDir dir;
     EXPECT_EQ(ResolveSettingsPath(dir.Dir(), dir.File("share")), dir.File("SysInfo.Ini"));
@@ -82,6 +95,11 @@ TEST(Startup, SettingsBesideAWritableExecutableFolderElseInTheUsersFolder) {
     WriteBytes(user, "[SysInfo]\nCom=COM7\n");
     EXPECT_EQ(ResolveSettingsPath(readOnly, dir.File("share")), user);
     EXPECT_EQ(test::ReadBytes(user), "[SysInfo]\nCom=COM7\n");
+    // An installed program that may write its folder (run as root) still keeps its settings with the user; a
+    // file already beside it wins.
+    EXPECT_EQ(ResolveSettingsPath(dir.Dir(), dir.File("share"), true), user);
+    WriteBytes(dir.File("SysInfo.Ini"), "[SysInfo]\n");
+    EXPECT_EQ(ResolveSettingsPath(dir.Dir(), dir.File("share"), true), dir.File("SysInfo.Ini"));
     // Without shipped defaults the user's folder is still made, so that closing can write the file.
     std::filesystem::remove_all(dir.File("config"));
     EXPECT_EQ(ResolveSettingsPath(readOnly, ""), user);

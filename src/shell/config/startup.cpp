@@ -14,6 +14,9 @@
 #ifndef LM_DATA_DIR
 #define LM_DATA_DIR ""
 #endif
+#ifndef LM_DATA_DIR_FROM_BIN
+#define LM_DATA_DIR_FROM_BIN ""
+#endif
 
 namespace lm {
 
@@ -51,9 +54,24 @@ std::string ExecutableDir(const char* argv0) {
     return WithSeparator(exe.parent_path());
 }
 
-std::string ResolveSettingsPath(const std::string& appDir, const std::string& dataDir) {
+std::string InstalledDataDir(const std::string& appDir, const std::string& relativeToApp,
+                             const std::string& configured) {
+    if (!relativeToApp.empty()) {
+        std::error_code ec;
+        const fs::path beside = fs::weakly_canonical(fs::path(appDir) / relativeToApp, ec);
+        if (!ec && fs::is_directory(beside, ec)) return WithSeparator(beside);
+    }
+    if (!configured.empty() && Exists(configured)) return WithSeparator(configured);
+    return {};
+}
+
+std::string InstalledDataDir(const std::string& appDir) {
+    return InstalledDataDir(appDir, LM_DATA_DIR_FROM_BIN, LM_DATA_DIR);
+}
+
+std::string ResolveSettingsPath(const std::string& appDir, const std::string& dataDir, bool installed) {
     const fs::path beside = fs::path(appDir) / "SysInfo.Ini";
-    if (Exists(beside) || ::access(appDir.c_str(), W_OK) == 0) return beside.string();
+    if (Exists(beside) || (!installed && ::access(appDir.c_str(), W_OK) == 0)) return beside.string();
     const fs::path dir = UserConfigDir();
     std::error_code ec;
     fs::create_directories(dir, ec);
@@ -90,11 +108,13 @@ void RunStartupSteps(const StartupPaths& paths) {
 StartupPaths RunStartup(const char* argv0) {
     StartupPaths paths;
     paths.appDir = ExecutableDir(argv0);
-    paths.settingsPath = ResolveSettingsPath(paths.appDir, LM_DATA_DIR);
+    const std::string dataDir = InstalledDataDir(paths.appDir);
+    const bool installed = !InstalledDataDir(paths.appDir, LM_DATA_DIR_FROM_BIN, "").empty();
+    paths.settingsPath = ResolveSettingsPath(paths.appDir, dataDir, installed);
     // The language name is known only from the settings; read them once to find the language folder.
     TALL probe;
     ReadSystemSettings(probe, paths.settingsPath);
-    paths.languageDir = ResolveLanguageDir(paths.appDir, LM_DATA_DIR, probe.LanguageName);
+    paths.languageDir = ResolveLanguageDir(paths.appDir, dataDir, probe.LanguageName);
     RunStartupSteps(paths);
     return paths;
 }
