@@ -1,56 +1,31 @@
 #pragma once
 // The read dialog (fReadRadio): copies the radio's memory into the image. Only a completed read changes the
 // image; the dialog then closes by itself.
-#include <QDialog>
-
-#include <memory>
-
 #include "link/read_transfer.h"
+#include "link/ui/transfer_dialog.h"
 
 class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
 
 namespace lm {
 
-class RadioLink;
-class TransferDriver;
-
-class TfReadRadio : public QDialog {
+class TfReadRadio : public TransferDialog {
     Q_OBJECT
 
 public:
     explicit TfReadRadio(QWidget* parent = nullptr);
-    ~TfReadRadio() override;
 
     // A read has completed: the image, model and band are the radio's.
     bool Succeeded() const { return succeeded_; }
     // The engine, once the dialog has been shown (for tests).
-    const link::ReadTransfer* Engine() const { return engine_.get(); }
-
-public:
-    // Cancel, Escape and the close box: a running transfer is abandoned.
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
+    const link::ReadTransfer* Engine() const { return engine_; }
 
 private:
-    void FormShow();
-    void btnOkClick();
+    void FormShow() override;
+    void btnOkClick() override;
 
-    QProgressBar* pBar = nullptr;
-    QPushButton* btnOk = nullptr;
-    QPushButton* btnCancel = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* cxPass = nullptr;
     QLabel* lArea = nullptr;
 
-    std::unique_ptr<link::ReadTransfer> engine_;
-    std::unique_ptr<RadioLink> line_;
-    std::unique_ptr<TransferDriver> driver_;
-    bool shown_ = false;
+    link::ReadTransfer* engine_ = nullptr;  // held by the base from the first showing
     bool succeeded_ = false;
 };
 

@@ -1,60 +1,36 @@
 #pragma once
 // The write dialog (fWriteRadio): copies the first 464 bytes of the image into the radio. Each Ok writes one
 // radio; after a completed write the dialog stays open for the next one.
-#include <QDialog>
-
-#include <memory>
-
+#include "link/ui/transfer_dialog.h"
 #include "link/write_transfer.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QProgressBar;
-class QPushButton;
 
 namespace lm {
 
-class RadioLink;
-class TransferDriver;
-
-class TfWriteRadio : public QDialog {
+class TfWriteRadio : public TransferDialog {
     Q_OBJECT
 
 public:
     explicit TfWriteRadio(QWidget* parent = nullptr);
-    ~TfWriteRadio() override;
 
     // Radios written completely since the dialog opened.
     int Completed() const { return completed_; }
-    const link::WriteTransfer* Engine() const { return engine_.get(); }
-
-public:
-    // Cancel, Escape and the close box: a running transfer is abandoned.
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
+    const link::WriteTransfer* Engine() const { return engine_; }
 
 private:
-    void FormShow();
-    void btnOkClick();
+    void FormShow() override;
+    void btnOkClick() override;
     void cxUpdPropertiesChange();
 
-    QProgressBar* pBar = nullptr;
-    QPushButton* btnOk = nullptr;
-    QPushButton* btnCancel = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* cxPass = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* cxNew = nullptr;
     QCheckBox* cxUpd = nullptr;
     QLabel* lDigits = nullptr;  // hidden: the text of the message that refuses a new password of other characters
 
-    std::unique_ptr<link::WriteTransfer> engine_;
-    std::unique_ptr<RadioLink> line_;
-    std::unique_ptr<TransferDriver> driver_;
-    bool shown_ = false;
+    link::WriteTransfer* engine_ = nullptr;  // held by the base from the first showing
     bool passwordsEnabled_ = true;
     int completed_ = 0;
 };
