@@ -1,5 +1,5 @@
 #pragma once
-// Registry of the QtTest classes of the dialog tests and helpers shared by them.
+// The registration macro of the dialog tests' QtTest classes and helpers shared by them.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QObject>
@@ -10,16 +10,15 @@
 #include <functional>
 #include <string>
 
-namespace dlgtest {
+#include "gui_common/test_registry.h"
 
-using TestFactory = std::function<QObject*()>;
-int RegisterTest(const char* name, TestFactory factory);
+namespace dlgtest {
 
 // A fresh program state with gAll.AppDir = appDir: band table, catalogue, built-in messages, the default model
 // and a new image, English, not modified.
 void ResetProgramState(const QString& appDir);
-// Writes text to appDir/name.
-void WriteFile(const QString& dir, const QString& name, const std::string& text);
+// Writes text to dir/name.
+using guitest::WriteFile;
 
 // Runs the event loop until done() or the time is up; false on time-out.
 inline bool SpinUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
@@ -47,4 +46,4 @@ void WhenModal(std::function<void(T*)> act, int tries = 500) {
 }  // namespace dlgtest
 
 #define DLG_TEST(Class) \
-    static const int dlg_registered_##Class = ::dlgtest::RegisterTest(#Class, [] { return new Class; });
+    static const int dlg_registered_##Class = ::guitest::RegisterTest(#Class, [] { return new Class; });

@@ -1,12 +1,6 @@
 // Runs every registered QtTest class; the exit status is the number of failed classes.
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QTest>
-
-#include <cstdio>
-#include <map>
-#include <memory>
 
 #include "core/models.h"
 #include "core/state.h"
@@ -14,22 +8,6 @@
 #include "shell/config/language.h"
 
 namespace dlgtest {
-namespace {
-std::map<std::string, TestFactory>& Registry() {
-    static std::map<std::string, TestFactory> tests;
-    return tests;
-}
-}  // namespace
-
-int RegisterTest(const char* name, TestFactory factory) {
-    Registry()[name] = std::move(factory);
-    return 0;
-}
-
-void WriteFile(const QString& dir, const QString& name, const std::string& text) {
-    QFile file(QDir(dir).filePath(name));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(text.data(), qint64(text.size()));
-}
 
 void ResetProgramState(const QString& appDir) {
     lm::gAll = lm::TALL{};
@@ -53,20 +31,5 @@ void ResetProgramState(const QString& appDir) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QStringList args = app.arguments();
-    QString only;
-    if (const int i = static_cast<int>(args.indexOf("-only")); i >= 0 && i + 1 < args.size()) {
-        only = args[i + 1];
-        args.remove(i, 2);
-    }
-    int failed = 0;
-    for (auto& [name, factory] : dlgtest::Registry()) {
-        if (!only.isEmpty() && only != QString::fromStdString(name)) continue;
-        std::unique_ptr<QObject> test(factory());
-        if (QTest::qExec(test.get(), args) != 0) {
-            ++failed;
-            std::fprintf(stderr, "FAILED: %s\n", name.c_str());
-        }
-    }
-    return failed;
+    return guitest::RunRegisteredTests(app.arguments());
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Registry of the QtTest classes of this program and helpers shared by them.
+// The registration macro of this program's QtTest classes and helpers shared by them.
 #include <QObject>
 #include <QString>
 #include <QTemporaryDir>
@@ -7,13 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "gui_common/test_registry.h"
+
 namespace lmtest {
 
-using TestFactory = std::function<QObject*()>;
-int RegisterTest(const char* name, TestFactory factory);
-
 // Writes bytes to a file; returns the path.
-std::string WriteFile(const QString& dir, const QString& name, const std::string& text);
+using guitest::WriteFile;
 std::string ReadFile(const std::string& path);
 
 // A fresh program state in a temporary folder: band table, catalogue, built-in messages, default model and a
@@ -23,4 +22,4 @@ void ResetProgramState(const QString& appDir);
 }  // namespace lmtest
 
 #define LM_GUI_TEST(Class) \
-    static const int lm_registered_##Class = ::lmtest::RegisterTest(#Class, [] { return new Class; });
+    static const int lm_registered_##Class = ::guitest::RegisterTest(#Class, [] { return new Class; });

@@ -2,10 +2,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTest>
-#include <cstdio>
-#include <map>
-#include <memory>
 
 #include "core/models.h"
 #include "core/state.h"
@@ -14,26 +10,6 @@
 #include "shell/config/language.h"
 
 namespace lmtest {
-
-namespace {
-std::map<std::string, TestFactory>& Registry() {
-    static std::map<std::string, TestFactory> tests;
-    return tests;
-}
-}  // namespace
-
-int RegisterTest(const char* name, TestFactory factory) {
-    Registry()[name] = std::move(factory);
-    return 0;
-}
-
-std::string WriteFile(const QString& dir, const QString& name, const std::string& text) {
-    const QString path = QDir(dir).filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    return path.toStdString();
-}
 
 std::string ReadFile(const std::string& path) {
     QFile file(QString::fromStdString(path));
@@ -61,22 +37,7 @@ void ResetProgramState(const QString& appDir) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // "-only Name" runs one class; other arguments go to QtTest.
-    QStringList args = app.arguments();
-    QString only;
-    if (const int i = static_cast<int>(args.indexOf("-only")); i >= 0 && i + 1 < args.size()) {
-        only = args[i + 1];
-        args.remove(i, 2);
-    }
-    int failed = 0;
-    for (auto& [name, factory] : lmtest::Registry()) {
-        if (!only.isEmpty() && only != QString::fromStdString(name)) continue;
-        std::unique_ptr<QObject> test(factory());
-        if (QTest::qExec(test.get(), args) != 0) {
-            ++failed;
-            std::fprintf(stderr, "FAILED: %s\n", name.c_str());
-        }
-        lmtest::CancelPendingModals();
-    }
-    return failed;
+    // "-only Name" runs one class; other arguments go to QtTest. The pollers of a class whose dialog never came
+    // are dropped before the next class.
+    return guitest::RunRegisteredTests(app.arguments(), lmtest::CancelPendingModals);
 }
