@@ -16,8 +16,8 @@ runs=${RUNS:-1}
 if [ ! -x "$build/bin/lm418t-cli" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" -j"${JOBS:-2}" --target lm418t-cli >/dev/null 2>&1 ||
-  { echo "building lm418t-cli failed; run: cmake --build $build --target lm418t-cli" >&2; exit 1; }
+cmake --build "$build" -j"${JOBS:-2}" --target lm418t-cli lm418t-sim >/dev/null 2>&1 ||
+  { echo "building lm418t-cli failed; run: cmake --build $build --target lm418t-cli lm418t-sim" >&2; exit 1; }
 cli=$build/bin/lm418t-cli
 
 work=$(mktemp -d /tmp/lm418t-bench.XXXXXX)
@@ -28,7 +28,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-"$cli" simulate --link "$work/radio" --turnaround "$turnaround" >"$work/sim.out" 2>"$work/sim.err" &
+"$build/bin/lm418t-sim" --link "$work/radio" --turnaround "$turnaround" >"$work/sim.out" 2>"$work/sim.err" &
 sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/sim.out" ] && break; sleep 0.05; done
 [ -s "$work/sim.out" ] || { echo "the simulated radio did not start" >&2; cat "$work/sim.err" >&2; exit 1; }

@@ -5,7 +5,7 @@
 
 #include "args.h"
 #include "command.h"
-#include "link/qt/port_access.h"
+#include "port/port_access.h"
 
 namespace lm::cli {
 namespace {
@@ -20,7 +20,7 @@ public:
                "read and write with --port. A port held by another program is listed too; opening it then\n"
                "fails with \"Cannot Open Communication Port.\". With no port present nothing is printed on\n"
                "standard output and a note goes to standard error; the exit status is 0 either way.\n"
-               "The simulated radio ('lm418t-cli simulate') is a pseudo-terminal and is not listed.\n";
+               "A simulated radio (the lm418t-sim tool) behind a pseudo-terminal is not listed.\n";
     }
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {

@@ -12,11 +12,11 @@
 
 #include "command.h"
 #include "link/handshake.h"
-#include "link/qt/serial_port.h"
-#include "link/qt/transfer_runner.h"
+#include "port/serial_port.h"
+#include "port/transfer_runner.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
-#include "shell/config/language.h"
+#include "settings/language.h"
 
 namespace lm::cli {
 namespace {

@@ -9,7 +9,6 @@ std::unique_ptr<Command> MakeChannelsCommand();
 std::unique_ptr<Command> MakeReadCommand();
 std::unique_ptr<Command> MakeWriteCommand();
 std::unique_ptr<Command> MakePortsCommand();
-std::unique_ptr<Command> MakeSimulateCommand();
 
 namespace {
 
@@ -22,7 +21,6 @@ constexpr Factory kFactories[] = {
     MakeReadCommand,
     MakeWriteCommand,
     MakePortsCommand,
-    MakeSimulateCommand,
 };
 
 }  // namespace

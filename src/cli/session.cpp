@@ -4,8 +4,8 @@
 #include "core/datafile.h"
 #include "core/models.h"
 #include "core/state.h"
-#include "shell/config/language.h"
-#include "shell/config/startup.h"
+#include "settings/language.h"
+#include "settings/startup.h"
 
 namespace lm::cli {
 

@@ -9,7 +9,6 @@
 
 namespace lm {
 
-TChannel gChannel;
 
 namespace {
 

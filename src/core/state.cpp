@@ -9,7 +9,6 @@
 
 namespace lm {
 
-TALL gAll;
 
 namespace {
 

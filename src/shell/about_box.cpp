@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 
 #include "core/state.h"
-#include "shell/artwork.h"
-#include "shell/translate.h"
+#include "widgets/artwork.h"
+#include "widgets/translate.h"
 
 namespace lm {
 

@@ -1,9 +1,9 @@
 #pragma once
 // The editor windows that the main window shows as child windows, one per kind, created by command tag.
 //
-// Adding an editor window is adding one class: its .cpp registers a factory for its command tag with
-//     LM_REGISTER_CHILD_WINDOW(cmd::kKeyFunction, TfKeyFun)
-// (the class is constructed with a QWidget* parent and is shown inside the main window's client area). A
+// Adding an editor window is adding one class in its subsystem's window library and one line in
+// RegisterWindows() (shell/windows_wiring.cpp) that registers a factory for its command tag (the window is shown
+// inside the main window's client area). A
 // window that follows the current channel implements EditorHooks as well. A window may close itself (a Close
 // button of its own calling close()); its frame in the client area goes with it.
 #include <functional>
@@ -27,7 +27,7 @@ public:
 
 using ChildWindowFactory = std::function<QWidget*(QWidget* parent)>;
 
-// Registers the factory of the window kind `tag`; returns true so that it can initialise a static.
+// Registers the factory of the window kind `tag`.
 bool RegisterChildWindow(int tag, ChildWindowFactory factory);
 // The factory of a kind, or nullptr while no window of that kind is built into the program.
 const ChildWindowFactory* FindChildWindowFactory(int tag);
@@ -35,9 +35,3 @@ const ChildWindowFactory* FindChildWindowFactory(int tag);
 bool IsChildWindowTag(int tag);
 
 }  // namespace lm
-
-#define LM_CHILD_WINDOW_CONCAT2(a, b) a##b
-#define LM_CHILD_WINDOW_CONCAT(a, b) LM_CHILD_WINDOW_CONCAT2(a, b)
-#define LM_REGISTER_CHILD_WINDOW(tag, Class)                                                                \
-    static const bool LM_CHILD_WINDOW_CONCAT(lm_child_window_registered_, __LINE__) =                     \
-        ::lm::RegisterChildWindow((tag), [](QWidget* parent) -> QWidget* { return new Class(parent); });

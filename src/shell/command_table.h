@@ -49,10 +49,4 @@ std::span<const MenuDef> Menus();
 std::span<const MenuItemDef> MenuItems();
 std::span<const ToolButtonDef> ToolButtons();
 
-// Image indexes of the tree nodes.
-constexpr int kImageRoot = 9;
-constexpr int kImageNode = 10;
-constexpr int kImageNodeSelected = 11;
-constexpr int kImageCount = 16;
-
 }  // namespace lm

@@ -5,7 +5,7 @@
 #include <QUrl>
 
 #include "core/state.h"
-#include "shell/config/startup.h"
+#include "settings/startup.h"
 
 namespace lm {
 

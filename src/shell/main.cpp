@@ -2,9 +2,10 @@
 #include <QApplication>
 #include <clocale>
 
-#include "shell/artwork.h"
-#include "shell/config/startup.h"
+#include "widgets/artwork.h"
+#include "settings/startup.h"
 #include "shell/main_frm.h"
+#include "shell/windows_wiring.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName("lm418t");
     QApplication::setWindowIcon(lm::ApplicationIcon());
     const lm::StartupPaths paths = lm::RunStartup(argc > 0 ? argv[0] : nullptr);
+    lm::RegisterWindows();
     lm::TfMainFrm window(paths.settingsPath);
     window.showMaximized();
     return app.exec();

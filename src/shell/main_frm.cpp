@@ -22,13 +22,13 @@
 
 #include "core/models.h"
 #include "core/state.h"
-#include "link/qt/port_access.h"
-#include "shell/artwork.h"
+#include "port/port_access.h"
+#include "widgets/artwork.h"
 #include "shell/child_windows.h"
 #include "shell/command_table.h"
 #include "shell/editor_frame.h"
 #include "shell/port_check.h"
-#include "shell/translate.h"
+#include "widgets/translate.h"
 
 namespace lm {
 

@@ -4,13 +4,13 @@
 #include "link/area_table.h"
 #include "shell/about_box.h"
 #include "shell/command_table.h"
-#include "shell/config/language.h"
-#include "shell/config/startup.h"
+#include "settings/language.h"
+#include "settings/startup.h"
 #include "shell/dialog_commands.h"
 #include "shell/help.h"
 #include "shell/main_frm.h"
 #include "shell/set_language.h"
-#include "shell/translate.h"
+#include "widgets/translate.h"
 
 namespace lm {
 

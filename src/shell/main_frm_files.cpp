@@ -5,11 +5,11 @@
 
 #include "core/datafile.h"
 #include "core/state.h"
-#include "shell/config/language.h"
-#include "shell/config/system_settings.h"
-#include "shell/file_dialogs.h"
+#include "settings/language.h"
+#include "settings/system_settings.h"
+#include "widgets/file_dialogs.h"
 #include "shell/main_frm.h"
-#include "shell/message_box.h"
+#include "widgets/message_box.h"
 
 namespace lm {
 

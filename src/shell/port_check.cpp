@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "link/qt/port_access.h"
-#include "link/ui/simulated_radio.h"
+#include "port/port_access.h"
+#include "port/simulated_radio.h"
 
 namespace lm {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/state.h"
-#include "shell/config/system_settings.h"
-#include "shell/translate.h"
+#include "settings/system_settings.h"
+#include "widgets/translate.h"
 
 namespace lm {
 

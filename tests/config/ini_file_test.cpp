@@ -1,4 +1,4 @@
-#include "shell/config/ini_file.h"
+#include "settings/ini_file.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
-#include "shell/config/language.h"
+#include "settings/language.h"
 
 #include "config_test_util.h"
-#include "shell/config/text_codec.h"
+#include "settings/text_codec.h"
 
 namespace lm {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/config/startup.h"
+#include "settings/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include "config_test_util.h"
 #include "core/models.h"
 #include "core/state.h"
-#include "shell/config/language.h"
+#include "settings/language.h"
 
 namespace lm {
 namespace {

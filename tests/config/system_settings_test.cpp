@@ -1,7 +1,7 @@
-#include "shell/config/system_settings.h"
+#include "settings/system_settings.h"
 
 #include "config_test_util.h"
-#include "shell/config/ini_file.h"
+#include "settings/ini_file.h"
 
 namespace lm {
 namespace {

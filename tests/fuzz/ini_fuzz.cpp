@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "shell/config/ini_file.h"
-#include "shell/config/text_codec.h"
+#include "settings/ini_file.h"
+#include "settings/text_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

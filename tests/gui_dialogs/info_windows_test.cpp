@@ -11,10 +11,10 @@
 
 #include "core/state.h"
 #include "dialog_test.h"
-#include "editors/settings/embedded_message.h"
-#include "editors/settings/info_msg.h"
-#include "link/ui/read_radio_dialog.h"
-#include "link/ui/write_radio_dialog.h"
+#include "windows/editors/embedded_message.h"
+#include "windows/editors/info_msg.h"
+#include "windows/link/read_radio_dialog.h"
+#include "windows/link/write_radio_dialog.h"
 #include "shell/child_windows.h"
 #include "shell/main_frm.h"
 

@@ -7,9 +7,9 @@
 
 #include "core/models.h"
 #include "core/state.h"
-#include "core/ui/model_dialog.h"
+#include "windows/core/model_dialog.h"
 #include "dialog_test.h"
-#include "shell/message_box.h"
+#include "widgets/message_box.h"
 
 using namespace lm;
 

@@ -9,9 +9,9 @@
 
 #include "core/state.h"
 #include "dialog_test.h"
-#include "link/ui/port_choice.h"
-#include "link/ui/set_port_dialog.h"
-#include "link/ui/simulated_radio.h"
+#include "windows/link/port_choice.h"
+#include "windows/link/set_port_dialog.h"
+#include "port/simulated_radio.h"
 
 using namespace lm;
 

@@ -9,9 +9,9 @@
 
 #include "core/state.h"
 #include "dialog_test.h"
-#include "link/ui/read_radio_dialog.h"
-#include "link/ui/simulated_radio.h"
-#include "simulator/radio.h"
+#include "windows/link/read_radio_dialog.h"
+#include "port/simulated_radio.h"
+#include "link/sim/radio.h"
 #include "transfer_helpers.h"
 
 using namespace lm;

@@ -5,7 +5,7 @@
 #include "core/models.h"
 #include "core/state.h"
 #include "dialog_test.h"
-#include "shell/config/language.h"
+#include "settings/language.h"
 
 namespace dlgtest {
 

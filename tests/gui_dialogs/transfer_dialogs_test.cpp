@@ -12,12 +12,12 @@
 #include "core/models.h"
 #include "core/state.h"
 #include "dialog_test.h"
-#include "editors/settings/info_msg.h"
+#include "windows/editors/info_msg.h"
 #include "integration/sim_fixture.h"
-#include "link/ui/read_radio_dialog.h"
-#include "link/ui/simulated_radio.h"
-#include "link/ui/write_radio_dialog.h"
-#include "shell/message_box.h"
+#include "windows/link/read_radio_dialog.h"
+#include "port/simulated_radio.h"
+#include "windows/link/write_radio_dialog.h"
+#include "widgets/message_box.h"
 #include "simulator/sim_options.h"
 
 using namespace lm;

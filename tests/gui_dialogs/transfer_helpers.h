@@ -12,8 +12,8 @@
 #include <functional>
 #include <vector>
 
-#include "link/ui/radio_link.h"
-#include "shell/message_box.h"
+#include "port/radio_link.h"
+#include "widgets/message_box.h"
 
 namespace dlgtest {
 

@@ -11,9 +11,9 @@
 
 #include "core/state.h"
 #include "dialog_test.h"
-#include "link/ui/simulated_radio.h"
-#include "link/ui/write_radio_dialog.h"
-#include "simulator/radio.h"
+#include "port/simulated_radio.h"
+#include "windows/link/write_radio_dialog.h"
+#include "link/sim/radio.h"
 #include "transfer_helpers.h"
 
 using namespace lm;

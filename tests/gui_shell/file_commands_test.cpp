@@ -7,7 +7,7 @@
 #include "core/datafile.h"
 #include "core/models.h"
 #include "core/state.h"
-#include "shell/message_box.h"
+#include "widgets/message_box.h"
 #include "shell_fixture.h"
 
 using lmtest::ShellFixture;

@@ -13,9 +13,9 @@
 
 #include "core/state.h"
 #include "shell/about_box.h"
-#include "shell/config/language.h"
+#include "settings/language.h"
 #include "shell/help.h"
-#include "shell/message_box.h"
+#include "widgets/message_box.h"
 #include "shell/set_language.h"
 #include "shell_fixture.h"
 

@@ -14,7 +14,7 @@
 
 #include "core/models.h"
 #include "core/state.h"
-#include "link/qt/port_access.h"
+#include "port/port_access.h"
 #include "shell/command_table.h"
 #include "shell_fixture.h"
 

@@ -15,7 +15,7 @@
 #include "shell/command_table.h"
 #include "shell/dialog_commands.h"
 #include "shell/port_check.h"
-#include "shell/translate.h"
+#include "widgets/translate.h"
 #include "shell_fixture.h"
 
 using lmtest::ProbeWindow;

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "core/state.h"
-#include "shell/artwork.h"
+#include "widgets/artwork.h"
 #include "shell/command_table.h"
 #include "shell/dialog_commands.h"
 #include "shell_fixture.h"

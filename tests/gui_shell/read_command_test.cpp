@@ -9,7 +9,7 @@
 
 #include "core/state.h"
 #include "link/area_table.h"
-#include "link/ui/simulated_radio.h"
+#include "port/simulated_radio.h"
 #include "shell/dialog_commands.h"
 #include "shell_fixture.h"
 

@@ -11,9 +11,9 @@
 
 #include "gui_test.h"
 #include "shell/child_windows.h"
-#include "shell/file_dialogs.h"
+#include "widgets/file_dialogs.h"
 #include "shell/main_frm.h"
-#include "shell/message_box.h"
+#include "widgets/message_box.h"
 
 namespace lmtest {
 

@@ -16,16 +16,16 @@
 #include <memory>
 
 #include "core/state.h"
-#include "core/ui/model_dialog.h"
-#include "editors/settings/embedded_message.h"
-#include "editors/settings/info_msg.h"
-#include "link/ui/read_radio_dialog.h"
-#include "link/ui/set_port_dialog.h"
-#include "link/ui/write_radio_dialog.h"
+#include "windows/core/model_dialog.h"
+#include "windows/editors/embedded_message.h"
+#include "windows/editors/info_msg.h"
+#include "windows/link/read_radio_dialog.h"
+#include "windows/link/set_port_dialog.h"
+#include "windows/link/write_radio_dialog.h"
 #include "shell/about_box.h"
-#include "shell/config/language.h"
+#include "settings/language.h"
 #include "shell/set_language.h"
-#include "shell/translate.h"
+#include "widgets/translate.h"
 #include "shell_fixture.h"
 
 namespace {

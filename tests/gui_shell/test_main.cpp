@@ -7,7 +7,8 @@
 #include "core/state.h"
 #include "gui_test.h"
 #include "shell_fixture.h"
-#include "shell/config/language.h"
+#include "settings/language.h"
+#include "shell/windows_wiring.h"
 
 namespace lmtest {
 
@@ -37,6 +38,7 @@ void ResetProgramState(const QString& appDir) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    lm::RegisterWindows();
     // "-only Name" runs one class; other arguments go to QtTest. The pollers of a class whose dialog never came
     // are dropped before the next class.
     return guitest::RunRegisteredTests(app.arguments(), lmtest::CancelPendingModals);

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "gui_test.h"
-#include "shell/translate.h"
+#include "widgets/translate.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "simulator/radio.h"
+#include "link/sim/radio.h"
 
 namespace lm::test {
 

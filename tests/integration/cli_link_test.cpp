@@ -1,4 +1,4 @@
-// lm418t-cli simulate as a user runs it, and what read and write report besides their data.
+// lm418t-sim as a user runs it, and what read and write report besides their data.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -19,7 +19,7 @@ TEST(CliLink, SimulateCommandServesAReadAndAWriteUntilInterrupted) {
     test::TempDir dir;
     const std::string link = dir.File("radio");
     QProcess sim;
-    sim.start(QStringLiteral(LM_CLI_PATH), {"simulate", "--unpaced", "--link", QString::fromStdString(link), "--save",
+    sim.start(QStringLiteral(LM_SIM_PATH), {"--unpaced", "--link", QString::fromStdString(link), "--save",
                                             QString::fromStdString(dir.File("saved.dat"))});
     ASSERT_TRUE(sim.waitForStarted(5000));
     ASSERT_TRUE(test::SpinUntil([&] { return sim.canReadLine(); }, 5000));

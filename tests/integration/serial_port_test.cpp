@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "link/qt/port_access.h"
-#include "link/qt/serial_port.h"
+#include "port/port_access.h"
+#include "port/serial_port.h"
 #include "sim_fixture.h"
 
 namespace lm {

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "simulator/pty_runner.h"
-#include "simulator/radio.h"
+#include "link/sim/radio.h"
 
 namespace lm::test {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli_helpers.h"
-#include "link/qt/serial_port.h"
+#include "port/serial_port.h"
 #include "sim_fixture.h"
 
 namespace lm {

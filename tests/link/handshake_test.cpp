@@ -1,7 +1,7 @@
 // The handshake shared by both transfers: key byte, confirmation frame, password codec, the reply collection.
 #include <gtest/gtest.h>
 
-#include "../../tools/simulator/radio.h"
+#include "link/sim/radio.h"
 #include "engine_harness.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "radio.h"
+#include "link/sim/radio.h"
 
 namespace lm::sim {
 

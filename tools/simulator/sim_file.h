@@ -2,7 +2,7 @@
 // The simulated radio's memory to and from a 544-byte data file (16-byte header, then radio bytes 0..527).
 #include <string>
 
-#include "radio.h"
+#include "link/sim/radio.h"
 
 namespace lm::sim {
 

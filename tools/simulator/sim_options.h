@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "pty_runner.h"
-#include "radio.h"
+#include "link/sim/radio.h"
 
 namespace lm::sim {
 

@@ -12,9 +12,10 @@
 #include <sstream>
 #include <string>
 
-#include "shell/artwork.h"
-#include "shell/config/startup.h"
+#include "widgets/artwork.h"
+#include "settings/startup.h"
 #include "shell/main_frm.h"
+#include "shell/windows_wiring.h"
 
 namespace {
 
@@ -57,6 +58,7 @@ private:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    lm::RegisterWindows();
     QApplication::setWindowIcon(lm::ApplicationIcon());
     lm::StartupPaths paths = lm::RunStartup(argc > 0 ? argv[0] : nullptr);
     // Nothing is written at the end: the window is not closed, only destroyed.

@@ -13,9 +13,10 @@
 #include <functional>
 
 #include "core/state.h"
-#include "shell/config/startup.h"
+#include "settings/startup.h"
 #include "shell/main_frm.h"
-#include "shell/message_box.h"
+#include "shell/windows_wiring.h"
+#include "widgets/message_box.h"
 
 namespace {
 
@@ -57,6 +58,7 @@ void ShootDialog(lm::TfMainFrm& main, int tag, const QString& name,
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    lm::RegisterWindows();
     gOut = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(gOut);
     // A private settings file, so the pictures do not depend on (or change) the user's settings.

@@ -1,0 +1,185 @@
+#include "port/simulated_radio.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "core/channel.h"
+#include "core/models.h"
+#include "core/state.h"
+#include "link/area_table.h"
+
+namespace lm {
+namespace {
+
+constexpr double kByteMs = 10.0 * 1000.0 / 9600.0;  // 10 bits per byte at 9600 baud
+
+struct PlausibleChannel {
+    const char* rx;
+    const char* tx;
+    const char* rxTone;
+    const char* txTone;
+    bool narrow;
+};
+
+// Channels of a small site: simplex channels, two through a repeater, a few with tones.
+constexpr PlausibleChannel kChannels[] = {
+    {"460.12500", "460.12500", "67.0", "67.0", false},  {"462.56250", "462.56250", "", "", true},
+    {"462.58750", "462.58750", "D023N", "D023N", true}, {"462.61250", "462.61250", "", "", true},
+    {"451.02500", "456.02500", "100.0", "100.0", false}, {"453.50000", "458.50000", "131.8", "131.8", false},
+    {"464.50000", "464.50000", "", "", false},           {"467.56250", "467.56250", "D754I", "D754I", true},
+};
+
+std::unique_ptr<sim::Radio>& RadioSlot() {
+    static std::unique_ptr<sim::Radio> radio;
+    return radio;
+}
+
+}  // namespace
+
+bool IsSimulatedPort(const std::string& portName) {
+    const std::string name = kSimulatedPortName;
+    return portName.size() == name.size() &&
+           std::equal(portName.begin(), portName.end(), name.begin(), [](char a, char b) {
+               return std::toupper(static_cast<unsigned char>(a)) == b;
+           });
+}
+
+sim::Memory PlausibleRadioMemory() {
+    // The image functions work on gAll: borrow it and give it back untouched.
+    const TALL saved = gAll;
+    if (gMacList.Count() > 0) {
+        SelectModel(gMacList.Get(0)->ModelCode, 0, false);
+        NewImageAt("2024-05-02 14:12:05");
+    } else {
+        gAll.Image.fill(0xFF);
+        gAll.Image[0] = 0;
+        gAll.ModelCode = "LM41";
+        gAll.BandName = gFrqList.Count() > 0 ? gFrqList.NameOf(244) : "";
+        gAll.Image[img::kBandCode] = 244;
+    }
+    gAll.Image[img::kIdentFirst] = 'P';
+    for (int i = 0; i < 4; ++i)
+        gAll.Image[img::kIdentFirst + 1 + i] =
+            static_cast<std::uint8_t>(i < static_cast<int>(gAll.ModelCode.size()) ? gAll.ModelCode[i] : ' ');
+    int n = 1;
+    for (const PlausibleChannel& c : kChannels) {
+        const int first = 16 * n + 1;
+        const auto rx = FreqTextToBcd(c.rx);
+        const auto tx = FreqTextToBcd(c.tx);
+        const auto rxTone = ToneTextToCode(c.rxTone);
+        const auto txTone = ToneTextToCode(c.txTone);
+        std::copy(rx.begin(), rx.end(), gAll.Image.begin() + first);
+        std::copy(tx.begin(), tx.end(), gAll.Image.begin() + first + 4);
+        std::copy(rxTone.begin(), rxTone.end(), gAll.Image.begin() + first + 8);
+        std::copy(txTone.begin(), txTone.end(), gAll.Image.begin() + first + 10);
+        // High power, busy lock off, scan add on, compander and scrambler off.
+        gAll.Image[first + 12] = static_cast<std::uint8_t>(0x80 | 0x40 | 0x20 | 0x04 | 0x02 | (c.narrow ? 0x08 : 0));
+        gAll.Image[first + 13] = 0xFC;
+        gAll.Image[first + 14] = 0xFE;
+        gAll.Image[first + 15] = 0xFF;
+        ++n;
+    }
+    const std::string area = SplitAreaRow(AreaRowText(1)).Code;  // Beijing
+    gAll.Image[img::kAreaCodeFirst] = HexByte(area.substr(0, 2));
+    gAll.Image[img::kAreaCodeFirst + 1] = HexByte(area.substr(2, 2));
+    const auto password = sim::EncodeRadioPassword("", 0x5B);
+    std::copy(password.begin(), password.end(), gAll.Image.begin() + img::kPasswordFirst);
+    std::fill(gAll.Image.begin() + img::kSerialText, gAll.Image.begin() + img::kSerialText + 16, 0xFF);
+    const std::string serial = "LM418T-2404A0117";
+    std::copy(serial.begin(), serial.end(), gAll.Image.begin() + img::kSerialText);
+    std::fill(gAll.Image.begin() + img::kWriteStamp, gAll.Image.begin() + img::kWriteStamp + 16, 0xFF);
+    PackTimestamp("2024-05-02 14:12:05", img::kWriteStamp);
+    std::fill(gAll.Image.begin() + img::kFactoryStamp, gAll.Image.begin() + img::kFactoryStamp + 16, 0xFF);
+    PackTimestamp("2024-03-18 09:30:00", img::kFactoryStamp);
+
+    sim::Memory memory{};
+    std::copy(gAll.Image.begin() + 1, gAll.Image.end(), memory.begin());
+    gAll = saved;
+    return memory;
+}
+
+sim::Radio& SimulatedRadio() {
+    auto& radio = RadioSlot();
+    if (!radio) radio = std::make_unique<sim::Radio>(PlausibleRadioMemory(), sim::Faults{});
+    return *radio;
+}
+
+void ResetSimulatedRadio(const sim::Memory& memory, const sim::Faults& faults) {
+    RadioSlot() = std::make_unique<sim::Radio>(memory, faults);
+}
+
+SimulatedLink::SimulatedLink(QObject* parent) : RadioLink(parent) {}
+
+double SimulatedLink::NowMs() {
+    // One clock for the process: the radio's own frame timing spans the dialogs.
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+bool SimulatedLink::Open(const std::string&, std::string&) {
+    SimulatedRadio();
+    open_ = true;
+    ++session_;
+    return true;
+}
+
+void SimulatedLink::Close() {
+    open_ = false;
+    ++session_;
+}
+
+bool SimulatedLink::Purge() {
+    if (!open_) return false;
+    ++session_;
+    rxFree_ = NowMs();
+    return true;
+}
+
+void SimulatedLink::At(double dueMs, std::function<void()> call) {
+    const int wait = std::max(0, static_cast<int>(std::ceil(dueMs - NowMs())));
+    const int session = session_;
+    QTimer::singleShot(wait, Qt::PreciseTimer, this, [this, session, call = std::move(call)] {
+        if (session == session_ && open_) call();
+    });
+}
+
+bool SimulatedLink::Write(std::span<const std::uint8_t> bytes) {
+    if (!open_) return false;
+    txFree_ = std::max(NowMs(), txFree_) + kByteMs * static_cast<double>(bytes.size());
+    const double onWire = txFree_;
+    sim::Bytes frame(bytes.begin(), bytes.end());
+    // The bytes reach the radio once they have been on the wire, whatever a later purge does.
+    const int session = session_;
+    QTimer::singleShot(std::max(0, static_cast<int>(std::ceil(onWire - NowMs()))), Qt::PreciseTimer, this,
+                       [this, session, onWire, frame = std::move(frame)] {
+                           if (!open_) return;
+                           const auto answer =
+                               SimulatedRadio().Receive(frame, static_cast<std::uint64_t>(onWire));
+                           if (session == session_) {
+                               double ready = onWire;
+                               for (const sim::Bytes& piece : answer) {
+                                   Deliver(piece, ready);
+                                   ready = rxFree_;
+                               }
+                           }
+                           emit drained();
+                       });
+    return true;
+}
+
+void SimulatedLink::Deliver(sim::Bytes bytes, double readyMs) {
+    rxFree_ = std::max(readyMs, rxFree_) + kByteMs * static_cast<double>(bytes.size());
+    At(rxFree_, [this, bytes = std::move(bytes)] {
+        emit received(QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    });
+}
+
+}  // namespace lm

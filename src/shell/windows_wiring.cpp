@@ -1,0 +1,34 @@
+// The dialogs and windows of the radio link, the model and the settings editors, wired to their commands.
+#include "windows/core/model_dialog.h"
+#include "windows/editors/embedded_message.h"
+#include "windows/editors/info_msg.h"
+#include "windows/link/read_radio_dialog.h"
+#include "windows/link/set_port_dialog.h"
+#include "windows/link/write_radio_dialog.h"
+#include "shell/child_windows.h"
+#include "shell/command_table.h"
+#include "shell/dialog_commands.h"
+#include "shell/main_frm.h"
+#include "shell/windows_wiring.h"
+
+namespace lm {
+
+void RegisterWindows() {
+    RegisterDialogCommand(cmd::kRead, [](TfMainFrm& main) { return RunReadDialog(&main); });
+    RegisterDialogCommand(cmd::kWrite,
+                          [](TfMainFrm& main) {
+                              RunWriteDialog(&main);
+                              return true;
+                          });
+    RegisterDialogCommand(cmd::kPort, [](TfMainFrm& main) { return RunSetPortDialog(&main); });
+    RegisterDialogCommand(cmd::kModel,
+                          [](TfMainFrm& main) { return RunModelDialog(&main, [&main] { return main.FileNew(); }); });
+    RegisterDialogCommand(cmd::kEmbeddedMessage,
+                          [](TfMainFrm& main) {
+                              RunEmbeddedMessageDialog(&main);
+                              return true;
+                          });
+    RegisterChildWindow(cmd::kRadioInfo, [](QWidget*) { return CreateInfoWindow(); });
+}
+
+}  // namespace lm

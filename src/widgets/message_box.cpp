@@ -1,0 +1,80 @@
+#include "widgets/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "settings/language.h"
+
+namespace lm {
+
+namespace {
+
+class QtMessagePresenter : public MessagePresenter {
+public:
+    int Show(QWidget* parent, const std::string& caption, const std::string& text, int kind) override {
+        QMessageBox box(parent);
+        box.setWindowTitle(QString::fromStdString(caption));
+        box.setText(QString::fromStdString(text));
+        if (kind == kMessageQuestion) {
+            box.setIcon(QMessageBox::Question);
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+        }
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return kAnswerOk;
+    }
+};
+
+QtMessagePresenter gQtPresenter;
+MessagePresenter* gPresenter = &gQtPresenter;
+
+}  // namespace
+
+MessagePresenter* SetMessagePresenter(MessagePresenter* presenter) {
+    MessagePresenter* previous = gPresenter;
+    gPresenter = presenter != nullptr ? presenter : &gQtPresenter;
+    return previous;
+}
+
+int ShowMessageBox(const std::string& caption, const std::string& text, int kind) {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (parent == nullptr) parent = QApplication::activeWindow();
+    const int answer = gPresenter->Show(parent, caption, text, kind);
+    if (kind == kMessageQuestion) return answer == kAnswerYes ? kAnswerYes : kAnswerNo;
+    return kAnswerOk;
+}
+
+void ShowInformation(const std::string& text) {
+    ShowMessageBox(gLanguage.Confirmation, text, kMessageInfo);
+}
+
+bool AskYesNo(const std::string& text) {
+    return ShowMessageBox(gLanguage.Confirmation, text, kMessageQuestion) == kAnswerYes;
+}
+
+void ShowCaution(const std::string& text) { ShowMessageBox(gLanguage.Caution, text, kMessageInfo); }
+
+ScriptedMessages::ScriptedMessages() : previous_(SetMessagePresenter(this)) {}
+
+ScriptedMessages::~ScriptedMessages() { SetMessagePresenter(previous_ == this ? nullptr : previous_); }
+
+int ScriptedMessages::Show(QWidget*, const std::string& caption, const std::string& text, int kind) {
+    shown_.push_back({caption, text, kind});
+    if (kind != kMessageQuestion) return kAnswerOk;
+    if (answers_.empty()) return kAnswerNo;
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+std::vector<std::string> ScriptedMessages::texts() const {
+    std::vector<std::string> list;
+    for (const Shown& s : shown_) list.push_back(s.text);
+    return list;
+}
+
+}  // namespace lm

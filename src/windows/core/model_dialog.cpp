@@ -1,0 +1,145 @@
+#include "windows/core/model_dialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <vector>
+
+#include "core/models.h"
+#include "core/state.h"
+#include "settings/language.h"
+#include "widgets/message_box.h"
+#include "widgets/translate.h"
+
+namespace lm {
+namespace {
+
+void SelectTextOrFirst(QComboBox* box, const std::string& text) {
+    const int i = box->findText(QString::fromStdString(text));
+    box->setCurrentIndex(i >= 0 ? i : (box->count() > 0 ? 0 : -1));
+}
+
+// What SelectModel changes, to be put back when the New command stops.
+struct ModelState {
+    explicit ModelState(const TALL& a)
+        : ModelTitle(a.ModelTitle), ModelCode(a.ModelCode), BandName(a.BandName), AreaCode(a.AreaCode),
+          AreaText(a.AreaText), KeyLayout(a.KeyLayout), ChannelCount(a.ChannelCount), ModelMaxMHz(a.ModelMaxMHz),
+          ModelMinMHz(a.ModelMinMHz), BandMaxMHz(a.BandMaxMHz), BandMinMHz(a.BandMinMHz) {}
+    void Restore(TALL& a) const {
+        a.ModelTitle = ModelTitle;
+        a.ModelCode = ModelCode;
+        a.BandName = BandName;
+        a.AreaCode = AreaCode;
+        a.AreaText = AreaText;
+        a.KeyLayout = KeyLayout;
+        a.ChannelCount = ChannelCount;
+        a.ModelMaxMHz = ModelMaxMHz;
+        a.ModelMinMHz = ModelMinMHz;
+        a.BandMaxMHz = BandMaxMHz;
+        a.BandMinMHz = BandMinMHz;
+    }
+    std::string ModelTitle, ModelCode, BandName, AreaCode, AreaText;
+    int KeyLayout, ChannelCount;
+    double ModelMaxMHz, ModelMinMHz, BandMaxMHz, BandMinMHz;
+};
+
+}  // namespace
+
+TfModel::TfModel(QWidget* parent) : QDialog(parent) {
+    setObjectName("fModel");
+    setWindowTitle("Model Information");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    Label1 = new QLabel("Model Type: ", this);
+    Label1->setObjectName("Label1");
+    cbCopmut = new QComboBox(this);
+    cbCopmut->setObjectName("cbCopmut");
+    SetTag(cbCopmut, kTagNoItems);
+    Label2 = new QLabel("Frequency: ", this);
+    Label2->setObjectName("Label2");
+    cbPd = new QComboBox(this);
+    cbPd->setObjectName("cbPd");
+    SetTag(cbPd, kTagNoItems);
+    btnOk = new QPushButton("&Ok", this);
+    btnOk->setObjectName("btnOk");
+    btnCancel = new QPushButton("&Cancel", this);
+    btnCancel->setObjectName("btnCancel");
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(cbCopmut, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(cbPd, 1, 1);
+    grid->setColumnMinimumWidth(1, 180);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOk);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cbCopmut, &QComboBox::currentIndexChanged, this, [this] { cbCopmutChange(); });
+    connect(btnOk, &QPushButton::clicked, this, [this] {
+        accepted_ = true;
+        accept();
+    });
+    connect(btnCancel, &QPushButton::clicked, this, &TfModel::reject);
+}
+
+std::string TfModel::SelectedTitle() const { return cbCopmut->currentText().toStdString(); }
+std::string TfModel::SelectedBand() const { return cbPd->currentText().toStdString(); }
+
+void TfModel::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    FormShow();
+}
+
+void TfModel::FormShow() {
+    TranslateOnOpen(this, false);
+    std::vector<std::string> titles;
+    gMacList.FillTitles(titles);
+    {
+        const QSignalBlocker block(cbCopmut);
+        cbCopmut->clear();
+        for (const std::string& t : titles) cbCopmut->addItem(QString::fromStdString(t));
+        SelectTextOrFirst(cbCopmut, gAll.ModelTitle);
+    }
+    cbCopmutChange();
+    SelectTextOrFirst(cbPd, gAll.BandName);
+    accepted_ = false;
+}
+
+void TfModel::cbCopmutChange() {
+    cbPd->clear();
+    const TMacType* model = gMacList.FindByTitle(SelectedTitle());
+    if (model == nullptr) return;
+    for (const std::string& band : model->Bands) cbPd->addItem(QString::fromStdString(band));
+    SelectTextOrFirst(cbPd, model->DefaultBand);
+}
+
+bool RunModelDialog(QWidget* parent, const std::function<bool()>& performNew) {
+    TfModel dialog(parent);
+    dialog.exec();
+    if (!dialog.Accepted()) return false;
+    if (gAll.Modified && !AskYesNo(gLanguage.ClearData)) return false;
+    const TMacType* model = gMacList.FindByTitle(dialog.SelectedTitle());
+    if (model == nullptr) return false;
+    const ModelState before(gAll);
+    SelectModel(model->ModelCode, gFrqList.CodeOf(dialog.SelectedBand()), true);
+    if (performNew && performNew()) return true;
+    // New stopped before anything was discarded: the image stays, and so do its model and band.
+    before.Restore(gAll);
+    return false;
+}
+
+}  // namespace lm

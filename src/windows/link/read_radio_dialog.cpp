@@ -1,0 +1,49 @@
+#include "windows/link/read_radio_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace lm {
+
+TfReadRadio::TfReadRadio(QWidget* parent)
+    : TransferDialog(parent, {.name = "fReadRadio",
+                              .title = "Read data From radio",
+                              .size = {341, 66},
+                              .progressMax = link::kReadBlocks,
+                              .bar = {9, 10, 325, 18},
+                              .ok = {169, 36, 75, 25},
+                              .cancel = {254, 35, 75, 25},
+                              .label = {9, 68, 80, 21},
+                              .pass = {95, 68, 150, 21}}) {
+    lArea = new QLabel("Area", this);
+    lArea->setObjectName("lArea");
+    lArea->setVisible(false);
+}
+
+void TfReadRadio::FormShow() {
+    succeeded_ = false;
+    PrepareShow();
+
+    link::EngineOptions options = PortOptions();
+    options.areaLabel = lArea->text().toStdString();
+    TransferDriver::View view = CommonView();
+    view.enablePasswords = [this](bool on) { cxPass->setEnabled(on); };
+    view.finished = [this](const link::Finished&) { succeeded_ = engine_->Succeeded(); };
+    engine_ = &Start(std::make_unique<link::ReadTransfer>(options), std::move(view),
+                     TransferDriver::kReadDrainGiveUpMs, true);
+    connect(cxPass, &QLineEdit::textChanged, this,
+            [this](const QString& text) { engine_->SetPassword(text.toStdString()); });
+}
+
+void TfReadRadio::btnOkClick() {
+    if (!engine_) return;
+    Driver().Apply(engine_->Ok(cxPass->text().toStdString()));
+}
+
+bool RunReadDialog(QWidget* parent) {
+    TfReadRadio dialog(parent);
+    dialog.exec();
+    return dialog.Succeeded();
+}
+
+}  // namespace lm

@@ -1,0 +1,105 @@
+#include "windows/link/transfer_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "core/state.h"
+#include "widgets/key_filter.h"
+#include "port/radio_link.h"
+#include "widgets/translate.h"
+
+namespace lm {
+
+TransferDialog::TransferDialog(QWidget* parent, const Layout& layout)
+    : QDialog(parent), progressMax_(layout.progressMax) {
+    setObjectName(layout.name);
+    setWindowTitle(layout.title);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(layout.size);
+
+    pBar = new QProgressBar(this);
+    pBar->setObjectName("pBar");
+    pBar->setGeometry(layout.bar);
+    pBar->setRange(0, progressMax_);
+    pBar->setValue(0);
+    pBar->setTextVisible(false);
+
+    btnOk = new QPushButton("&Ok", this);
+    btnOk->setObjectName("btnOk");
+    btnOk->setGeometry(layout.ok);
+    btnCancel = new QPushButton("&Cancel", this);
+    btnCancel->setObjectName("btnCancel");
+    btnCancel->setGeometry(layout.cancel);
+
+    // The password row lies just below the client area: not visible, but reached with the Tab key.
+    Label1 = new QLabel("Pass Word:", this);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(layout.label);
+    cxPass = PasswordEdit("cxPass", layout.pass);
+
+    connect(btnOk, &QPushButton::clicked, this, &TransferDialog::btnOkClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TransferDialog::reject);
+}
+
+TransferDialog::~TransferDialog() {
+    driver_.reset();  // before the line and the engine it refers to
+}
+
+QLineEdit* TransferDialog::PasswordEdit(const char* name, const QRect& geometry) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setMaxLength(10);
+    InstallKeyFilter(edit, PasswordCharacters());
+    return edit;
+}
+
+void TransferDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    FormShow();
+}
+
+void TransferDialog::PrepareShow() {
+    TranslateOnOpen(this, false);
+    cxPass->clear();
+    pBar->setMaximum(progressMax_);
+}
+
+link::EngineOptions TransferDialog::PortOptions() {
+    link::EngineOptions options;
+    options.portNumber = link::PortNumberOf(gAll.PortName);
+    return options;
+}
+
+TransferDriver::View TransferDialog::CommonView() {
+    TransferDriver::View view;
+    view.progress = [this](int position, int max) {
+        pBar->setMaximum(max);
+        pBar->setValue(position);
+    };
+    view.enableOk = [this](bool on) { btnOk->setEnabled(on); };
+    view.close = [this] { QDialog::done(QDialog::Rejected); };
+    return view;
+}
+
+void TransferDialog::StartDriver(TransferDriver::View view, int drainGiveUpMs, bool purge) {
+    line_ = CreateRadioLink(gAll.PortName, this);  // a child of the dialog, found like its controls
+    driver_ = std::make_unique<TransferDriver>(*engine_, *line_, std::move(view), drainGiveUpMs);
+    driver_->OpenPortSoon(gAll.PortName, purge);
+}
+
+void TransferDialog::reject() {
+    if (driver_ && !engine_->Closed()) {
+        driver_->Cancel();  // closes the dialog through the engine
+        return;
+    }
+    QDialog::reject();
+}
+
+}  // namespace lm

@@ -1,0 +1,89 @@
+#pragma once
+// What the read and write dialogs have in common: the progress bar, Ok, Cancel and the password row, created
+// first and in this order (the window's translation and its Tab order follow the order of creation); the start
+// of a transfer once the dialog is first shown; Cancel, Escape and the close box.
+#include <QDialog>
+#include <QRect>
+#include <QSize>
+
+#include <memory>
+
+#include "link/handshake.h"
+#include "windows/link/transfer_driver.h"
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QShowEvent;
+
+namespace lm {
+
+class RadioLink;
+
+class TransferDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Where a dialog places the common controls, and its names and size.
+    struct Layout {
+        const char* name;   // of the window
+        const char* title;  // built-in caption
+        QSize size;
+        int progressMax;
+        QRect bar;
+        QRect ok;
+        QRect cancel;
+        QRect label;  // Label1, the password's label
+        QRect pass;   // cxPass
+    };
+
+    ~TransferDialog() override;
+
+    // Cancel, Escape and the close box: a running transfer is abandoned.
+    void reject() override;
+
+protected:
+    TransferDialog(QWidget* parent, const Layout& layout);
+
+    void showEvent(QShowEvent* event) override;
+
+    // A password edit: hidden characters, at most 10 of the password characters.
+    QLineEdit* PasswordEdit(const char* name, const QRect& geometry);
+
+    // The start of each showing: the window translated, the password cleared, the progress bar's maximum reset.
+    void PrepareShow();
+    // The engine's options for the chosen port.
+    static link::EngineOptions PortOptions();
+    // The view's progress bar, Ok button and closing.
+    TransferDriver::View CommonView();
+    // Makes the line (a child of the dialog, found like its controls) and the driver of the engine, and opens the
+    // port soon; purge: the buffers are purged as well. Returns the engine, now held by the dialog.
+    template <class Engine>
+    Engine& Start(std::unique_ptr<Engine> engine, TransferDriver::View view, int drainGiveUpMs, bool purge) {
+        Engine& held = *engine;
+        engine_ = std::move(engine);
+        StartDriver(std::move(view), drainGiveUpMs, purge);
+        return held;
+    }
+    TransferDriver& Driver() { return *driver_; }
+
+    QProgressBar* pBar = nullptr;
+    QPushButton* btnOk = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* cxPass = nullptr;
+
+private:
+    virtual void FormShow() = 0;
+    virtual void btnOkClick() = 0;
+    void StartDriver(TransferDriver::View view, int drainGiveUpMs, bool purge);
+
+    int progressMax_;
+    std::unique_ptr<link::TransferEngine> engine_;
+    std::unique_ptr<RadioLink> line_;
+    std::unique_ptr<TransferDriver> driver_;
+    bool shown_ = false;
+};
+
+}  // namespace lm

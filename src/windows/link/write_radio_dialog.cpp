@@ -1,0 +1,68 @@
+#include "windows/link/write_radio_dialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace lm {
+
+TfWriteRadio::TfWriteRadio(QWidget* parent)
+    : TransferDialog(parent, {.name = "fWriteRadio",
+                              .title = "Write data to radio",
+                              .size = {354, 71},
+                              .progressMax = link::kWriteProgressMax,
+                              .bar = {9, 13, 325, 18},
+                              .ok = {165, 39, 75, 25},
+                              .cancel = {249, 39, 75, 25},
+                              .label = {9, 75, 95, 21},
+                              .pass = {110, 75, 150, 21}}) {
+    // The new password's row lies below the password's, outside the client area too.
+    Label2 = new QLabel("New Pass Word:", this);
+    Label2->setObjectName("Label2");
+    Label2->setGeometry(9, 104, 95, 21);
+    cxNew = PasswordEdit("cxNew", {110, 104, 150, 21});
+    cxNew->setEnabled(false);
+    cxUpd = new QCheckBox(this);
+    cxUpd->setObjectName("cxUpd");
+    cxUpd->setGeometry(268, 104, 20, 21);
+    lDigits = new QLabel(QString::fromUtf8(link::kPwdDigits.text), this);
+    lDigits->setObjectName("lDigits");
+    lDigits->setVisible(false);
+
+    connect(cxUpd, &QCheckBox::toggled, this, &TfWriteRadio::cxUpdPropertiesChange);
+}
+
+void TfWriteRadio::FormShow() {
+    PrepareShow();
+
+    TransferDriver::View view = CommonView();
+    view.enablePasswords = [this](bool on) {
+        // While a transfer runs the check box is held too, so that the new password cannot change under it.
+        passwordsEnabled_ = on;
+        cxPass->setEnabled(on);
+        cxUpd->setEnabled(on);
+        cxNew->setEnabled(on && cxUpd->isChecked());
+    };
+    view.finished = [this](const link::Finished& f) {
+        if (f.outcome == link::Outcome::Completed) ++completed_;
+    };
+    view.ownText = [this](const std::string& key) {
+        return key == link::kPwdDigits.key ? lDigits->text().toStdString() : std::string();
+    };
+    engine_ = &Start(std::make_unique<link::WriteTransfer>(PortOptions(), link::ClockSource{}), std::move(view),
+                     TransferDriver::kWriteDrainGiveUpMs, false);
+}
+
+void TfWriteRadio::cxUpdPropertiesChange() { cxNew->setEnabled(passwordsEnabled_ && cxUpd->isChecked()); }
+
+void TfWriteRadio::btnOkClick() {
+    if (!engine_) return;
+    Driver().Apply(engine_->Ok(cxPass->text().toStdString(), cxUpd->isChecked(), cxNew->text().toStdString()));
+}
+
+void RunWriteDialog(QWidget* parent) {
+    TfWriteRadio dialog(parent);
+    dialog.exec();
+}
+
+}  // namespace lm
