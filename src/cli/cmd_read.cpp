@@ -7,6 +7,7 @@
 #include "core/state.h"
 #include "link_session.h"
 #include "session.h"
+#include "globals/globals.h"
 
 namespace lm::cli {
 namespace {
@@ -46,10 +47,10 @@ public:
         RequireFolderOf(path);
 
         LinkSession link({*port, parsed.Has("--timing")}, out, err);
-        link.Read(parsed.Value("--password").value_or(""), "Reading");
+        link.Read(gAll, parsed.Value("--password").value_or(""), "Reading");
         link.ClosePort();
         const std::string area = gAll.AreaCode + (gAll.AreaText.empty() ? "" : " " + gAll.AreaText);
-        SaveOrFail(path);
+        SaveOrFail(gAll, path);
         out << path << ": " << gAll.ModelTitle << ", " << gAll.BandName << ", area " << area << "\n";
         return kExitOk;
     }

@@ -14,6 +14,7 @@
 #include "link/write_transfer.h"
 #include "link_session.h"
 #include "session.h"
+#include "globals/globals.h"
 
 namespace lm::cli {
 namespace {
@@ -87,20 +88,21 @@ public:
             throw Failure(link::kPwdDigits.text);
         const auto backup = parsed.Value("--backup");
         if (backup) RequireFolderOf(*backup);
-        LoadOrFail(parsed.Operands[0]);
+        LoadOrFail(gAll, parsed.Operands[0]);
 
         LinkSession link({*port, parsed.Has("--timing")}, out, err);
         for (int radio = 1;; ++radio) {
             if (backup) {
-                const TALL keep = gAll;
-                link.Read(password, "Backup");
-                SaveOrFail(BackupPath(*backup, radio));
+                TALL original = gAll;
+                link.Read(original, password, "Backup");
+                SaveOrFail(original, BackupPath(*backup, radio));
                 out << "Backup saved as " << BackupPath(*backup, radio) << "\n";
-                gAll = keep;
             }
+            // Each radio gets the file's image with its own area code, password and time stamp.
+            TALL written = gAll;
             const std::string radioPassword =
-                link.Write(password, newPassword.has_value(), newPassword.value_or(""), "Writing");
-            if (parsed.Has("--verify")) Verify(link, radioPassword, out);
+                link.Write(written, password, newPassword.has_value(), newPassword.value_or(""), "Writing");
+            if (parsed.Has("--verify")) Verify(link, written, radioPassword, out);
             link.ClosePort();
             if (!parsed.Has("--repeat")) break;
             err << "Connect the next radio and press Enter (end of input to finish): " << std::flush;
@@ -114,11 +116,12 @@ public:
     }
 
 private:
-    static void Verify(LinkSession& link, const std::string& radioPassword, std::ostream& out) {
-        const TALL keep = gAll;
+    static void Verify(LinkSession& link, const TALL& written, const std::string& radioPassword,
+                       std::ostream& out) {
+        TALL readState = written;
         std::array<std::uint8_t, 512> readBack{};
-        link.Read(radioPassword, "Verifying", &readBack);
-        gAll = keep;
+        link.Read(readState, radioPassword, "Verifying", &readBack);
+        const TALL& keep = written;
         const int a = FirstDifference(keep.Image, readBack);
         if (a >= 0)
             throw Failure("Verify failed: radio byte " + Hex(a, 3) + " reads " + Hex(readBack[a], 2) + ", " +

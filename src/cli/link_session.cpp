@@ -17,6 +17,7 @@
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
 #include "settings/language.h"
+#include "globals/globals.h"
 
 namespace lm::cli {
 namespace {
@@ -154,16 +155,17 @@ LinkSession::LinkSession(LinkOptions options, std::ostream& out, std::ostream& e
 
 LinkSession::~LinkSession() = default;
 
-void LinkSession::Read(const std::string& password, const std::string& label,
+void LinkSession::Read(TALL& state, const std::string& password, const std::string& label,
                        std::array<std::uint8_t, 512>* staging) {
-    link::ReadTransfer engine(impl_->EngineOptions());
+    link::ReadTransfer engine(state, impl_->EngineOptions());
     impl_->Run(engine, [&] { return engine.Ok(password); }, label, true);
+    if (engine.Succeeded()) link::ApplyReadOutcome(state, engine.Outcome());
     if (staging != nullptr) *staging = engine.Staging();
 }
 
-std::string LinkSession::Write(const std::string& password, bool updatePassword, const std::string& newPassword,
-                               const std::string& label) {
-    link::WriteTransfer engine(impl_->EngineOptions(), {});
+std::string LinkSession::Write(TALL& state, const std::string& password, bool updatePassword,
+                               const std::string& newPassword, const std::string& label) {
+    link::WriteTransfer engine(state, impl_->EngineOptions(), {});
     impl_->Run(engine, [&] { return engine.Ok(password, updatePassword, newPassword); }, label, false);
     return engine.PasswordWritten();
 }

@@ -7,6 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "core/state.h"
+#include "globals/globals.h"
+
 namespace lm::cli {
 
 struct LinkOptions {
@@ -21,13 +24,15 @@ public:
     LinkSession(const LinkSession&) = delete;
     LinkSession& operator=(const LinkSession&) = delete;
 
-    // Reads the radio into gAll as a completed read does and prints "Reading Completed." on out. staging, when
-    // given, receives radio bytes 0..511 exactly as they came. Throws Failure with the transfer's message.
-    void Read(const std::string& password, const std::string& label,
+    // Reads the radio into state as a completed read does and prints "Reading Completed." on out. staging, when
+    // given, receives radio bytes 0..511 exactly as they came. Throws Failure with the transfer's message; state
+    // is then unchanged.
+    void Read(TALL& state, const std::string& password, const std::string& label,
               std::array<std::uint8_t, 512>* staging = nullptr);
-    // Writes gAll into the radio and prints "Writing Completed." on out; returns the password the radio has
-    // now. Throws Failure with the transfer's message.
-    std::string Write(const std::string& password, bool updatePassword, const std::string& newPassword,
+    // Writes the image of state (with the radio's area code, password and the time stamp put into it) into the
+    // radio and prints "Writing Completed." on out; returns the password the radio has now. Throws Failure with
+    // the transfer's message.
+    std::string Write(TALL& state, const std::string& password, bool updatePassword, const std::string& newPassword,
                       const std::string& label);
     void ClosePort();
 

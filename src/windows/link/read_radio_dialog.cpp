@@ -5,7 +5,7 @@
 
 namespace lm {
 
-TfReadRadio::TfReadRadio(QWidget* parent)
+TfReadRadio::TfReadRadio(QWidget* parent, TALL& state)
     : TransferDialog(parent, {.name = "fReadRadio",
                               .title = "Read data From radio",
                               .size = {341, 66},
@@ -14,7 +14,8 @@ TfReadRadio::TfReadRadio(QWidget* parent)
                               .ok = {169, 36, 75, 25},
                               .cancel = {254, 35, 75, 25},
                               .label = {9, 68, 80, 21},
-                              .pass = {95, 68, 150, 21}}) {
+                              .pass = {95, 68, 150, 21}}),
+      state_(state) {
     lArea = new QLabel("Area", this);
     lArea->setObjectName("lArea");
     lArea->setVisible(false);
@@ -28,8 +29,11 @@ void TfReadRadio::FormShow() {
     options.areaLabel = lArea->text().toStdString();
     TransferDriver::View view = CommonView();
     view.enablePasswords = [this](bool on) { cxPass->setEnabled(on); };
-    view.finished = [this](const link::Finished&) { succeeded_ = engine_->Succeeded(); };
-    engine_ = &Start(std::make_unique<link::ReadTransfer>(options), std::move(view),
+    view.finished = [this](const link::Finished&) {
+        succeeded_ = engine_->Succeeded();
+        if (succeeded_) link::ApplyReadOutcome(state_, engine_->Outcome());
+    };
+    engine_ = &Start(std::make_unique<link::ReadTransfer>(state_, options), std::move(view),
                      TransferDriver::kReadDrainGiveUpMs, true);
     connect(cxPass, &QLineEdit::textChanged, this,
             [this](const QString& text) { engine_->SetPassword(text.toStdString()); });

@@ -9,6 +9,7 @@
 #include "widgets/key_filter.h"
 #include "port/radio_link.h"
 #include "widgets/translate.h"
+#include "globals/globals.h"
 
 namespace lm {
 

@@ -4,6 +4,7 @@
 
 #include "settings/language.h"
 #include "widgets/message_box.h"
+#include "globals/globals.h"
 
 namespace lm {
 
