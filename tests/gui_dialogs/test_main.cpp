@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "dialog_test.h"
 #include "settings/language.h"
+#include "globals/globals.h"
 
 namespace dlgtest {
 
@@ -16,14 +17,14 @@ void ResetProgramState(const QString& appDir) {
     lm::gAll.PortName = "COM1";
     lm::gAll.LanguageName = "English";
     lm::FillBandTable();
-    lm::FillCatalogue();
-    lm::FillSessionKeyText();
+    lm::FillCatalogue(lm::gAll);
+    lm::FillSessionKeyText(lm::gAll);
     lm::gLanguage = lm::TLanguage{};
-    lm::SelectModel(lm::gMacList.Get(0)->ModelCode, 0, false);
+    lm::SelectModel(lm::gAll, lm::gMacList.Get(0)->ModelCode, 0, false);
     const auto [lo, hi] = lm::SplitBandText(lm::gAll.BandName);
     lm::gAll.BandMinMHz = lo;
     lm::gAll.BandMaxMHz = hi;
-    lm::NewImage();
+    lm::NewImage(lm::gAll);
     lm::gAll.Modified = false;
 }
 

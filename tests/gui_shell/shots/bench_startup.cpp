@@ -16,6 +16,7 @@
 #include "settings/startup.h"
 #include "shell/main_frm.h"
 #include "shell/windows_wiring.h"
+#include "globals/globals.h"
 
 namespace {
 

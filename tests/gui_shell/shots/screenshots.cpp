@@ -17,6 +17,7 @@
 #include "shell/main_frm.h"
 #include "shell/windows_wiring.h"
 #include "widgets/message_box.h"
+#include "globals/globals.h"
 
 namespace {
 
