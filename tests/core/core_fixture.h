@@ -14,16 +14,8 @@ protected:
     void SetUp() override {
         FillBandTable();
         FillCatalogue(state);
-        state.CurrentChannel = 1;
-        state.AreaCode.clear();
-        state.AreaText.clear();
-        SelectModel(state, "LM41", 0, false);
-        const auto [lo, hi] = SplitBandText(state.BandName);
-        state.BandMinMHz = lo;
-        state.BandMaxMHz = hi;
-        state.Image.fill(0);
-        NewImageAt(state, kFixtureStamp);
-        state.Modified = false;
+        StartSession(state);
+        NewImageAt(state, kFixtureStamp);  // a known time stamp
     }
     TALL state;
 };

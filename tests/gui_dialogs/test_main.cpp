@@ -20,12 +20,7 @@ void ResetProgramState(const QString& appDir) {
     lm::FillCatalogue(lm::gAll);
     lm::FillSessionKeyText(lm::gAll);
     lm::gLanguage = lm::TLanguage{};
-    lm::SelectModel(lm::gAll, lm::gMacList.Get(0)->ModelCode, 0, false);
-    const auto [lo, hi] = lm::SplitBandText(lm::gAll.BandName);
-    lm::gAll.BandMinMHz = lo;
-    lm::gAll.BandMaxMHz = hi;
-    lm::NewImage(lm::gAll);
-    lm::gAll.Modified = false;
+    lm::StartSession(lm::gAll);
 }
 
 }  // namespace dlgtest

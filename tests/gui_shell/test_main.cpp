@@ -29,10 +29,7 @@ void ResetProgramState(const QString& appDir) {
     lm::FillBandTable();
     lm::FillCatalogue(lm::gAll);
     lm::gLanguage = lm::TLanguage{};
-    const lm::TMacType* first = lm::gMacList.Get(0);
-    lm::SelectModel(lm::gAll, first->ModelCode, 0, false);
-    lm::NewImage(lm::gAll);
-    lm::gAll.Modified = false;
+    lm::StartSession(lm::gAll);
 }
 
 }  // namespace lmtest
