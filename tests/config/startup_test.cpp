@@ -9,6 +9,7 @@
 #include "core/models.h"
 #include "core/state.h"
 #include "shell/config/language.h"
+#include "shell/config/system_settings.h"
 
 namespace lm {
 namespace {
@@ -109,6 +110,42 @@ TEST(Startup, SettingsBesideAWritableExecutableFolderElseInTheUsersFolder) {
     } else {
         unsetenv("XDG_CONFIG_HOME");
     }
+}
+
+// Without a home the settings file is none rather than one in a folder that anybody can create first; the
+// settings are then the defaults and closing writes nothing.
+TEST(Startup, NoHomeMeansNoSettingsFile) {
+    TempDir dir;
+    const std::string readOnly = dir.File("no/such/bin") + "/";
+    const std::string home = dir.File("home");
+    const struct {
+        const char* xdg;
+        const char* home;
+        std::string expected;
+    } cases[] = {
+        {nullptr, nullptr, ""},
+        {"relative/config", nullptr, ""},
+        {nullptr, home.c_str(), home + "/.config/lm418t/SysInfo.Ini"},
+    };
+    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
+    const char* savedHome = std::getenv("HOME");
+    const std::string xdgValue = savedXdg ? savedXdg : "", homeValue = savedHome ? savedHome : "";
+    const auto set = [](const char* name, const char* value) {
+        if (value != nullptr) setenv(name, value, 1);
+        else unsetenv(name);
+    };
+    for (const auto& c : cases) {
+        set("XDG_CONFIG_HOME", c.xdg);
+        set("HOME", c.home);
+        EXPECT_EQ(ResolveSettingsPath(readOnly, ""), c.expected) << (c.xdg ? c.xdg : "") << (c.home ? c.home : "");
+    }
+    set("XDG_CONFIG_HOME", savedXdg ? xdgValue.c_str() : nullptr);
+    set("HOME", savedHome ? homeValue.c_str() : nullptr);
+
+    TALL all;
+    EXPECT_EQ(ReadSystemSettings(all, ""), "");
+    EXPECT_EQ(all.PortName, "Com1");
+    EXPECT_TRUE(WriteSystemSettings(all, ""));
 }
 
 }  // namespace
