@@ -10,9 +10,9 @@
 
 #include "core/channel.h"
 #include "core/models.h"
+#include "core/radio_info.h"
 #include "core/state.h"
 #include "dialog_test.h"
-#include "editors/settings/info_msg.h"
 #include "integration/sim_fixture.h"
 #include "link/ui/read_radio_dialog.h"
 #include "link/ui/simulated_radio.h"
