@@ -94,11 +94,13 @@ long long FloorMod(long long a, long long m) { return ((a % m) + m) % m; }
 
 }  // namespace
 
-int ChannelSlotFirst(int n) {
-    const int count = gAll.ChannelCount < kMaxSlots ? gAll.ChannelCount : kMaxSlots;
+int ChannelSlotFirst(const TALL& all, int n) {
+    const int count = all.ChannelCount < kMaxSlots ? all.ChannelCount : kMaxSlots;
     if (n < 1 || n > count) return -1;
     return kSlotBytes * n + 1;
 }
+
+int ChannelSlotFirst(int n) { return ChannelSlotFirst(gAll, n); }
 
 bool DecodeChannel(const std::uint8_t* slot, TChannel& ch) {
     const long long rx = DecodeBcd4(slot);

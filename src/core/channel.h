@@ -7,6 +7,8 @@
 
 namespace lm {
 
+struct TALL;
+
 constexpr int kSlotBytes = 16;
 constexpr int kMaxSlots = 16;  // the channel area of the image holds 16 slots
 
@@ -46,6 +48,7 @@ enum TChannelField : int {
 
 // Image index of the first byte of channel n's slot, or -1 when n is not a channel of the model.
 int ChannelSlotFirst(int n);
+int ChannelSlotFirst(const TALL& all, int n);
 
 // Decodes a slot; false (RxFreq = -1.0, nothing else touched) when the receive frequency is empty.
 bool DecodeChannel(const std::uint8_t* slot, TChannel& ch);

@@ -1,0 +1,61 @@
+#include "core/channel_table.h"
+
+#include <gtest/gtest.h>
+
+#include "core/channel.h"
+#include "core_fixture.h"
+
+namespace lm {
+namespace {
+
+class ChannelTableTest : public CoreStateTest {};
+
+TEST_F(ChannelTableTest, ColumnsOfTheGrid) {
+    const std::vector<ChannelColumn>& columns = ChannelColumns();
+    ASSERT_EQ(columns.size(), static_cast<std::size_t>(kChannelColumns));
+    int width = 0;
+    for (const ChannelColumn& c : columns) width += c.width;
+    EXPECT_EQ(width, 60 + 80 + 80 + 10 * 60);
+    EXPECT_EQ(columns[0].title, "Channel|No.");
+    EXPECT_EQ(columns[3].items.size(), 205u);
+    EXPECT_EQ(columns[3].alignment, ColumnAlign::Right);
+    EXPECT_EQ(columns[4].alignment, ColumnAlign::Centre);
+    EXPECT_EQ(columns[5].field, cfPower);
+    EXPECT_EQ(columns[12].box, "cxDcs");
+}
+
+// The epilogue offers three types after a CTCSS transmit tone only; otherwise a stored type is shown as "ON".
+TEST_F(ChannelTableTest, RowsAndTheEpilogueRule) {
+    const struct {
+        const char* txTone;
+        const char* epilogue;
+        const char* shown;
+        int value;
+    } cases[] = {
+        {"67.0", "2", "Type-2", 2}, {"67.0", "1", "Type-1", 1}, {"D023N", "2", "ON", 1},
+        {"D023N", "0", "OFF", 0},   {"", "2", "ON", 1},
+    };
+    for (const auto& c : cases) {
+        EncodeChannelField(3, cfRxFreq, "446.00625");
+        EncodeChannelField(3, cfTxFreq, "446.00625");
+        EncodeChannelField(3, cfTxTone, c.txTone);
+        EncodeChannelField(3, cfEpilogue, c.epilogue);
+        TALL all = gAll;
+        const ChannelRow row = ChannelTableRow(all, 3);
+        ASSERT_TRUE(row.present) << c.txTone;
+        EXPECT_EQ(row.cells[0], "3");
+        EXPECT_EQ(row.cells[1], "446.00625");
+        EXPECT_EQ(row.cells[4], *c.txTone ? c.txTone : "None");
+        EXPECT_EQ(row.cells[11], c.shown) << c.txTone << " " << c.epilogue;
+        EXPECT_EQ(row.values[11], c.value) << c.txTone << " " << c.epilogue;
+    }
+    // An empty slot, and a channel the model does not have.
+    for (const int n : {4, 17}) {
+        const ChannelRow row = ChannelTableRow(gAll, n);
+        EXPECT_FALSE(row.present) << n;
+        EXPECT_EQ(row.cells[1], "") << n;
+    }
+}
+
+}  // namespace
+}  // namespace lm
