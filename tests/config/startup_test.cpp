@@ -112,36 +112,26 @@ TEST(Startup, SettingsBesideAWritableExecutableFolderElseInTheUsersFolder) {
     }
 }
 
-// Without a home the settings file is none rather than one in a folder that anybody can create first; the
+// Without a home there is no settings file, rather than one in a folder that anybody can create first; the
 // settings are then the defaults and closing writes nothing.
 TEST(Startup, NoHomeMeansNoSettingsFile) {
     TempDir dir;
-    const std::string readOnly = dir.File("no/such/bin") + "/";
     const std::string home = dir.File("home");
     const struct {
         const char* xdg;
         const char* home;
         std::string expected;
     } cases[] = {
-        {nullptr, nullptr, ""},
-        {"relative/config", nullptr, ""},
-        {nullptr, home.c_str(), home + "/.config/lm418t/SysInfo.Ini"},
-    };
-    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
-    const char* savedHome = std::getenv("HOME");
-    const std::string xdgValue = savedXdg ? savedXdg : "", homeValue = savedHome ? savedHome : "";
-    const auto set = [](const char* name, const char* value) {
-        if (value != nullptr) setenv(name, value, 1);
-        else unsetenv(name);
-    };
+        {nullptr, nullptr, ""}, {"relative", nullptr, ""}, {nullptr, home.c_str(), home + "/.config/lm418t/SysInfo.Ini"}};
+    const std::string savedXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     for (const auto& c : cases) {
-        set("XDG_CONFIG_HOME", c.xdg);
-        set("HOME", c.home);
-        EXPECT_EQ(ResolveSettingsPath(readOnly, ""), c.expected) << (c.xdg ? c.xdg : "") << (c.home ? c.home : "");
+        c.xdg ? setenv("XDG_CONFIG_HOME", c.xdg, 1) : unsetenv("XDG_CONFIG_HOME");
+        c.home ? setenv("HOME", c.home, 1) : unsetenv("HOME");
+        EXPECT_EQ(ResolveSettingsPath(dir.File("no/bin") + "/", ""), c.expected) << (c.xdg ? c.xdg : "");
     }
-    set("XDG_CONFIG_HOME", savedXdg ? xdgValue.c_str() : nullptr);
-    set("HOME", savedHome ? homeValue.c_str() : nullptr);
-
+    savedXdg.empty() ? unsetenv("XDG_CONFIG_HOME") : setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+    setenv("HOME", savedHome.c_str(), 1);
     TALL all;
     EXPECT_EQ(ReadSystemSettings(all, ""), "");
     EXPECT_EQ(all.PortName, "Com1");
