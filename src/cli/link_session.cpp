@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "command.h"
+#include "core/port_name.h"
 #include "link/handshake.h"
 #include "port/serial_port.h"
 #include "port/transfer_runner.h"
@@ -74,10 +75,8 @@ private:
 
 // The text of a message as the message box shows it: the translation of its key (or its built-in text), then
 // its detail with the line break of the message box as a new line and the trailing blanks dropped.
-std::string MessageText(const link::ShowMessage& message) {
-    std::string text = gLanguage.Text(message.key);
-    if (text.empty()) text = message.text;
-    for (char c : message.detail) text += c == '\r' ? '\n' : c;
+std::string ShownText(const link::ShowMessage& message) {
+    std::string text = link::WithDetail(MessageText(gLanguage, message.key, message.text), message);
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
 }
@@ -103,7 +102,7 @@ struct LinkSession::Impl {
 
     link::EngineOptions EngineOptions() {
         link::EngineOptions e;
-        e.portNumber = link::PortNumberOf(options.port);
+        e.portNumber = ComPortNumber(options.port);
         e.random = [this](int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random); };
         return e;
     }
@@ -118,7 +117,7 @@ struct LinkSession::Impl {
         observer.progress = [&](int position, int max) { progress.Set(position, max); };
         observer.message = [&](const link::ShowMessage& message) {
             progress.End();
-            std::string text = MessageText(message);
+            std::string text = ShownText(message);
             if (IsCompletion(message.key)) {
                 out << text << '\n' << std::flush;
                 return;

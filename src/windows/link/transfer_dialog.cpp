@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "core/port_name.h"
 #include "core/state.h"
 #include "widgets/key_filter.h"
 #include "port/radio_link.h"
@@ -74,7 +75,7 @@ void TransferDialog::PrepareShow() {
 
 link::EngineOptions TransferDialog::PortOptions() {
     link::EngineOptions options;
-    options.portNumber = link::PortNumberOf(gAll.PortName);
+    options.portNumber = ComPortNumber(gAll.PortName);
     return options;
 }
 

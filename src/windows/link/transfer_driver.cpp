@@ -127,10 +127,10 @@ void TransferDriver::ShowSoon(const link::ShowMessage& message) {
 }
 
 std::string TransferDriver::MessageText(const link::ShowMessage& message) const {
-    std::string text = gLanguage.Text(message.key);
-    if (text.empty() && view_.ownText) text = view_.ownText(message.key);
-    if (text.empty()) text = message.text;
-    for (char c : message.detail) text += c == '\r' ? '\n' : c;
+    // The message table first, then the dialog's own translatable text, then the built-in text.
+    const std::string own = view_.ownText ? view_.ownText(message.key) : std::string();
+    const std::string translated = lm::MessageText(gLanguage, message.key, own.empty() ? message.text : own);
+    std::string text = link::WithDetail(translated, message);
     // Why the port could not be opened (absent, busy, no permission and what to do about it).
     if (message.key == link::kPortError.key && !openFailure_.empty()) text += "\n" + openFailure_;
     return text;
