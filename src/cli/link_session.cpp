@@ -91,7 +91,7 @@ std::string Ms(std::int64_t us) {
 }  // namespace
 
 struct LinkSession::Impl {
-    Impl(LinkOptions o, std::ostream& out, std::ostream& err) : options(std::move(o)), out(out), err(err) {}
+    Impl(LinkOptions o, std::ostream& output, std::ostream& errors) : options(std::move(o)), out(output), err(errors) {}
 
     EventLoopScope loop;  // before every Qt object
     LinkOptions options;
