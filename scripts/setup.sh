@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build and the tests need. Run as root; does nothing when all are present.
 set -euo pipefail
-packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth)
+packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev xvfb xauth)
 [ "${1:-}" = "--fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include "globals/globals.h"
 #include "shell/main_frm.h"
 #include "shell/windows_wiring.h"
+#include "widgets/qt_translation.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName("lm418t");
     QApplication::setWindowIcon(lm::ApplicationIcon());
     const lm::StartupPaths paths = lm::RunStartup(lm::gAll, lm::gLanguage, argc > 0 ? argv[0] : nullptr);
+    lm::InstallQtTranslation(lm::gAll.LanguageName);
     lm::RegisterWindows();
     lm::TfMainFrm window(paths.settingsPath);
     window.showMaximized();

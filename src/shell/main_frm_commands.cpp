@@ -10,6 +10,7 @@
 #include "shell/help.h"
 #include "shell/main_frm.h"
 #include "shell/set_language.h"
+#include "widgets/qt_translation.h"
 #include "widgets/translate.h"
 #include "globals/globals.h"
 
@@ -41,6 +42,7 @@ void TfMainFrm::AboutCommand() { RunAboutBox(this); }
 void TfMainFrm::LanguageChange() {
     if (!RunLanguageDialog(settingsPath_, this)) return;
     LoadMessageTable(gLanguage, ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), gAll.LanguageName), gAll.LanguageName);
+    InstallQtTranslation(gAll.LanguageName);
     TranslateForm(this, gAll.LanguageName, true);
     if (!gAll.AreaText.empty()) DecodeAreaCode(gAll);
     UpdateStatusAndCaption();

@@ -7,23 +7,26 @@ namespace lm {
 
 namespace {
 
+// The folder of the file last chosen in either dialog; both dialogs start there.
+QString gLastFolder;
+
 class QtFileChooser : public FileChooser {
 public:
     std::string ChooseOpen(QWidget* parent) override {
-        return QFileDialog::getOpenFileName(parent, QString(), lastDir_, QString::fromLatin1(kDataFileFilter))
+        return QFileDialog::getOpenFileName(parent, QString(), gLastFolder, QString::fromLatin1(kDataFileFilter))
             .toStdString();
     }
     std::string ChooseSave(QWidget* parent) override {
-        const QString path = QFileDialog::getSaveFileName(parent, QString(), lastDir_,
-                                                          QString::fromLatin1(kDataFileFilter), nullptr,
-                                                          QFileDialog::DontConfirmOverwrite);
-        if (!path.isEmpty()) lastDir_ = QFileInfo(path).absolutePath();
-        return path.toStdString();
+        return QFileDialog::getSaveFileName(parent, QString(), gLastFolder, QString::fromLatin1(kDataFileFilter),
+                                            nullptr, QFileDialog::DontConfirmOverwrite)
+            .toStdString();
     }
-
-private:
-    QString lastDir_;
 };
+
+std::string Remember(std::string path) {
+    if (!path.empty()) gLastFolder = QFileInfo(QString::fromStdString(path)).absolutePath();
+    return path;
+}
 
 QtFileChooser gQtChooser;
 FileChooser* gChooser = &gQtChooser;
@@ -36,12 +39,14 @@ FileChooser* SetFileChooser(FileChooser* chooser) {
     return previous;
 }
 
-std::string ChooseOpenFile(QWidget* parent) { return gChooser->ChooseOpen(parent); }
+std::string ChooseOpenFile(QWidget* parent) { return Remember(gChooser->ChooseOpen(parent)); }
+
+std::string FileDialogFolder() { return gLastFolder.toStdString(); }
 
 std::string ChooseSaveFile(QWidget* parent) {
     std::string path = gChooser->ChooseSave(parent);
     if (!path.empty() && QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".dat";
-    return path;
+    return Remember(path);
 }
 
 ScriptedFiles::ScriptedFiles() : previous_(SetFileChooser(this)) {}

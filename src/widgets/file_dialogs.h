@@ -26,6 +26,8 @@ FileChooser* SetFileChooser(FileChooser* chooser);
 std::string ChooseOpenFile(QWidget* parent);
 // The save dialog; a name typed without an extension gets ".dat". "" on Cancel.
 std::string ChooseSaveFile(QWidget* parent);
+// The folder both dialogs start in: that of the file last chosen in either of them ("" before the first).
+std::string FileDialogFolder();
 
 // A chooser for tests: answers each dialog with the next path of its queue ("" = Cancel, also when empty).
 class ScriptedFiles : public FileChooser {

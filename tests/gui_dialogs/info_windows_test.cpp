@@ -17,6 +17,7 @@
 #include "windows/link/write_radio_dialog.h"
 #include "shell/child_windows.h"
 #include "shell/main_frm.h"
+#include "globals/globals.h"
 
 using namespace lm;
 
@@ -213,4 +214,3 @@ private slots:
 
 DLG_TEST(InfoWindowsTest)
 #include "info_windows_test.moc"
-#include "globals/globals.h"

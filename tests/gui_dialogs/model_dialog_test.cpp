@@ -10,6 +10,7 @@
 #include "windows/core/model_dialog.h"
 #include "dialog_test.h"
 #include "widgets/message_box.h"
+#include "globals/globals.h"
 
 using namespace lm;
 
@@ -166,4 +167,3 @@ private slots:
 
 DLG_TEST(ModelDialogTest)
 #include "model_dialog_test.moc"
-#include "globals/globals.h"

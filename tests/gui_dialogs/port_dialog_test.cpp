@@ -12,6 +12,7 @@
 #include "windows/link/port_choice.h"
 #include "windows/link/set_port_dialog.h"
 #include "port/simulated_radio.h"
+#include "globals/globals.h"
 
 using namespace lm;
 
@@ -173,4 +174,3 @@ private slots:
 
 DLG_TEST(PortDialogTest)
 #include "port_dialog_test.moc"
-#include "globals/globals.h"

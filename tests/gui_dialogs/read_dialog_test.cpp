@@ -13,6 +13,7 @@
 #include "port/simulated_radio.h"
 #include "link/sim/radio.h"
 #include "transfer_helpers.h"
+#include "globals/globals.h"
 
 using namespace lm;
 using namespace dlgtest;
@@ -221,4 +222,3 @@ private slots:
 
 DLG_TEST(ReadDialogTest)
 #include "read_dialog_test.moc"
-#include "globals/globals.h"

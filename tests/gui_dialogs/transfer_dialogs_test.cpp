@@ -20,6 +20,7 @@
 #include "windows/link/write_radio_dialog.h"
 #include "widgets/message_box.h"
 #include "simulator/sim_options.h"
+#include "globals/globals.h"
 
 using namespace lm;
 
@@ -273,4 +274,3 @@ private slots:
 
 DLG_TEST(TransferDialogsTest)
 #include "transfer_dialogs_test.moc"
-#include "globals/globals.h"

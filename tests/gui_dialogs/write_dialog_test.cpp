@@ -15,6 +15,7 @@
 #include "windows/link/write_radio_dialog.h"
 #include "link/sim/radio.h"
 #include "transfer_helpers.h"
+#include "globals/globals.h"
 
 using namespace lm;
 using namespace dlgtest;
@@ -216,4 +217,3 @@ private:
 
 DLG_TEST(WriteDialogTest)
 #include "write_dialog_test.moc"
-#include "globals/globals.h"

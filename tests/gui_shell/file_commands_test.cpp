@@ -1,14 +1,17 @@
 // New, Open, Save and Save As on real files through the dialog seams; a stopped save stops the command.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "core/datafile.h"
 #include "core/models.h"
 #include "core/state.h"
+#include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
 #include "shell_fixture.h"
+#include "globals/globals.h"
 
 using lmtest::ShellFixture;
 
@@ -84,6 +87,8 @@ private slots:
         f.files.Answer(path);
         QVERIFY(main.FileOpen());
         QCOMPARE(main.CurrentFileName(), path);
+        // The next open or save dialog starts in the folder of this file.
+        QCOMPARE(QString::fromStdString(lm::FileDialogFolder()), QFileInfo(QString::fromStdString(path)).absolutePath());
         QCOMPARE(lm::gAll.ModelTitle, std::string("LM-418T(VHF)"));
         QCOMPARE(main.PanelText(4), QString("LM-418T(VHF)"));
         QCOMPARE(main.PanelText(5), QString("150 - 174MHz"));
@@ -159,6 +164,16 @@ private slots:
             QVERIFY(lm::gAll.Modified);
             QCOMPARE(f.messages.texts().front(), std::string(kSaveQuestion));
 
+            // The Model command's New, stopped the same way: model, band and status bar stay.
+            const QString shownModel = main.PanelText(4);
+            const std::string model = lm::gAll.ModelTitle, band = lm::gAll.BandName;
+            f.messages.Answer(lm::kAnswerYes);
+            f.files.Answer(answer);
+            QVERIFY(!main.FileNew([](lm::TALL& s) { lm::SelectModel(s, "LM41", 243, true); }));
+            QCOMPARE(lm::gAll.ModelTitle, model);
+            QCOMPARE(lm::gAll.BandName, band);
+            QCOMPARE(main.PanelText(4), shownModel);
+
             f.messages.Answer(lm::kAnswerYes);
             f.files.Answer(answer);
             f.files.Answer(good);  // would be the file to open
@@ -208,4 +223,3 @@ private slots:
 
 LM_GUI_TEST(FileCommandsTest)
 #include "file_commands_test.moc"
-#include "globals/globals.h"

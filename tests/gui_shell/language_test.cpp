@@ -18,6 +18,7 @@
 #include "widgets/message_box.h"
 #include "shell/set_language.h"
 #include "shell_fixture.h"
+#include "globals/globals.h"
 
 using lmtest::ShellFixture;
 
@@ -298,4 +299,3 @@ private slots:
 
 LM_GUI_TEST(LanguageTest)
 #include "language_test.moc"
-#include "globals/globals.h"

@@ -17,6 +17,7 @@
 #include "port/port_access.h"
 #include "shell/command_table.h"
 #include "shell_fixture.h"
+#include "globals/globals.h"
 
 using lmtest::ShellFixture;
 
@@ -209,4 +210,3 @@ private slots:
 
 LM_GUI_TEST(MainFrmStartupTest)
 #include "main_frm_startup_test.moc"
-#include "globals/globals.h"

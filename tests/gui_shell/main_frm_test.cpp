@@ -17,6 +17,7 @@
 #include "shell/port_check.h"
 #include "widgets/translate.h"
 #include "shell_fixture.h"
+#include "globals/globals.h"
 
 using lmtest::ProbeWindow;
 using lmtest::ShellFixture;
@@ -269,4 +270,3 @@ private slots:
 
 LM_GUI_TEST(MainFrmTest)
 #include "main_frm_test.moc"
-#include "globals/globals.h"

@@ -12,6 +12,7 @@
 #include "shell/command_table.h"
 #include "shell/dialog_commands.h"
 #include "shell_fixture.h"
+#include "globals/globals.h"
 
 using lmtest::ProbeWindow;
 using lmtest::ShellFixture;
@@ -200,4 +201,3 @@ private slots:
 
 LM_GUI_TEST(MainFrmWindowsTest)
 #include "main_frm_windows_test.moc"
-#include "globals/globals.h"

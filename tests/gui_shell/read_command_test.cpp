@@ -12,6 +12,7 @@
 #include "port/simulated_radio.h"
 #include "shell/dialog_commands.h"
 #include "shell_fixture.h"
+#include "globals/globals.h"
 
 using lmtest::ShellFixture;
 
@@ -128,4 +129,3 @@ private slots:
 
 LM_GUI_TEST(ReadCommandTest)
 #include "read_command_test.moc"
-#include "globals/globals.h"

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "gui_test.h"
+#include "widgets/qt_translation.h"
 #include "widgets/translate.h"
 
 namespace {
@@ -78,6 +79,15 @@ private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         path_ = lmtest::WriteFile(dir_.path(), "Test.Ini", kLanguageFile);
+    }
+
+    // Qt's own texts follow the language: the standard buttons of a message box in Chinese, and back.
+    void qtTextsFollowTheLanguage() {
+        const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+        QVERIFY(lm::InstallQtTranslation("Chinese"));
+        QVERIFY2(yes() != "&Yes", qPrintable(yes()));
+        QVERIFY(!lm::InstallQtTranslation("English"));
+        QCOMPARE(yes(), QString("&Yes"));
     }
 
     void translatesCaptionsHintsAndTitle() {
