@@ -17,7 +17,9 @@ public:
     std::string_view Summary() const override { return "List the serial ports that are present."; }
     std::string_view Details() const override {
         return "Prints one device per line (/dev/ttyUSB0, /dev/ttyACM0, /dev/ttyS0 ...), to be given to\n"
-               "read and write with --port. A port held by another program is listed too; opening it then\n"
+               "read and write with --port, followed by a tab and what the system says of it (description\n"
+               "and maker) when it says anything. USB serial adapters, such as programming cables, come\n"
+               "first. A port held by another program is listed too; opening it then\n"
                "fails with \"Cannot Open Communication Port.\". With no port present nothing is printed on\n"
                "standard output and a note goes to standard error; the exit status is 0 either way.\n"
                "A simulated radio (the lm418t-sim tool) behind a pseudo-terminal is not listed.\n";
@@ -26,9 +28,11 @@ public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
         const ParsedArgs parsed = ParseArgs(args, {});
         ExpectOperands(parsed, 0, "");
-        std::vector<std::string> ports;
-        EnumeratePorts(ports);
-        for (const std::string& port : ports) out << port << "\n";
+        const std::vector<PortEntry> ports = ListPorts();
+        for (const PortEntry& port : ports) {
+            const std::string about = PortDescriptionText(port);
+            out << port.name << (about.empty() ? "" : "\t" + about) << "\n";
+        }
         if (ports.empty()) err << "No serial port is present.\n";
         return kExitOk;
     }

@@ -1,6 +1,9 @@
 #include "core/port_name.h"
 
 #include <algorithm>
+#include <tuple>
+
+#include <algorithm>
 #include <cctype>
 
 namespace lm {
@@ -16,6 +19,18 @@ int ComPortNumber(std::string_view name) {
         n = std::min(n * 10 + (c - '0'), kComPortLimit);
     }
     return n;
+}
+
+void OrderPortsForChoice(std::vector<PortEntry>& ports) {
+    std::stable_sort(ports.begin(), ports.end(), [](const PortEntry& a, const PortEntry& b) {
+        return std::make_tuple(!a.usb, a.name) < std::make_tuple(!b.usb, b.name);
+    });
+}
+
+std::string PortDescriptionText(const PortEntry& port) {
+    if (port.manufacturer.empty() || port.manufacturer == port.description) return port.description;
+    if (port.description.empty()) return port.manufacturer;
+    return port.description + " (" + port.manufacturer + ")";
 }
 
 }  // namespace lm

@@ -11,19 +11,36 @@
 
 namespace lm {
 
-void EnumeratePorts(std::vector<std::string>& list) {
-    std::vector<std::string> found;
-    // Windows names its ports COMn (the numbered port buttons and the key byte rely on that); elsewhere a port
-    // is its device path.
+std::vector<PortEntry> ListPorts() {
+    std::vector<PortEntry> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        PortEntry port;
+        // Windows names its ports COMn (the numbered port buttons and the key byte rely on that); elsewhere a
+        // port is its device path.
 #ifdef _WIN32
-        found.push_back(info.portName().toStdString());
+        port.name = info.portName().toStdString();
 #else
-        found.push_back(info.systemLocation().toStdString());
+        port.name = info.systemLocation().toStdString();
 #endif
+        port.description = info.description().toStdString();
+        port.manufacturer = info.manufacturer().toStdString();
+        const QString device = info.portName();
+        port.usb = info.hasVendorIdentifier() || device.startsWith("ttyUSB") || device.startsWith("ttyACM") ||
+                   device.startsWith("cu.usb");
+        ports.push_back(std::move(port));
     }
-    std::sort(found.begin(), found.end());
-    list.insert(list.end(), found.begin(), found.end());
+    OrderPortsForChoice(ports);
+    return ports;
+}
+
+void EnumeratePorts(std::vector<std::string>& list) {
+    for (const PortEntry& port : ListPorts()) list.push_back(port.name);
+}
+
+std::string PortDescription(const std::string& name) {
+    for (const PortEntry& port : ListPorts())
+        if (port.name == name) return PortDescriptionText(port);
+    return {};
 }
 
 std::string PortDevicePath(const std::string& name) {

@@ -17,5 +17,24 @@ TEST(ComPortNumber, ComFollowedByDigitsOnly) {
     for (const auto& c : cases) EXPECT_EQ(ComPortNumber(c.name), c.number) << c.name;
 }
 
+// With no port configured the first port is taken: the programming cable (a USB adapter) comes before the
+// machine's own serial ports.
+TEST(OrderPortsForChoice, UsbAdaptersFirstThenByName) {
+    std::vector<PortEntry> ports = {{"/dev/ttyS1", "", "", false},
+                                    {"/dev/ttyUSB1", "USB Serial", "Maker", true},
+                                    {"/dev/ttyS0", "", "", false},
+                                    {"/dev/ttyACM0", "Modem", "Modem", true}};
+    OrderPortsForChoice(ports);
+    std::vector<std::string> names;
+    for (const PortEntry& p : ports) names.push_back(p.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB1", "/dev/ttyS0", "/dev/ttyS1"}));
+    const struct {
+        PortEntry port;
+        const char* text;
+    } cases[] = {{ports[0], "Modem"}, {ports[1], "USB Serial (Maker)"}, {ports[2], ""},
+                 {{"x", "", "Maker", true}, "Maker"}};
+    for (const auto& c : cases) EXPECT_EQ(PortDescriptionText(c.port), c.text) << c.port.name;
+}
+
 }  // namespace
 }  // namespace lm

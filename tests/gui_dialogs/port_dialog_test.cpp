@@ -20,7 +20,7 @@ namespace {
 
 PortSource Ports(std::vector<std::string> names, bool numbered) {
     return PortSource{[names](std::vector<std::string>& list) { list.insert(list.end(), names.begin(), names.end()); },
-                      numbered};
+                      numbered, {}};
 }
 
 void PressOk(TfSetPort& d) {
@@ -99,6 +99,21 @@ private slots:
         QTest::mouseClick(d.PortButton(1), Qt::LeftButton);
         PressOk(d);
         QCOMPARE(gAll.PortName, std::string("/dev/ttyS0"));
+
+        // What the system says of a port stands beside its name; the simulated radio follows the last port
+        // without a gap, and the dialog is no taller than its rows.
+        PortSource described = Ports({"/dev/ttyUSB0", "/dev/ttyS0"}, false);
+        described.describe = [](const std::string& name) {
+            return name == "/dev/ttyUSB0" ? std::string("USB Serial (Maker)") : std::string();
+        };
+        TfSetPort about(nullptr, described);
+        about.show();
+        QCOMPARE(about.PortButton(1)->text(), QString("ttyUSB0  \u2014  USB Serial (Maker)"));
+        QCOMPARE(about.PortButton(2)->text(), QString("ttyS0"));
+        const auto* sim = about.findChild<QRadioButton*>("cxSim");
+        QCOMPARE(sim->y(), about.PortButton(2)->y() + 24);
+        QVERIFY(about.height() < 222);
+        QVERIFY(about.findChild<QPushButton*>("btnOk")->geometry().bottom() < about.height());
 
         // A configured path that the listing does not show (a pseudo-terminal, an unplugged adapter) keeps a
         // button of its own and stays selectable.

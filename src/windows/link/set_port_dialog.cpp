@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 #include "core/state.h"
 #include "port/port_access.h"
 #include "port/simulated_radio.h"
@@ -17,6 +19,7 @@ namespace lm {
 PortSource SystemPortSource() {
     PortSource source;
     source.enumerate = [](std::vector<std::string>& list) { EnumeratePorts(list); };
+    source.describe = [](const std::string& name) { return PortDescription(name); };
 #ifdef _WIN32
     source.numbered = true;
 #else
@@ -91,14 +94,38 @@ void TfSetPort::FormShow() {
     for (int i = 0; i < kPortButtons; ++i) {
         const TPortButton& pb = choice_.buttons[i];
         QRadioButton* b = buttons_[i];
-        b->setText(QString::fromStdString(pb.caption));
-        b->setToolTip(QString::fromStdString(pb.name));
+        const std::string about = source_.describe && !pb.name.empty() ? source_.describe(pb.name) : "";
+        // Named ports show what the system says of them beside the name, so that the cable can be told from
+        // the others; numbered ports keep their short captions and say it in the tool tip.
+        const bool beside = !source_.numbered && !about.empty();
+        b->setText(QString::fromStdString(beside ? pb.caption + "  \u2014  " + about : pb.caption));
+        b->setToolTip(QString::fromStdString(about.empty() || beside ? pb.name : pb.name + ": " + about));
         b->setEnabled(pb.enabled);
         // Named ports: a button without a port has nothing to offer.
         b->setVisible(source_.numbered || !pb.name.empty());
     }
     if (choice_.checked >= 0) buttons_[choice_.checked]->setChecked(true);
     cxSim->setChecked(simulated);
+    if (!source_.numbered) LayOutNamedPorts();
+}
+
+// Named ports: one row each, as wide as its text (at most the frame's width), the simulated radio right below the last; the frame and
+// the dialog as tall as that, without the gap the unused buttons would leave.
+void TfSetPort::LayOutNamedPorts() {
+    constexpr int kRow = 24, kFirstRow = 22, kWidth = 368;
+    int row = 0;
+    for (QRadioButton* b : buttons_) {
+        if (b->isHidden()) continue;
+        b->setGeometry(12, kFirstRow + row * kRow, std::min(kWidth, b->sizeHint().width() + 4), 20);
+        ++row;
+    }
+    cxSim->setGeometry(12, kFirstRow + row * kRow, kWidth, 20);
+    const int frameHeight = kFirstRow + (row + 1) * kRow + 6;
+    cxPort->setGeometry(8, 6, 392, frameHeight);
+    const int buttonsTop = 6 + frameHeight + 10;
+    btnOk->move(232, buttonsTop);
+    btnCancel->move(318, buttonsTop);
+    setFixedSize(408, buttonsTop + 25 + 9);
 }
 
 void TfSetPort::btnOKClick() {

@@ -21,6 +21,7 @@ namespace lm {
 struct PortSource {
     std::function<void(std::vector<std::string>&)> enumerate;  // EnumeratePorts when empty
     bool numbered = false;                                     // ports are "COM<n>"
+    std::function<std::string(const std::string&)> describe;   // what the system says of a port, or empty
 };
 // The ports of this machine: numbered on Windows, named by device path elsewhere.
 PortSource SystemPortSource();
@@ -40,6 +41,7 @@ protected:
 
 private:
     void FormShow();
+    void LayOutNamedPorts();
     void btnOKClick();
 
     QGroupBox* cxPort = nullptr;
