@@ -5,6 +5,7 @@
 #include "core/channel.h"
 #include "core/state.h"
 #include "core/tones.h"
+#include "globals/globals.h"
 
 namespace lm::cli {
 namespace {
@@ -40,7 +41,7 @@ GridRow ChannelGridRow(int n) {
     GridRow row;
     row.Cells.assign(kGridColumns, "");
     row.Cells[0] = std::to_string(n);
-    const int first = ChannelSlotFirst(n);
+    const int first = ChannelSlotFirst(n, gAll.ChannelCount);
     if (first < 0) return row;
     TChannel ch;
     if (!DecodeChannel(&gAll.Image[first], ch)) return row;

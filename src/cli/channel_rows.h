@@ -2,6 +2,7 @@
 // The texts of the channel grid, one row per channel, as the channel information window shows them.
 #include <string>
 #include <vector>
+#include "globals/globals.h"
 
 namespace lm::cli {
 

@@ -9,6 +9,7 @@
 #include "command.h"
 #include "core/state.h"
 #include "session.h"
+#include "globals/globals.h"
 
 namespace lm::cli {
 namespace {
@@ -82,7 +83,7 @@ public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) override {
         const ParsedArgs parsed = ParseArgs(args, {{"--csv", false}});
         ExpectOperands(parsed, 1, "FILE.dat");
-        LoadOrFail(parsed.Operands[0]);
+        LoadOrFail(gAll, parsed.Operands[0]);
         const bool csv = parsed.Has("--csv");
 
         std::vector<std::vector<std::string>> rows;

@@ -10,6 +10,7 @@
 #include "core/state.h"
 #include "link/area_table.h"
 #include "session.h"
+#include "globals/globals.h"
 
 namespace lm::cli {
 namespace {
@@ -49,7 +50,7 @@ public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) override {
         const ParsedArgs parsed = ParseArgs(args, {});
         ExpectOperands(parsed, 1, "FILE.dat");
-        LoadOrFail(parsed.Operands[0]);
+        LoadOrFail(gAll, parsed.Operands[0]);
 
         const ImageBytes& image = gAll.Image;
         const std::string areaCode =
@@ -60,8 +61,8 @@ public:
             {"Serial Number", SerialNumberText(image)},
             {"Area Code", areaCode},
             {"Area", LookupAreaName(areaCode, gAll.LanguageId > 0)},
-            {"Write Time", UnpackTimestamp(img::kWriteStamp)},
-            {"Leave Factory Time", UnpackTimestamp(img::kFactoryStamp)},
+            {"Write Time", UnpackTimestamp(image, img::kWriteStamp)},
+            {"Leave Factory Time", UnpackTimestamp(image, img::kFactoryStamp)},
         };
         std::size_t width = 0;
         for (const auto& field : fields) width = std::max(width, field.first.size());

@@ -9,6 +9,7 @@
 #include "core/state.h"
 #include "session.h"
 #include "variant_band.h"
+#include "globals/globals.h"
 
 namespace lm::cli {
 namespace {
@@ -49,11 +50,11 @@ public:
         if (!parsed.Has("--force") && std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
             throw Failure(path + ": the file exists; use --force to replace it");
 
-        SelectModel(variant.ModelCode, gFrqList.CodeOf(band), true);
+        SelectModel(gAll, variant.ModelCode, gFrqList.CodeOf(band), true);
         if (gAll.ModelTitle != variant.ModelTitle || gAll.BandName != band)
             throw Failure("the band " + band + " does not select " + variant.ModelTitle);
-        NewImage();
-        SaveOrFail(path);
+        NewImage(gAll);
+        SaveOrFail(gAll, path);
         out << path << ": " << gAll.ModelTitle << ", " << gAll.BandName << "\n";
         return kExitOk;
     }

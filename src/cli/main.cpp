@@ -74,7 +74,7 @@ int Main(int argc, char** argv) {
         return kExitOk;
     }
     try {
-        StartSession(argv[0]);
+        StartProgram(argv[0]);
         const int status = command->Run(rest, std::cout, std::cerr);
         std::cout.flush();
         if (!std::cout) throw Failure("cannot write to standard output");

@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "settings/language.h"
 #include "settings/startup.h"
+#include "globals/globals.h"
 
 namespace lm::cli {
 
@@ -23,25 +24,19 @@ std::string FailureText(const DataFileResult& result) {
 
 }  // namespace
 
-void StartSession(const char* argv0) {
-    RunStartup(argv0);
-    const TMacType* first = gMacList.Get(0);
-    if (first == nullptr) throw Failure("the model catalogue is empty");
-    SelectModel(first->ModelCode, 0, false);
-    const auto [low, high] = SplitBandText(gAll.BandName);
-    gAll.BandMinMHz = low;
-    gAll.BandMaxMHz = high;
-    NewImage();
-    gAll.Modified = false;
+void StartProgram(const char* argv0) {
+    RunStartup(gAll, gLanguage, argv0);
+    if (gMacList.Count() == 0) throw Failure("the model catalogue is empty");
+    StartSession(gAll);
 }
 
-void LoadOrFail(const std::string& path) {
-    const DataFileResult result = LoadDataFile(path);
+void LoadOrFail(TALL& state, const std::string& path) {
+    const DataFileResult result = LoadDataFile(state, path);
     if (!result.ok) throw Failure(path + ": " + FailureText(result));
 }
 
-void SaveOrFail(const std::string& path) {
-    const DataFileResult result = SaveDataFile(path);
+void SaveOrFail(TALL& state, const std::string& path) {
+    const DataFileResult result = SaveDataFile(state, path);
     if (!result.ok) throw Failure(path + ": " + FailureText(result));
 }
 

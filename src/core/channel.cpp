@@ -93,8 +93,8 @@ long long FloorMod(long long a, long long m) { return ((a % m) + m) % m; }
 
 }  // namespace
 
-int ChannelSlotFirst(int n) {
-    const int count = gAll.ChannelCount < kMaxSlots ? gAll.ChannelCount : kMaxSlots;
+int ChannelSlotFirst(int n, int channelCount) {
+    const int count = channelCount < kMaxSlots ? channelCount : kMaxSlots;
     if (n < 1 || n > count) return -1;
     return kSlotBytes * n + 1;
 }
@@ -186,25 +186,25 @@ double SnapToChannelStep(double f) {
 
 std::string FormatFreq(double mhz) { return FormatScaled(UnitsOf(mhz), 5); }
 
-TFreqCheck CheckEnteredFrequency(double x) {
+TFreqCheck CheckEnteredFrequency(const TALL& state, double x) {
     TFreqCheck result;
-    if (x > gAll.ModelMaxMHz) {
-        x = gAll.BandMaxMHz;
+    if (x > state.ModelMaxMHz) {
+        x = state.BandMaxMHz;
         result.Warning = TFreqWarning::ErrRange;
-    } else if (x < gAll.ModelMinMHz || std::isnan(x)) {
-        x = gAll.BandMinMHz;
+    } else if (x < state.ModelMinMHz || std::isnan(x)) {
+        x = state.BandMinMHz;
         result.Warning = TFreqWarning::ErrRange;
-    } else if (x > gAll.BandMaxMHz || x < gAll.BandMinMHz) {
+    } else if (x > state.BandMaxMHz || x < state.BandMinMHz) {
         result.Warning = TFreqWarning::OutRange;
     }
     result.Text = FormatFreq(SnapToChannelStep(x));
     return result;
 }
 
-void EncodeChannelField(int n, int field, std::string_view text) {
-    const int first = ChannelSlotFirst(n);
+void EncodeChannelField(TALL& state, int n, int field, std::string_view text) {
+    const int first = ChannelSlotFirst(n, state.ChannelCount);
     if (first < 0 || field < cfRxFreq || field > cfEpilogue) return;
-    std::uint8_t* s = &gAll.Image[static_cast<size_t>(first)];
+    std::uint8_t* s = &state.Image[static_cast<size_t>(first)];
     const auto index = [&] { return text == "1" ? 1 : text == "2" ? 2 : 0; };
     switch (field) {
     case cfRxFreq: {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/state.h"
+
 namespace lm {
 
 constexpr int kSlotBytes = 16;
@@ -27,8 +29,6 @@ public:
     std::uint8_t OverTone = 0;
 };
 
-extern TChannel gChannel;
-
 enum TChannelField : int {
     cfRxFreq = 0,
     cfTxFreq = 1,
@@ -44,14 +44,14 @@ enum TChannelField : int {
     cfEpilogue = 11,
 };
 
-// Image index of the first byte of channel n's slot, or -1 when n is not a channel of the model.
-int ChannelSlotFirst(int n);
+// Image index of the first byte of channel n's slot, or -1 when n is not one of the model's channelCount channels.
+int ChannelSlotFirst(int n, int channelCount);
 
 // Decodes a slot; false (RxFreq = -1.0, nothing else touched) when the receive frequency is empty.
 bool DecodeChannel(const std::uint8_t* slot, TChannel& ch);
-// Writes one field of channel n into gAll.Image; unknown fields and channels do nothing.
+// Writes one field of channel n into the state's image; unknown fields and channels do nothing.
 // Throws std::invalid_argument / std::out_of_range for an unreadable or unrepresentable number.
-void EncodeChannelField(int n, int field, std::string_view text);
+void EncodeChannelField(TALL& state, int n, int field, std::string_view text);
 
 // "446.00625" (a trailing "MHz..." is ignored) -> 25 06 60 44; empty -> FF FF FF FF.
 std::array<std::uint8_t, 4> FreqTextToBcd(std::string_view text);
@@ -71,7 +71,7 @@ struct TFreqCheck {
     std::string Text;  // the accepted frequency, "0.00000"
     TFreqWarning Warning = TFreqWarning::None;  // message the caller shows (captioned Caution)
 };
-// Limits from gAll: ModelMinMHz/ModelMaxMHz, BandMinMHz/BandMaxMHz (inclusive).
-TFreqCheck CheckEnteredFrequency(double x);
+// Limits from the state: ModelMinMHz/ModelMaxMHz, BandMinMHz/BandMaxMHz (inclusive).
+TFreqCheck CheckEnteredFrequency(const TALL& state, double x);
 
 }  // namespace lm

@@ -150,30 +150,30 @@ std::vector<std::uint8_t> EncodeDataFile(const ImageBytes& image, const std::str
     return bytes;
 }
 
-DataFileResult LoadDataBytes(const std::uint8_t* data, std::size_t size) {
+DataFileResult LoadDataBytes(TALL& state, const std::uint8_t* data, std::size_t size) {
     if (data == nullptr || size < static_cast<std::size_t>(kDataFileBytes)) {
         return Failure(DataFileError::TooShort, TooShortText(data == nullptr ? 0 : size));
     }
-    const DataHeader h = DecodeDataHeader(data, gAll.FileTag.size(), gAll.ModelCode.size());
-    if (h.Tag != gAll.FileTag || gMacList.ChannelCountOf(h.ModelCode) == 0) {
+    const DataHeader h = DecodeDataHeader(data, state.FileTag.size(), state.ModelCode.size());
+    if (h.Tag != state.FileTag || gMacList.ChannelCountOf(h.ModelCode) == 0) {
         return Failure(DataFileError::ModelTypeWrong, kModErrorText, "ModError");
     }
-    gAll.CurrentChannel = 1;
-    std::copy(data + kDataHeaderBytes, data + kDataFileBytes, gAll.Image.begin() + 1);
-    gAll.Image[0] = 0;
-    SelectModel(h.ModelCode, gAll.Image[img::kBandCode], true);
-    gAll.AreaCode.clear();
-    gAll.AreaText.clear();
-    SanitizeImage();
-    gAll.Modified = false;
+    state.CurrentChannel = 1;
+    std::copy(data + kDataHeaderBytes, data + kDataFileBytes, state.Image.begin() + 1);
+    state.Image[0] = 0;
+    SelectModel(state, h.ModelCode, state.Image[img::kBandCode], true);
+    state.AreaCode.clear();
+    state.AreaText.clear();
+    SanitizeImage(state);
+    state.Modified = false;
     return Success();
 }
 
-DataFileResult LoadDataBytes(const std::vector<std::uint8_t>& bytes) {
-    return LoadDataBytes(bytes.data(), bytes.size());
+DataFileResult LoadDataBytes(TALL& state, const std::vector<std::uint8_t>& bytes) {
+    return LoadDataBytes(state, bytes.data(), bytes.size());
 }
 
-DataFileResult LoadDataFile(const std::string& path) {
+DataFileResult LoadDataFile(TALL& state, const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (f == nullptr) return Failure(DataFileError::OpenFailed, OsErrorText(errno));
     std::vector<std::uint8_t> bytes(kDataFileBytes);
@@ -183,16 +183,16 @@ DataFileResult LoadDataFile(const std::string& path) {
     std::fclose(f);
     if (failed) return Failure(DataFileError::ReadFailed, OsErrorText(err));
     bytes.resize(got);
-    return LoadDataBytes(bytes);
+    return LoadDataBytes(state, bytes);
 }
 
-DataFileResult SaveDataFile(const std::string& path) {
-    const std::vector<std::uint8_t> bytes = EncodeDataFile(gAll.Image, gAll.FileTag, gAll.ModelCode);
+DataFileResult SaveDataFile(TALL& state, const std::string& path) {
+    const std::vector<std::uint8_t> bytes = EncodeDataFile(state.Image, state.FileTag, state.ModelCode);
     if (const int err = ReplaceFile(path, bytes); err != 0) {
         return Failure(DataFileError::WriteFailed, OsErrorText(err));
     }
-    for (int k = kHiddenFirst; k <= kHiddenLast; ++k) gAll.Image[k] = kErased;
-    gAll.Modified = false;
+    for (int k = kHiddenFirst; k <= kHiddenLast; ++k) state.Image[k] = kErased;
+    state.Modified = false;
     return Success();
 }
 

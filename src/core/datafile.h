@@ -52,19 +52,19 @@ DataHeader DecodeDataHeader(const std::uint8_t* header, std::size_t tagLength, s
 std::vector<std::uint8_t> EncodeDataFile(const ImageBytes& image, const std::string& fileTag,
                                          const std::string& modelCode);
 
-// Loads a data file's bytes into gAll, without file I/O: checks size, tag (FileTag) and model code
+// Loads a data file's bytes into a state record, without file I/O: checks size, tag (FileTag) and model code
 // (gMacList.ChannelCountOf), then CurrentChannel := 1, Image[1..528] from the file, SelectModel with the file's
 // model code, band code Image[438] and override, AreaCode/AreaText cleared, SanitizeImage, Modified := false.
-// Bytes past the first 544 are ignored. On failure gAll is not changed at all.
-DataFileResult LoadDataBytes(const std::uint8_t* data, std::size_t size);
-DataFileResult LoadDataBytes(const std::vector<std::uint8_t>& bytes);
+// Bytes past the first 544 are ignored. On failure the state is not changed at all.
+DataFileResult LoadDataBytes(TALL& state, const std::uint8_t* data, std::size_t size);
+DataFileResult LoadDataBytes(TALL& state, const std::vector<std::uint8_t>& bytes);
 
 // Reads the file at path (its first 544 bytes) and loads it as LoadDataBytes does.
-DataFileResult LoadDataFile(const std::string& path);
+DataFileResult LoadDataFile(TALL& state, const std::string& path);
 
-// Writes the data file of gAll to path through a temporary file in the same folder that is flushed to disk and
+// Writes the data file of a state record to path through a temporary file in the same folder that is flushed to disk and
 // renamed over path, so a failed save leaves any previous file intact. Only when the file is in place are
-// Image[441..448] set to 0xFF and Modified := false; a failed save leaves gAll unchanged.
-DataFileResult SaveDataFile(const std::string& path);
+// Image[441..448] set to 0xFF and Modified := false; a failed save leaves the state unchanged.
+DataFileResult SaveDataFile(TALL& state, const std::string& path);
 
 }  // namespace lm

@@ -114,18 +114,18 @@ void FillBandTable() {
     gFrqList.Add("470 - 650MHz", 246);
 }
 
-void FillCatalogue() {
-    gAll.ProductTitle = "LM-418T";
+void FillCatalogue(TALL& state) {
+    state.ProductTitle = "LM-418T";
     gMacList.Clear();
-    gMacList.Add(MakeModel(gAll.ProductTitle + "(UHF)", 300.0, 650.0,
+    gMacList.Add(MakeModel(state.ProductTitle + "(UHF)", 300.0, 650.0,
                            {"350 - 370MHz", "350 - 390MHz", "370 - 390MHz", "400 - 420MHz", "400 - 470MHz",
                             "440 - 480MHz", "450 - 470MHz", "450 - 490MHz", "470 - 650MHz"},
                            "450 - 470MHz"));
-    gMacList.Add(MakeModel(gAll.ProductTitle + "(VHF)", 67.0, 300.0,
+    gMacList.Add(MakeModel(state.ProductTitle + "(VHF)", 67.0, 300.0,
                            {"136 - 150MHz", "136 - 174MHz", "150 - 174MHz", "216 - 223MHz"}, "150 - 174MHz"));
-    gAll.BaudRate = 9600;
-    gAll.FileTag = "LM41";
-    gAll.MasterPassword.clear();
+    state.BaudRate = 9600;
+    state.FileTag = "LM41";
+    state.MasterPassword.clear();
 }
 
 std::pair<double, double> SplitBandText(const std::string& text) {
@@ -137,25 +137,43 @@ std::pair<double, double> SplitBandText(const std::string& text) {
     return {ReadMHz(low), ReadMHz(high)};
 }
 
-void SelectModel(const std::string& modelCode, int bandCode, bool bandOverride) {
+void SelectModel(TALL& state, const std::string& modelCode, int bandCode, bool bandOverride) {
     const std::string band = gFrqList.NameOf(bandCode);
     if (const TMacType* m = gMacList.FindByCodeAndBand(modelCode, band)) {
-        gAll.ModelTitle = m->ModelTitle;
-        gAll.ModelCode = m->ModelCode;
-        gAll.KeyLayout = m->KeyLayout;
-        gAll.ModelMaxMHz = m->ModelMaxMHz;
-        gAll.ModelMinMHz = m->ModelMinMHz;
-        gAll.ChannelCount = m->ChannelCount;
-        gAll.BandName = m->DefaultBand;
-        gAll.AreaCode.clear();
-        gAll.AreaText.clear();
+        state.ModelTitle = m->ModelTitle;
+        state.ModelCode = m->ModelCode;
+        state.KeyLayout = m->KeyLayout;
+        state.ModelMaxMHz = m->ModelMaxMHz;
+        state.ModelMinMHz = m->ModelMinMHz;
+        state.ChannelCount = m->ChannelCount;
+        state.BandName = m->DefaultBand;
+        state.AreaCode.clear();
+        state.AreaText.clear();
     }
     if (bandOverride) {
         const auto [lo, hi] = SplitBandText(band);
-        gAll.BandName = band;
-        gAll.BandMinMHz = lo;
-        gAll.BandMaxMHz = hi;
+        state.BandName = band;
+        state.BandMinMHz = lo;
+        state.BandMaxMHz = hi;
     }
+}
+
+}  // namespace lm
+
+namespace lm {
+
+void StartSession(TALL& state) {
+    state.CurrentChannel = 1;
+    if (const TMacType* first = gMacList.Get(0)) SelectModel(state, first->ModelCode, 0, false);
+    try {
+        const auto [lo, hi] = SplitBandText(state.BandName);
+        state.BandMinMHz = lo;
+        state.BandMaxMHz = hi;
+    } catch (const std::invalid_argument&) {
+        // A band name without limits keeps the limits it had.
+    }
+    NewImage(state);
+    state.Modified = false;
 }
 
 }  // namespace lm

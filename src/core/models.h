@@ -8,6 +8,8 @@
 
 namespace lm {
 
+struct TALL;
+
 struct TMacType {
     TMacType(std::string code, std::string title, int channelCount, int keyLayout);
     std::string ModelCode;
@@ -54,12 +56,19 @@ extern TFrqList gFrqList;
 
 // Fills gFrqList with the 14 bands (cleared first).
 void FillBandTable();
-// Sets ProductTitle, fills gMacList with the two variants (cleared first), BaudRate, FileTag, MasterPassword.
-void FillCatalogue();
+// Fills gMacList with the two variants (cleared first); sets the state's ProductTitle, BaudRate, FileTag and
+// MasterPassword.
+void FillCatalogue(TALL& state);
 
 // Reads "400 - 470MHz" into {400.0, 470.0}; throws std::invalid_argument on text without "-" or numbers.
 std::pair<double, double> SplitBandText(const std::string& text);
 
-void SelectModel(const std::string& modelCode, int bandCode, bool bandOverride);
+// Makes a variant and band current in the state: the variant of modelCode that offers the band of bandCode (its
+// default band, the area cleared); with bandOverride, that band and its limits whatever the variant.
+void SelectModel(TALL& state, const std::string& modelCode, int bandCode, bool bandOverride);
+
+// Starts a session as the program does at start-up: channel 1, the first variant with its default band and the
+// band's limits, a new image, not modified. The catalogue and band table must be filled.
+void StartSession(TALL& state);
 
 }  // namespace lm

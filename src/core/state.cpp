@@ -48,14 +48,13 @@ constexpr RangeRule kDtmfRules[] = {
     {img::kDtmfFirst + 7, 6, 0},  {img::kDtmfFirst + 8, 15, 10}, {img::kDtmfFirst + 9, 2, 0},
 };
 
-void ApplyRange(const RangeRule& rule) {
-    auto& b = gAll.Image[rule.index];
+void ApplyRange(ImageBytes& image, const RangeRule& rule) {
+    auto& b = image[rule.index];
     b = RangeOrDefault(b, 0, rule.max, rule.fallback);
 }
 
 // The FM scan range: two 16-bit values, low byte first, both within 2800..4560 and the upper above the lower.
-void CheckFmRange() {
-    auto& im = gAll.Image;
+void CheckFmRange(ImageBytes& im) {
     const int f = img::kFmRangeFirst;
     const int lo = im[f] + 256 * im[f + 1];
     const int hi = im[f + 2] + 256 * im[f + 3];
@@ -68,8 +67,7 @@ void CheckFmRange() {
 }
 
 // The DTMF ID code: its first three digits must be decimal, else it becomes "000".
-void CheckDtmfId() {
-    auto& im = gAll.Image;
+void CheckDtmfId(ImageBytes& im) {
     const int f = img::kDtmfIdFirst;
     if ((im[f] >> 4) > 9 || (im[f] & 0x0F) > 9 || (im[f + 1] >> 4) > 9) {
         im[f] = 0x00;
@@ -91,50 +89,51 @@ std::uint8_t RangeOrDefault(std::uint8_t value, std::uint8_t lo, std::uint8_t hi
     return (value >= lo && value <= hi) ? value : fallback;
 }
 
-void WriteIdent() {
-    auto& im = gAll.Image;
+void WriteIdent(TALL& state) {
+    auto& im = state.Image;
     im[img::kIdentFirst + 7] = 0;
     im[img::kIdentFirst + 6] = 0;
-    im[img::kBandCode] = static_cast<std::uint8_t>(gFrqList.CodeOf(gAll.BandName));
+    im[img::kBandCode] = static_cast<std::uint8_t>(gFrqList.CodeOf(state.BandName));
     for (int i = 3; i >= 0; --i) {
         const auto pos = static_cast<std::size_t>(i);
-        const char c = pos < gAll.ModelCode.size() ? gAll.ModelCode[pos] : '\0';
+        const char c = pos < state.ModelCode.size() ? state.ModelCode[pos] : '\0';
         im[img::kIdentFirst + 1 + i] = static_cast<std::uint8_t>(c);
     }
     im[img::kIdentFirst] = 0x50;
 }
 
-void SanitizeImage() {
-    for (const auto& rule : kRulesBeforeFmRange) ApplyRange(rule);
-    CheckFmRange();
-    for (const auto& rule : kDtmfRules) ApplyRange(rule);
-    CheckDtmfId();
-    ApplyRange({img::kDtmfStunLength, 10, 0});
-    gAll.Image[img::kAlwaysFfFirst] = kErased;
-    gAll.Image[img::kAlwaysFfFirst + 1] = kErased;
+void SanitizeImage(TALL& state) {
+    ImageBytes& im = state.Image;
+    for (const auto& rule : kRulesBeforeFmRange) ApplyRange(im, rule);
+    CheckFmRange(im);
+    for (const auto& rule : kDtmfRules) ApplyRange(im, rule);
+    CheckDtmfId(im);
+    ApplyRange(im, {img::kDtmfStunLength, 10, 0});
+    im[img::kAlwaysFfFirst] = kErased;
+    im[img::kAlwaysFfFirst + 1] = kErased;
     for (int m = 0; m < img::kAutodialCount; ++m) {
-        ApplyRange({img::kAutodialFirst + m * img::kAutodialStride, 10, 0});
+        ApplyRange(im, {img::kAutodialFirst + m * img::kAutodialStride, 10, 0});
     }
-    gAll.Image[img::kBandCode] = static_cast<std::uint8_t>(gFrqList.CodeOf(gAll.BandName));
+    im[img::kBandCode] = static_cast<std::uint8_t>(gFrqList.CodeOf(state.BandName));
 }
 
-void NewImageAt(const std::string& stampText) {
-    auto& im = gAll.Image;
+void NewImageAt(TALL& state, const std::string& stampText) {
+    auto& im = state.Image;
     im[0] = 0;
     for (int i = 1; i < img::kBlock32First; ++i) im[i] = kErased;
-    WriteIdent();
-    PackTimestamp(stampText, img::kWriteStamp);
+    WriteIdent(state);
+    PackTimestamp(im, stampText, img::kWriteStamp);
     im[img::kDtmfBotLength] = 6;
     im[img::kDtmfBotDigits] = 0x12;  // begin-of-transmission code 1 2 3 4 5 6
     im[img::kDtmfBotDigits + 1] = 0x34;
     im[img::kDtmfBotDigits + 2] = 0x56;
     im[img::kDtmfFlags] = 0xC3;
-    SanitizeImage();
+    SanitizeImage(state);
 }
 
-void NewImage() { NewImageAt(LocalTimestampText()); }
+void NewImage(TALL& state) { NewImageAt(state, LocalTimestampText()); }
 
-void PackTimestamp(const std::string& text, int destination) {
+void PackTimestamp(ImageBytes& image, const std::string& text, int destination) {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     if (destination < 0 || destination + 7 > kImageSize) return;
     if (!ReadDecimal(text, 0, 4, year) || !ReadDecimal(text, 5, 2, month) || !ReadDecimal(text, 8, 2, day) ||
@@ -142,7 +141,7 @@ void PackTimestamp(const std::string& text, int destination) {
         !ReadDecimal(text, 17, 2, second)) {
         return;  // not "yyyy-MM-dd HH:mm:ss": the stamp stays as it was
     }
-    auto* d = &gAll.Image[static_cast<std::size_t>(destination)];
+    auto* d = &image[static_cast<std::size_t>(destination)];
     d[0] = static_cast<std::uint8_t>(year & 0xFF);
     d[1] = static_cast<std::uint8_t>((year >> 8) & 0xFF);
     d[2] = static_cast<std::uint8_t>(month);
@@ -161,9 +160,9 @@ std::string UnpackTimestamp(const std::uint8_t* block16) {
            TwoDigits(block16[4]) + ":" + TwoDigits(block16[5]) + ":" + TwoDigits(block16[6]);
 }
 
-std::string UnpackTimestamp(int first) {
+std::string UnpackTimestamp(const ImageBytes& image, int first) {
     if (first < 0 || first + 16 > kImageSize) return "";
-    return UnpackTimestamp(&gAll.Image[static_cast<std::size_t>(first)]);
+    return UnpackTimestamp(&image[static_cast<std::size_t>(first)]);
 }
 
 std::string LocalTimestampText() {
@@ -180,7 +179,7 @@ std::string LocalTimestampText() {
     return buf;
 }
 
-void FillSessionKeyText() {
+void FillSessionKeyText(TALL& state) {
     static const std::string key = [] {
         std::random_device seed;
         std::mt19937 gen(seed());
@@ -189,7 +188,7 @@ void FillSessionKeyText() {
         for (int i = 0; i < 15; ++i) s += static_cast<char>(printable(gen));
         return s;
     }();
-    gAll.SessionKeyText = key;
+    state.SessionKeyText = key;
 }
 
 long HexToInt(const std::string& text) {

@@ -84,27 +84,27 @@ struct TALL {
     ImageBytes Image{};
 };
 
-extern TALL gAll;
-
-// Fills Image for a new, empty radio of the current model and band.
-void NewImage();
+// Fills the image for a new, empty radio of the state's current model and band.
+void NewImage(TALL& state);
 // Like NewImage, with the time stamp text given ("yyyy-MM-dd HH:mm:ss"); NewImage uses local time.
-void NewImageAt(const std::string& stampText);
-// Writes Image[433..440] from ModelCode and BandName.
-void WriteIdent();
-// Forces every settings byte into its valid range and writes the band code into Image[438].
-void SanitizeImage();
+void NewImageAt(TALL& state, const std::string& stampText);
+// Writes Image[433..440] from the state's ModelCode and BandName.
+void WriteIdent(TALL& state);
+// Forces every settings byte of the image into its valid range and writes the band code of the state's band into
+// Image[438].
+void SanitizeImage(TALL& state);
 
 std::uint8_t RangeOrDefault(std::uint8_t value, std::uint8_t lo, std::uint8_t hi, std::uint8_t fallback);
 
-// Packs "yyyy-MM-dd HH:mm:ss" into 7 bytes at Image[destination]; a text not in that form writes nothing.
-void PackTimestamp(const std::string& text, int destination);
-// Unpacks a 16-byte time stamp block starting at Image[first]; "" when all 16 bytes are 0xFF.
-std::string UnpackTimestamp(int first);
+// Packs "yyyy-MM-dd HH:mm:ss" into 7 bytes at image[destination]; a text not in that form writes nothing.
+void PackTimestamp(ImageBytes& image, const std::string& text, int destination);
+// Unpacks a 16-byte time stamp block starting at image[first]; "" when all 16 bytes are 0xFF.
+std::string UnpackTimestamp(const ImageBytes& image, int first);
 std::string UnpackTimestamp(const std::uint8_t* block16);
 
-// Fills SessionKeyText with 15 printable characters chosen once per run; later calls give the same text.
-void FillSessionKeyText();
+// Fills the state's SessionKeyText with 15 printable characters chosen once per run; later calls give the same
+// text.
+void FillSessionKeyText(TALL& state);
 
 // The current local date and time as "yyyy-MM-dd HH:mm:ss".
 std::string LocalTimestampText();

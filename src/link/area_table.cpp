@@ -95,9 +95,9 @@ std::string LookupAreaName(const std::string& code, bool useChinese) {
     return RowName(kAreaUnknownRow, useChinese);
 }
 
-void DecodeAreaCode() {
-    gAll.AreaCode = AreaCodeText(gAll.Image[img::kAreaCodeFirst], gAll.Image[img::kAreaCodeFirst + 1]);
-    gAll.AreaText = LookupAreaName(gAll.AreaCode, gAll.LanguageId > 0);
+void DecodeAreaCode(TALL& state) {
+    state.AreaCode = AreaCodeText(state.Image[img::kAreaCodeFirst], state.Image[img::kAreaCodeFirst + 1]);
+    state.AreaText = LookupAreaName(state.AreaCode, state.LanguageId > 0);
 }
 
 }  // namespace lm

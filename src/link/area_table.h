@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/state.h"
+
 namespace lm {
 
 constexpr int kAreaRowCount = 317;       // rows 0..316
@@ -32,8 +34,8 @@ std::string AreaCodeText(std::uint8_t b0, std::uint8_t b1);
 // or the unknown-area name; "" when the code is not four characters long.
 std::string LookupAreaName(const std::string& code, bool useChinese);
 
-// Sets gAll.AreaCode from the area bytes of gAll.Image and gAll.AreaText from it, in Chinese when
-// gAll.LanguageId is greater than 0.
-void DecodeAreaCode();
+// Sets the state's AreaCode from the area bytes of its image and AreaText from it, in Chinese when its LanguageId
+// is greater than 0.
+void DecodeAreaCode(TALL& state);
 
 }  // namespace lm

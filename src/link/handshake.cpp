@@ -94,7 +94,8 @@ std::string TrimPassword(const std::string& text) {
 
 // ---------------------------------------------------------------------------------------------------------------
 
-TransferEngine::TransferEngine(EngineOptions options) : options_(std::move(options)) {}
+TransferEngine::TransferEngine(const TALL& session, EngineOptions options)
+    : session_(session), options_(std::move(options)) {}
 
 int TransferEngine::Random(int bound) {
     const int r = options_.random ? options_.random(bound) : std::rand() % bound;
@@ -183,7 +184,7 @@ void TransferEngine::Handshake() {
         }
         state_ = kConfirmSent;
         std::array<std::uint8_t, 16> frame{};
-        confirmKey_ = ComputeConfirmFrame(gAll.SessionKeyText, frame);
+        confirmKey_ = ComputeConfirmFrame(session_.SessionKeyText, frame);
         SendFrame(std::vector<std::uint8_t>(frame.begin(), frame.end()), 1, false);
         Start(kHeadTime, kHeadTimeMs);
     } else {

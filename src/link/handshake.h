@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/state.h"
 #include "link/actions.h"
 
 namespace lm::link {
@@ -85,7 +86,9 @@ public:
     bool Running() const { return running_; }  // from Ok to its Finished
 
 protected:
-    explicit TransferEngine(EngineOptions options);
+    // session: the state record the transfer works for (session key, master password, language); it must
+    // outlive the engine.
+    TransferEngine(const TALL& session, EngineOptions options);
 
     // --- building the answer of a handler (ops run in order; see actions.h) ---
     void Emit(Action action);
@@ -114,6 +117,7 @@ protected:
     virtual void OnLineError() = 0;
 
     const EngineOptions& options() const { return options_; }
+    const TALL& session() const { return session_; }
 
     int state_ = kIdle;
     std::uint8_t keyByte_ = 0;
@@ -150,6 +154,7 @@ private:
     void Splice(std::vector<Op>& built);
     void Abort();
 
+    const TALL& session_;
     EngineOptions options_;
     std::vector<std::deque<Op>> frames_{1};  // ops; a message suspends the frame below the top
     std::vector<Op>* build_ = nullptr;       // where Emit & co. append while a handler runs

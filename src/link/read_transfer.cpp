@@ -8,7 +8,17 @@
 
 namespace lm::link {
 
-ReadTransfer::ReadTransfer(EngineOptions options) : TransferEngine(std::move(options)) {}
+ReadTransfer::ReadTransfer(const TALL& session, EngineOptions options)
+    : TransferEngine(session, std::move(options)) {}
+
+void ApplyReadOutcome(TALL& state, const ReadOutcome& outcome) {
+    std::copy(outcome.blocks.begin(), outcome.blocks.end(), state.Image.begin() + 1);
+    SelectModel(state, outcome.modelCode, outcome.bandCode, true);
+    DecodeAreaCode(state);
+    SanitizeImage(state);
+    state.Modified = true;
+    state.LastPassword = outcome.password;
+}
 
 Actions ReadTransfer::Ok(const std::string& password) {
     if (!okEnabled_ || Closed()) return {};
@@ -46,8 +56,8 @@ IdentResult ReadTransfer::CheckIdent() {
     if (result != kIdentOk) return result;
     radioPassword_ = DecodePassword(&rxBuffer_[10]);
     const std::string entry = TrimPassword(password_);
-    if (entry == radioPassword_ || entry == gAll.MasterPassword) return kIdentOk;
-    areaText_ = LookupAreaName(AreaCodeText(rxBuffer_[8], rxBuffer_[9]), gAll.LanguageId > 0);
+    if (entry == radioPassword_ || entry == session().MasterPassword) return kIdentOk;
+    areaText_ = LookupAreaName(AreaCodeText(rxBuffer_[8], rxBuffer_[9]), session().LanguageId > 0);
     return kIdentPassword;
 }
 
@@ -94,12 +104,11 @@ void ReadTransfer::Complete() {
     Emit(SetProgress{kReadBlocks, kReadBlocks});
     Message(kReadOk);
     Then([this] {
-        for (std::size_t k = 0; k < staging_.size(); ++k) gAll.Image[1 + k] = staging_[k];
-        SelectModel(modelCode_, gAll.Image[img::kBandCode], true);
-        DecodeAreaCode();
-        SanitizeImage();
-        gAll.Modified = true;
-        gAll.LastPassword = radioPassword_;
+        outcome_.blocks = staging_;
+        outcome_.modelCode = modelCode_;
+        outcome_.bandCode = staging_[img::kBandCode - 1];
+        outcome_.areaCode = AreaCodeText(staging_[img::kAreaCodeFirst - 1], staging_[img::kAreaCodeFirst]);
+        outcome_.password = radioPassword_;
         succeeded_ = true;
         running_ = false;
         Emit(Finished{Outcome::Completed, kReadOk.key});

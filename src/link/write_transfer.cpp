@@ -6,13 +6,13 @@
 
 namespace lm::link {
 
-WriteTransfer::WriteTransfer(EngineOptions options, ClockSource clock)
-    : TransferEngine(std::move(options)), clock_(std::move(clock)) {}
+WriteTransfer::WriteTransfer(TALL& state, EngineOptions options, ClockSource clock)
+    : TransferEngine(state, std::move(options)), target_(state), clock_(std::move(clock)) {}
 
 Actions WriteTransfer::Ok(const std::string& password, bool updatePassword, const std::string& newPassword) {
     if (!okEnabled_ || Closed()) return {};
     return Run([this, password, updatePassword, newPassword] {
-        WriteIdent();
+        WriteIdent(target_);
         if (updatePassword && !IsEncodablePassword(TrimPassword(newPassword))) {
             // Only digits can be stored in the radio: refuse before anything is sent.
             Message(kPwdDigits);
@@ -42,19 +42,19 @@ Actions WriteTransfer::Ok(const std::string& password, bool updatePassword, cons
 
 IdentResult WriteTransfer::CheckIdent() {
     const std::string code(rxBuffer_.begin() + 1, rxBuffer_.begin() + 5);
-    IdentResult result = code == gAll.ModelCode ? kIdentOk : kIdentModel;
+    IdentResult result = code == target_.ModelCode ? kIdentOk : kIdentModel;
     if (rxBuffer_[6] != SwapHalves(keyByte_)) result = kIdentKey;
     if (result != kIdentOk) return result;
     const std::string radioPassword = DecodePassword(&rxBuffer_[10]);
     const std::string entry = TrimPassword(password_);
-    if (entry != radioPassword && entry != gAll.MasterPassword) return kIdentPassword;
+    if (entry != radioPassword && entry != target_.MasterPassword) return kIdentPassword;
 
     const std::string forRadio = update_ ? TrimPassword(newPassword_) : radioPassword;
     const auto encoded = EncodePassword(forRadio, [this](int bound) { return Random(bound); });
-    gAll.Image[img::kAreaCodeFirst] = rxBuffer_[8];
-    gAll.Image[img::kAreaCodeFirst + 1] = rxBuffer_[9];
-    std::copy(encoded.begin(), encoded.end(), gAll.Image.begin() + img::kPasswordFirst);
-    gAll.LastPassword = forRadio;
+    target_.Image[img::kAreaCodeFirst] = rxBuffer_[8];
+    target_.Image[img::kAreaCodeFirst + 1] = rxBuffer_[9];
+    std::copy(encoded.begin(), encoded.end(), target_.Image.begin() + img::kPasswordFirst);
+    target_.LastPassword = forRadio;
     passwordForRadio_ = forRadio;
     return kIdentOk;
 }
@@ -72,7 +72,7 @@ void WriteTransfer::IdentFailed(IdentResult result) {
 }
 
 void WriteTransfer::ConfirmAnswered() {
-    PackTimestamp(clock_ ? clock_() : LocalTimestampText(), img::kWriteStamp);
+    PackTimestamp(target_.Image, clock_ ? clock_() : LocalTimestampText(), img::kWriteStamp);
 }
 
 void WriteTransfer::StepBlock() {
@@ -83,8 +83,8 @@ void WriteTransfer::StepBlock() {
         const int address = kWriteFrameBytes * blockIndex_;
         std::vector<std::uint8_t> frame{0x57, static_cast<std::uint8_t>(address >> 8),
                                         static_cast<std::uint8_t>(address & 0xFF), 0x08};
-        frame.insert(frame.end(), gAll.Image.begin() + 1 + address,
-                     gAll.Image.begin() + 1 + address + kWriteFrameBytes);
+        frame.insert(frame.end(), target_.Image.begin() + 1 + address,
+                     target_.Image.begin() + 1 + address + kWriteFrameBytes);
         SendFrame(std::move(frame), 1, false);
         Start(kTryTime, kTryTimeMs);
         progress_ = std::min(progress_ + 1, kWriteProgressMax);

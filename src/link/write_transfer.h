@@ -1,7 +1,8 @@
 #pragma once
 // The write transfer: WriteIdent, the handshake, the radio's own area code and its (or a new) password into the
 // image, the time stamp when the confirmation is answered, 58 block writes of 8 bytes (radio bytes 0..463), the
-// end frame. The engine stays usable for the next radio after a completed write or a refused password: the
+// end frame, all into the image of the state record it is given (each radio of a session its own copy). The
+// engine stays usable for the next radio after a completed write or a refused password: the
 // controls come back 500 ms after the message (EnableOk/EnablePasswords). Modified is never changed.
 #include <string>
 
@@ -16,7 +17,8 @@ constexpr int kWriteProgressMax = 56;
 class WriteTransfer : public TransferEngine {
 public:
     // clock gives the time stamp text; LocalTimestampText when empty.
-    WriteTransfer(EngineOptions options, ClockSource clock);
+    // state: the record whose image is written; it must outlive the engine.
+    WriteTransfer(TALL& state, EngineOptions options, ClockSource clock);
 
     // Ok pressed: the radio's current password entry, whether the new-password box is checked, and the new
     // password. Ignored while Ok is disabled. A new password that is not 0..10 digits is refused with the
@@ -34,6 +36,7 @@ private:
     void OnTimer(int id) override;
     void OnLineError() override;
 
+    TALL& target_;
     ClockSource clock_;
     std::string password_;
     bool update_ = false;

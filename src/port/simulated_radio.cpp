@@ -49,22 +49,21 @@ bool IsSimulatedPort(const std::string& portName) {
 }
 
 sim::Memory PlausibleRadioMemory() {
-    // The image functions work on gAll: borrow it and give it back untouched.
-    const TALL saved = gAll;
+    TALL radio;
     if (gMacList.Count() > 0) {
-        SelectModel(gMacList.Get(0)->ModelCode, 0, false);
-        NewImageAt("2024-05-02 14:12:05");
+        SelectModel(radio, gMacList.Get(0)->ModelCode, 0, false);
+        NewImageAt(radio, "2024-05-02 14:12:05");
     } else {
-        gAll.Image.fill(0xFF);
-        gAll.Image[0] = 0;
-        gAll.ModelCode = "LM41";
-        gAll.BandName = gFrqList.Count() > 0 ? gFrqList.NameOf(244) : "";
-        gAll.Image[img::kBandCode] = 244;
+        radio.Image.fill(0xFF);
+        radio.Image[0] = 0;
+        radio.ModelCode = "LM41";
+        radio.BandName = gFrqList.Count() > 0 ? gFrqList.NameOf(244) : "";
+        radio.Image[img::kBandCode] = 244;
     }
-    gAll.Image[img::kIdentFirst] = 'P';
+    radio.Image[img::kIdentFirst] = 'P';
     for (int i = 0; i < 4; ++i)
-        gAll.Image[img::kIdentFirst + 1 + i] =
-            static_cast<std::uint8_t>(i < static_cast<int>(gAll.ModelCode.size()) ? gAll.ModelCode[i] : ' ');
+        radio.Image[img::kIdentFirst + 1 + i] =
+            static_cast<std::uint8_t>(i < static_cast<int>(radio.ModelCode.size()) ? radio.ModelCode[i] : ' ');
     int n = 1;
     for (const PlausibleChannel& c : kChannels) {
         const int first = 16 * n + 1;
@@ -72,33 +71,32 @@ sim::Memory PlausibleRadioMemory() {
         const auto tx = FreqTextToBcd(c.tx);
         const auto rxTone = ToneTextToCode(c.rxTone);
         const auto txTone = ToneTextToCode(c.txTone);
-        std::copy(rx.begin(), rx.end(), gAll.Image.begin() + first);
-        std::copy(tx.begin(), tx.end(), gAll.Image.begin() + first + 4);
-        std::copy(rxTone.begin(), rxTone.end(), gAll.Image.begin() + first + 8);
-        std::copy(txTone.begin(), txTone.end(), gAll.Image.begin() + first + 10);
+        std::copy(rx.begin(), rx.end(), radio.Image.begin() + first);
+        std::copy(tx.begin(), tx.end(), radio.Image.begin() + first + 4);
+        std::copy(rxTone.begin(), rxTone.end(), radio.Image.begin() + first + 8);
+        std::copy(txTone.begin(), txTone.end(), radio.Image.begin() + first + 10);
         // High power, busy lock off, scan add on, compander and scrambler off.
-        gAll.Image[first + 12] = static_cast<std::uint8_t>(0x80 | 0x40 | 0x20 | 0x04 | 0x02 | (c.narrow ? 0x08 : 0));
-        gAll.Image[first + 13] = 0xFC;
-        gAll.Image[first + 14] = 0xFE;
-        gAll.Image[first + 15] = 0xFF;
+        radio.Image[first + 12] = static_cast<std::uint8_t>(0x80 | 0x40 | 0x20 | 0x04 | 0x02 | (c.narrow ? 0x08 : 0));
+        radio.Image[first + 13] = 0xFC;
+        radio.Image[first + 14] = 0xFE;
+        radio.Image[first + 15] = 0xFF;
         ++n;
     }
     const std::string area = SplitAreaRow(AreaRowText(1)).Code;  // Beijing
-    gAll.Image[img::kAreaCodeFirst] = HexByte(area.substr(0, 2));
-    gAll.Image[img::kAreaCodeFirst + 1] = HexByte(area.substr(2, 2));
+    radio.Image[img::kAreaCodeFirst] = HexByte(area.substr(0, 2));
+    radio.Image[img::kAreaCodeFirst + 1] = HexByte(area.substr(2, 2));
     const auto password = sim::EncodeRadioPassword("", 0x5B);
-    std::copy(password.begin(), password.end(), gAll.Image.begin() + img::kPasswordFirst);
-    std::fill(gAll.Image.begin() + img::kSerialText, gAll.Image.begin() + img::kSerialText + 16, 0xFF);
+    std::copy(password.begin(), password.end(), radio.Image.begin() + img::kPasswordFirst);
+    std::fill(radio.Image.begin() + img::kSerialText, radio.Image.begin() + img::kSerialText + 16, 0xFF);
     const std::string serial = "LM418T-2404A0117";
-    std::copy(serial.begin(), serial.end(), gAll.Image.begin() + img::kSerialText);
-    std::fill(gAll.Image.begin() + img::kWriteStamp, gAll.Image.begin() + img::kWriteStamp + 16, 0xFF);
-    PackTimestamp("2024-05-02 14:12:05", img::kWriteStamp);
-    std::fill(gAll.Image.begin() + img::kFactoryStamp, gAll.Image.begin() + img::kFactoryStamp + 16, 0xFF);
-    PackTimestamp("2024-03-18 09:30:00", img::kFactoryStamp);
+    std::copy(serial.begin(), serial.end(), radio.Image.begin() + img::kSerialText);
+    std::fill(radio.Image.begin() + img::kWriteStamp, radio.Image.begin() + img::kWriteStamp + 16, 0xFF);
+    PackTimestamp(radio.Image, "2024-05-02 14:12:05", img::kWriteStamp);
+    std::fill(radio.Image.begin() + img::kFactoryStamp, radio.Image.begin() + img::kFactoryStamp + 16, 0xFF);
+    PackTimestamp(radio.Image, "2024-03-18 09:30:00", img::kFactoryStamp);
 
     sim::Memory memory{};
-    std::copy(gAll.Image.begin() + 1, gAll.Image.end(), memory.begin());
-    gAll = saved;
+    std::copy(radio.Image.begin() + 1, radio.Image.end(), memory.begin());
     return memory;
 }
 

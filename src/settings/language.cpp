@@ -59,8 +59,8 @@ TLanguage LoadMessageTable(const std::string& languageFilePath) {
     return table;
 }
 
-void LoadMessageTable(const std::string& appDir, const std::string& languageName) {
-    gLanguage = LoadMessageTable(LanguageFilePath(appDir, languageName));
+void LoadMessageTable(TLanguage& table, const std::string& appDir, const std::string& languageName) {
+    table = LoadMessageTable(LanguageFilePath(appDir, languageName));
 }
 
 }  // namespace lm

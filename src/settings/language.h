@@ -41,13 +41,11 @@ struct TLanguage {
 constexpr int kMessageKeyCount = 23;
 extern const std::string_view kMessageKeys[kMessageKeyCount];
 
-extern TLanguage gLanguage;
-
 // The language file of a language: appDir + languageName + ".Ini" (appDir ends with the separator).
 std::string LanguageFilePath(const std::string& appDir, const std::string& languageName);
 // Reads the 23 keys of section "Language" from the file, each with its built-in text as default.
 TLanguage LoadMessageTable(const std::string& languageFilePath);
-// Loads the table of a language into gLanguage.
-void LoadMessageTable(const std::string& appDir, const std::string& languageName);
+// Loads the table of a language (its file in appDir) into table.
+void LoadMessageTable(TLanguage& table, const std::string& appDir, const std::string& languageName);
 
 }  // namespace lm

@@ -94,18 +94,18 @@ std::string ResolveLanguageDir(const std::string& appDir, const std::string& dat
     return appDir;
 }
 
-void RunStartupSteps(const StartupPaths& paths) {
-    gAll.AppDir = paths.appDir;
-    gAll.CurrentChannel = 1;
-    gAll.Image[0] = 0;
+void RunStartupSteps(TALL& state, TLanguage& language, const StartupPaths& paths) {
+    state.AppDir = paths.appDir;
+    state.CurrentChannel = 1;
+    state.Image[0] = 0;
     FillBandTable();
-    FillCatalogue();
-    ReadSystemSettings(gAll, paths.settingsPath);
-    LoadMessageTable(paths.languageDir, gAll.LanguageName);
-    FillSessionKeyText();
+    FillCatalogue(state);
+    ReadSystemSettings(state, paths.settingsPath);
+    LoadMessageTable(language, paths.languageDir, state.LanguageName);
+    FillSessionKeyText(state);
 }
 
-StartupPaths RunStartup(const char* argv0) {
+StartupPaths RunStartup(TALL& state, TLanguage& language, const char* argv0) {
     StartupPaths paths;
     paths.appDir = ExecutableDir(argv0);
     const std::string dataDir = InstalledDataDir(paths.appDir);
@@ -115,7 +115,7 @@ StartupPaths RunStartup(const char* argv0) {
     TALL probe;
     ReadSystemSettings(probe, paths.settingsPath);
     paths.languageDir = ResolveLanguageDir(paths.appDir, dataDir, probe.LanguageName);
-    RunStartupSteps(paths);
+    RunStartupSteps(state, language, paths);
     return paths;
 }
 

@@ -2,6 +2,9 @@
 // The start-up order of the program, shared by the windowed program and the command-line tool.
 #include <string>
 
+#include "core/state.h"
+#include "settings/language.h"
+
 namespace lm {
 
 // Where start-up found its files.
@@ -35,9 +38,9 @@ std::string ResolveLanguageDir(const std::string& appDir, const std::string& dat
 
 // Steps 3 to 10 of start-up, in their fixed order: the band table, the catalogue, the system settings,
 // the message table of the configured language and the session key.
-void RunStartupSteps(const StartupPaths& paths);
+void RunStartupSteps(TALL& state, TLanguage& language, const StartupPaths& paths);
 
 // Resolves the paths for the running executable, runs the steps and returns the paths used.
-StartupPaths RunStartup(const char* argv0);
+StartupPaths RunStartup(TALL& state, TLanguage& language, const char* argv0);
 
 }  // namespace lm

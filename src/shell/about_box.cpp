@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "widgets/artwork.h"
 #include "widgets/translate.h"
+#include "globals/globals.h"
 
 namespace lm {
 

@@ -6,6 +6,7 @@
 
 #include "core/state.h"
 #include "settings/startup.h"
+#include "globals/globals.h"
 
 namespace lm {
 

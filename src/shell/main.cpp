@@ -4,6 +4,7 @@
 
 #include "widgets/artwork.h"
 #include "settings/startup.h"
+#include "globals/globals.h"
 #include "shell/main_frm.h"
 #include "shell/windows_wiring.h"
 
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("lm418t");
     QApplication::setDesktopFileName("lm418t");
     QApplication::setWindowIcon(lm::ApplicationIcon());
-    const lm::StartupPaths paths = lm::RunStartup(argc > 0 ? argv[0] : nullptr);
+    const lm::StartupPaths paths = lm::RunStartup(lm::gAll, lm::gLanguage, argc > 0 ? argv[0] : nullptr);
     lm::RegisterWindows();
     lm::TfMainFrm window(paths.settingsPath);
     window.showMaximized();

@@ -29,6 +29,7 @@
 #include "shell/editor_frame.h"
 #include "shell/port_check.h"
 #include "widgets/translate.h"
+#include "globals/globals.h"
 
 namespace lm {
 
@@ -233,19 +234,10 @@ void TfMainFrm::Startup() {
     if (started_) return;
     started_ = true;
     // 2. Test Online stays hidden (nothing makes hidden items visible).
-    // 3. The default model; 4. a new image.
-    if (const TMacType* first = gMacList.Get(0)) SelectModel(first->ModelCode, 0, false);
-    NewImage();
+    // 3., 4. and 6. The default model, a new image and the band limits of the current band.
+    StartSession(gAll);
     // 5. The port check.
     SettlePort();
-    // 6. The band limits of the current band.
-    try {
-        const auto [lo, hi] = SplitBandText(gAll.BandName);
-        gAll.BandMinMHz = lo;
-        gAll.BandMaxMHz = hi;
-    } catch (const std::exception&) {
-        // A band name without limits keeps the limits of the model selection.
-    }
     // 7. to 12.
     currentFileName_.clear();
     if (gAll.LanguageId > 0) TranslateForm(this, gAll.LanguageName, true);

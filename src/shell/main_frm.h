@@ -2,8 +2,11 @@
 // The main window: menus, tool bar, navigation tree, child windows, status bar and the dispatch of every command.
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <string>
+
+#include "core/state.h"
 
 class QAction;
 class QComboBox;
@@ -44,7 +47,8 @@ public:
 
     // File commands. Each returns false when it stopped before its end (a cancelled dialog, a refused or failed
     // save or load).
-    bool FileNew();
+    // New; select, when given, chooses the variant and band of the new image once the user has agreed.
+    bool FileNew(const std::function<void(TALL&)>& select = {});
     bool FileOpen();
     bool FileSave();
     bool FileSaveAs();

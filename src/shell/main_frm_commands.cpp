@@ -11,6 +11,7 @@
 #include "shell/main_frm.h"
 #include "shell/set_language.h"
 #include "widgets/translate.h"
+#include "globals/globals.h"
 
 namespace lm {
 
@@ -39,9 +40,9 @@ void TfMainFrm::AboutCommand() { RunAboutBox(this); }
 
 void TfMainFrm::LanguageChange() {
     if (!RunLanguageDialog(settingsPath_, this)) return;
-    LoadMessageTable(ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), gAll.LanguageName), gAll.LanguageName);
+    LoadMessageTable(gLanguage, ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), gAll.LanguageName), gAll.LanguageName);
     TranslateForm(this, gAll.LanguageName, true);
-    if (!gAll.AreaText.empty()) DecodeAreaCode();
+    if (!gAll.AreaText.empty()) DecodeAreaCode(gAll);
     UpdateStatusAndCaption();
     CloseAllChildren();
     RebuildTree();

@@ -10,6 +10,7 @@
 #include "widgets/file_dialogs.h"
 #include "shell/main_frm.h"
 #include "widgets/message_box.h"
+#include "globals/globals.h"
 
 namespace lm {
 
@@ -34,9 +35,10 @@ bool TfMainFrm::AskToSave() {
     return FileSave();
 }
 
-bool TfMainFrm::FileNew() {
+bool TfMainFrm::FileNew(const std::function<void(TALL&)>& select) {
     if (!AskToSave()) return false;
-    NewImage();
+    if (select) select(gAll);
+    NewImage(gAll);
     currentFileName_.clear();
     UpdateStatusAndCaption();
     RefreshEditors(1);
@@ -49,7 +51,7 @@ bool TfMainFrm::FileOpen() {
     const std::string path = ChooseOpenFile(this);
     if (path.empty()) return false;
     currentFileName_ = path;
-    const DataFileResult result = LoadDataFile(path);
+    const DataFileResult result = LoadDataFile(gAll, path);
     if (!result.ok) {
         // The image is untouched; a file that did not load is not the current file, so that a later Save
         // cannot overwrite it with an image that never came from it.
@@ -67,7 +69,7 @@ bool TfMainFrm::FileOpen() {
 }
 
 bool TfMainFrm::WriteDataFile(const std::string& path) {
-    const DataFileResult result = SaveDataFile(path);
+    const DataFileResult result = SaveDataFile(gAll, path);
     if (!result.ok) ShowInformation(FailureText(result));
     return result.ok;
 }

@@ -11,6 +11,7 @@
 #include "core/state.h"
 #include "settings/system_settings.h"
 #include "widgets/translate.h"
+#include "globals/globals.h"
 
 namespace lm {
 

@@ -22,7 +22,11 @@ void RegisterWindows() {
                           });
     RegisterDialogCommand(cmd::kPort, [](TfMainFrm& main) { return RunSetPortDialog(&main); });
     RegisterDialogCommand(cmd::kModel,
-                          [](TfMainFrm& main) { return RunModelDialog(&main, [&main] { return main.FileNew(); }); });
+                          [](TfMainFrm& main) {
+                              return RunModelDialog(&main, [&main](const ModelSelection& select) {
+                                  return main.FileNew(select);
+                              });
+                          });
     RegisterDialogCommand(cmd::kEmbeddedMessage,
                           [](TfMainFrm& main) {
                               RunEmbeddedMessageDialog(&main);

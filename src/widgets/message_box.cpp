@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "settings/language.h"
+#include "globals/globals.h"
 
 namespace lm {
 

@@ -21,6 +21,7 @@
 #include "settings/ini_file.h"
 #include "settings/language.h"
 #include "settings/startup.h"
+#include "globals/globals.h"
 
 namespace lm {
 

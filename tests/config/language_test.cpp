@@ -17,10 +17,10 @@ TEST(Language, MissingFileGivesBuiltInTextsAndKeysAreFound) {
     EXPECT_EQ(t.Text("NoSuchKey"), "");
     for (auto key : kMessageKeys) EXPECT_NE(t.Field(key), nullptr) << key;
     test::WriteBytes(dir.File("Part.Ini"), "[language]\r\nreadok=Done\r\n[fMainFrm]\r\nPortError=x\r\n");
-    LoadMessageTable(dir.Dir(), "Part");
-    EXPECT_EQ(gLanguage.ReadOk, "Done");
-    EXPECT_EQ(gLanguage.PortError, "Cannot Open Communication Port.");
-    gLanguage = TLanguage{};
+    TLanguage language;
+    LoadMessageTable(language, dir.Dir(), "Part");
+    EXPECT_EQ(language.ReadOk, "Done");
+    EXPECT_EQ(language.PortError, "Cannot Open Communication Port.");
 }
 
 TEST(Language, Utf8AndGbkFilesGiveTheSameText) {

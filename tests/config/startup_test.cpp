@@ -21,32 +21,33 @@ TEST(Startup, StepsFillCatalogueSettingsMessagesAndSessionKey) {
     WriteBytes(dir.File("SysInfo.Ini"),
                "[SysInfo]\nCom=COM3\nLanguage_ID=1\nHelp=Guide\nPicID=4\nLanguage=English|Test\n");
     WriteBytes(dir.File("Test.Ini"), "[Language]\nPortError=No port here.\n");
-    gAll = TALL{};
-    gAll.Image[0] = 7;
-    RunStartupSteps({dir.Dir(), dir.File("SysInfo.Ini"), dir.Dir()});
+    TALL state;
+    TLanguage language;
+    state.Image[0] = 7;
+    RunStartupSteps(state, language, {dir.Dir(), dir.File("SysInfo.Ini"), dir.Dir()});
 
-    EXPECT_EQ(gAll.AppDir, dir.Dir());
-    EXPECT_EQ(gAll.CurrentChannel, 1);
-    EXPECT_EQ(gAll.Image[0], 0);
+    EXPECT_EQ(state.AppDir, dir.Dir());
+    EXPECT_EQ(state.CurrentChannel, 1);
+    EXPECT_EQ(state.Image[0], 0);
     EXPECT_EQ(gFrqList.Count(), 14);
     EXPECT_EQ(gMacList.Count(), 2);
-    EXPECT_EQ(gAll.ProductTitle, "LM-418T");
-    EXPECT_EQ(gAll.BaudRate, 9600);
-    EXPECT_EQ(gAll.FileTag, "LM41");
-    EXPECT_EQ(gAll.PortName, "COM3");
-    EXPECT_EQ(gAll.LanguageId, 1);
-    EXPECT_EQ(gAll.LanguageName, "Test");
-    EXPECT_EQ(gAll.HelpName, "Guide");
-    EXPECT_EQ(gAll.PicId, 5);
+    EXPECT_EQ(state.ProductTitle, "LM-418T");
+    EXPECT_EQ(state.BaudRate, 9600);
+    EXPECT_EQ(state.FileTag, "LM41");
+    EXPECT_EQ(state.PortName, "COM3");
+    EXPECT_EQ(state.LanguageId, 1);
+    EXPECT_EQ(state.LanguageName, "Test");
+    EXPECT_EQ(state.HelpName, "Guide");
+    EXPECT_EQ(state.PicId, 5);
     // Messages come from the configured language, missing keys keep their built-in texts.
-    EXPECT_EQ(gLanguage.PortError, "No port here.");
-    EXPECT_EQ(gLanguage.WriteOk, "Writing Completed.");
-    ASSERT_EQ(gAll.SessionKeyText.size(), 15u);
+    EXPECT_EQ(language.PortError, "No port here.");
+    EXPECT_EQ(language.WriteOk, "Writing Completed.");
+    ASSERT_EQ(state.SessionKeyText.size(), 15u);
 
     // Running start-up again (a second window, a test) keeps the session key of this run.
-    const std::string key = gAll.SessionKeyText;
-    RunStartupSteps({dir.Dir(), dir.File("SysInfo.Ini"), dir.Dir()});
-    EXPECT_EQ(gAll.SessionKeyText, key);
+    const std::string key = state.SessionKeyText;
+    RunStartupSteps(state, language, {dir.Dir(), dir.File("SysInfo.Ini"), dir.Dir()});
+    EXPECT_EQ(state.SessionKeyText, key);
 }
 
 TEST(Startup, LanguageFolderFallsBackToTheDataFolder) {

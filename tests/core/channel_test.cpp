@@ -16,15 +16,15 @@ namespace {
 using Bytes4 = std::array<std::uint8_t, 4>;
 using Bytes2 = std::array<std::uint8_t, 2>;
 
-void SetUhf() {
-    gAll.ChannelCount = 16;
-    gAll.ModelMinMHz = 300;
-    gAll.ModelMaxMHz = 650;
-    gAll.BandMinMHz = 400;
-    gAll.BandMaxMHz = 470;
+void SetUhf(TALL& state) {
+    state.ChannelCount = 16;
+    state.ModelMinMHz = 300;
+    state.ModelMaxMHz = 650;
+    state.BandMinMHz = 400;
+    state.BandMaxMHz = 470;
 }
 
-std::uint8_t* Slot(int n) { return &gAll.Image[static_cast<size_t>(16 * n + 1)]; }
+std::uint8_t* Slot(TALL& state, int n) { return &state.Image[static_cast<size_t>(16 * n + 1)]; }
 
 TEST(ChannelDecode, EmptyZeroAndReceiveOnlySlots) {
     std::array<std::uint8_t, 16> s;
@@ -99,57 +99,59 @@ TEST(FrequencyEntry, SnapAndLimits) {
     EXPECT_EQ(FormatFreq(SnapToChannelStep(446.0049)), "446.00000");
     EXPECT_EQ(SnapToChannelStep(146.52), 146.52);
     EXPECT_EQ(SnapToChannelStep(446.00625), 446.00625);
-    SetUhf();
-    auto r = CheckEnteredFrequency(700);
+    TALL state;
+    SetUhf(state);
+    auto r = CheckEnteredFrequency(state, 700);
     EXPECT_EQ(r.Text, "470.00000");
     EXPECT_EQ(r.Warning, TFreqWarning::ErrRange);
-    r = CheckEnteredFrequency(250);
+    r = CheckEnteredFrequency(state, 250);
     EXPECT_EQ(r.Text, "400.00000");
     EXPECT_EQ(r.Warning, TFreqWarning::ErrRange);
-    r = CheckEnteredFrequency(480);
+    r = CheckEnteredFrequency(state, 480);
     EXPECT_EQ(r.Text, "480.00000");
     EXPECT_EQ(r.Warning, TFreqWarning::OutRange);
-    r = CheckEnteredFrequency(470);
+    r = CheckEnteredFrequency(state, 470);
     EXPECT_EQ(r.Text, "470.00000");
     EXPECT_EQ(r.Warning, TFreqWarning::None);
 }
 
 TEST(ChannelEncode, EveryFieldKeepsForeignBits) {
-    SetUhf();
+    TALL state;
+    SetUhf(state);
     const std::array<std::uint8_t, 16> start{0x25, 0x06, 0x60, 0x44, 0x00, 0x00, 0x55, 0x14,
                                              0x70, 0x06, 0x23, 0x80, 0xAA, 0x55, 0xAA, 0x5A};
     struct Case { int field; const char* text; };
     for (Case c : {Case{cfRxFreq, "145.5"}, {cfTxFreq, "446.00625"}, {cfRxTone, "D754I"}, {cfTxTone, "100.0"},
                    {cfPower, "1"}, {cfBandwidth, "1"}, {cfScanAdd, "0"}, {cfCompander, "1"}, {cfScrambler, "0"},
                    {cfOverTone, "1"}, {cfBusyLock, "1"}, {cfEpilogue, "2"}}) {
-        std::copy(start.begin(), start.end(), Slot(3));
-        EncodeChannelField(3, c.field, c.text);
-        EXPECT_EQ(Slot(3)[15], 0x5A) << c.field;
-        EXPECT_EQ(Slot(3)[12] & 0x80, 0x80) << c.field;
-        EXPECT_EQ(Slot(3)[13] & 0xFC, 0x54) << c.field;
-        EXPECT_EQ(Slot(3)[14] & 0xFE, 0xAA) << c.field;
+        std::copy(start.begin(), start.end(), Slot(state, 3));
+        EncodeChannelField(state, 3, c.field, c.text);
+        EXPECT_EQ(Slot(state, 3)[15], 0x5A) << c.field;
+        EXPECT_EQ(Slot(state, 3)[12] & 0x80, 0x80) << c.field;
+        EXPECT_EQ(Slot(state, 3)[13] & 0xFC, 0x54) << c.field;
+        EXPECT_EQ(Slot(state, 3)[14] & 0xFE, 0xAA) << c.field;
         TChannel ch;
-        ASSERT_TRUE(DecodeChannel(Slot(3), ch));
+        ASSERT_TRUE(DecodeChannel(Slot(state, 3), ch));
         if (c.field == cfPower) { EXPECT_EQ(ch.Power, 1); }
         if (c.field == cfEpilogue) { EXPECT_EQ(ch.Epilogue, 2); }
         if (c.field == cfRxTone) { EXPECT_EQ(ch.RxTone, "D754I"); }
         if (c.field == cfBandwidth) { EXPECT_EQ(ch.Bandwidth, 1); }
         if (c.field == cfOverTone) { EXPECT_EQ(ch.OverTone, 1); }
     }
-    std::copy(start.begin(), start.end(), Slot(3));
-    EncodeChannelField(3, cfTxFreq, "");
-    EXPECT_EQ(Slot(3)[4] & Slot(3)[7] & Slot(3)[10] & Slot(3)[11], 0xFF);
-    EXPECT_EQ(Slot(3)[0], 0x25);
-    EXPECT_EQ(Slot(3)[8], 0x70);
-    EXPECT_EQ(Slot(3)[12], 0xAA);
-    EncodeChannelField(3, cfRxFreq, "");
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(Slot(3)[i], 0xFF);
+    std::copy(start.begin(), start.end(), Slot(state, 3));
+    EncodeChannelField(state, 3, cfTxFreq, "");
+    EXPECT_EQ(Slot(state, 3)[4] & Slot(state, 3)[7] & Slot(state, 3)[10] & Slot(state, 3)[11], 0xFF);
+    EXPECT_EQ(Slot(state, 3)[0], 0x25);
+    EXPECT_EQ(Slot(state, 3)[8], 0x70);
+    EXPECT_EQ(Slot(state, 3)[12], 0xAA);
+    EncodeChannelField(state, 3, cfRxFreq, "");
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(Slot(state, 3)[i], 0xFF);
     // Unknown fields and channels outside the model touch nothing.
-    const auto before = gAll.Image;
-    EncodeChannelField(3, 12, "1");
-    EncodeChannelField(0, cfPower, "1");
-    EncodeChannelField(17, cfPower, "1");
-    EXPECT_EQ(gAll.Image, before);
+    const auto before = state.Image;
+    EncodeChannelField(state, 3, 12, "1");
+    EncodeChannelField(state, 0, cfPower, "1");
+    EncodeChannelField(state, 17, cfPower, "1");
+    EXPECT_EQ(state.Image, before);
 }
 
 TEST(Bits, TestSetAndContains) {
@@ -180,9 +182,10 @@ TEST(Locale, CommaLocaleDoesNotChangeTexts) {
         }
     }
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    SetUhf();
+    TALL state;
+    SetUhf(state);
     EXPECT_EQ(FreqTextToBcd("446.00625"), (Bytes4{0x25, 0x06, 0x60, 0x44}));
-    EXPECT_EQ(CheckEnteredFrequency(446.007).Text, "446.00625");
+    EXPECT_EQ(CheckEnteredFrequency(state, 446.007).Text, "446.00625");
     EXPECT_EQ(ToneCodeToText(0x03, 0x25), "250.3");
     EXPECT_EQ(NormalizeToneText("88.5"), "88.5");
     std::setlocale(LC_ALL, "C");

@@ -44,8 +44,8 @@ protected:
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     // A valid file for the current image with band code band at offset 453 (Image[438]).
-    static Bytes FileWithBand(std::uint8_t band) {
-        Bytes b = EncodeDataFile(gAll.Image, "LM41", "LM41");
+    Bytes FileWithBand(std::uint8_t band) const {
+        Bytes b = EncodeDataFile(state.Image, "LM41", "LM41");
         b[15 + img::kBandCode] = band;
         return b;
     }
@@ -54,18 +54,20 @@ protected:
     fs::path dir_;
 };
 
-// Remembers the parts of gAll that a refused load or save must not touch.
+// Remembers the parts of a state record that a refused load or save must not touch.
 struct Snapshot {
-    Snapshot() : image(gAll.Image), title(gAll.ModelTitle), band(gAll.BandName), channel(gAll.CurrentChannel),
-                 modified(gAll.Modified), area(gAll.AreaCode) {}
+    explicit Snapshot(const TALL& watched)
+        : state(watched), image(watched.Image), title(watched.ModelTitle), band(watched.BandName),
+          channel(watched.CurrentChannel), modified(watched.Modified), area(watched.AreaCode) {}
     void ExpectUnchanged() const {
-        EXPECT_EQ(gAll.Image, image);
-        EXPECT_EQ(gAll.ModelTitle, title);
-        EXPECT_EQ(gAll.BandName, band);
-        EXPECT_EQ(gAll.CurrentChannel, channel);
-        EXPECT_EQ(gAll.Modified, modified);
-        EXPECT_EQ(gAll.AreaCode, area);
+        EXPECT_EQ(state.Image, image);
+        EXPECT_EQ(state.ModelTitle, title);
+        EXPECT_EQ(state.BandName, band);
+        EXPECT_EQ(state.CurrentChannel, channel);
+        EXPECT_EQ(state.Modified, modified);
+        EXPECT_EQ(state.AreaCode, area);
     }
+    const TALL& state;
     ImageBytes image;
     std::string title, band;
     int channel;
@@ -74,17 +76,17 @@ struct Snapshot {
 };
 
 TEST_F(DataFileTest, EncodingLaysOutHeaderAndImage) {
-    gAll.Image[img::kAreaCodeFirst] = 0x03;
-    gAll.Image[img::kPasswordFirst + 5] = 0x42;
-    gAll.Image[img::kLast] = 0x5A;
-    const ImageBytes before = gAll.Image;
-    const Bytes b = EncodeDataFile(gAll.Image, gAll.FileTag, gAll.ModelCode);
+    state.Image[img::kAreaCodeFirst] = 0x03;
+    state.Image[img::kPasswordFirst + 5] = 0x42;
+    state.Image[img::kLast] = 0x5A;
+    const ImageBytes before = state.Image;
+    const Bytes b = EncodeDataFile(state.Image, state.FileTag, state.ModelCode);
     ASSERT_EQ(b.size(), 544u);
     EXPECT_EQ(std::string(b.begin(), b.begin() + 8), "LM41LM41");
     for (int off = 456; off <= 463; ++off) EXPECT_EQ(b[off], 0xFF) << off;
     EXPECT_EQ(b[543], 0x5A);
     EXPECT_EQ(b[15 + img::kBandCode], 244);
-    EXPECT_EQ(gAll.Image, before);  // encoding alone changes nothing
+    EXPECT_EQ(state.Image, before);  // encoding alone changes nothing
 
     const Bytes longHeader = EncodeDataHeader("ABCDEFGHIJ", "KLMNOPQRST");
     EXPECT_EQ(std::string(longHeader.begin(), longHeader.end()), "ABCDEFGHIJKLMNOP");
@@ -94,44 +96,44 @@ TEST_F(DataFileTest, EncodingLaysOutHeaderAndImage) {
 }
 
 TEST_F(DataFileTest, SaveThenLoadRoundTrip) {
-    gAll.Image[img::kAreaCodeFirst] = 0x03;
-    gAll.Image[img::kPasswordFirst] = 0x11;
-    gAll.Image[100] = 0x25;
-    gAll.Image[img::kBlock32First] = 0x77;
-    gAll.Modified = true;
+    state.Image[img::kAreaCodeFirst] = 0x03;
+    state.Image[img::kPasswordFirst] = 0x11;
+    state.Image[100] = 0x25;
+    state.Image[img::kBlock32First] = 0x77;
+    state.Modified = true;
     const std::string path = PathOf("radio.dat");
-    const DataFileResult saved = SaveDataFile(path);
+    const DataFileResult saved = SaveDataFile(state, path);
     ASSERT_TRUE(saved.ok) << saved.text;
-    EXPECT_FALSE(gAll.Modified);
-    for (int k = 441; k <= 448; ++k) EXPECT_EQ(gAll.Image[k], 0xFF) << k;
+    EXPECT_FALSE(state.Modified);
+    for (int k = 441; k <= 448; ++k) EXPECT_EQ(state.Image[k], 0xFF) << k;
     const Bytes file = ReadAll(path);
     ASSERT_EQ(file.size(), 544u);
-    EXPECT_EQ(file, EncodeDataFile(gAll.Image, "LM41", "LM41"));
+    EXPECT_EQ(file, EncodeDataFile(state.Image, "LM41", "LM41"));
     EXPECT_EQ(FileCount(), 1);  // no temporary file left behind
 
-    const ImageBytes savedImage = gAll.Image;
-    gAll.Image[100] = 0;
-    gAll.Image[img::kBlock32First] = 0;
-    gAll.CurrentChannel = 7;
-    gAll.AreaCode = "0310";
-    gAll.AreaText = "somewhere";
-    gAll.Modified = true;
-    const DataFileResult loaded = LoadDataFile(path);
+    const ImageBytes savedImage = state.Image;
+    state.Image[100] = 0;
+    state.Image[img::kBlock32First] = 0;
+    state.CurrentChannel = 7;
+    state.AreaCode = "0310";
+    state.AreaText = "somewhere";
+    state.Modified = true;
+    const DataFileResult loaded = LoadDataFile(state, path);
     ASSERT_TRUE(loaded.ok) << loaded.text;
-    EXPECT_EQ(gAll.Image, savedImage);
-    EXPECT_EQ(gAll.CurrentChannel, 1);
-    EXPECT_TRUE(gAll.AreaCode.empty());
-    EXPECT_TRUE(gAll.AreaText.empty());
-    EXPECT_FALSE(gAll.Modified);
+    EXPECT_EQ(state.Image, savedImage);
+    EXPECT_EQ(state.CurrentChannel, 1);
+    EXPECT_TRUE(state.AreaCode.empty());
+    EXPECT_TRUE(state.AreaText.empty());
+    EXPECT_FALSE(state.Modified);
 }
 
 TEST_F(DataFileTest, SavingOverAFileReplacesItAndKeepsItsPermissions) {
     const std::string path = PathOf("radio.dat");
     WriteAll(path, Bytes(10, 0x33));
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    gAll.Image[100] = 0x44;
-    ASSERT_TRUE(SaveDataFile(path).ok);
-    EXPECT_EQ(ReadAll(path), EncodeDataFile(gAll.Image, "LM41", "LM41"));
+    state.Image[100] = 0x44;
+    ASSERT_TRUE(SaveDataFile(state, path).ok);
+    EXPECT_EQ(ReadAll(path), EncodeDataFile(state.Image, "LM41", "LM41"));
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(FileCount(), 1);
@@ -141,40 +143,40 @@ TEST_F(DataFileTest, LoadTakesModelAndBandFromTheBandCodeAndSanitizes) {
     Bytes b = FileWithBand(240);
     b[15 + img::kVolume] = 0x99;
     for (int off = 8; off < 16; ++off) b[off] = static_cast<std::uint8_t>(0xA0 + off);  // reserved: ignored
-    ASSERT_TRUE(LoadDataBytes(b).ok);
-    EXPECT_EQ(gAll.ModelTitle, "LM-418T(VHF)");
-    EXPECT_EQ(gAll.BandName, "150 - 174MHz");
-    EXPECT_EQ(gAll.BandMinMHz, 150.0);
-    EXPECT_EQ(gAll.Image[img::kVolume], 8);
+    ASSERT_TRUE(LoadDataBytes(state, b).ok);
+    EXPECT_EQ(state.ModelTitle, "LM-418T(VHF)");
+    EXPECT_EQ(state.BandName, "150 - 174MHz");
+    EXPECT_EQ(state.BandMinMHz, 150.0);
+    EXPECT_EQ(state.Image[img::kVolume], 8);
 
-    ASSERT_TRUE(LoadDataBytes(FileWithBand(244)).ok);
-    EXPECT_EQ(gAll.ModelTitle, "LM-418T(UHF)");
-    EXPECT_EQ(gAll.BandName, "450 - 470MHz");
+    ASSERT_TRUE(LoadDataBytes(state, FileWithBand(244)).ok);
+    EXPECT_EQ(state.ModelTitle, "LM-418T(UHF)");
+    EXPECT_EQ(state.BandName, "450 - 470MHz");
 
-    SelectModel("LM41", 240, true);
-    ASSERT_TRUE(LoadDataBytes(FileWithBand(0x10)).ok);  // not in the band table
-    EXPECT_EQ(gAll.ModelTitle, "LM-418T(UHF)");
-    EXPECT_EQ(gAll.BandName, "440 - 480MHz");
-    EXPECT_EQ(gAll.Image[img::kBandCode], 249);
+    SelectModel(state, "LM41", 240, true);
+    ASSERT_TRUE(LoadDataBytes(state, FileWithBand(0x10)).ok);  // not in the band table
+    EXPECT_EQ(state.ModelTitle, "LM-418T(UHF)");
+    EXPECT_EQ(state.BandName, "440 - 480MHz");
+    EXPECT_EQ(state.Image[img::kBandCode], 249);
 
     Bytes longer = FileWithBand(244);
     longer.resize(600, 0x00);  // only the first 544 bytes count
     longer[15 + 100] = 0x66;
-    ASSERT_TRUE(LoadDataBytes(longer).ok);
-    EXPECT_EQ(gAll.Image[100], 0x66);
-    EXPECT_EQ(gAll.Image[0], 0);
+    ASSERT_TRUE(LoadDataBytes(state, longer).ok);
+    EXPECT_EQ(state.Image[100], 0x66);
+    EXPECT_EQ(state.Image[0], 0);
 }
 
 TEST_F(DataFileTest, WrongTagOrModelIsRefusedAndChangesNothing) {
-    gAll.Modified = true;
-    gAll.CurrentChannel = 5;
-    gAll.AreaCode = "0310";
-    const Snapshot before;
+    state.Modified = true;
+    state.CurrentChannel = 5;
+    state.AreaCode = "0310";
+    const Snapshot before(state);
     Bytes b = FileWithBand(240);
     b[100] = 0x01;
     for (const char* header : {"LM40LM41", "lm41LM41", "LM41LM42", "XXXXXXXX"}) {
         std::memcpy(b.data(), header, 8);
-        const DataFileResult r = LoadDataBytes(b);
+        const DataFileResult r = LoadDataBytes(state, b);
         EXPECT_FALSE(r.ok) << header;
         EXPECT_EQ(r.error, DataFileError::ModelTypeWrong);
         EXPECT_EQ(r.messageKey, "ModError");
@@ -184,44 +186,44 @@ TEST_F(DataFileTest, WrongTagOrModelIsRefusedAndChangesNothing) {
 }
 
 TEST_F(DataFileTest, ShortOrUnreadableFileIsRefusedAndChangesNothing) {
-    gAll.Modified = true;
-    const Snapshot before;
+    state.Modified = true;
+    const Snapshot before(state);
     const std::string path = PathOf("short.dat");
     Bytes b = FileWithBand(240);
     b[100] = 0x01;
     for (const std::size_t size : {543u, 16u, 10u, 0u}) {
         WriteAll(path, Bytes(b.begin(), b.begin() + static_cast<long>(size)));
-        const DataFileResult r = LoadDataFile(path);
+        const DataFileResult r = LoadDataFile(state, path);
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.error, DataFileError::TooShort);
         EXPECT_EQ(r.text, "The file has " + std::to_string(size) + " bytes; a data file has 544.");
         before.ExpectUnchanged();
     }
-    const DataFileResult missing = LoadDataFile(PathOf("missing.dat"));
+    const DataFileResult missing = LoadDataFile(state, PathOf("missing.dat"));
     EXPECT_EQ(missing.error, DataFileError::OpenFailed);
     EXPECT_EQ(missing.text, std::strerror(ENOENT));
-    const DataFileResult folder = LoadDataFile(dir_.string());
+    const DataFileResult folder = LoadDataFile(state, dir_.string());
     EXPECT_FALSE(folder.ok);
     EXPECT_FALSE(folder.text.empty());
     before.ExpectUnchanged();
-    EXPECT_EQ(LoadDataBytes(nullptr, 544).error, DataFileError::TooShort);
+    EXPECT_EQ(LoadDataBytes(state, nullptr, 544).error, DataFileError::TooShort);
 }
 
 TEST_F(DataFileTest, FailedSaveKeepsTheOldFileAndTheImage) {
-    gAll.Image[img::kPasswordFirst] = 0x11;
-    gAll.Modified = true;
-    const Snapshot before;
+    state.Image[img::kPasswordFirst] = 0x11;
+    state.Modified = true;
+    const Snapshot before(state);
 
     const std::string plain = PathOf("plain.dat");  // a regular file used as a folder
     WriteAll(plain, Bytes(4, 0x01));
-    DataFileResult r = SaveDataFile(plain + "/radio.dat");
+    DataFileResult r = SaveDataFile(state, plain + "/radio.dat");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, DataFileError::WriteFailed);
     EXPECT_EQ(r.text, std::strerror(ENOTDIR));
     EXPECT_EQ(ReadAll(plain), Bytes(4, 0x01));
     before.ExpectUnchanged();
 
-    r = SaveDataFile(PathOf("no/such/folder/radio.dat"));
+    r = SaveDataFile(state, PathOf("no/such/folder/radio.dat"));
     EXPECT_EQ(r.error, DataFileError::WriteFailed);
     EXPECT_EQ(r.text, std::strerror(ENOENT));
     before.ExpectUnchanged();
@@ -230,7 +232,7 @@ TEST_F(DataFileTest, FailedSaveKeepsTheOldFileAndTheImage) {
     const std::string busy = PathOf("busy.dat");
     fs::create_directory(busy);
     WriteAll(busy + "/keep", Bytes(3, 0x02));
-    r = SaveDataFile(busy);
+    r = SaveDataFile(state, busy);
     EXPECT_EQ(r.error, DataFileError::WriteFailed);
     EXPECT_FALSE(r.text.empty());
     EXPECT_EQ(ReadAll(busy + "/keep"), Bytes(3, 0x02));
@@ -239,10 +241,10 @@ TEST_F(DataFileTest, FailedSaveKeepsTheOldFileAndTheImage) {
 }
 
 TEST_F(DataFileTest, NewKeepsBlock32InTheSavedFile) {
-    for (int i = img::kBlock32First; i <= img::kLast; ++i) gAll.Image[i] = static_cast<std::uint8_t>(i * 3);
-    NewImageAt(kFixtureStamp);
+    for (int i = img::kBlock32First; i <= img::kLast; ++i) state.Image[i] = static_cast<std::uint8_t>(i * 3);
+    NewImageAt(state, kFixtureStamp);
     const std::string path = PathOf("new.dat");
-    ASSERT_TRUE(SaveDataFile(path).ok);
+    ASSERT_TRUE(SaveDataFile(state, path).ok);
     const Bytes file = ReadAll(path);
     ASSERT_EQ(file.size(), 544u);
     for (int off = 528; off < 544; ++off) EXPECT_EQ(file[off], static_cast<std::uint8_t>((off - 15) * 3)) << off;

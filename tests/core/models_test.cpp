@@ -36,12 +36,12 @@ TEST_F(ModelsTest, BandTableOrderCodesAndFallbacks) {
 }
 
 TEST_F(ModelsTest, CatalogueContentsAndLookups) {
-    FillCatalogue();
+    FillCatalogue(state);
     ASSERT_EQ(gMacList.Count(), 2);
-    EXPECT_EQ(gAll.ProductTitle, "LM-418T");
-    EXPECT_EQ(gAll.BaudRate, 9600);
-    EXPECT_EQ(gAll.FileTag, "LM41");
-    EXPECT_TRUE(gAll.MasterPassword.empty());
+    EXPECT_EQ(state.ProductTitle, "LM-418T");
+    EXPECT_EQ(state.BaudRate, 9600);
+    EXPECT_EQ(state.FileTag, "LM41");
+    EXPECT_TRUE(state.MasterPassword.empty());
     const TMacType* uhf = gMacList.Get(0);
     const TMacType* vhf = gMacList.Get(1);
     ASSERT_TRUE(uhf && vhf);
@@ -69,56 +69,56 @@ TEST_F(ModelsTest, CatalogueContentsAndLookups) {
 }
 
 TEST_F(ModelsTest, SelectModelWithoutOverrideTakesTheDefaultBand) {
-    gAll.BandMinMHz = 1;
-    gAll.BandMaxMHz = 2;
-    gAll.AreaCode = "0310";
-    gAll.AreaText = "x";
-    SelectModel("LM41", 0, false);
-    EXPECT_EQ(gAll.ModelTitle, "LM-418T(UHF)");
-    EXPECT_EQ(gAll.ModelCode, "LM41");
-    EXPECT_EQ(gAll.ChannelCount, 16);
-    EXPECT_EQ(gAll.KeyLayout, 3);
-    EXPECT_EQ(gAll.ModelMinMHz, 300.0);
-    EXPECT_EQ(gAll.ModelMaxMHz, 650.0);
-    EXPECT_EQ(gAll.BandName, "450 - 470MHz");
-    EXPECT_EQ(gAll.BandMinMHz, 1);
-    EXPECT_EQ(gAll.BandMaxMHz, 2);
-    EXPECT_TRUE(gAll.AreaCode.empty());
-    EXPECT_TRUE(gAll.AreaText.empty());
+    state.BandMinMHz = 1;
+    state.BandMaxMHz = 2;
+    state.AreaCode = "0310";
+    state.AreaText = "x";
+    SelectModel(state, "LM41", 0, false);
+    EXPECT_EQ(state.ModelTitle, "LM-418T(UHF)");
+    EXPECT_EQ(state.ModelCode, "LM41");
+    EXPECT_EQ(state.ChannelCount, 16);
+    EXPECT_EQ(state.KeyLayout, 3);
+    EXPECT_EQ(state.ModelMinMHz, 300.0);
+    EXPECT_EQ(state.ModelMaxMHz, 650.0);
+    EXPECT_EQ(state.BandName, "450 - 470MHz");
+    EXPECT_EQ(state.BandMinMHz, 1);
+    EXPECT_EQ(state.BandMaxMHz, 2);
+    EXPECT_TRUE(state.AreaCode.empty());
+    EXPECT_TRUE(state.AreaText.empty());
 }
 
 TEST_F(ModelsTest, SelectModelWithOverride) {
-    SelectModel("LM41", 240, true);
-    EXPECT_EQ(gAll.ModelTitle, "LM-418T(VHF)");
-    EXPECT_EQ(gAll.ModelMinMHz, 67.0);
-    EXPECT_EQ(gAll.ModelMaxMHz, 300.0);
-    EXPECT_EQ(gAll.BandName, "150 - 174MHz");
-    EXPECT_EQ(gAll.BandMinMHz, 150.0);
-    EXPECT_EQ(gAll.BandMaxMHz, 174.0);
+    SelectModel(state, "LM41", 240, true);
+    EXPECT_EQ(state.ModelTitle, "LM-418T(VHF)");
+    EXPECT_EQ(state.ModelMinMHz, 67.0);
+    EXPECT_EQ(state.ModelMaxMHz, 300.0);
+    EXPECT_EQ(state.BandName, "150 - 174MHz");
+    EXPECT_EQ(state.BandMinMHz, 150.0);
+    EXPECT_EQ(state.BandMaxMHz, 174.0);
 
-    SelectModel("LM41", 243, true);  // a band other than the default one
-    EXPECT_EQ(gAll.BandName, "216 - 223MHz");
-    EXPECT_EQ(gAll.BandMaxMHz, 223.0);
+    SelectModel(state, "LM41", 243, true);  // a band other than the default one
+    EXPECT_EQ(state.BandName, "216 - 223MHz");
+    EXPECT_EQ(state.BandMaxMHz, 223.0);
 
-    gAll.AreaCode = "0310";
-    SelectModel("LM41", 253, true);  // no variant has this band: model fields stay
-    EXPECT_EQ(gAll.ModelTitle, "LM-418T(VHF)");
-    EXPECT_EQ(gAll.ModelMaxMHz, 300.0);
-    EXPECT_EQ(gAll.AreaCode, "0310");
-    EXPECT_EQ(gAll.BandName, " 27 -  72MHz");
-    EXPECT_EQ(gAll.BandMinMHz, 27.0);
-    EXPECT_EQ(gAll.BandMaxMHz, 72.0);
+    state.AreaCode = "0310";
+    SelectModel(state, "LM41", 253, true);  // no variant has this band: model fields stay
+    EXPECT_EQ(state.ModelTitle, "LM-418T(VHF)");
+    EXPECT_EQ(state.ModelMaxMHz, 300.0);
+    EXPECT_EQ(state.AreaCode, "0310");
+    EXPECT_EQ(state.BandName, " 27 -  72MHz");
+    EXPECT_EQ(state.BandMinMHz, 27.0);
+    EXPECT_EQ(state.BandMaxMHz, 72.0);
 
-    SelectModel("XY99", 246, true);  // unknown model code
-    EXPECT_EQ(gAll.ModelTitle, "LM-418T(VHF)");
-    EXPECT_EQ(gAll.ModelCode, "LM41");
-    EXPECT_EQ(gAll.BandName, "470 - 650MHz");
-    EXPECT_EQ(gAll.BandMinMHz, 470.0);
-    EXPECT_EQ(gAll.BandMaxMHz, 650.0);
+    SelectModel(state, "XY99", 246, true);  // unknown model code
+    EXPECT_EQ(state.ModelTitle, "LM-418T(VHF)");
+    EXPECT_EQ(state.ModelCode, "LM41");
+    EXPECT_EQ(state.BandName, "470 - 650MHz");
+    EXPECT_EQ(state.BandMinMHz, 470.0);
+    EXPECT_EQ(state.BandMaxMHz, 650.0);
 
-    SelectModel("LM41", 0, true);  // unknown band code: entry 10, a UHF band
-    EXPECT_EQ(gAll.ModelTitle, "LM-418T(UHF)");
-    EXPECT_EQ(gAll.BandName, "440 - 480MHz");
+    SelectModel(state, "LM41", 0, true);  // unknown band code: entry 10, a UHF band
+    EXPECT_EQ(state.ModelTitle, "LM-418T(UHF)");
+    EXPECT_EQ(state.BandName, "440 - 480MHz");
 }
 
 TEST(SplitBandText, ParsesWithAPointWhateverTheLocale) {

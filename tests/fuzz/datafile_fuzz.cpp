@@ -10,39 +10,41 @@
 
 namespace {
 
-void Reset() {
+void Reset(lm::TALL& state) {
     static bool filled = false;
     if (!filled) {
         lm::FillBandTable();
-        lm::FillCatalogue();
         filled = true;
     }
-    lm::SelectModel("LM41", 0, false);
-    lm::NewImageAt("2024-03-05 07:08:09");
-    lm::gAll.Modified = true;
+    state = lm::TALL{};
+    lm::FillCatalogue(state);
+    lm::SelectModel(state, "LM41", 0, false);
+    lm::NewImageAt(state, "2024-03-05 07:08:09");
+    state.Modified = true;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Reset();
-    const lm::ImageBytes before = lm::gAll.Image;
-    const lm::DataFileResult result = lm::LoadDataBytes(data, size);
+    lm::TALL state;
+    Reset(state);
+    const lm::ImageBytes before = state.Image;
+    const lm::DataFileResult result = lm::LoadDataBytes(state, data, size);
     if (!result.ok) {
-        if (lm::gAll.Image != before || !lm::gAll.Modified) std::abort();
+        if (state.Image != before || !state.Modified) std::abort();
         return 0;
     }
-    if (size < static_cast<std::size_t>(lm::kDataFileBytes) || lm::gAll.Modified) std::abort();
+    if (size < static_cast<std::size_t>(lm::kDataFileBytes) || state.Modified) std::abort();
     // A loaded image is sanitised: sanitising it again changes nothing.
-    const lm::ImageBytes loaded = lm::gAll.Image;
-    lm::SanitizeImage();
-    if (lm::gAll.Image != loaded) std::abort();
+    const lm::ImageBytes loaded = state.Image;
+    lm::SanitizeImage(state);
+    if (state.Image != loaded) std::abort();
     // Saving encodes what was loaded, byte for byte, apart from the erased area and password bytes.
-    const auto file = lm::EncodeDataFile(lm::gAll.Image, lm::gAll.FileTag, lm::gAll.ModelCode);
+    const auto file = lm::EncodeDataFile(state.Image, state.FileTag, state.ModelCode);
     if (file.size() != static_cast<std::size_t>(lm::kDataFileBytes)) std::abort();
     for (int k = 1; k <= lm::kImageBytes; ++k) {
         const std::uint8_t expected = (k >= lm::img::kAreaCodeFirst && k < lm::img::kWriteStamp)
-                                          ? 0xFF : lm::gAll.Image[k];
+                                          ? 0xFF : state.Image[k];
         if (file[15 + k] != expected) std::abort();
     }
     return 0;

@@ -1,7 +1,8 @@
 // Feeds both transfer engines a random mix of received bytes, correct radio answers, timer expiries, line
 // errors, drain and message notices, port failures and cancels. Checks that nothing crashes or reads out of
-// bounds (the sanitizers), that a read changes the image only when it has completed, and that a write changes
-// only the identification, area, password and time-stamp bytes and never Modified.
+// bounds (the sanitizers), that a read changes no state (a completed one hands over an outcome that applies to a
+// loaded, modified image), and that a write changes only the identification, area, password and time-stamp bytes
+// and never Modified.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -112,13 +113,13 @@ void Drive(TransferEngine& engine, Input& in, bool isRead, bool& completed) {
     }
 }
 
-void Reset() {
-    gAll = TALL{};
+void Reset(TALL& state) {
+    state = TALL{};
     FillBandTable();
-    FillCatalogue();
-    SelectModel("LM41", 0, false);
-    NewImageAt("2026-01-02 03:04:05");
-    gAll.SessionKeyText = "0123456789ABCDE";
+    FillCatalogue(state);
+    SelectModel(state, "LM41", 0, false);
+    NewImageAt(state, "2026-01-02 03:04:05");
+    state.SessionKeyText = "0123456789ABCDE";
 }
 
 }  // namespace
@@ -128,28 +129,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int port = in.Byte() % 12;
     auto random = [&in](int bound) { return static_cast<int>(in.Byte()) % bound; };
 
-    Reset();
-    const ImageBytes before = gAll.Image;
+    TALL state;
+    Reset(state);
+    const ImageBytes before = state.Image;
     bool completed = false;
     {
-        ReadTransfer read({port, random});
+        ReadTransfer read(state, {port, random});
         Drive(read, in, true, completed);
-        if (!completed && gAll.Image != before) std::abort();
-        if (!completed && gAll.Modified) std::abort();
+        if (state.Image != before || state.Modified) std::abort();
+        if (completed) {
+            ApplyReadOutcome(state, read.Outcome());
+            if (!state.Modified) std::abort();
+        }
     }
 
-    Reset();
-    gAll.Modified = true;
-    const ImageBytes image = gAll.Image;
+    Reset(state);
+    state.Modified = true;
+    const ImageBytes image = state.Image;
     {
-        WriteTransfer write({port, random}, [] { return std::string("2026-12-09 10:11:12"); });
+        WriteTransfer write(state, {port, random}, [] { return std::string("2026-12-09 10:11:12"); });
         bool unused = false;
         Drive(write, in, false, unused);
         for (int i = 0; i < kImageSize; ++i) {
             const bool allowed = i >= img::kIdentFirst && i < img::kWriteStamp + 7;
-            if (!allowed && gAll.Image[i] != image[i]) std::abort();
+            if (!allowed && state.Image[i] != image[i]) std::abort();
         }
-        if (!gAll.Modified) std::abort();
+        if (!state.Modified) std::abort();
     }
     return 0;
 }

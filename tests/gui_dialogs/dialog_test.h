@@ -11,6 +11,7 @@
 #include <string>
 
 #include "gui_common/test_registry.h"
+#include "globals/globals.h"
 
 namespace dlgtest {
 

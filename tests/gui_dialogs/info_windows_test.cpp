@@ -40,7 +40,7 @@ private slots:
     void init() { dlgtest::ResetProgramState(dir_.path()); }
 
     void infoFieldsAfterNew() {
-        NewImageAt("2024-06-01 08:09:10");
+        NewImageAt(lm::gAll, "2024-06-01 08:09:10");
         gAll.AreaText = "Beijing";
         const ImageBytes image = gAll.Image;
         std::unique_ptr<QWidget> w(CreateInfoWindow());
@@ -125,8 +125,8 @@ private slots:
         QCOMPARE(SerialNumberText(gAll.Image), std::string("AB12!~Z"));
 
         std::fill(gAll.Image.begin() + img::kWriteStamp, gAll.Image.begin() + img::kWriteStamp + 16, 0xFF);
-        PackTimestamp("2023-12-31 23:59:58", img::kWriteStamp);
-        PackTimestamp("2021-02-03 04:05:06", img::kFactoryStamp);
+        PackTimestamp(lm::gAll.Image, "2023-12-31 23:59:58", img::kWriteStamp);
+        PackTimestamp(lm::gAll.Image, "2021-02-03 04:05:06", img::kFactoryStamp);
         std::unique_ptr<QWidget> w(CreateInfoWindow());
         QCOMPARE(FieldText(w.get(), "cxSerial"), QString("AB12!~Z"));
         QCOMPARE(FieldText(w.get(), "cxRadioTime"), QString("2023-12-31 23:59:58"));
@@ -215,3 +215,4 @@ private slots:
 
 DLG_TEST(InfoWindowsTest)
 #include "info_windows_test.moc"
+#include "globals/globals.h"

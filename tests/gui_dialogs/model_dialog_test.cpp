@@ -101,7 +101,7 @@ private slots:
         ScriptedMessages messages;
         const ImageBytes image = gAll.Image;
         int news = 0;
-        auto performNew = [&] { ++news; return true; };
+        auto performNew = [&](const ModelSelection&) { ++news; return true; };
 
         Choose(vhf_, "", "btnCancel");
         QVERIFY(!RunModelDialog(nullptr, performNew));
@@ -123,9 +123,10 @@ private slots:
     void acceptSelectsAndMakesNew() {
         ScriptedMessages messages;
         std::string bandAtNew;
-        auto performNew = [&] {
+        auto performNew = [&](const ModelSelection& select) {
+            select(gAll);
             bandAtNew = gAll.BandName;
-            NewImage();
+            NewImage(lm::gAll);
             gAll.Modified = false;
             return true;
         };
@@ -154,7 +155,7 @@ private slots:
         messages.Answer(kAnswerYes);
         Choose(vhf_, "", "btnOk");
         // New asked to save and the save was cancelled: nothing is discarded.
-        QVERIFY(!RunModelDialog(nullptr, [] { return false; }));
+        QVERIFY(!RunModelDialog(nullptr, [](const ModelSelection&) { return false; }));
         QCOMPARE(gAll.ModelTitle, uhf_);
         QCOMPARE(gAll.BandName, std::string("450 - 470MHz"));
         QCOMPARE(gAll.BandMinMHz, 450.0);
@@ -165,3 +166,4 @@ private slots:
 
 DLG_TEST(ModelDialogTest)
 #include "model_dialog_test.moc"
+#include "globals/globals.h"

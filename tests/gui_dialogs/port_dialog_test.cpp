@@ -177,3 +177,4 @@ private slots:
 
 DLG_TEST(PortDialogTest)
 #include "port_dialog_test.moc"
+#include "globals/globals.h"

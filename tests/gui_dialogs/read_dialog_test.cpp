@@ -221,3 +221,4 @@ private slots:
 
 DLG_TEST(ReadDialogTest)
 #include "read_dialog_test.moc"
+#include "globals/globals.h"

@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "dialog_test.h"
 #include "settings/language.h"
+#include "globals/globals.h"
 
 namespace dlgtest {
 
@@ -16,15 +17,10 @@ void ResetProgramState(const QString& appDir) {
     lm::gAll.PortName = "COM1";
     lm::gAll.LanguageName = "English";
     lm::FillBandTable();
-    lm::FillCatalogue();
-    lm::FillSessionKeyText();
+    lm::FillCatalogue(lm::gAll);
+    lm::FillSessionKeyText(lm::gAll);
     lm::gLanguage = lm::TLanguage{};
-    lm::SelectModel(lm::gMacList.Get(0)->ModelCode, 0, false);
-    const auto [lo, hi] = lm::SplitBandText(lm::gAll.BandName);
-    lm::gAll.BandMinMHz = lo;
-    lm::gAll.BandMaxMHz = hi;
-    lm::NewImage();
-    lm::gAll.Modified = false;
+    lm::StartSession(lm::gAll);
 }
 
 }  // namespace dlgtest

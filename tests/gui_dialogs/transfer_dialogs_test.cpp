@@ -145,8 +145,8 @@ private slots:
     void writeStaysOpenForTheNextRadio() {
         test::SimThread sim(sim::DefaultRadioMemory(), {});
         gAll.PortName = sim.Start();
-        EncodeChannelField(1, cfRxFreq, "462.56250");
-        EncodeChannelField(1, cfTxFreq, "462.56250");
+        EncodeChannelField(lm::gAll, 1, cfRxFreq, "462.56250");
+        EncodeChannelField(lm::gAll, 1, cfTxFreq, "462.56250");
         gAll.Modified = false;
         ScriptedMessages messages;
 
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(d.findChild<QLineEdit*>("cxPass")->isEnabled());
 
         // The next radio: the image changed meanwhile.
-        EncodeChannelField(2, cfRxFreq, "455.00000");
+        EncodeChannelField(lm::gAll, 2, cfRxFreq, "455.00000");
         QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
         QVERIFY(dlgtest::SpinUntil([&] { return messages.shown().size() == 2; }, 20000));
         QCOMPARE(messages.texts().back(), std::string("Writing Completed."));
@@ -247,7 +247,7 @@ private slots:
         QVERIFY(!gAll.AreaText.empty());
 
         // Write a change back, then read it again from the same simulated radio.
-        EncodeChannelField(9, cfRxFreq, "469.97500");
+        EncodeChannelField(lm::gAll, 9, cfRxFreq, "469.97500");
         messages.Clear();
         dlgtest::WhenModal<TfWriteRadio>([&messages](TfWriteRadio* d) {
             QTimer::singleShot(100, d, [d, &messages] {
@@ -259,7 +259,7 @@ private slots:
         RunWriteDialog(nullptr);
         QCOMPARE(messages.texts(), std::vector<std::string>{"Writing Completed."});
 
-        NewImage();
+        NewImage(lm::gAll);
         messages.Clear();
         dlgtest::WhenModal<TfReadRadio>([](TfReadRadio* d) {
             QTimer::singleShot(100, d, [d] { QTest::mouseClick(Button(d, "btnOk"), Qt::LeftButton); });
@@ -272,3 +272,4 @@ private slots:
 
 DLG_TEST(TransferDialogsTest)
 #include "transfer_dialogs_test.moc"
+#include "globals/globals.h"

@@ -94,7 +94,7 @@ private slots:
 
     void completedWriteReadyForTheNextRadio() {
         std::fill(gAll.Image.begin() + img::kWriteStamp, gAll.Image.begin() + img::kWriteStamp + 16, 0xFF);
-        PackTimestamp("2001-01-01 00:00:00", img::kWriteStamp);
+        PackTimestamp(lm::gAll.Image, "2001-01-01 00:00:00", img::kWriteStamp);
         gAll.Modified = false;
         TimedMessages messages;
         LoopWatch watch;
@@ -120,7 +120,7 @@ private slots:
         QVERIFY(d.isVisible());
         QVERIFY2(watch.LongestGapMs() < 400, qPrintable(QString::number(watch.LongestGapMs())));
 
-        const std::time_t stamp = Seconds(UnpackTimestamp(img::kWriteStamp));
+        const std::time_t stamp = Seconds(UnpackTimestamp(lm::gAll.Image, img::kWriteStamp));
         QVERIFY(stamp >= before - 1 && stamp <= after + 1);
         const sim::Memory& radio = SimulatedRadio().memory();
         QVERIFY(std::equal(gAll.Image.begin() + 1, gAll.Image.begin() + 465, radio.begin()));
@@ -216,3 +216,4 @@ private:
 
 DLG_TEST(WriteDialogTest)
 #include "write_dialog_test.moc"
+#include "globals/globals.h"

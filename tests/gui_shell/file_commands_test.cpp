@@ -207,3 +207,4 @@ private slots:
 
 LM_GUI_TEST(FileCommandsTest)
 #include "file_commands_test.moc"
+#include "globals/globals.h"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui_common/test_registry.h"
+#include "globals/globals.h"
 
 namespace lmtest {
 

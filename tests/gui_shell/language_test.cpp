@@ -298,3 +298,4 @@ private slots:
 
 LM_GUI_TEST(LanguageTest)
 #include "language_test.moc"
+#include "globals/globals.h"

@@ -47,7 +47,7 @@ private slots:
         // Whatever the state before: start-up selects the first model with its default band and a new image.
         const lm::TMacType* vhf = lm::gMacList.Get(1);
         QVERIFY(vhf);
-        lm::SelectModel(vhf->ModelCode, 240, true);
+        lm::SelectModel(lm::gAll, vhf->ModelCode, 240, true);
         QCOMPARE(lm::gAll.ModelTitle, std::string("LM-418T(VHF)"));
         lm::gAll.BandMinMHz = 1;
         lm::gAll.BandMaxMHz = 2;
@@ -209,3 +209,4 @@ private slots:
 
 LM_GUI_TEST(MainFrmStartupTest)
 #include "main_frm_startup_test.moc"
+#include "globals/globals.h"

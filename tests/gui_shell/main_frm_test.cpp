@@ -269,3 +269,4 @@ private slots:
 
 LM_GUI_TEST(MainFrmTest)
 #include "main_frm_test.moc"
+#include "globals/globals.h"

@@ -200,3 +200,4 @@ private slots:
 
 LM_GUI_TEST(MainFrmWindowsTest)
 #include "main_frm_windows_test.moc"
+#include "globals/globals.h"

@@ -85,7 +85,7 @@ private slots:
         const std::string code = lm::SplitAreaRow(lm::AreaRowText(1)).Code;
         lm::gAll.Image[lm::img::kAreaCodeFirst] = static_cast<std::uint8_t>(lm::HexToInt(code.substr(0, 2)));
         lm::gAll.Image[lm::img::kAreaCodeFirst + 1] = static_cast<std::uint8_t>(lm::HexToInt(code.substr(2, 2)));
-        lm::DecodeAreaCode();
+        lm::DecodeAreaCode(lm::gAll);
         const std::string english = lm::gAll.AreaText;
         lmtest::WriteFile(f.dir(), "SysInfo.Ini", "[SysInfo]\r\nLanguage=English|Other\r\nEnglish=E|O\r\n");
         lmtest::OnNextModal([](QWidget* w) {
@@ -128,3 +128,4 @@ private slots:
 
 LM_GUI_TEST(ReadCommandTest)
 #include "read_command_test.moc"
+#include "globals/globals.h"

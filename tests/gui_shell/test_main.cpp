@@ -9,6 +9,7 @@
 #include "shell_fixture.h"
 #include "settings/language.h"
 #include "shell/windows_wiring.h"
+#include "globals/globals.h"
 
 namespace lmtest {
 
@@ -26,12 +27,9 @@ void ResetProgramState(const QString& appDir) {
     lm::gAll.HelpName = "QX";
     lm::gAll.LanguageName = "English";
     lm::FillBandTable();
-    lm::FillCatalogue();
+    lm::FillCatalogue(lm::gAll);
     lm::gLanguage = lm::TLanguage{};
-    const lm::TMacType* first = lm::gMacList.Get(0);
-    lm::SelectModel(first->ModelCode, 0, false);
-    lm::NewImage();
-    lm::gAll.Modified = false;
+    lm::StartSession(lm::gAll);
 }
 
 }  // namespace lmtest

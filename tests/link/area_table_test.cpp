@@ -154,34 +154,33 @@ TEST(AreaTable, UnknownAndMalformedCodes) {
 }
 
 TEST(AreaTable, DecodeReadsTheAreaBytesInTheInterfaceLanguage) {
-    const TALL saved = gAll;
-    gAll.Image.fill(0x55);
-    gAll.Image[img::kAreaCodeFirst] = 0x03;
-    gAll.Image[img::kAreaCodeFirst + 1] = 0x10;
+    TALL state;
+    state.Image.fill(0x55);
+    state.Image[img::kAreaCodeFirst] = 0x03;
+    state.Image[img::kAreaCodeFirst + 1] = 0x10;
 
-    gAll.LanguageId = 0;
-    DecodeAreaCode();
-    EXPECT_EQ(gAll.AreaCode, "0310");
-    EXPECT_EQ(gAll.AreaText, "Hebei - HAN DAN");
+    state.LanguageId = 0;
+    DecodeAreaCode(state);
+    EXPECT_EQ(state.AreaCode, "0310");
+    EXPECT_EQ(state.AreaText, "Hebei - HAN DAN");
 
-    gAll.LanguageId = 2;  // any translated interface shows the Chinese names
-    DecodeAreaCode();
-    EXPECT_EQ(gAll.AreaText, "河北省 - 邯郸市");
+    state.LanguageId = 2;  // any translated interface shows the Chinese names
+    DecodeAreaCode(state);
+    EXPECT_EQ(state.AreaText, "河北省 - 邯郸市");
 
-    gAll.Image[img::kAreaCodeFirst] = 0x12;
-    gAll.Image[img::kAreaCodeFirst + 1] = 0x34;
-    gAll.LanguageId = 0;
-    DecodeAreaCode();
-    EXPECT_EQ(gAll.AreaCode, "1234");
-    EXPECT_EQ(gAll.AreaText, "User-Defined - 1234");
+    state.Image[img::kAreaCodeFirst] = 0x12;
+    state.Image[img::kAreaCodeFirst + 1] = 0x34;
+    state.LanguageId = 0;
+    DecodeAreaCode(state);
+    EXPECT_EQ(state.AreaCode, "1234");
+    EXPECT_EQ(state.AreaText, "User-Defined - 1234");
 
-    gAll.Image[img::kAreaCodeFirst] = 0xFF;
-    gAll.Image[img::kAreaCodeFirst + 1] = 0xFF;
-    gAll.LanguageId = 1;
-    DecodeAreaCode();
-    EXPECT_EQ(gAll.AreaCode, "FFFF");
-    EXPECT_EQ(gAll.AreaText, "未知区域");
-    gAll = saved;
+    state.Image[img::kAreaCodeFirst] = 0xFF;
+    state.Image[img::kAreaCodeFirst + 1] = 0xFF;
+    state.LanguageId = 1;
+    DecodeAreaCode(state);
+    EXPECT_EQ(state.AreaCode, "FFFF");
+    EXPECT_EQ(state.AreaText, "未知区域");
 }
 
 }  // namespace

@@ -151,14 +151,14 @@ long Harness::TimeOf(const std::string& line) const {
     return -1;
 }
 
-void ResetState() {
-    gAll = TALL{};
+void ResetState(TALL& state) {
+    state = TALL{};
     FillBandTable();
-    FillCatalogue();
-    SelectModel("LM41", 0, false);
-    NewImageAt("2026-01-02 03:04:05");
-    gAll.SessionKeyText = "K3y-0f-S3ss10n!";
-    gAll.Modified = false;
+    FillCatalogue(state);
+    SelectModel(state, "LM41", 0, false);
+    NewImageAt(state, "2026-01-02 03:04:05");
+    state.SessionKeyText = "K3y-0f-S3ss10n!";
+    state.Modified = false;
 }
 
 RandomSource Sequence(std::vector<int> values) {

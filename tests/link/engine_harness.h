@@ -71,8 +71,8 @@ struct Harness {
     std::string LastMessage() const { return messages.empty() ? "" : messages.back().key; }
 };
 
-// gAll with the catalogue, the default model, a new image and a fixed session key.
-void ResetState();
+// Resets a state record to the catalogue, the default model, a new image and a fixed session key.
+void ResetState(TALL& state);
 // A random source that gives the values in turn (cycling).
 RandomSource Sequence(std::vector<int> values);
 

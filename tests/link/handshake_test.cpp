@@ -89,7 +89,8 @@ TEST(PasswordCodec, EncodeDecode) {
 }
 
 struct HandshakeFixture : ::testing::Test {
-    void SetUp() override { test::ResetState(); }
+    void SetUp() override { test::ResetState(state); }
+    TALL state;
     ScriptedRadio radio;
 };
 
@@ -97,7 +98,7 @@ TEST_F(HandshakeFixture, FramesTimingAndWakeAcknowledgement) {
     for (bool stray : {false, true}) {
         radio = ScriptedRadio{};
         radio.strayBeforeAck = stray;
-        ReadTransfer read({1, {}});
+        ReadTransfer read(state, {1, {}});
         Harness h(read);
         h.radio = &radio;
         h.Apply(read.Ok(""));
@@ -114,7 +115,7 @@ TEST_F(HandshakeFixture, FramesTimingAndWakeAcknowledgement) {
     // A stray byte alone is not an acknowledgement: HeadTime, then 2.5 s, then ComError, closed 300 ms later.
     radio = ScriptedRadio{};
     radio.strayOnly = true;
-    ReadTransfer read({1, {}});
+    ReadTransfer read(state, {1, {}});
     Harness h(read);
     h.radio = &radio;
     h.Apply(read.Ok(""));
@@ -141,7 +142,7 @@ TEST_F(HandshakeFixture, IdentResultsAndPrecedence) {
         ScriptedRadio r = radio;
         r.model = c.model;
         r.wrongKey = c.wrongKey;
-        ReadTransfer read({3, {}});
+        ReadTransfer read(state, {3, {}});
         Harness h(read);
         h.radio = &r;
         h.Apply(read.Ok(c.entry));
@@ -159,7 +160,7 @@ TEST_F(HandshakeFixture, ReplyCollection) {
     // An ident reply of 20 bytes in one notification is processed once, on its first 16 bytes.
     radio.extraAfterIdent = Bytes(4, 0x06);
     {
-        ReadTransfer read({1, {}});
+        ReadTransfer read(state, {1, {}});
         Harness h(read);
         h.radio = &radio;
         h.Apply(read.Ok(""));
@@ -171,7 +172,7 @@ TEST_F(HandshakeFixture, ReplyCollection) {
     for (int extra : {32, 33, 40}) {
         ScriptedRadio r;
         r.extraAfterIdent = Bytes(extra, 0x00);
-        ReadTransfer read({1, {}});
+        ReadTransfer read(state, {1, {}});
         Harness h(read);
         h.radio = &r;
         h.Apply(read.Ok(""));
@@ -184,7 +185,7 @@ TEST_F(HandshakeFixture, ReplyCollection) {
     {
         ScriptedRadio r;
         r.fragment = 1;
-        WriteTransfer write({2, {}}, [] { return std::string("2026-05-06 07:08:09"); });
+        WriteTransfer write(state, {2, {}}, [] { return std::string("2026-05-06 07:08:09"); });
         Harness h(write);
         h.radio = &r;
         h.Apply(write.Ok("", false, ""));
@@ -196,7 +197,7 @@ TEST_F(HandshakeFixture, ReplyCollection) {
 TEST_F(HandshakeFixture, StaleBytesInRxBuffer) {
     // First attempt: stray byte and acknowledgement, so RxBuffer[1] holds 0x06; then a line error.
     radio.strayBeforeAck = true;
-    ReadTransfer read({1, {}});
+    ReadTransfer read(state, {1, {}});
     Harness h(read);
     h.radio = &radio;
     h.Apply(read.Ok(""));
@@ -213,7 +214,7 @@ TEST_F(HandshakeFixture, StaleBytesInRxBuffer) {
     EXPECT_EQ(h.LastMessage(), "ComError");
     // The confirmation answer is read from RxBuffer[0]; the bytes behind it are the ident reply's.
     ScriptedRadio good;
-    ReadTransfer second({1, {}});
+    ReadTransfer second(state, {1, {}});
     Harness g(second);
     g.radio = &good;
     g.Apply(second.Ok(""));

@@ -14,36 +14,40 @@ using test::ScriptedRadio;
 
 struct ReadFixture : ::testing::Test {
     void SetUp() override {
-        test::ResetState();
+        test::ResetState(state);
         for (int i = 0; i < 528; ++i) radio.memory[i] = static_cast<std::uint8_t>(i * 7 + 3);
         radio.band = 240;  // 150 - 174MHz: the VHF variant
-        gAll.Image[img::kBlock32First] = 0x5A;
-        gAll.Image[500] = 0x77;
-        before = gAll;
+        state.Image[img::kBlock32First] = 0x5A;
+        state.Image[500] = 0x77;
+        before = state;
     }
     void ExpectUnchanged() {
-        EXPECT_EQ(gAll.Image, before.Image);
-        EXPECT_EQ(gAll.ModelTitle, before.ModelTitle);
-        EXPECT_EQ(gAll.BandName, before.BandName);
-        EXPECT_EQ(gAll.Modified, before.Modified);
+        EXPECT_EQ(state.Image, before.Image);
+        EXPECT_EQ(state.ModelTitle, before.ModelTitle);
+        EXPECT_EQ(state.BandName, before.BandName);
+        EXPECT_EQ(state.Modified, before.Modified);
     }
+    TALL state;
     ScriptedRadio radio;
     TALL before;
 };
 
 TEST_F(ReadFixture, CompleteRead) {
     radio.SetPassword("2468", 0x3C);
-    ReadTransfer read({1, {}});
+    ReadTransfer read(state, {1, {}});
     Harness h(read);
     h.radio = &radio;
     h.Apply(read.Ok("2468"));
     h.Run(100000, [&] { return h.messagesOpen > 0; });
     // The message is open: nothing has reached the image yet.
     EXPECT_EQ(h.LastMessage(), "ReadOk");
-    EXPECT_EQ(gAll.Image, before.Image);
+    EXPECT_EQ(state.Image, before.Image);
     h.Run();
     EXPECT_TRUE(read.Succeeded());
     EXPECT_TRUE(h.closed);
+    // The completed read hands over its outcome and changes no state by itself; the host applies it.
+    ExpectUnchanged();
+    ApplyReadOutcome(state, read.Outcome());
 
     // 31 requests at 0x000..0x1E0, each followed by an acknowledgement; one end frame.
     std::vector<Bytes> requests;
@@ -60,18 +64,18 @@ TEST_F(ReadFixture, CompleteRead) {
 
     // Radio bytes 0..495 land at Image[1..496]; 497..512 become 0; block 32 and Image[0] untouched.
     // Settings bytes may be repaired by SanitizeImage; the channel slots and the stamps are copied as they are.
-    for (int a = 0; a < 256 + 16; ++a) EXPECT_EQ(gAll.Image[1 + a], radio.memory[a]) << a;
-    for (int a = 448; a < 496; ++a) EXPECT_EQ(gAll.Image[1 + a], radio.memory[a]) << a;
-    for (int i = 497; i <= 512; ++i) EXPECT_EQ(gAll.Image[i], 0) << i;
-    EXPECT_EQ(gAll.Image[0], 0);
-    EXPECT_EQ(gAll.Image[img::kBlock32First], 0x5A);
+    for (int a = 0; a < 256 + 16; ++a) EXPECT_EQ(state.Image[1 + a], radio.memory[a]) << a;
+    for (int a = 448; a < 496; ++a) EXPECT_EQ(state.Image[1 + a], radio.memory[a]) << a;
+    for (int i = 497; i <= 512; ++i) EXPECT_EQ(state.Image[i], 0) << i;
+    EXPECT_EQ(state.Image[0], 0);
+    EXPECT_EQ(state.Image[img::kBlock32First], 0x5A);
 
     // The model follows the radio; area, Modified and LastPassword are set.
-    EXPECT_NE(gAll.ModelTitle.find("VHF"), std::string::npos);
-    EXPECT_EQ(gAll.BandName, "150 - 174MHz");
-    EXPECT_TRUE(gAll.Modified);
-    EXPECT_EQ(gAll.LastPassword, "2468");
-    EXPECT_EQ(gAll.AreaCode, AreaCodeText(radio.area0, radio.area1));
+    EXPECT_NE(state.ModelTitle.find("VHF"), std::string::npos);
+    EXPECT_EQ(state.BandName, "150 - 174MHz");
+    EXPECT_TRUE(state.Modified);
+    EXPECT_EQ(state.LastPassword, "2468");
+    EXPECT_EQ(state.AreaCode, AreaCodeText(radio.area0, radio.area1));
     ASSERT_EQ(h.finished.size(), 1u);
     EXPECT_EQ(h.finished[0].outcome, Outcome::Completed);
 
@@ -107,7 +111,7 @@ TEST_F(ReadFixture, HandshakeFailures) {
         SCOPED_TRACE(row.name);
         ScriptedRadio r = radio;
         row.fault(r);
-        ReadTransfer read({1, {}});
+        ReadTransfer read(state, {1, {}});
         Harness h(read);
         h.radio = &r;
         h.Apply(read.Ok(row.entry));
@@ -126,7 +130,7 @@ TEST_F(ReadFixture, HandshakeFailures) {
             EXPECT_EQ(h.messages[0].detail, "\rArea " + read.AreaText() + "    ");
             EXPECT_FALSE(read.AreaText().empty());
         }
-        if (name == "no wake answer") EXPECT_EQ(h.TimeOf("message ComError"), 3500);
+        if (name == "no wake answer") { EXPECT_EQ(h.TimeOf("message ComError"), 3500); }
         if (name == "block silent" || name == "short block" || name == "nak") {
             // TryTime: 450 ms after the last step, closed 300 ms after the message.
             const long shown = h.TimeOf("message ComError");
@@ -140,7 +144,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     // A first line error restarts 500 ms later; the second is reported by TryTime 450 ms later.
     {
         ScriptedRadio radio = this->radio;
-        ReadTransfer read({1, {}});
+        ReadTransfer read(state, {1, {}});
         Harness h(read);
         h.radio = &radio;
         h.Apply(read.Ok(""));
@@ -160,7 +164,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     // A line error before Ok also uses up the restart: a transfer starts by itself 500 ms later.
     {
         ScriptedRadio radio = this->radio;
-        ReadTransfer read({1, {}});
+        ReadTransfer read(state, {1, {}});
         Harness h(read);
         h.radio = &radio;
         h.Apply(read.LineError());
@@ -168,11 +172,11 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
         h.Run();
         EXPECT_EQ(h.TimeOf("send 50 52 4f 47 52 41 4d 61"), 500 + 500);
         EXPECT_TRUE(read.Succeeded());
-        gAll = before;
+        ExpectUnchanged();
     }
     // Port not opened when shown: PortError, closed 300 ms later.
     {
-        ReadTransfer read({1, {}});
+        ReadTransfer read(state, {1, {}});
         Harness h(read);
         h.Apply(read.PortOpenFailed());
         h.Run();
@@ -181,7 +185,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     }
     // A port operation fails after Ok: PortError once, the dialog stays open with Ok disabled.
     {
-        ReadTransfer read({1, {}});
+        ReadTransfer read(state, {1, {}});
         Harness h(read);
         h.Apply(read.Ok(""));
         h.Run(100000, [&] { return h.Has("purge"); });
@@ -198,7 +202,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     // The port vanishes in the block phase: ComError and the dialog closes, instead of waiting forever.
     {
         ScriptedRadio radio = this->radio;
-        ReadTransfer read({1, {}});
+        ReadTransfer read(state, {1, {}});
         Harness h(read);
         h.radio = &radio;
         h.Apply(read.Ok(""));
@@ -214,7 +218,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
 }
 
 TEST_F(ReadFixture, CancelLeavesEverything) {
-    ReadTransfer read({1, {}});
+    ReadTransfer read(state, {1, {}});
     Harness h(read);
     h.radio = &radio;
     h.Apply(read.Ok(""));

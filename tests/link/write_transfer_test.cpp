@@ -14,22 +14,23 @@ using test::ScriptedRadio;
 
 struct WriteFixture : ::testing::Test {
     void SetUp() override {
-        test::ResetState();
-        for (int i = 1; i <= kImageBytes; ++i) gAll.Image[i] = static_cast<std::uint8_t>(i * 5 + 1);
-        gAll.Image[img::kBandCode] = 0;  // WriteIdent puts the band code back
+        test::ResetState(state);
+        for (int i = 1; i <= kImageBytes; ++i) state.Image[i] = static_cast<std::uint8_t>(i * 5 + 1);
+        state.Image[img::kBandCode] = 0;  // WriteIdent puts the band code back
         radio.memory.fill(0xEE);
         radio.area0 = 0x21;
         radio.area1 = 0x00;
         radio.SetPassword("97531", 0x44);
     }
     std::string NextStamp() { return "2026-12-09 10:0" + std::to_string(stamps++) + ":00"; }
+    TALL state;
     ScriptedRadio radio;
     int stamps = 1;
 };
 
 TEST_F(WriteFixture, CompleteWrite) {
-    const auto image = gAll.Image;
-    WriteTransfer write({4, test::Sequence({100})}, [this] { return NextStamp(); });
+    const auto image = state.Image;
+    WriteTransfer write(state, {4, test::Sequence({100})}, [this] { return NextStamp(); });
     Harness h(write);
     h.radio = &radio;
     h.Apply(write.Ok("97531", false, ""));
@@ -44,21 +45,21 @@ TEST_F(WriteFixture, CompleteWrite) {
     for (int f = 0; f < 58; ++f) EXPECT_EQ(radio.writeAddresses[f], 8 * f);
     EXPECT_EQ(h.sent.back(), Bytes{'E'});
     for (int a = 464; a < 528; ++a) EXPECT_EQ(radio.memory[a], 0xEE) << a;
-    for (int a = 0; a < 464; ++a) EXPECT_EQ(radio.memory[a], gAll.Image[1 + a]) << a;
+    for (int a = 0; a < 464; ++a) EXPECT_EQ(radio.memory[a], state.Image[1 + a]) << a;
 
     // The image: identification of the current model, the radio's own area code, its password re-encoded with
     // a fresh mask, the stamp; everything else as it was; Modified unchanged.
-    EXPECT_EQ(gAll.Image[433], 'P');
-    EXPECT_EQ(std::string(gAll.Image.begin() + 434, gAll.Image.begin() + 438), "LM41");
-    EXPECT_EQ(gAll.Image[img::kAreaCodeFirst], 0x21);
-    EXPECT_EQ(gAll.Image[img::kAreaCodeFirst + 1], 0x00);
-    EXPECT_EQ(gAll.Image[img::kPasswordFirst], 0x19);  // mask of r = 100
-    EXPECT_EQ(DecodePassword(&gAll.Image[img::kPasswordFirst]), "97531");
-    EXPECT_EQ(UnpackTimestamp(img::kWriteStamp), "2026-12-09 10:01:00");
-    for (int i = 1; i < 433; ++i) EXPECT_EQ(gAll.Image[i], image[i]) << i;
-    for (int i = 456; i <= kImageBytes; ++i) EXPECT_EQ(gAll.Image[i], image[i]) << i;
-    EXPECT_FALSE(gAll.Modified);
-    EXPECT_EQ(gAll.LastPassword, "97531");
+    EXPECT_EQ(state.Image[433], 'P');
+    EXPECT_EQ(std::string(state.Image.begin() + 434, state.Image.begin() + 438), "LM41");
+    EXPECT_EQ(state.Image[img::kAreaCodeFirst], 0x21);
+    EXPECT_EQ(state.Image[img::kAreaCodeFirst + 1], 0x00);
+    EXPECT_EQ(state.Image[img::kPasswordFirst], 0x19);  // mask of r = 100
+    EXPECT_EQ(DecodePassword(&state.Image[img::kPasswordFirst]), "97531");
+    EXPECT_EQ(UnpackTimestamp(state.Image, img::kWriteStamp), "2026-12-09 10:01:00");
+    for (int i = 1; i < 433; ++i) EXPECT_EQ(state.Image[i], image[i]) << i;
+    for (int i = 456; i <= kImageBytes; ++i) EXPECT_EQ(state.Image[i], image[i]) << i;
+    EXPECT_FALSE(state.Modified);
+    EXPECT_EQ(state.LastPassword, "97531");
 
     // Progress: one step per frame up to 56, full before the message, empty after it.
     ASSERT_GE(h.progress.size(), 61u);
@@ -70,7 +71,7 @@ TEST_F(WriteFixture, CompleteWrite) {
 }
 
 TEST_F(WriteFixture, RadiosOneAfterAnotherAndNewPassword) {
-    WriteTransfer write({12, test::Sequence({3, 70, 3, 20})}, [this] { return NextStamp(); });
+    WriteTransfer write(state, {12, test::Sequence({3, 70, 3, 20})}, [this] { return NextStamp(); });
     Harness h(write);
     ScriptedRadio first = radio;
     h.radio = &first;
@@ -99,17 +100,17 @@ TEST_F(WriteFixture, RadiosOneAfterAnotherAndNewPassword) {
 }
 
 TEST_F(WriteFixture, NewPasswordWithOtherCharactersIsRefused) {
-    WriteTransfer write({1, {}}, [this] { return NextStamp(); });
+    WriteTransfer write(state, {1, {}}, [this] { return NextStamp(); });
     Harness h(write);
     h.radio = &radio;
     for (const std::string bad : {"12.34", "12345678901", "12a"}) {
-        gAll.Image[434] = 0;
+        state.Image[434] = 0;
         h.Apply(write.Ok("", true, bad));
         h.Run();
         EXPECT_EQ(h.LastMessage(), "PwdDigits");
         EXPECT_TRUE(h.sent.empty());
         EXPECT_TRUE(h.okEnabled);
-        EXPECT_EQ(gAll.Image[434], 'L');  // WriteIdent at every Ok
+        EXPECT_EQ(state.Image[434], 'L');  // WriteIdent at every Ok
     }
     h.Apply(write.Ok("", true, " 42 "));
     h.Run();
@@ -138,13 +139,13 @@ TEST_F(WriteFixture, FailureTable) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        test::ResetState();
+        test::ResetState(state);
         ScriptedRadio r = radio;
         row.fault(r);
-        WriteTransfer write({1, {}}, [this] { return NextStamp(); });
+        WriteTransfer write(state, {1, {}}, [this] { return NextStamp(); });
         Harness h(write);
         h.radio = &r;
-        gAll.Image[434] = 0;
+        state.Image[434] = 0;
         h.Apply(write.Ok(row.entry, false, ""));
         h.Run();
         ASSERT_EQ(h.messages.size(), 1u);
@@ -152,27 +153,27 @@ TEST_F(WriteFixture, FailureTable) {
         EXPECT_EQ(h.closed, row.closes);
         EXPECT_EQ(h.sent.back() == Bytes{'E'}, row.endFrame);
         EXPECT_EQ(write.State(), kIdle);
-        EXPECT_EQ(gAll.Image[434], 'L');
-        EXPECT_FALSE(gAll.Modified);
+        EXPECT_EQ(state.Image[434], 'L');
+        EXPECT_FALSE(state.Modified);
         ASSERT_EQ(h.finished.size(), 1u);
         EXPECT_EQ(h.finished[0].outcome, Outcome::Failed);
         const std::string name = row.name;
         if (name == "password") {
             EXPECT_TRUE(h.okEnabled);
             EXPECT_EQ(h.TimeOf("ok on") - h.TimeOf("message PwdError"), 500);
-            EXPECT_EQ(gAll.Image[img::kAreaCodeFirst], 0xFF);  // not accepted: area and password untouched
+            EXPECT_EQ(state.Image[img::kAreaCodeFirst], 0xFF);  // not accepted: area and password untouched
         }
         if (name == "no ack" || name == "nak") {
             EXPECT_TRUE(h.okEnabled);  // TryTime enables Ok before its message
             EXPECT_EQ(h.TimeOf("close") - h.TimeOf("message ComError"), 300);
-            EXPECT_NE(UnpackTimestamp(img::kWriteStamp), "");  // stamped when the confirmation was answered
+            EXPECT_NE(UnpackTimestamp(state.Image, img::kWriteStamp), "");  // stamped when the confirmation was answered
         }
     }
 }
 
 TEST_F(WriteFixture, LineErrorAndPortFailures) {
     {
-        WriteTransfer write({1, {}}, [this] { return NextStamp(); });
+        WriteTransfer write(state, {1, {}}, [this] { return NextStamp(); });
         Harness h(write);
         ScriptedRadio r = radio;
         h.radio = &r;
@@ -188,7 +189,7 @@ TEST_F(WriteFixture, LineErrorAndPortFailures) {
         EXPECT_LT(r.framesWritten, 58);
     }
     {
-        WriteTransfer write({1, {}}, [this] { return NextStamp(); });
+        WriteTransfer write(state, {1, {}}, [this] { return NextStamp(); });
         Harness h(write);
         h.Apply(write.PortOpenFailed());
         h.Run();
@@ -196,7 +197,7 @@ TEST_F(WriteFixture, LineErrorAndPortFailures) {
         EXPECT_TRUE(h.closed);
     }
     {
-        WriteTransfer write({1, {}}, [this] { return NextStamp(); });
+        WriteTransfer write(state, {1, {}}, [this] { return NextStamp(); });
         Harness h(write);
         h.Apply(write.Ok("", false, ""));
         h.Run(100000, [&] { return !h.sent.empty(); });  // the wake-up frame cannot be written

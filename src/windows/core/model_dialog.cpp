@@ -14,6 +14,7 @@
 #include "settings/language.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
+#include "globals/globals.h"
 
 namespace lm {
 namespace {
@@ -22,30 +23,6 @@ void SelectTextOrFirst(QComboBox* box, const std::string& text) {
     const int i = box->findText(QString::fromStdString(text));
     box->setCurrentIndex(i >= 0 ? i : (box->count() > 0 ? 0 : -1));
 }
-
-// What SelectModel changes, to be put back when the New command stops.
-struct ModelState {
-    explicit ModelState(const TALL& a)
-        : ModelTitle(a.ModelTitle), ModelCode(a.ModelCode), BandName(a.BandName), AreaCode(a.AreaCode),
-          AreaText(a.AreaText), KeyLayout(a.KeyLayout), ChannelCount(a.ChannelCount), ModelMaxMHz(a.ModelMaxMHz),
-          ModelMinMHz(a.ModelMinMHz), BandMaxMHz(a.BandMaxMHz), BandMinMHz(a.BandMinMHz) {}
-    void Restore(TALL& a) const {
-        a.ModelTitle = ModelTitle;
-        a.ModelCode = ModelCode;
-        a.BandName = BandName;
-        a.AreaCode = AreaCode;
-        a.AreaText = AreaText;
-        a.KeyLayout = KeyLayout;
-        a.ChannelCount = ChannelCount;
-        a.ModelMaxMHz = ModelMaxMHz;
-        a.ModelMinMHz = ModelMinMHz;
-        a.BandMaxMHz = BandMaxMHz;
-        a.BandMinMHz = BandMinMHz;
-    }
-    std::string ModelTitle, ModelCode, BandName, AreaCode, AreaText;
-    int KeyLayout, ChannelCount;
-    double ModelMaxMHz, ModelMinMHz, BandMaxMHz, BandMinMHz;
-};
 
 }  // namespace
 
@@ -127,19 +104,17 @@ void TfModel::cbCopmutChange() {
     SelectTextOrFirst(cbPd, model->DefaultBand);
 }
 
-bool RunModelDialog(QWidget* parent, const std::function<bool()>& performNew) {
+bool RunModelDialog(QWidget* parent, const std::function<bool(const ModelSelection&)>& performNew) {
     TfModel dialog(parent);
     dialog.exec();
     if (!dialog.Accepted()) return false;
     if (gAll.Modified && !AskYesNo(gLanguage.ClearData)) return false;
     const TMacType* model = gMacList.FindByTitle(dialog.SelectedTitle());
     if (model == nullptr) return false;
-    const ModelState before(gAll);
-    SelectModel(model->ModelCode, gFrqList.CodeOf(dialog.SelectedBand()), true);
-    if (performNew && performNew()) return true;
-    // New stopped before anything was discarded: the image stays, and so do its model and band.
-    before.Restore(gAll);
-    return false;
+    const std::string code = model->ModelCode;
+    const int band = gFrqList.CodeOf(dialog.SelectedBand());
+    // The model and band change only with the new image; a New that stops leaves both as they were.
+    return performNew && performNew([code, band](TALL& state) { SelectModel(state, code, band, true); });
 }
 
 }  // namespace lm

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "core/state.h"
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -38,10 +40,13 @@ private:
     bool shown_ = false;
 };
 
+// Selects the chosen variant and band in a state record.
+using ModelSelection = std::function<void(TALL& state)>;
+
 // The Model command. performNew is the New command of the main window: it asks SaveProgram when the image is
-// modified, makes the new image and returns false when it stopped (the save was cancelled or failed).
-// Returns true when a new image for the chosen variant and band has been made; otherwise model, band and image
-// are as they were.
-bool RunModelDialog(QWidget* parent, const std::function<bool()>& performNew);
+// modified, applies the selection and makes the new image, and returns false when it stopped (the save was
+// cancelled or failed). Returns true when a new image for the chosen variant and band has been made; otherwise
+// model, band and image are as they were.
+bool RunModelDialog(QWidget* parent, const std::function<bool(const ModelSelection&)>& performNew);
 
 }  // namespace lm

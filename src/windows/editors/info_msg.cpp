@@ -9,6 +9,7 @@
 
 #include "widgets/child_frame.h"
 #include "widgets/translate.h"
+#include "globals/globals.h"
 
 namespace lm {
 
@@ -85,8 +86,8 @@ void TfInfoMsg::Load() {
     cxFreq->setText(QString::fromStdString(gAll.BandName));
     cxSerial->setText(QString::fromStdString(SerialNumberText(gAll.Image)));
     cxArea->setText(QString::fromStdString(gAll.AreaText));
-    cxRadioTime->setText(QString::fromStdString(UnpackTimestamp(img::kWriteStamp)));
-    cxLeaveTime->setText(QString::fromStdString(UnpackTimestamp(img::kFactoryStamp)));
+    cxRadioTime->setText(QString::fromStdString(UnpackTimestamp(gAll.Image, img::kWriteStamp)));
+    cxLeaveTime->setText(QString::fromStdString(UnpackTimestamp(gAll.Image, img::kFactoryStamp)));
     for (QLineEdit* e : {cxModel, cxFreq, cxSerial, cxArea, cxRadioTime, cxLeaveTime}) e->setCursorPosition(0);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/state.h"
+#include "globals/globals.h"
 
 class QLabel;
 class QLineEdit;

@@ -5,7 +5,7 @@
 
 namespace lm {
 
-TfReadRadio::TfReadRadio(QWidget* parent)
+TfReadRadio::TfReadRadio(QWidget* parent, TALL& state)
     : TransferDialog(parent, {.name = "fReadRadio",
                               .title = "Read data From radio",
                               .size = {341, 66},
@@ -14,7 +14,8 @@ TfReadRadio::TfReadRadio(QWidget* parent)
                               .ok = {169, 36, 75, 25},
                               .cancel = {254, 35, 75, 25},
                               .label = {9, 68, 80, 21},
-                              .pass = {95, 68, 150, 21}}) {
+                              .pass = {95, 68, 150, 21}}),
+      state_(state) {
     lArea = new QLabel("Area", this);
     lArea->setObjectName("lArea");
     lArea->setVisible(false);
@@ -26,7 +27,7 @@ void TfReadRadio::FormShow() {
 
     link::EngineOptions options = PortOptions();
     options.areaLabel = lArea->text().toStdString();
-    engine_ = &Start(std::make_unique<link::ReadTransfer>(options), TransferHost::kReadDrainGiveUpMs, true);
+    engine_ = &Start(std::make_unique<link::ReadTransfer>(state_, options), TransferHost::kReadDrainGiveUpMs, true);
     connect(cxPass, &QLineEdit::textChanged, this,
             [this](const QString& text) { engine_->SetPassword(text.toStdString()); });
 }
@@ -38,7 +39,10 @@ void TfReadRadio::btnOkClick() {
 
 void TfReadRadio::EnablePasswords(bool enabled) { cxPass->setEnabled(enabled); }
 
-void TfReadRadio::Finished(const link::Finished&) { succeeded_ = engine_->Succeeded(); }
+void TfReadRadio::Finished(const link::Finished&) {
+    succeeded_ = engine_->Succeeded();
+    if (succeeded_) link::ApplyReadOutcome(state_, engine_->Outcome());
+}
 
 bool RunReadDialog(QWidget* parent) {
     TfReadRadio dialog(parent);

@@ -2,6 +2,7 @@
 // The read dialog (fReadRadio): copies the radio's memory into the image. Only a completed read changes the
 // image; the dialog then closes by itself.
 #include "link/read_transfer.h"
+#include "globals/globals.h"
 #include "windows/link/transfer_dialog.h"
 
 class QLabel;
@@ -12,7 +13,8 @@ class TfReadRadio : public TransferDialog {
     Q_OBJECT
 
 public:
-    explicit TfReadRadio(QWidget* parent = nullptr);
+    // state: the record the transfer reads into or writes from (the program's own by default).
+    explicit TfReadRadio(QWidget* parent = nullptr, TALL& state = gAll);
 
     // A read has completed: the image, model and band are the radio's.
     bool Succeeded() const { return succeeded_; }
@@ -27,6 +29,7 @@ private:
 
     QLabel* lArea = nullptr;
 
+    TALL& state_;
     link::ReadTransfer* engine_ = nullptr;  // held by the base from the first showing
     bool succeeded_ = false;
 };

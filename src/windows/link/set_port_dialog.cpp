@@ -10,6 +10,7 @@
 #include "port/port_access.h"
 #include "port/simulated_radio.h"
 #include "widgets/translate.h"
+#include "globals/globals.h"
 
 namespace lm {
 

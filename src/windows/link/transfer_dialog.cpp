@@ -11,6 +11,7 @@
 #include "widgets/message_box.h"
 #include "port/radio_link.h"
 #include "widgets/translate.h"
+#include "globals/globals.h"
 
 namespace lm {
 

@@ -6,7 +6,7 @@
 
 namespace lm {
 
-TfWriteRadio::TfWriteRadio(QWidget* parent)
+TfWriteRadio::TfWriteRadio(QWidget* parent, TALL& state)
     : TransferDialog(parent, {.name = "fWriteRadio",
                               .title = "Write data to radio",
                               .size = {354, 71},
@@ -15,7 +15,8 @@ TfWriteRadio::TfWriteRadio(QWidget* parent)
                               .ok = {165, 39, 75, 25},
                               .cancel = {249, 39, 75, 25},
                               .label = {9, 75, 95, 21},
-                              .pass = {110, 75, 150, 21}}) {
+                              .pass = {110, 75, 150, 21}}),
+      state_(state) {
     // The new password's row lies below the password's, outside the client area too.
     Label2 = new QLabel("New Pass Word:", this);
     Label2->setObjectName("Label2");
@@ -35,7 +36,7 @@ TfWriteRadio::TfWriteRadio(QWidget* parent)
 void TfWriteRadio::FormShow() {
     PrepareShow();
 
-    engine_ = &Start(std::make_unique<link::WriteTransfer>(PortOptions(), link::ClockSource{}),
+    engine_ = &Start(std::make_unique<link::WriteTransfer>(state_, PortOptions(), link::ClockSource{}),
                      TransferHost::kWriteDrainGiveUpMs, false);
 }
 

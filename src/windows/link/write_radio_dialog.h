@@ -1,6 +1,7 @@
 #pragma once
 // The write dialog (fWriteRadio): copies the first 464 bytes of the image into the radio. Each Ok writes one
 // radio; after a completed write the dialog stays open for the next one.
+#include "globals/globals.h"
 #include "windows/link/transfer_dialog.h"
 #include "link/write_transfer.h"
 
@@ -14,7 +15,8 @@ class TfWriteRadio : public TransferDialog {
     Q_OBJECT
 
 public:
-    explicit TfWriteRadio(QWidget* parent = nullptr);
+    // state: the record the transfer reads into or writes from (the program's own by default).
+    explicit TfWriteRadio(QWidget* parent = nullptr, TALL& state = gAll);
 
     // Radios written completely since the dialog opened.
     int Completed() const { return completed_; }
@@ -33,6 +35,7 @@ private:
     QCheckBox* cxUpd = nullptr;
     QLabel* lDigits = nullptr;  // hidden: the text of the message that refuses a new password of other characters
 
+    TALL& state_;
     link::WriteTransfer* engine_ = nullptr;  // held by the base from the first showing
     bool passwordsEnabled_ = true;
     int completed_ = 0;

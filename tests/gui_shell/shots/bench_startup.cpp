@@ -16,6 +16,7 @@
 #include "settings/startup.h"
 #include "shell/main_frm.h"
 #include "shell/windows_wiring.h"
+#include "globals/globals.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     lm::RegisterWindows();
     QApplication::setWindowIcon(lm::ApplicationIcon());
-    lm::StartupPaths paths = lm::RunStartup(argc > 0 ? argv[0] : nullptr);
+    lm::StartupPaths paths = lm::RunStartup(lm::gAll, lm::gLanguage, argc > 0 ? argv[0] : nullptr);
     // Nothing is written at the end: the window is not closed, only destroyed.
     lm::TfMainFrm window(paths.settingsPath);
     FirstPaint probe;

@@ -17,6 +17,7 @@
 #include "shell/main_frm.h"
 #include "shell/windows_wiring.h"
 #include "widgets/message_box.h"
+#include "globals/globals.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ int main(int argc, char* argv[]) {
     paths.appDir = lm::ExecutableDir(argv[0]);
     paths.languageDir = paths.appDir;
     paths.settingsPath = QDir(gOut).filePath("SysInfo.Ini").toStdString();
-    lm::RunStartupSteps(paths);
+    lm::RunStartupSteps(lm::gAll, lm::gLanguage, paths);
     lm::gAll.LanguageId = 0;
     lm::gAll.LanguageName = "English";
     lm::gAll.PortName = "SIMULATED";

@@ -1,0 +1,14 @@
+#pragma once
+// The program's one state record, channel record and message table, for the windows and the single-radio
+// commands of lm418t-cli; they pass them to the engine, which never reaches for them.
+#include "core/channel.h"
+#include "core/state.h"
+#include "settings/language.h"
+
+namespace lm {
+
+extern TALL gAll;
+extern TChannel gChannel;
+extern TLanguage gLanguage;
+
+}  // namespace lm
