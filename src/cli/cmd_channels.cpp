@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "args.h"
-#include "channel_rows.h"
 #include "command.h"
+#include "core/channel_table.h"
 #include "core/state.h"
 #include "session.h"
 #include "globals/globals.h"
@@ -16,12 +16,12 @@ namespace {
 
 constexpr const char* kEmptyMark = "(empty)";
 
-std::string Padded(const std::string& text, std::size_t width, Align align) {
+std::string Padded(const std::string& text, std::size_t width, ColumnAlign align) {
     const std::size_t gap = width > text.size() ? width - text.size() : 0;
     switch (align) {
-        case Align::Right: return std::string(gap, ' ') + text;
-        case Align::Centre: return std::string(gap / 2, ' ') + text + std::string(gap - gap / 2, ' ');
-        case Align::Left: break;
+        case ColumnAlign::Right: return std::string(gap, ' ') + text;
+        case ColumnAlign::Centre: return std::string(gap / 2, ' ') + text + std::string(gap - gap / 2, ' ');
+        case ColumnAlign::Left: break;
     }
     return text + std::string(gap, ' ');
 }
@@ -41,7 +41,7 @@ void PrintCsv(const std::vector<std::vector<std::string>>& rows, std::ostream& o
 }
 
 void PrintAligned(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
-    const std::vector<GridColumn>& columns = GridColumns();
+    const std::vector<ChannelColumn>& columns = ChannelColumns();
     std::vector<std::size_t> widths(columns.size(), 0);
     for (const auto& row : rows)
         for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
@@ -50,7 +50,7 @@ void PrintAligned(const std::vector<std::vector<std::string>>& rows, std::ostrea
         for (std::size_t i = 0; i < columns.size(); ++i) {
             // Titles are centred; an empty channel's mark stands left in the receive column.
             const bool mark = i == 1 && rows[r][i] == kEmptyMark;
-            const Align align = r == 0 ? Align::Centre : mark ? Align::Left : columns[i].Alignment;
+            const ColumnAlign align = r == 0 ? ColumnAlign::Centre : mark ? ColumnAlign::Left : columns[i].alignment;
             line += (i ? "  " : "") + Padded(rows[r][i], widths[i], align);
         }
         line.erase(line.find_last_not_of(' ') + 1);
@@ -88,11 +88,16 @@ public:
 
         std::vector<std::vector<std::string>> rows;
         rows.emplace_back();
-        for (const GridColumn& column : GridColumns()) rows.back().push_back(column.Title);
+        // One line per title: the two lines of "Channel|No." side by side.
+        for (const ChannelColumn& column : ChannelColumns()) {
+            std::string title = column.title;
+            for (char& c : title) c = c == '|' ? ' ' : c;
+            rows.back().push_back(title);
+        }
         for (int n = 1; n <= gAll.ChannelCount; ++n) {
-            GridRow row = ChannelGridRow(n);
-            if (!row.Present && !csv) row.Cells[1] = kEmptyMark;
-            rows.push_back(std::move(row.Cells));
+            ChannelRow row = ChannelTableRow(gAll, n);
+            if (!row.present && !csv) row.cells[1] = kEmptyMark;
+            rows.push_back(std::move(row.cells));
         }
         if (csv)
             PrintCsv(rows, out);

@@ -7,6 +7,7 @@
 
 #include "args.h"
 #include "command.h"
+#include "core/radio_info.h"
 #include "core/state.h"
 #include "link/area_table.h"
 #include "session.h"
@@ -14,19 +15,6 @@
 
 namespace lm::cli {
 namespace {
-
-constexpr int kSerialBytes = 16;
-
-// The serial number bytes as text: printable characters (33..126) only; blanks, control codes, 0xFF and the
-// upper half are skipped.
-std::string SerialNumberText(const ImageBytes& image) {
-    std::string text;
-    for (int i = 0; i < kSerialBytes; ++i) {
-        const std::uint8_t b = image[img::kSerialText + i];
-        if (b >= 33 && b <= 126) text += static_cast<char>(b);
-    }
-    return text;
-}
 
 class InfoCommand : public Command {
 public:
@@ -52,18 +40,17 @@ public:
         ExpectOperands(parsed, 1, "FILE.dat");
         LoadOrFail(gAll, parsed.Operands[0]);
 
+        // The area as a read decodes it, from the area code in the image; the window's fields, with the code
+        // itself before the area.
         const ImageBytes& image = gAll.Image;
         const std::string areaCode =
             AreaCodeText(image[img::kAreaCodeFirst], image[img::kAreaCodeFirst + 1]);
-        const std::vector<std::pair<std::string, std::string>> fields = {
-            {"Model Type", gAll.ModelTitle},
-            {"Frequency[MHz]", gAll.BandName},
-            {"Serial Number", SerialNumberText(image)},
-            {"Area Code", areaCode},
-            {"Area", LookupAreaName(areaCode, gAll.LanguageId > 0)},
-            {"Write Time", UnpackTimestamp(image, img::kWriteStamp)},
-            {"Leave Factory Time", UnpackTimestamp(image, img::kFactoryStamp)},
-        };
+        gAll.AreaText = LookupAreaName(areaCode, gAll.LanguageId > 0);
+        std::vector<std::pair<std::string, std::string>> fields;
+        for (const RadioInfoField& f : RadioInfoFields()) {
+            if (std::string_view(f.fieldName) == "cxArea") fields.emplace_back("Area Code", areaCode);
+            fields.emplace_back(f.label, f.value(gAll));
+        }
         std::size_t width = 0;
         for (const auto& field : fields) width = std::max(width, field.first.size());
         for (const auto& [label, value] : fields) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "command.h"
+#include "core/port_name.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
 #include "session.h"
@@ -45,7 +46,7 @@ void RadioJob::Start() {
 
 link::EngineOptions RadioJob::Options() {
     link::EngineOptions options;
-    options.portNumber = link::PortNumberOf(plan_.port);
+    options.portNumber = ComPortNumber(plan_.port);
     options.random = [this](int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random_); };
     return options;
 }

@@ -12,14 +12,11 @@ namespace lm::cli {
 
 namespace {
 
-// The message a load or save failure is reported with: the message table's text when the failure has a
-// message key ("Model Type Wrong."), otherwise the text of the failed operation.
-std::string FailureText(const DataFileResult& result) {
-    if (!result.messageKey.empty()) {
-        const std::string text = gLanguage.Text(result.messageKey);
-        if (!text.empty()) return text;
-    }
-    return result.text;
+// The message a load or save failure is reported with: the file and the message table's text when the failure
+// has a message key ("radio.dat: Model Type Wrong."), otherwise the step, the file and the system's reason.
+std::string FailureText(const std::string& path, const DataFileResult& result) {
+    if (result.messageKey.empty()) return result.text;
+    return path + ": " + MessageText(gLanguage, result.messageKey, result.text);
 }
 
 }  // namespace
@@ -32,12 +29,12 @@ void StartProgram(const char* argv0) {
 
 void LoadOrFail(TALL& state, const std::string& path) {
     const DataFileResult result = LoadDataFile(state, path);
-    if (!result.ok) throw Failure(path + ": " + FailureText(result));
+    if (!result.ok) throw Failure(FailureText(path, result));
 }
 
 void SaveOrFail(TALL& state, const std::string& path) {
     const DataFileResult result = SaveDataFile(state, path);
-    if (!result.ok) throw Failure(path + ": " + FailureText(result));
+    if (!result.ok) throw Failure(FailureText(path, result));
 }
 
 }  // namespace lm::cli

@@ -99,6 +99,7 @@ int ChannelSlotFirst(int n, int channelCount) {
     return kSlotBytes * n + 1;
 }
 
+
 bool DecodeChannel(const std::uint8_t* slot, TChannel& ch) {
     const long long rx = DecodeBcd4(slot);
     if (rx < 0) {

@@ -9,6 +9,8 @@
 
 namespace lm {
 
+struct TALL;
+
 constexpr int kSlotBytes = 16;
 constexpr int kMaxSlots = 16;  // the channel area of the image holds 16 slots
 
@@ -46,6 +48,7 @@ enum TChannelField : int {
 
 // Image index of the first byte of channel n's slot, or -1 when n is not one of the model's channelCount channels.
 int ChannelSlotFirst(int n, int channelCount);
+inline int ChannelSlotFirst(const TALL& all, int n) { return ChannelSlotFirst(n, all.ChannelCount); }
 
 // Decodes a slot; false (RxFreq = -1.0, nothing else touched) when the receive frequency is empty.
 bool DecodeChannel(const std::uint8_t* slot, TChannel& ch);

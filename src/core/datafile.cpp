@@ -1,20 +1,9 @@
 #include "core/datafile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
-#ifdef _WIN32
-#include <fstream>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
+#include "core/file_io.h"
 #include "core/models.h"
 
 namespace lm {
@@ -39,84 +28,10 @@ DataFileResult Success() {
     return r;
 }
 
-std::string OsErrorText(int err) { return std::strerror(err); }
-
-#ifndef _WIN32
-// Writes all of data to fd, retrying short writes; false with errno set on failure.
-bool WriteAll(int fd, const std::vector<std::uint8_t>& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+// "Cannot save /home/x/radio.dat: Permission denied": the step, the file and the reason.
+std::string StepText(const char* step, const std::string& path, const std::string& reason) {
+    return std::string("Cannot ") + step + " " + path + ": " + reason;
 }
-
-// Writes data to a new file beside path, flushes it to disk and renames it over path.
-// Returns 0 or the errno of the failing step; the temporary file never stays behind.
-int ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& data) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    fs::path folder = target.parent_path();
-    if (folder.empty()) folder = ".";
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return errno;
-
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
-
-    int err = 0;
-    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, data) || ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        return err;
-    }
-    // Make the rename itself durable; a folder that cannot be synced does not undo the save.
-    const int dir = ::open(folder.c_str(), O_RDONLY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return 0;
-}
-#else
-int ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& data) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    fs::path temp = target;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return errno ? errno : EACCES;
-        out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-        out.flush();
-        if (!out) {
-            const int err = errno ? errno : EIO;
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return err;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);  // replaces an existing target
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return ec.value();
-    }
-    return 0;
-}
-#endif
 
 }  // namespace
 
@@ -174,22 +89,20 @@ DataFileResult LoadDataBytes(TALL& state, const std::vector<std::uint8_t>& bytes
 }
 
 DataFileResult LoadDataFile(TALL& state, const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return Failure(DataFileError::OpenFailed, OsErrorText(errno));
-    std::vector<std::uint8_t> bytes(kDataFileBytes);
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
-    const bool failed = std::ferror(f) != 0;
-    const int err = errno;
-    std::fclose(f);
-    if (failed) return Failure(DataFileError::ReadFailed, OsErrorText(err));
-    bytes.resize(got);
-    return LoadDataBytes(state, bytes);
+    std::string bytes;
+    if (const FileOutcome read = ReadRegularFile(path, kDataFileLimit, bytes); !read.ok) {
+        return Failure(DataFileError::OpenFailed, StepText("open", path, read.reason));
+    }
+    DataFileResult r = LoadDataBytes(state, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    if (r.error == DataFileError::TooShort) r.text = StepText("open", path, r.text);
+    return r;
 }
 
 DataFileResult SaveDataFile(TALL& state, const std::string& path) {
     const std::vector<std::uint8_t> bytes = EncodeDataFile(state.Image, state.FileTag, state.ModelCode);
-    if (const int err = ReplaceFile(path, bytes); err != 0) {
-        return Failure(DataFileError::WriteFailed, OsErrorText(err));
+    const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (const FileOutcome saved = ReplaceFile(path, data); !saved.ok) {
+        return Failure(DataFileError::WriteFailed, StepText("save", path, saved.reason));
     }
     for (int k = kHiddenFirst; k <= kHiddenLast; ++k) state.Image[k] = kErased;
     state.Modified = false;

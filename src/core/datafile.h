@@ -17,13 +17,14 @@ enum class DataFileError {
     None,
     ModelTypeWrong,  // wrong tag or a model code no catalogue model has: message "ModError"
     TooShort,        // fewer than 544 bytes
-    OpenFailed,      // the file cannot be opened for reading (OS error text)
-    ReadFailed,      // reading failed part-way (OS error text)
-    WriteFailed,     // the file or its temporary copy cannot be written, flushed or renamed (OS error text)
+    OpenFailed,      // the file cannot be read, or is no regular file of a data file's size
+    ReadFailed,      // reading failed part-way
+    WriteFailed,     // the file may not be written, or its temporary copy cannot be written, synced or renamed
 };
 
 // Outcome of a load or save. On failure, messageKey names the message of the message table when there is one
-// ("ModError"), and text holds its English built-in text or the text of the failing OS operation.
+// ("ModError") and text holds its English built-in text; otherwise text names the step, the file and the
+// reason: "Cannot save /home/x/radio.dat: Permission denied", "Cannot open /tmp/fifo: Not a regular file".
 struct DataFileResult {
     bool ok = false;
     DataFileError error = DataFileError::None;
@@ -59,12 +60,13 @@ std::vector<std::uint8_t> EncodeDataFile(const ImageBytes& image, const std::str
 DataFileResult LoadDataBytes(TALL& state, const std::uint8_t* data, std::size_t size);
 DataFileResult LoadDataBytes(TALL& state, const std::vector<std::uint8_t>& bytes);
 
-// Reads the file at path (its first 544 bytes) and loads it as LoadDataBytes does.
+// Reads the file at path and loads it into state as LoadDataBytes does; only a regular file of at most
+// kDataFileLimit bytes is read.
 DataFileResult LoadDataFile(TALL& state, const std::string& path);
 
-// Writes the data file of a state record to path through a temporary file in the same folder that is flushed to disk and
-// renamed over path, so a failed save leaves any previous file intact. Only when the file is in place are
-// Image[441..448] set to 0xFF and Modified := false; a failed save leaves the state unchanged.
+// Writes the data file of a state record to path with ReplaceFile, so a failed save leaves any previous file
+// intact and a file the user may not write is refused. Only when the file is in place are Image[441..448] set to
+// 0xFF and Modified := false; a failed save leaves the state unchanged.
 DataFileResult SaveDataFile(TALL& state, const std::string& path);
 
 }  // namespace lm

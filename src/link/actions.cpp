@@ -13,6 +13,11 @@ template <class... F>
 Overload(F...) -> Overload<F...>;
 }  // namespace
 
+std::string WithDetail(std::string text, const ShowMessage& message) {
+    for (char c : message.detail) text += c == '\r' ? '\n' : c;
+    return text;
+}
+
 std::string Describe(const Action& action) {
     return std::visit(
         Overload{

@@ -94,6 +94,10 @@ using Action = std::variant<SendBytes, StartTimer, StopTimer, WaitDrained, Purge
                             EnableOk, EnablePasswords, CloseDialog, Finished>;
 using Actions = std::vector<Action>;
 
+// The text a message is shown with: text (the translation of its key, or its own text) followed by its detail,
+// the message box's line break (13) in the detail becoming a new line.
+std::string WithDetail(std::string text, const ShowMessage& message);
+
 // One line of text for an action, for traces and tests ("send 50 52 4f", "start 1 500", "message ComError" ...).
 std::string Describe(const Action& action);
 

@@ -10,20 +10,6 @@
 
 namespace lm::link {
 
-int PortNumberOf(const std::string& portName) {
-    if (portName.size() < 4) return 0;
-    for (int i = 0; i < 3; ++i) {
-        if (std::toupper(static_cast<unsigned char>(portName[i])) != "COM"[i]) return 0;
-    }
-    int n = 0;
-    for (std::size_t i = 3; i < portName.size(); ++i) {
-        const char c = portName[i];
-        if (c < '0' || c > '9') return 0;
-        n = std::min(n * 10 + (c - '0'), 100000);
-    }
-    return n;
-}
-
 std::uint8_t ChooseKeyByte(int portNumber, const RandomSource& random) {
     if (portNumber >= 1 && portNumber <= 9) return static_cast<std::uint8_t>(portNumber + 96);
     int r = random ? random(5) : std::rand() % 5;

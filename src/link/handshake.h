@@ -29,8 +29,6 @@ constexpr std::uint8_t kIdentRequest = 0x02;
 constexpr std::uint8_t kEndByte = 0x45;  // 'E'
 constexpr std::array<std::uint8_t, 7> kWakeLetters{80, 82, 79, 71, 82, 65, 77};  // "PROGRAM"
 
-// The port number of a port name "COM<n>" (any case); 0 for any other name (a device path: random key byte).
-int PortNumberOf(const std::string& portName);
 // Key byte: n + 96 for port 1..9, else 101 + random(5).
 std::uint8_t ChooseKeyByte(int portNumber, const RandomSource& random);
 inline std::uint8_t SwapHalves(std::uint8_t x) { return static_cast<std::uint8_t>((x << 4) | (x >> 4)); }
@@ -52,7 +50,7 @@ std::string TrimPassword(const std::string& text);
 enum IdentResult : int { kIdentOk = 0, kIdentModel = 1, kIdentKey = 2, kIdentPassword = 3 };
 
 struct EngineOptions {
-    int portNumber = 0;   // PortNumberOf(PortName)
+    int portNumber = 0;   // ComPortNumber(PortName)
     RandomSource random;  // key byte for ports other than 1..9 and the password mask; std::rand when empty
     std::string areaLabel = "Area";  // caption of the read's hidden label lArea (translated by the host)
 };

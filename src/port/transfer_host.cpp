@@ -165,8 +165,7 @@ void TransferHost::ShowLater(const link::ShowMessage& message) {
 }
 
 std::string TransferHost::MessageText(const link::ShowMessage& message, const std::string& translated) const {
-    std::string text = translated.empty() ? message.text : translated;
-    for (char c : message.detail) text += c == '\r' ? '\n' : c;
+    std::string text = link::WithDetail(translated.empty() ? message.text : translated, message);
     if (message.key == link::kPortError.key && !portFailure_.empty()) text += "\n" + portFailure_;
     return text;
 }

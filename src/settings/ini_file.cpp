@@ -1,14 +1,7 @@
 #include "settings/ini_file.h"
 
+#include "core/file_io.h"
 #include "settings/text_codec.h"
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <sstream>
-#include <unistd.h>
 
 namespace lm {
 namespace {
@@ -75,10 +68,13 @@ IniFile IniFile::Parse(std::string_view bytes) {
     return f;
 }
 
-IniFile IniFile::Load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+IniFile IniFile::Load(const std::string& path, std::string* problem) {
+    std::string bytes;
+    const FileOutcome read = ReadRegularFile(path, kIniFileLimit, bytes);
+    if (!read.ok) {
+        if (problem != nullptr && !read.missing) *problem = "Cannot read " + path + ": " + read.reason;
+        return {};
+    }
     return Parse(DecodeFileText(bytes));
 }
 
@@ -152,34 +148,10 @@ std::string IniFile::Text() const {
     return out;
 }
 
-bool IniFile::Save(const std::string& path) const {
-    namespace fs = std::filesystem;
-    fs::path target(path);
-    fs::path dir = target.parent_path();
-    if (dir.empty()) dir = ".";
-    std::random_device rd;
-    fs::path tmp = dir / (target.filename().string() + ".tmp" + std::to_string(getpid()) + "-" +
-                          std::to_string(rd()));
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        const std::string text = Text();
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(tmp, target, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        return false;
-    }
-    return true;
+bool IniFile::Save(const std::string& path, std::string* problem) const {
+    const FileOutcome saved = ReplaceFile(path, Text());
+    if (!saved.ok && problem != nullptr) *problem = "Cannot save " + path + ": " + saved.reason;
+    return saved.ok;
 }
 
 std::string IniRead(const std::string& path, std::string_view section, std::string_view key,

@@ -13,16 +13,17 @@ public:
     // Parses the text of a file (any line ends; a leading UTF-8 byte order mark is kept with the first line).
     static IniFile Parse(std::string_view bytes);
     // Loads a file, decoding its text to UTF-8 (see DecodeFileText); a missing or unreadable file gives an empty
-    // one. Saving writes UTF-8.
-    static IniFile Load(const std::string& path);
+    // one. Only a regular file of at most kIniFileLimit bytes is read; why another file was not read (a folder, a
+    // FIFO, a huge file, no permission) goes to problem, a missing file is no problem. Saving writes UTF-8.
+    static IniFile Load(const std::string& path, std::string* problem = nullptr);
 
     std::string Read(std::string_view section, std::string_view key, std::string_view fallback) const;
     bool Has(std::string_view section, std::string_view key) const;
     // Sets one key, adding the key (and the section) when missing.
     void Write(std::string_view section, std::string_view key, std::string_view value);
     std::string Text() const;
-    // Writes the text through a temporary file in the same folder and a rename; false on failure.
-    bool Save(const std::string& path) const;
+    // Replaces the file with the text (ReplaceFile); false on failure, with the step, file and reason in problem.
+    bool Save(const std::string& path, std::string* problem = nullptr) const;
 
 private:
     // Index of the line of the section header, or -1.

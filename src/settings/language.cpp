@@ -45,12 +45,22 @@ std::string TLanguage::Text(std::string_view key) const {
     return f ? *f : std::string();
 }
 
-std::string LanguageFilePath(const std::string& appDir, const std::string& languageName) {
-    return appDir + languageName + ".Ini";
+std::string MessageText(const TLanguage& table, std::string_view key, std::string_view builtIn) {
+    const std::string* text = table.Field(key);
+    return text != nullptr && !text->empty() ? *text : std::string(builtIn);
 }
 
-TLanguage LoadMessageTable(const std::string& languageFilePath) {
-    const IniFile ini = IniFile::Load(languageFilePath);
+bool IsLanguageName(std::string_view name) {
+    return !name.empty() && name.find_first_of("/\\") == std::string_view::npos &&
+           name.find("..") == std::string_view::npos;
+}
+
+std::string LanguageFilePath(const std::string& appDir, const std::string& languageName) {
+    return appDir + (IsLanguageName(languageName) ? languageName : std::string(kFallbackLanguage)) + ".Ini";
+}
+
+TLanguage LoadMessageTable(const std::string& languageFilePath, std::string* problem) {
+    const IniFile ini = IniFile::Load(languageFilePath, problem);
     TLanguage table;
     for (std::string_view key : kMessageKeys) {
         std::string* f = table.Field(key);
@@ -59,8 +69,10 @@ TLanguage LoadMessageTable(const std::string& languageFilePath) {
     return table;
 }
 
-void LoadMessageTable(TLanguage& table, const std::string& appDir, const std::string& languageName) {
-    table = LoadMessageTable(LanguageFilePath(appDir, languageName));
+std::string LoadMessageTable(TLanguage& table, const std::string& appDir, const std::string& languageName) {
+    std::string problem;
+    table = LoadMessageTable(LanguageFilePath(appDir, languageName), &problem);
+    return problem;
 }
 
 }  // namespace lm

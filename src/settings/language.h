@@ -41,11 +41,23 @@ struct TLanguage {
 constexpr int kMessageKeyCount = 23;
 extern const std::string_view kMessageKeys[kMessageKeyCount];
 
-// The language file of a language: appDir + languageName + ".Ini" (appDir ends with the separator).
+// The text a message is shown with: the table's text of key when the table has that key and its text is not
+// empty, otherwise builtIn (the message's English text, for keys the language file cannot translate too).
+std::string MessageText(const TLanguage& table, std::string_view key, std::string_view builtIn);
+
+// The language used when a language name cannot name a file.
+inline constexpr const char* kFallbackLanguage = "English";
+// True for a name that can only name a file beside the others: not empty, no "/" or "\\", no "..".
+bool IsLanguageName(std::string_view name);
+
+// The language file of a language: appDir + languageName + ".Ini" (appDir ends with the separator); a name that
+// is no language name (IsLanguageName) gives the file of kFallbackLanguage, so it never reaches another folder.
 std::string LanguageFilePath(const std::string& appDir, const std::string& languageName);
-// Reads the 23 keys of section "Language" from the file, each with its built-in text as default.
-TLanguage LoadMessageTable(const std::string& languageFilePath);
-// Loads the table of a language (its file in appDir) into table.
-void LoadMessageTable(TLanguage& table, const std::string& appDir, const std::string& languageName);
+// Reads the 23 keys of section "Language" from the file, each with its built-in text as default. Why a file that
+// is there could not be read goes to problem.
+TLanguage LoadMessageTable(const std::string& languageFilePath, std::string* problem = nullptr);
+// Loads the table of a language (its file in appDir) into table; returns why its file could not be read, empty
+// when it could (or is missing).
+std::string LoadMessageTable(TLanguage& table, const std::string& appDir, const std::string& languageName);
 
 }  // namespace lm

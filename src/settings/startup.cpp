@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 #include "core/models.h"
@@ -35,14 +36,16 @@ bool Exists(const fs::path& path) {
     return fs::exists(path, ec);
 }
 
+// The user's own folder for the settings; empty without a home. A shared folder such as /tmp is never used:
+// another user could create the folder first and so hand this user a settings file of theirs.
 fs::path UserConfigDir() {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0') {
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && fs::path(xdg).is_absolute()) {
         return fs::path(xdg) / "lm418t";
     }
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    if (const char* home = std::getenv("HOME"); home != nullptr && fs::path(home).is_absolute()) {
         return fs::path(home) / ".config" / "lm418t";
     }
-    return fs::temp_directory_path() / "lm418t";
+    return {};
 }
 
 }  // namespace
@@ -73,6 +76,7 @@ std::string ResolveSettingsPath(const std::string& appDir, const std::string& da
     const fs::path beside = fs::path(appDir) / "SysInfo.Ini";
     if (Exists(beside) || (!installed && ::access(appDir.c_str(), W_OK) == 0)) return beside.string();
     const fs::path dir = UserConfigDir();
+    if (dir.empty()) return {};
     std::error_code ec;
     fs::create_directories(dir, ec);
     const fs::path user = dir / "SysInfo.Ini";
@@ -94,15 +98,20 @@ std::string ResolveLanguageDir(const std::string& appDir, const std::string& dat
     return appDir;
 }
 
-void RunStartupSteps(TALL& state, TLanguage& language, const StartupPaths& paths) {
+std::vector<std::string> RunStartupSteps(TALL& state, TLanguage& language, const StartupPaths& paths) {
+    std::vector<std::string> warnings;
     state.AppDir = paths.appDir;
     state.CurrentChannel = 1;
     state.Image[0] = 0;
     FillBandTable();
     FillCatalogue(state);
-    ReadSystemSettings(state, paths.settingsPath);
-    LoadMessageTable(language, paths.languageDir, state.LanguageName);
+    const auto warn = [&warnings](std::string problem, const char* instead) {
+        if (!problem.empty()) warnings.push_back(std::move(problem) + instead);
+    };
+    warn(ReadSystemSettings(state, paths.settingsPath), "; the default settings are used");
+    warn(LoadMessageTable(language, paths.languageDir, state.LanguageName), "; the built-in texts are used");
     FillSessionKeyText(state);
+    return warnings;
 }
 
 StartupPaths RunStartup(TALL& state, TLanguage& language, const char* argv0) {
@@ -111,11 +120,16 @@ StartupPaths RunStartup(TALL& state, TLanguage& language, const char* argv0) {
     const std::string dataDir = InstalledDataDir(paths.appDir);
     const bool installed = !InstalledDataDir(paths.appDir, LM_DATA_DIR_FROM_BIN, "").empty();
     paths.settingsPath = ResolveSettingsPath(paths.appDir, dataDir, installed);
+    std::vector<std::string> warnings;
+    if (paths.settingsPath.empty())
+        warnings.push_back("neither HOME nor XDG_CONFIG_HOME is set: no settings file is used, and the "
+                           "settings of this run are not kept");
     // The language name is known only from the settings; read them once to find the language folder.
     TALL probe;
     ReadSystemSettings(probe, paths.settingsPath);
     paths.languageDir = ResolveLanguageDir(paths.appDir, dataDir, probe.LanguageName);
-    RunStartupSteps(state, language, paths);
+    for (std::string& warning : RunStartupSteps(state, language, paths)) warnings.push_back(std::move(warning));
+    for (const std::string& warning : warnings) std::cerr << "lm418t: " << warning << '\n';
     return paths;
 }
 

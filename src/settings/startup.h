@@ -1,6 +1,7 @@
 #pragma once
 // The start-up order of the program, shared by the windowed program and the command-line tool.
 #include <string>
+#include <vector>
 
 #include "core/state.h"
 #include "settings/language.h"
@@ -10,7 +11,7 @@ namespace lm {
 // Where start-up found its files.
 struct StartupPaths {
     std::string appDir;        // folder of the executable, ending with the separator
-    std::string settingsPath;  // SysInfo.Ini that is read now and written at close
+    std::string settingsPath;  // SysInfo.Ini that is read now and written at close; "" for none
     std::string languageDir;   // folder of the language and help files, ending with the separator
 };
 
@@ -29,6 +30,8 @@ std::string InstalledDataDir(const std::string& appDir, const std::string& relat
 // which is created then and, on the first run, starts as a copy of the defaults in the installed data folder.
 // An installed program (installed: its data folder stands beside bin/) is never a portable install, even in a
 // folder it may write (run as root): only a SysInfo.Ini already beside it is used there.
+// "" when the user's folder is needed but there is no home (neither an absolute XDG_CONFIG_HOME nor HOME): the
+// program then runs without a settings file.
 std::string ResolveSettingsPath(const std::string& appDir, const std::string& dataDir, bool installed = false);
 
 // The folder holding the language files: beside the executable when the language file is there, otherwise
@@ -37,10 +40,12 @@ std::string ResolveLanguageDir(const std::string& appDir, const std::string& dat
                                const std::string& languageName);
 
 // Steps 3 to 10 of start-up, in their fixed order: the band table, the catalogue, the system settings,
-// the message table of the configured language and the session key.
-void RunStartupSteps(TALL& state, TLanguage& language, const StartupPaths& paths);
+// the message table of the configured language and the session key. Returns a warning for each file that is
+// there but could not be read.
+std::vector<std::string> RunStartupSteps(TALL& state, TLanguage& language, const StartupPaths& paths);
 
-// Resolves the paths for the running executable, runs the steps and returns the paths used.
+// Resolves the paths for the running executable, runs the steps, writes the warnings to standard error and
+// returns the paths used.
 StartupPaths RunStartup(TALL& state, TLanguage& language, const char* argv0);
 
 }  // namespace lm

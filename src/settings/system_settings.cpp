@@ -38,8 +38,9 @@ int DecimalOrZero(std::string_view text) {
     return value;
 }
 
-void ReadSystemSettings(TALL& all, const std::string& settingsPath) {
-    const IniFile ini = IniFile::Load(settingsPath);
+std::string ReadSystemSettings(TALL& all, const std::string& settingsPath) {
+    std::string problem;
+    const IniFile ini = IniFile::Load(settingsPath, &problem);
     all.PortName = ini.Read(kSection, "Com", "Com1");
     const std::string id = ini.Read(kSection, "Language_ID", "0");
     all.HelpName = ini.Read(kSection, "Help", "QX");
@@ -51,15 +52,24 @@ void ReadSystemSettings(TALL& all, const std::string& settingsPath) {
     all.LanguageName.clear();
     if (all.LanguageId >= 0 && static_cast<size_t>(all.LanguageId) < names.size())
         all.LanguageName = names[static_cast<size_t>(all.LanguageId)];
+    return problem;
 }
 
-bool WriteSystemSettings(const TALL& all, const std::string& settingsPath) {
-    IniFile ini = IniFile::Load(settingsPath);
+bool WriteSystemSettings(const TALL& all, const std::string& settingsPath, std::string* problem) {
+    // An empty path: the program runs without a settings file.
+    if (settingsPath.empty()) return true;
+    std::string unread;
+    IniFile ini = IniFile::Load(settingsPath, &unread);
+    // A file that is there but could not be read is not replaced by the three keys alone.
+    if (!unread.empty()) {
+        if (problem != nullptr) *problem = unread;
+        return false;
+    }
     ini.Write(kSection, "Com", all.PortName);
     ini.Write(kSection, "Language_ID", std::to_string(all.LanguageId));
     // PicId - 1, computed without overflow for INT_MIN.
     ini.Write(kSection, "PicID", std::to_string(static_cast<long long>(all.PicId) - 1));
-    return ini.Save(settingsPath);
+    return ini.Save(settingsPath, problem);
 }
 
 void ReadLanguageLists(const std::string& settingsPath, const std::string& languageName,

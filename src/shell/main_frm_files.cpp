@@ -18,12 +18,10 @@ namespace {
 
 bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
 
-// The text of a failed load or save: the message of the message table when there is one, else the system's.
+// The text of a failed load or save: the message of the message table when there is one, else the step, the
+// file and the system's reason.
 std::string FailureText(const DataFileResult& result) {
-    if (!result.messageKey.empty()) {
-        if (const std::string* text = gLanguage.Field(result.messageKey)) return *text;
-    }
-    return result.text;
+    return MessageText(gLanguage, result.messageKey, result.text);
 }
 
 }  // namespace
@@ -110,8 +108,8 @@ void TfMainFrm::closeEvent(QCloseEvent* event) {
     }
     CloseAllChildren();
     // Leaving is not held up for the settings; a terminal at least learns that port and language were not kept.
-    if (!WriteSystemSettings(gAll, settingsPath_))
-        std::fprintf(stderr, "lm418t: the settings could not be written to %s\n", settingsPath_.c_str());
+    if (std::string problem; !WriteSystemSettings(gAll, settingsPath_, &problem))
+        std::fprintf(stderr, "lm418t: the settings were not kept: %s\n", problem.c_str());
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/port_name.h"
 #include "port/port_access.h"
 #include "port/simulated_radio.h"
 
@@ -17,16 +18,11 @@ std::string Upper(const std::string& name) {
     return upper;
 }
 
-bool IsNumbered(const std::string& upper) {
-    return upper.size() > 3 && upper.compare(0, 3, "COM") == 0 &&
-           std::all_of(upper.begin() + 3, upper.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
-}
-
 }  // namespace
 
 std::string UpperPortName(const std::string& name) {
     const std::string upper = Upper(name);
-    return IsNumbered(upper) || IsSimulatedPort(upper) ? upper : name;
+    return ComPortNumber(name) > 0 || IsSimulatedPort(upper) ? upper : name;
 }
 
 std::string SettlePortName(const std::string& configured, const std::vector<std::string>& present) {

@@ -1,5 +1,6 @@
 // lm418t-cli run as a process on real data files in a temporary folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdint>
@@ -55,8 +56,13 @@ protected:
 
     fs::path File(const std::string& name) const { return dir_ / name; }
 
-    CliRun Cli(const std::vector<std::string>& args) const {
+    // Runs lm418t-cli, or with a first argument "sim", the simulated radio lm418t-sim.
+    CliRun Cli(std::vector<std::string> args) const {
         std::string command = Quote(LM_CLI_PATH);
+        if (!args.empty() && args[0] == "sim") {
+            command = Quote(LM_SIM_PATH);
+            args.erase(args.begin());
+        }
         for (const std::string& arg : args) command += " " + Quote(arg);
         const fs::path out = dir_ / ".out", err = dir_ / ".err";
         command += " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
@@ -191,6 +197,33 @@ TEST_F(CliTest, BadInputFailsWithoutTouchingFiles) {
     EXPECT_EQ(Bytes(File("tag.dat")), tag);
     EXPECT_EQ(Bytes(File("good.dat")), good);
     EXPECT_EQ(Listing().size(), 4u);
+}
+
+// Folders, FIFOs and devices are refused at once with the step, the file and the reason; nothing is replaced.
+TEST_F(CliTest, SpecialFilesAreRefusedAndKept) {
+    const std::vector<std::uint8_t> precious = NewFile("precious.dat");
+    fs::create_directory(File("folder.dat"));
+    ASSERT_EQ(mkfifo(File("fifo.dat").c_str(), 0600), 0);
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"new", "--force", File("folder.dat").string()},
+         "Cannot save " + File("folder.dat").string() + ": Is a directory"},
+        {{"info", File("fifo.dat").string()}, "Cannot open " + File("fifo.dat").string() + ": Not a regular file"},
+        {{"channels", "/dev/zero"}, "Cannot open /dev/zero: Not a regular file"},
+        {{"sim", "--image", "/dev/zero"}, "Cannot open /dev/zero: Not a regular file"},
+        {{"sim", "--link", File("precious.dat").string()}, "is not a symbolic link"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(c.args);
+        EXPECT_EQ(run.status, 1) << c.args[0] << " " << c.args.back();
+        EXPECT_TRUE(Has(run.err, c.message)) << run.err;
+    }
+    EXPECT_EQ(Bytes(File("precious.dat")), precious);
+    EXPECT_TRUE(fs::is_directory(File("folder.dat")));
+    EXPECT_TRUE(fs::is_fifo(File("fifo.dat")));
+    EXPECT_EQ(Listing().size(), 3u);
 }
 
 TEST_F(CliTest, InfoShowsTheRadioInformation) {

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "config_test_util.h"
+#include "core/file_io.h"
+#include "settings/system_settings.h"
 
 namespace lm {
 namespace {
@@ -45,6 +47,23 @@ TEST(IniFile, WritingCreatesAMissingFileAndFailsInAMissingFolder) {
     ASSERT_TRUE(IniWrite(path, "SysInfo", "Com", "COM2"));
     EXPECT_EQ(IniRead(path, "sysinfo", "com", ""), "COM2");
     EXPECT_FALSE(IniWrite(dir.File("no/such/folder.ini"), "A", "k", "v"));
+}
+
+// A settings file that is a folder or huge gives the defaults at once, with the reason; the settings writer
+// then leaves it as it is.
+TEST(IniFile, SpecialFilesGiveTheDefaultsAndAreKept) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.File("SysInfo.Ini"));
+    test::WriteBytes(dir.File("Huge.Ini"), "[SysInfo]\nCom=COM9\n" + std::string(kIniFileLimit, ';'));
+    for (const std::string& path : {dir.File("SysInfo.Ini"), dir.File("Huge.Ini")}) {
+        TALL all;
+        const std::string problem = ReadSystemSettings(all, path);
+        EXPECT_EQ(problem.rfind("Cannot read " + path + ": ", 0), 0u) << problem;
+        EXPECT_EQ(all.PortName, "Com1");
+        EXPECT_FALSE(WriteSystemSettings(all, path)) << path;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("SysInfo.Ini")));
+    EXPECT_EQ(std::filesystem::file_size(dir.File("Huge.Ini")), kIniFileLimit + 19);
 }
 
 }  // namespace

@@ -50,5 +50,36 @@ TEST(Language, ShippedFilesHoldTheWholeTable) {
     EXPECT_EQ(chinese.Info, " 信息");
 }
 
+TEST(Language, MessageTextFallsBackToTheBuiltInText) {
+    TLanguage table;
+    table.ModError = "Falsches Modell.";
+    table.ReadOk = "";
+    const struct {
+        const char* key;
+        const char* builtIn;
+        const char* shown;
+    } cases[] = {
+        {"ModError", "Model Type Wrong.", "Falsches Modell."},
+        {"moderror", "Model Type Wrong.", "Falsches Modell."},
+        {"ReadOk", "Reading Completed.", "Reading Completed."},  // an empty translation
+        {"PwdDigits", "Digits only.", "Digits only."},            // a key the language file cannot hold
+        {"", "Cannot save x: Permission denied", "Cannot save x: Permission denied"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MessageText(table, c.key, c.builtIn), c.shown) << c.key;
+}
+
+// A language name from the settings names a file beside the others, never a path.
+TEST(Language, ANameThatIsNoFileNameGivesTheFallbackLanguage) {
+    const struct {
+        const char* name;
+        const char* file;
+    } cases[] = {
+        {"Chinese", "/d/Chinese.Ini"},    {"My Lang", "/d/My Lang.Ini"},       {"", "/d/English.Ini"},
+        {"../../tmp/x", "/d/English.Ini"}, {"sub/x", "/d/English.Ini"},        {"..", "/d/English.Ini"},
+        {"a\\b", "/d/English.Ini"},       {"/etc/passwd", "/d/English.Ini"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LanguageFilePath("/d/", c.name), c.file) << c.name;
+}
+
 }  // namespace
 }  // namespace lm

@@ -9,6 +9,7 @@
 #include "core/models.h"
 #include "core/state.h"
 #include "settings/language.h"
+#include "settings/system_settings.h"
 
 namespace lm {
 namespace {
@@ -110,6 +111,32 @@ TEST(Startup, SettingsBesideAWritableExecutableFolderElseInTheUsersFolder) {
     } else {
         unsetenv("XDG_CONFIG_HOME");
     }
+}
+
+// Without a home there is no settings file, rather than one in a folder that anybody can create first; the
+// settings are then the defaults and closing writes nothing.
+TEST(Startup, NoHomeMeansNoSettingsFile) {
+    TempDir dir;
+    const std::string home = dir.File("home");
+    const struct {
+        const char* xdg;
+        const char* home;
+        std::string expected;
+    } cases[] = {
+        {nullptr, nullptr, ""}, {"relative", nullptr, ""}, {nullptr, home.c_str(), home + "/.config/lm418t/SysInfo.Ini"}};
+    const std::string savedXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    for (const auto& c : cases) {
+        c.xdg ? setenv("XDG_CONFIG_HOME", c.xdg, 1) : unsetenv("XDG_CONFIG_HOME");
+        c.home ? setenv("HOME", c.home, 1) : unsetenv("HOME");
+        EXPECT_EQ(ResolveSettingsPath(dir.File("no/bin") + "/", ""), c.expected) << (c.xdg ? c.xdg : "");
+    }
+    savedXdg.empty() ? unsetenv("XDG_CONFIG_HOME") : setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+    setenv("HOME", savedHome.c_str(), 1);
+    TALL all;
+    EXPECT_EQ(ReadSystemSettings(all, ""), "");
+    EXPECT_EQ(all.PortName, "Com1");
+    EXPECT_TRUE(WriteSystemSettings(all, ""));
 }
 
 }  // namespace

@@ -196,12 +196,13 @@ TEST_F(DataFileTest, ShortOrUnreadableFileIsRefusedAndChangesNothing) {
         const DataFileResult r = LoadDataFile(state, path);
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.error, DataFileError::TooShort);
-        EXPECT_EQ(r.text, "The file has " + std::to_string(size) + " bytes; a data file has 544.");
+        EXPECT_EQ(r.text, "Cannot open " + path + ": The file has " + std::to_string(size) +
+                              " bytes; a data file has 544.");
         before.ExpectUnchanged();
     }
     const DataFileResult missing = LoadDataFile(state, PathOf("missing.dat"));
     EXPECT_EQ(missing.error, DataFileError::OpenFailed);
-    EXPECT_EQ(missing.text, std::strerror(ENOENT));
+    EXPECT_EQ(missing.text, "Cannot open " + PathOf("missing.dat") + ": " + std::strerror(ENOENT));
     const DataFileResult folder = LoadDataFile(state, dir_.string());
     EXPECT_FALSE(folder.ok);
     EXPECT_FALSE(folder.text.empty());
@@ -219,13 +220,13 @@ TEST_F(DataFileTest, FailedSaveKeepsTheOldFileAndTheImage) {
     DataFileResult r = SaveDataFile(state, plain + "/radio.dat");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, DataFileError::WriteFailed);
-    EXPECT_EQ(r.text, std::strerror(ENOTDIR));
+    EXPECT_EQ(r.text, "Cannot save " + plain + "/radio.dat: " + std::strerror(ENOTDIR));
     EXPECT_EQ(ReadAll(plain), Bytes(4, 0x01));
     before.ExpectUnchanged();
 
     r = SaveDataFile(state, PathOf("no/such/folder/radio.dat"));
     EXPECT_EQ(r.error, DataFileError::WriteFailed);
-    EXPECT_EQ(r.text, std::strerror(ENOENT));
+    EXPECT_EQ(r.text, "Cannot save " + PathOf("no/such/folder/radio.dat") + ": " + std::strerror(ENOENT));
     before.ExpectUnchanged();
 
     // The rename over a folder fails after the temporary file was written: it must not stay behind.

@@ -10,6 +10,7 @@
 
 #include "core/channel.h"
 #include "core/models.h"
+#include "core/radio_info.h"
 #include "core/state.h"
 #include "dialog_test.h"
 #include "windows/editors/info_msg.h"

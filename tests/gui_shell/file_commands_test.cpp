@@ -129,7 +129,8 @@ private slots:
             QVERIFY(lm::gAll.Modified);
             QCOMPARE(main.CurrentFileName(), std::string());
         }
-        QCOMPARE(f.messages.shown()[1].text.empty(), false);
+        // The step, the file and the system's reason.
+        QCOMPARE(f.messages.shown()[1].text, "Cannot open " + f.path("missing.dat") + ": No such file or directory");
         f.messages.Clear();
         f.messages.Answer(lm::kAnswerNo);
         f.files.Answer(foreign);

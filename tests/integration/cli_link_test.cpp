@@ -18,6 +18,7 @@ using test::Contains;
 TEST(CliLink, SimulateCommandServesAReadAndAWriteUntilInterrupted) {
     test::TempDir dir;
     const std::string link = dir.File("radio");
+    std::filesystem::create_symlink("/nonexistent/left-over", link);  // a link of an earlier run is replaced
     QProcess sim;
     sim.start(QStringLiteral(LM_SIM_PATH), {"--unpaced", "--link", QString::fromStdString(link), "--save",
                                             QString::fromStdString(dir.File("saved.dat"))});
@@ -45,6 +46,22 @@ TEST(CliLink, SimulateCommandServesAReadAndAWriteUntilInterrupted) {
     ASSERT_TRUE(sim.waitForFinished(5000));
     EXPECT_EQ(sim.exitCode(), 0);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+}
+
+// At exit only the link the simulated radio made is removed: a file that took its place meanwhile stays.
+TEST(CliLink, SimulateRemovesOnlyItsOwnLink) {
+    test::TempDir dir;
+    const std::string link = dir.File("radio");
+    QProcess sim;
+    sim.start(QStringLiteral(LM_SIM_PATH), {"--unpaced", "--link", QString::fromStdString(link)});
+    ASSERT_TRUE(sim.waitForStarted(5000));
+    ASSERT_TRUE(test::SpinUntil([&] { return sim.canReadLine(); }, 5000));
+    ASSERT_TRUE(std::filesystem::is_symlink(link));
+    std::filesystem::remove(link);
+    test::WriteDataFile(link, test::ValidRadio(3));
+    sim.terminate();
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(test::ReadAll(link).size(), 544u);
 }
 
 TEST(CliLink, TimingCountsEveryByteAndProgressIsPlainLinesOffATerminal) {

@@ -45,7 +45,7 @@ struct ScriptedRadio {
 };
 
 struct Harness {
-    explicit Harness(TransferEngine& engine) : engine(engine) {}
+    explicit Harness(TransferEngine& transfer) : engine(transfer) {}
 
     TransferEngine& engine;
     ScriptedRadio* radio = nullptr;

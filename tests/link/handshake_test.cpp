@@ -14,10 +14,6 @@ using test::Harness;
 using test::ScriptedRadio;
 
 TEST(KeyByte, FromPortNumberOrRandom) {
-    EXPECT_EQ(PortNumberOf("COM1"), 1);
-    EXPECT_EQ(PortNumberOf("com12"), 12);
-    EXPECT_EQ(PortNumberOf("/dev/ttyUSB0"), 0);
-    EXPECT_EQ(PortNumberOf("COM1x"), 0);
     EXPECT_EQ(ChooseKeyByte(1, {}), 0x61);
     EXPECT_EQ(ChooseKeyByte(9, {}), 0x69);
     EXPECT_EQ(SwapHalves(0x61), 0x16);

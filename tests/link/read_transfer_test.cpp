@@ -143,15 +143,15 @@ TEST_F(ReadFixture, HandshakeFailures) {
 TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     // A first line error restarts 500 ms later; the second is reported by TryTime 450 ms later.
     {
-        ScriptedRadio radio = this->radio;
+        ScriptedRadio copy = this->radio;
         ReadTransfer read(state, {1, {}});
         Harness h(read);
-        h.radio = &radio;
+        h.radio = &copy;
         h.Apply(read.Ok(""));
-        h.Run(100000, [&] { return radio.blocksRead == 4; });
+        h.Run(100000, [&] { return copy.blocksRead == 4; });
         h.Apply(read.LineError());
         const long first = h.now;
-        h.Run(100000, [&] { return radio.blocksRead == 4 + 2; });
+        h.Run(100000, [&] { return copy.blocksRead == 4 + 2; });
         EXPECT_EQ(h.TimeOf("ok on"), first + 500);
         EXPECT_TRUE(h.messages.empty());
         h.Apply(read.LineError());
@@ -163,10 +163,10 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     }
     // A line error before Ok also uses up the restart: a transfer starts by itself 500 ms later.
     {
-        ScriptedRadio radio = this->radio;
+        ScriptedRadio copy = this->radio;
         ReadTransfer read(state, {1, {}});
         Harness h(read);
-        h.radio = &radio;
+        h.radio = &copy;
         h.Apply(read.LineError());
         EXPECT_FALSE(read.Running());
         h.Run();
@@ -201,12 +201,12 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     }
     // The port vanishes in the block phase: ComError and the dialog closes, instead of waiting forever.
     {
-        ScriptedRadio radio = this->radio;
+        ScriptedRadio copy = this->radio;
         ReadTransfer read(state, {1, {}});
         Harness h(read);
-        h.radio = &radio;
+        h.radio = &copy;
         h.Apply(read.Ok(""));
-        h.Run(100000, [&] { return radio.blocksRead == 10; });
+        h.Run(100000, [&] { return copy.blocksRead == 10; });
         h.drainPending = false;
         h.inbox.clear();
         h.Apply(read.PortFailed());

@@ -1,5 +1,6 @@
 #include "pty_runner.h"
 
+#include "device_link.h"
 #include "sim_file.h"
 
 #include <fcntl.h>
@@ -68,11 +69,7 @@ bool PtyRunner::Open(std::string& error) {
     }
     fcntl(wakePipe_[1], F_SETFL, fcntl(wakePipe_[1], F_GETFL) | O_NONBLOCK);
     if (!options_.linkPath.empty()) {
-        unlink(options_.linkPath.c_str());
-        if (symlink(devicePath_.c_str(), options_.linkPath.c_str()) != 0) {
-            error = Errno(options_.linkPath.c_str());
-            return false;
-        }
+        if (!PlaceDeviceLink(options_.linkPath, devicePath_, error)) return false;
         linkPath_ = options_.linkPath;
     }
     return true;
@@ -90,7 +87,7 @@ void PtyRunner::CloseAll() {
     if (master_ >= 0) close(master_);
     if (slave_ >= 0) close(slave_);
     master_ = slave_ = -1;
-    if (!linkPath_.empty()) unlink(linkPath_.c_str());
+    if (!linkPath_.empty()) RemoveDeviceLink(linkPath_, devicePath_);
     linkPath_.clear();
 }
 

@@ -1,12 +1,9 @@
 #include "sim_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <string_view>
+
+#include "core/file_io.h"
 
 namespace lm::sim {
 namespace {
@@ -15,12 +12,11 @@ constexpr std::size_t kHeaderBytes = 16;
 }  // namespace
 
 bool LoadMemory(const std::string& path, Memory& memory, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": " + std::strerror(errno);
+    std::string data;
+    if (const FileOutcome read = ReadRegularFile(path, kDataFileLimit, data); !read.ok) {
+        error = "Cannot open " + path + ": " + read.reason;
         return false;
     }
-    const std::vector<char> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (data.size() < kHeaderBytes || !std::equal(kTag, kTag + 4, data.begin())) {
         error = path + ": not a data file";
         return false;
@@ -32,22 +28,10 @@ bool LoadMemory(const std::string& path, Memory& memory, std::string& error) {
 }
 
 bool SaveMemory(const std::string& path, const Memory& memory, std::string& error) {
-    const std::string temp = path + ".part";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        char header[kHeaderBytes] = {'L', 'M', '4', '1', 'L', 'M', '4', '1', 0, 0, 0, 0, 0, 0, 0, 0};
-        out.write(header, sizeof header);
-        out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
-        out.flush();
-        if (!out) {
-            error = temp + ": " + std::strerror(errno);
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        error = path + ": " + std::strerror(errno);
-        std::remove(temp.c_str());
+    std::string data = {'L', 'M', '4', '1', 'L', 'M', '4', '1', 0, 0, 0, 0, 0, 0, 0, 0};
+    data.append(reinterpret_cast<const char*>(memory.data()), memory.size());
+    if (const FileOutcome saved = ReplaceFile(path, data); !saved.ok) {
+        error = "Cannot save " + path + ": " + saved.reason;
         return false;
     }
     return true;

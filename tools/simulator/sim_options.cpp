@@ -72,7 +72,8 @@ Memory DefaultRadioMemory() {
 }
 
 const char* SimUsage() {
-    return "  --link PATH          also reach the device through this symbolic link\n"
+    return "  --link PATH          also reach the device through this symbolic link (made when missing; an\n"
+           "                       existing symbolic link is replaced, any other file refused)\n"
            "  --image FILE.dat     radio memory from a data file (default: a new radio)\n"
            "  --save FILE.dat      save the radio memory after every write to it\n"
            "  --model CODE         model code the radio reports (default from the image)\n"

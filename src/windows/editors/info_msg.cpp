@@ -7,20 +7,12 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
+#include "core/radio_info.h"
+#include "globals/globals.h"
 #include "widgets/child_frame.h"
 #include "widgets/translate.h"
-#include "globals/globals.h"
 
 namespace lm {
-
-std::string SerialNumberText(const ImageBytes& image) {
-    std::string text;
-    for (int i = img::kSerialText; i < img::kSerialText + 16; ++i) {
-        const std::uint8_t b = image[i];
-        if (b >= 33 && b <= 126) text += static_cast<char>(b);
-    }
-    return text;
-}
 
 TfInfoMsg::TfInfoMsg(QWidget* parent) : QWidget(parent) {
     setObjectName("fInfoMsg");
@@ -35,28 +27,15 @@ TfInfoMsg::TfInfoMsg(QWidget* parent) : QWidget(parent) {
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setGeometry(8, 8, 299, 192);
     auto* grid = new QGridLayout(frame);
-    const struct {
-        const char* label;
-        const char* labelName;
-        QLineEdit** field;
-        const char* fieldName;
-        int maxLength;
-    } rows[] = {
-        {"Model Type", "Label1", &cxModel, "cxModel", 32767},
-        {"Frequency[MHz]", "Label2", &cxFreq, "cxFreq", 32767},
-        {"Serial Number", "Label3", &cxSerial, "cxSerial", 16},
-        {"Area", "Label6", &cxArea, "cxArea", 16},
-        {"Write Time", "Label4", &cxRadioTime, "cxRadioTime", 32767},
-        {"Leave Factory Time", "Label5", &cxLeaveTime, "cxLeaveTime", 32767},
-    };
     int row = 0;
-    for (const auto& r : rows) {
-        auto* label = new QLabel(r.label, frame);
-        label->setObjectName(r.labelName);
-        *r.field = Field(r.fieldName, r.maxLength);
-        (*r.field)->setParent(frame);
+    for (const RadioInfoField& f : RadioInfoFields()) {
+        auto* label = new QLabel(f.label, frame);
+        label->setObjectName(f.labelName);
+        QLineEdit* field = Field(f.fieldName, f.maxLength);
+        field->setParent(frame);
+        fields_.push_back(field);
         grid->addWidget(label, row, 0);
-        grid->addWidget(*r.field, row, 1);
+        grid->addWidget(field, row, 1);
         ++row;
     }
 
@@ -82,13 +61,11 @@ QLineEdit* TfInfoMsg::Field(const char* name, int maxLength) {
 
 void TfInfoMsg::Load() {
     TranslateOnOpen(this, true);
-    cxModel->setText(QString::fromStdString(gAll.ModelTitle));
-    cxFreq->setText(QString::fromStdString(gAll.BandName));
-    cxSerial->setText(QString::fromStdString(SerialNumberText(gAll.Image)));
-    cxArea->setText(QString::fromStdString(gAll.AreaText));
-    cxRadioTime->setText(QString::fromStdString(UnpackTimestamp(gAll.Image, img::kWriteStamp)));
-    cxLeaveTime->setText(QString::fromStdString(UnpackTimestamp(gAll.Image, img::kFactoryStamp)));
-    for (QLineEdit* e : {cxModel, cxFreq, cxSerial, cxArea, cxRadioTime, cxLeaveTime}) e->setCursorPosition(0);
+    const std::vector<RadioInfoField>& fields = RadioInfoFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields_[i]->setText(QString::fromStdString(fields[i].value(gAll)));
+        fields_[i]->setCursorPosition(0);
+    }
 }
 
 void TfInfoMsg::btnCancelClick() {

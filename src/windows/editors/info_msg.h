@@ -3,19 +3,13 @@
 // factory time of the loaded image, read-only. A child window of the main window; it changes nothing.
 #include <QWidget>
 
-#include <string>
-
-#include "core/state.h"
-#include "globals/globals.h"
+#include <vector>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace lm {
-
-// The serial number text of Image[465..480]: the bytes from 33 to 126 as characters, every other byte skipped.
-std::string SerialNumberText(const ImageBytes& image);
 
 class TfInfoMsg : public QWidget {
     Q_OBJECT
@@ -29,12 +23,7 @@ private:
     QLineEdit* Field(const char* name, int maxLength);
     void btnCancelClick();
 
-    QLineEdit* cxModel = nullptr;
-    QLineEdit* cxFreq = nullptr;
-    QLineEdit* cxSerial = nullptr;
-    QLineEdit* cxArea = nullptr;
-    QLineEdit* cxRadioTime = nullptr;
-    QLineEdit* cxLeaveTime = nullptr;
+    std::vector<QLineEdit*> fields_;  // cxModel ... cxLeaveTime, in the order of RadioInfoFields()
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
 };

@@ -1,31 +1,10 @@
 #include "windows/link/port_choice.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "core/port_name.h"
 
 namespace lm {
-namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
-}  // namespace
-
-bool IsNumberedPortName(const std::string& name) { return NumberedPortOf(name) > 0; }
-
-int NumberedPortOf(const std::string& name) {
-    if (name.size() < 4 || name.size() > 8 || !SameName(name.substr(0, 3), "COM")) return 0;
-    if (name[3] == '0') return 0;
-    int n = 0;
-    for (std::size_t i = 3; i < name.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(name[i]))) return 0;
-        n = n * 10 + (name[i] - '0');
-    }
-    return n;
-}
 
 std::string ShortPortName(const std::string& name) {
     const std::string dev = "/dev/";
@@ -43,11 +22,11 @@ TPortChoice ChoosePortButtons(const std::vector<std::string>& present, const std
             b.caption = captionPrefix + std::to_string(n);
         }
         for (const std::string& p : present) {
-            const int n = NumberedPortOf(p);
+            const int n = ComPortNumber(p);
             if (n >= 1 && n <= kPortButtons) choice.buttons[n - 1].enabled = true;
         }
-        const int n = NumberedPortOf(portName);
-        if (n >= 1 && n <= kPortButtons && SameName(portName, "COM" + std::to_string(n))) choice.checked = n - 1;
+        const int n = ComPortNumber(portName);
+        if (n >= 1 && n <= kPortButtons) choice.checked = n - 1;
         return choice;
     }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Which port each of the twenty buttons of the Communication Port dialog stands for.
 //
-// Numbered ports ("COM1", "COM12"): button n stands for "COM<n>" and is enabled when that port is present.
+// Numbered ports ("COM1", "COM12", see ComPortNumber): button n stands for "COM<n>" and is enabled when that port
+// is present; a configured "COM01" checks button 1.
 // Named ports (/dev/ttyUSB0 ...): button n stands for the n-th present port. A configured port that is not
 // present keeps a button of its own (the first one free), so that Ok does not lose it.
 // The configured port's button is checked; with no button for it, none is checked and Ok keeps the name.
@@ -23,11 +24,6 @@ struct TPortChoice {
     std::array<TPortButton, kPortButtons> buttons;
     int checked = -1;  // index of the checked button, -1 for none
 };
-
-// True for "COM" followed by a decimal number without leading zero, from 1 on (any case of the letters).
-bool IsNumberedPortName(const std::string& name);
-// The port number of a numbered port name; 0 for any other name.
-int NumberedPortOf(const std::string& name);
 
 // The buttons for the present ports and the configured port. numbered: the platform names its ports "COMn".
 // captionPrefix: the prefix of the numbered buttons' captions ("COM", or the translated "Port:").

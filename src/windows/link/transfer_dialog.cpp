@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "core/port_name.h"
 #include "core/state.h"
 #include "settings/language.h"
 #include "widgets/key_filter.h"
@@ -77,7 +78,7 @@ void TransferDialog::PrepareShow() {
 
 link::EngineOptions TransferDialog::PortOptions() {
     link::EngineOptions options;
-    options.portNumber = link::PortNumberOf(gAll.PortName);
+    options.portNumber = ComPortNumber(gAll.PortName);
     return options;
 }
 
@@ -89,8 +90,9 @@ void TransferDialog::Progress(int position, int max) {
 void TransferDialog::EnableOk(bool enabled) { btnOk->setEnabled(enabled); }
 
 void TransferDialog::Message(const link::ShowMessage& message, std::function<void()> closed) {
-    std::string translated = gLanguage.Text(message.key);
-    if (translated.empty()) translated = OwnText(message.key);
+    // The message table first, then the dialog's own translatable text, then the built-in text.
+    const std::string own = OwnText(message.key);
+    const std::string translated = MessageText(gLanguage, message.key, own.empty() ? message.text : own);
     ShowMessageBox(gLanguage.Confirmation, host_->MessageText(message, translated), kMessageInfo);
     closed();
 }
