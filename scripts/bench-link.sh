@@ -78,3 +78,29 @@ for kind in read write; do
 done
 echo "bound: line time of ${out_bytes[read]}+${in_bytes[read]} (read) or ${out_bytes[write]}+${in_bytes[write]} (write)" \
      "bytes at 9600 baud 8N1, + 450 + 50 + 5 ms, + ${turnaround} ms turnaround per answer"
+
+# Several radios at once: 1, 2 and 4 paced simulated radios written with --verify, one run after the other.
+# Goal: 4 radios in at most 1.15 x the wall time of one, the event loop never kept waiting more than 20 ms.
+links=()
+for i in 1 2 3 4; do links+=(--link "$work/multi$i"); done
+"$build/bin/lm418t-sim" "${links[@]}" --turnaround "$turnaround" >"$work/multi.out" 2>"$work/multi.err" &
+multi_pid=$!
+trap 'kill "$multi_pid" 2>/dev/null || true; wait "$multi_pid" 2>/dev/null || true; cleanup' EXIT
+for _ in $(seq 100); do [ -s "$work/multi.out" ] && [ "$(wc -l <"$work/multi.out")" -ge 4 ] && break; sleep 0.05; done
+echo
+printf '%-7s %12s %10s %12s\n' radios "command ms" "x one" "max stall"
+one=
+for n in 1 2 4; do
+  ports=()
+  for i in $(seq "$n"); do ports+=(--port "$work/multi$i"); done
+  t0=$(date +%s%N)
+  "$cli" write "${ports[@]}" --verify --timing "$work/image.dat" >"$work/multi-$n.out" 2>"$work/multi-$n.err" ||
+    { echo "writing $n radios failed:" >&2; cat "$work/multi-$n.err" >&2; exit 1; }
+  t1=$(date +%s%N)
+  wall=$(((t1 - t0) / 1000))
+  [ -n "$one" ] || one=$wall
+  stall=$(grep '^timing: ' "$work/multi-$n.err" | sed 's/.*stall \([0-9.]*\) ms/\1/' | sort -n | tail -1)
+  awk -v n="$n" -v w="$wall" -v o="$one" -v s="$stall" 'BEGIN {
+    printf "%-7d %12.1f %9.3fx %9.1f ms\n", n, w / 1000, w / o, s
+  }'
+done

@@ -12,6 +12,11 @@ std::optional<std::string> ParsedArgs::Value(const std::string& name) const {
     return it->second;
 }
 
+std::vector<std::string> ParsedArgs::All(const std::string& name) const {
+    const auto it = Repeated.find(name);
+    return it == Repeated.end() ? std::vector<std::string>{} : it->second;
+}
+
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
     ParsedArgs parsed;
     bool optionsEnded = false;
@@ -30,17 +35,17 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
         const auto spec =
             std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.Name == name; });
         if (spec == specs.end()) throw UsageError("unknown option " + name);
-        if (parsed.Values.count(name) || parsed.Flags.count(name))
+        if (!spec->Repeatable && (parsed.Values.count(name) || parsed.Flags.count(name)))
             throw UsageError("option " + name + " given twice");
         if (!spec->TakesValue) {
             if (eq != std::string::npos) throw UsageError("option " + name + " takes no value");
             parsed.Flags.insert(name);
-        } else if (eq != std::string::npos) {
-            parsed.Values[name] = arg.substr(eq + 1);
-        } else if (i + 1 < args.size()) {
-            parsed.Values[name] = args[++i];
-        } else {
+        } else if (eq == std::string::npos && i + 1 >= args.size()) {
             throw UsageError("option " + name + " needs a value");
+        } else {
+            const std::string value = eq != std::string::npos ? arg.substr(eq + 1) : args[++i];
+            parsed.Values[name] = value;
+            parsed.Repeated[name].push_back(value);
         }
     }
     return parsed;

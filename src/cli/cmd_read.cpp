@@ -3,11 +3,12 @@
 #include <string>
 
 #include "args.h"
+#include "backup_files.h"
 #include "command.h"
 #include "core/state.h"
-#include "link_session.h"
-#include "session.h"
 #include "globals/globals.h"
+#include "job_board.h"
+#include "session.h"
 
 namespace lm::cli {
 namespace {
@@ -22,7 +23,8 @@ public:
     std::string_view Details() const override {
         return "Options:\n"
                "  --port DEVICE      the serial port of the programming cable: a device such as /dev/ttyUSB0\n"
-               "                     or /dev/pts/3, or a name under /dev (see 'lm418t-cli ports')\n"
+               "                     or /dev/pts/3, or a name under /dev (see 'lm418t-cli ports'); 'simulated'\n"
+               "                     for the built-in simulated radio\n"
                "  --password DIGITS  the radio's password, if it has one (an empty entry is accepted by\n"
                "                     every radio)\n"
                "  --timing           print the time the transfer took, its bytes and line time, and the\n"
@@ -31,7 +33,8 @@ public:
                "Reads radio bytes 0 to 495 in 31 blocks; bytes 496 to 511 of the image become 0. The model and\n"
                "band follow the radio, the settings are brought into range, and the file is saved with the\n"
                "rules of a data file (no area code, no password). The progress is shown on standard error,\n"
-               "\"Reading Completed.\" and a summary on standard output.\n"
+               "\"Reading Completed.\" and a summary on standard output. The folder of OUT.dat must exist and\n"
+               "be writable before the radio is touched.\n"
                "On any failure the transfer's message is printed on standard error (\"Please check all\n"
                "connections and communication port settings.\", \"Model Type Wrong.\", \"Pass Word Wrong.\" with\n"
                "the area, \"Cannot Open Communication Port.\" with the reason), the exit status is 1 and OUT.dat\n"
@@ -44,11 +47,18 @@ public:
         const std::string& path = parsed.Operands[0];
         const auto port = parsed.Value("--port");
         if (!port || port->empty()) throw UsageError("missing --port DEVICE (see 'lm418t-cli ports')");
-        RequireFolderOf(path);
+        RequireWritableFolder(path);
 
-        LinkSession link({*port, parsed.Has("--timing")}, out, err);
-        link.Read(gAll, parsed.Value("--password").value_or(""), "Reading");
-        link.ClosePort();
+        JobPlan plan;
+        plan.kind = JobPlan::Kind::Read;
+        plan.port = *port;
+        plan.password = parsed.Value("--password").value_or("");
+        JobBoard board(out, err, false, parsed.Has("--timing"));
+        std::vector<std::unique_ptr<RadioJob>> jobs;
+        jobs.push_back(std::make_unique<RadioJob>(plan, gAll, board));
+        board.Run(jobs);
+        if (!jobs[0]->Succeeded()) throw Failure(jobs[0]->Result());
+        gAll = jobs[0]->State();
         const std::string area = gAll.AreaCode + (gAll.AreaText.empty() ? "" : " " + gAll.AreaText);
         SaveOrFail(gAll, path);
         out << path << ": " << gAll.ModelTitle << ", " << gAll.BandName << ", area " << area << "\n";

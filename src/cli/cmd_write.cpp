@@ -1,111 +1,147 @@
-// lm418t-cli write: a data file over the serial cable into one radio or one radio after another.
-#include <array>
-#include <cstdio>
-#include <filesystem>
+// lm418t-cli write: a data file over the serial cable into one radio, several radios at once, or one set of
+// radios after another.
 #include <iostream>
+#include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 
 #include "args.h"
+#include "backup_files.h"
 #include "command.h"
 #include "core/state.h"
+#include "globals/globals.h"
+#include "job_board.h"
 #include "link/actions.h"
 #include "link/handshake.h"
-#include "link/write_transfer.h"
-#include "link_session.h"
+#include "port/simulated_radio.h"
 #include "session.h"
-#include "globals/globals.h"
+#include "write_log.h"
 
 namespace lm::cli {
 namespace {
 
-constexpr int kWrittenBytes = link::kWriteFrames * link::kWriteFrameBytes;  // radio bytes 0..463
-
-// The backup of the n-th radio of a session: FILE.dat, then FILE-2.dat, FILE-3.dat ...
-std::string BackupPath(const std::string& path, int radio) {
-    if (radio == 1) return path;
-    const std::filesystem::path p(path);
-    return (p.parent_path() / (p.stem().string() + "-" + std::to_string(radio) + p.extension().string())).string();
+// The ports of the command line, each once; their tags for the backup names are unique too.
+std::vector<std::string> Ports(const ParsedArgs& parsed) {
+    const std::vector<std::string> ports = parsed.All("--port");
+    if (ports.empty()) throw UsageError("missing --port DEVICE (see 'lm418t-cli ports')");
+    std::set<std::string> seen;
+    for (const std::string& port : ports) {
+        if (port.empty()) throw UsageError("an empty --port");
+        if (!seen.insert(IsSimulatedPort(port) ? std::string(kSimulatedPortName) : port).second)
+            throw UsageError("the port " + port + " is given twice");
+    }
+    return ports;
 }
 
-// The first radio address whose byte read back differs from the byte written, or -1.
-int FirstDifference(const ImageBytes& written, const std::array<std::uint8_t, 512>& readBack) {
-    for (int a = 0; a < kWrittenBytes; ++a)
-        if (written[1 + a] != readBack[a]) return a;
-    return -1;
-}
-
-std::string Hex(int value, int digits) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%0*X", digits, static_cast<unsigned>(value));
-    return text;
+std::vector<std::string> Tags(const std::vector<std::string>& ports) {
+    if (ports.size() < 2) return {""};
+    std::vector<std::string> tags;
+    std::set<std::string> seen;
+    for (const std::string& port : ports) tags.push_back(PortTag(port));
+    for (const std::string& tag : tags)
+        if (!seen.insert(tag).second) {
+            // Two ports of the same name in different folders: the whole path names them.
+            for (std::size_t i = 0; i < tags.size(); ++i) {
+                tags[i] = ports[i];
+                for (char& c : tags[i])
+                    if (c == '/') c = '_';
+            }
+            break;
+        }
+    return tags;
 }
 
 class WriteCommand : public Command {
 public:
     std::string_view Name() const override { return "write"; }
     std::string_view Synopsis() const override {
-        return "--port DEVICE [--password DIGITS] [--new-password DIGITS] [--backup FILE.dat] [--verify] "
-               "[--repeat] [--timing] IN.dat";
+        return "--port DEVICE [--port DEVICE ...] [--password DIGITS] [--new-password DIGITS] [--backup FILE.dat] "
+               "[--force] [--verify] [--repeat] [--log FILE.csv] [--timing] IN.dat";
     }
     std::string_view Summary() const override {
-        return "Write the data file IN.dat into a radio (or one radio after another) through the serial port.";
+        return "Write the data file IN.dat into a radio, or into several radios at once, through the serial port.";
     }
     std::string_view Details() const override {
         return "Options:\n"
-               "  --port DEVICE          the serial port of the programming cable (see 'lm418t-cli ports')\n"
+               "  --port DEVICE          the serial port of the programming cable (see 'lm418t-cli ports');\n"
+               "                         'simulated' for the built-in simulated radio. Given several times,\n"
+               "                         the radios on all the ports are written at the same time\n"
                "  --password DIGITS      the radio's password, if it has one (an empty entry is accepted)\n"
                "  --new-password DIGITS  give the radio this password (0 to 10 digits; empty: none) instead\n"
                "                         of keeping its own\n"
                "  --backup FILE.dat      first read the radio and save its memory as FILE.dat, so that the\n"
-               "                         write can be undone (with --repeat: FILE-2.dat, FILE-3.dat ... for\n"
-               "                         the next radios)\n"
+               "                         write can be undone; with several ports one file per port with the\n"
+               "                         port's name (FILE-ttyUSB0.dat); with --repeat FILE-2.dat, FILE-3.dat\n"
+               "                         ... for the next rounds. FILE.dat may not be IN.dat\n"
+               "  --force                replace backup files that exist (otherwise they are kept and the\n"
+               "                         write is refused before a radio is touched)\n"
                "  --verify               after writing, read the radio back and compare radio bytes 0 to 463\n"
                "                         with what was written; the first differing address is reported\n"
-               "  --repeat               after each radio, wait for Enter on standard input and write the\n"
-               "                         next one; end of input ends the session\n"
+               "  --repeat               after each round, wait for Enter on standard input and write the\n"
+               "                         next radio (or set of radios); end of input ends the session\n"
+               "  --log FILE.csv         append one row per radio and attempt: date and time, port, model,\n"
+               "                         band, area, result, verified, the data file and its SHA-256\n"
                "  --timing               print what each transfer cost on standard error\n"
                "\n"
                "Writes radio bytes 0 to 463 in 58 frames of 8 bytes: the image of IN.dat with the\n"
                "identification of its model and band, the radio's own area code, its own (or the new)\n"
                "password and the time of the write. IN.dat itself is not changed.\n"
-               "\"Writing Completed.\" is printed on standard output for each radio. On any failure the\n"
-               "transfer's message is printed on standard error and the exit status is 1; a radio whose\n"
-               "write failed holds the frames it acknowledged.\n";
+               "With one port, \"Writing Completed.\" is printed on standard output and a failure's message on\n"
+               "standard error. With several, each radio has its own progress line and the end is a table of\n"
+               "port, area, result and seconds; one radio's failure does not stop the others. The exit status\n"
+               "is 0 only when every radio was written, 1 otherwise (the failed ports are named); a radio\n"
+               "whose write failed holds the frames it acknowledged.\n";
     }
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
-        const ParsedArgs parsed =
-            ParseArgs(args, {{"--port", true}, {"--password", true}, {"--new-password", true}, {"--backup", true},
-                             {"--verify", false}, {"--repeat", false}, {"--timing", false}});
+        const ParsedArgs parsed = ParseArgs(
+            args, {{"--port", true, true}, {"--password", true}, {"--new-password", true}, {"--backup", true},
+                   {"--force"}, {"--verify"}, {"--repeat"}, {"--log", true}, {"--timing"}});
         ExpectOperands(parsed, 1, "IN.dat");
-        const auto port = parsed.Value("--port");
-        if (!port || port->empty()) throw UsageError("missing --port DEVICE (see 'lm418t-cli ports')");
-        const std::string password = parsed.Value("--password").value_or("");
+        const std::string& input = parsed.Operands[0];
+        const std::vector<std::string> ports = Ports(parsed);
+        const std::vector<std::string> tags = Tags(ports);
         const auto newPassword = parsed.Value("--new-password");
         // Only digits can be stored in the radio: refused before the radio is touched at all.
         if (newPassword && !link::IsEncodablePassword(link::TrimPassword(*newPassword)))
             throw Failure(link::kPwdDigits.text);
         const auto backup = parsed.Value("--backup");
-        if (backup) RequireFolderOf(*backup);
-        LoadOrFail(gAll, parsed.Operands[0]);
+        if (backup) CheckBackupTarget(*backup, input, true);
+        LoadOrFail(gAll, input);
+        std::optional<WriteLog> log;
+        if (const auto logPath = parsed.Value("--log")) log.emplace(*logPath, input, FileSha256(input));
 
-        LinkSession link({*port, parsed.Has("--timing")}, out, err);
-        for (int radio = 1;; ++radio) {
-            if (backup) {
-                TALL original = gAll;
-                link.Read(original, password, "Backup");
-                SaveOrFail(original, BackupPath(*backup, radio));
-                out << "Backup saved as " << BackupPath(*backup, radio) << "\n";
+        const bool several = ports.size() > 1;
+        JobBoard board(out, err, several, parsed.Has("--timing"));
+        for (int round = 1;; ++round) {
+            std::vector<std::unique_ptr<RadioJob>> jobs;
+            for (std::size_t i = 0; i < ports.size(); ++i) {
+                JobPlan plan;
+                plan.port = ports[i];
+                plan.password = parsed.Value("--password").value_or("");
+                plan.newPassword = newPassword;
+                plan.verify = parsed.Has("--verify");
+                if (backup) {
+                    plan.backupPath = BackupPath(*backup, tags[several ? i : 0], round);
+                    CheckBackupTarget(plan.backupPath, input, parsed.Has("--force"));
+                }
+                // Each radio gets the file's image with its own area code, password and time stamp.
+                jobs.push_back(std::make_unique<RadioJob>(plan, gAll, board));
             }
-            // Each radio gets the file's image with its own area code, password and time stamp.
-            TALL written = gAll;
-            const std::string radioPassword =
-                link.Write(written, password, newPassword.has_value(), newPassword.value_or(""), "Writing");
-            if (parsed.Has("--verify")) Verify(link, written, radioPassword, out);
-            link.ClosePort();
+            board.Run(jobs);
+            std::string failed;
+            for (const auto& job : jobs) {
+                if (log)
+                    log->Append({job->Plan().port, gAll.ModelTitle, gAll.BandName, job->Area(), job->Result(),
+                                 job->Verified()});
+                if (!job->Succeeded()) failed += (failed.empty() ? "" : ", ") + job->Plan().port;
+            }
+            if (several) board.PrintTable(jobs);
+            if (!failed.empty()) throw Failure(several ? "failed: " + failed : jobs[0]->Result());
             if (!parsed.Has("--repeat")) break;
-            err << "Connect the next radio and press Enter (end of input to finish): " << std::flush;
+            err << "Connect the next radio" << (several ? "s" : "") << " and press Enter (end of input to finish): "
+                << std::flush;
             std::string line;
             if (!std::getline(std::cin, line)) {
                 err << "\n";
@@ -113,20 +149,6 @@ public:
             }
         }
         return kExitOk;
-    }
-
-private:
-    static void Verify(LinkSession& link, const TALL& written, const std::string& radioPassword,
-                       std::ostream& out) {
-        TALL readState = written;
-        std::array<std::uint8_t, 512> readBack{};
-        link.Read(readState, radioPassword, "Verifying", &readBack);
-        const TALL& keep = written;
-        const int a = FirstDifference(keep.Image, readBack);
-        if (a >= 0)
-            throw Failure("Verify failed: radio byte " + Hex(a, 3) + " reads " + Hex(readBack[a], 2) + ", " +
-                          Hex(keep.Image[1 + a], 2) + " was written.");
-        out << "Verified: radio bytes 0 to " << kWrittenBytes - 1 << " read back as written.\n";
     }
 };
 

@@ -7,6 +7,7 @@
 #ifndef _WIN32
 #include <grp.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace lm {
@@ -64,6 +65,14 @@ std::string PermissionAdvice(const std::string& device) {
     }
 #endif
     return text;
+}
+
+std::string RefusalReason(const std::string& device) {
+#ifndef _WIN32
+    if (access(device.c_str(), R_OK | W_OK) != 0) return PermissionAdvice(device);
+#endif
+    return "The serial port " + device + " is busy: another program is using it (or holds its lock). Close that "
+           "program and try again.";
 }
 
 }  // namespace lm

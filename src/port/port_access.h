@@ -19,5 +19,8 @@ std::string PortDescription(const std::string& name);
 std::string PortDevicePath(const std::string& name);
 // Why opening the device was refused for lack of permission, and how to get it.
 std::string PermissionAdvice(const std::string& device);
+// Why opening a device that the system refused was refused: busy when the process may read and write it
+// (another program holds it open or holds its lock), otherwise the missing permission with PermissionAdvice.
+std::string RefusalReason(const std::string& device);
 
 }  // namespace lm

@@ -54,7 +54,7 @@ bool SerialPort::Open(const std::string& name, std::string& detail) {
     if (!port_.open(QIODevice::ReadWrite)) {
         switch (port_.error()) {
         case QSerialPort::PermissionError:
-            detail = PermissionAdvice(device);
+            detail = RefusalReason(device);
             break;
         case QSerialPort::DeviceNotFoundError:
             detail = "There is no serial port " + device + ".";

@@ -1,6 +1,11 @@
 #pragma once
-// What a protocol engine needs from the outside world during a transfer, on the Qt event loop: the serial port,
-// one single-shot timer per timer the engine names, and the port's notifications handed back to it.
+// Runs one protocol engine (a read or a write) over a line to the radio on the Qt event loop: opens the line,
+// carries out every action the engine answers with (bytes, timers, drain waits, purges) and feeds it the line's
+// notifications, the timer expiries and the closing of its messages. What a person must see (progress, messages,
+// the state of Ok and the passwords, the end) goes to an observer: a window or the command line.
+// Nothing blocks: every pause is a timer. An input that arrives while the actions of another are being carried
+// out is handled afterwards, from the event loop.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -8,43 +13,92 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <span>
 #include <string>
 
-#include "port/serial_port.h"
+#include "link/actions.h"
+#include "link/handshake.h"
+#include "port/radio_link.h"
 
 namespace lm {
+
+// What one attempt cost, from the moment the line was open to the end of the transfer.
+struct TransferStats {
+    qint64 elapsedUs = 0;
+    std::size_t bytesSent = 0;
+    std::size_t bytesReceived = 0;
+    int framesSent = 0;
+};
+
+// What the host reports to whoever presents the transfer. Every call comes from the event loop.
+class TransferObserver {
+public:
+    virtual ~TransferObserver() = default;
+    // The line is open: Ok may be pressed.
+    virtual void PortOpened() {}
+    virtual void Progress(int /*position*/, int /*max*/) {}
+    // A message to show (TransferHost::MessageText composes its text). closed() must be called once it has been
+    // closed, at once or later; inputs that arrive meanwhile are handled as they come.
+    virtual void Message(const link::ShowMessage& message, std::function<void()> closed) = 0;
+    virtual void EnableOk(bool /*enabled*/) {}
+    virtual void EnablePasswords(bool /*enabled*/) {}
+    // The engine has closed its dialog; the line is closed already.
+    virtual void Closed() {}
+    virtual void Finished(const link::Finished& /*finished*/) {}
+};
 
 class TransferHost : public QObject {
     Q_OBJECT
 
 public:
-    struct Hooks {
-        std::function<void(std::span<const std::uint8_t>)> bytes;  // received bytes, one notification
-        std::function<void(int)> timer;                             // a timer has expired
-        std::function<void()> lineError;
-        std::function<void()> drained;                              // the bytes of the last Send are on the wire
-        std::function<void(const std::string&)> portLost;
-    };
+    // How long a drain wait may take before the transfer goes on regardless: the read gives up after 51 steps
+    // of 20 ms, the write after 101 steps of 50 ms.
+    static constexpr int kReadDrainGiveUpMs = 20 * 51;
+    static constexpr int kWriteDrainGiveUpMs = 50 * 101;
+    // The line is opened this long after it was asked for (and closed).
+    static constexpr int kOpenDelayMs = 50;
 
-    explicit TransferHost(SerialPort& port, QObject* parent = nullptr);
-    void SetHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+    // The engine, the line and the observer must outlive the host.
+    TransferHost(link::TransferEngine& engine, RadioLink& line, TransferObserver& observer, int drainGiveUpMs,
+                 QObject* parent = nullptr);
+    ~TransferHost() override;
 
-    SerialPort& port() { return port_; }
-    bool Send(std::span<const std::uint8_t> bytes) { return port_.Write(bytes); }
-    bool Purge() { return port_.Purge(); }
-    // Starts (or restarts) the timer id to expire once after ms; StopTimer disables it.
-    void StartTimer(int id, int ms);
-    void StopTimer(int id);
-    bool TimerActive(int id) const;
-    void StopAllTimers();
+    // Closes the line and opens it again kOpenDelayMs from now; purge: the buffers are purged as well. A failure
+    // goes to the engine (PortError, then its dialog closes) and its reason is kept in PortFailure().
+    void OpenPort(const std::string& portName, bool purge);
+    // Hands an input to the engine (Ok, a changed password ...) and carries out its answer.
+    void Input(std::function<link::Actions()> input);
+    void Cancel() { Input([this] { return engine_.Cancel(); }); }
+
+    // Why the line could not be opened or was lost ("" when it was not).
+    const std::string& PortFailure() const { return portFailure_; }
+    // The text of a message: its translation (the built-in English text when translated is ""), its detail with
+    // each carriage return as a line break; the message that the port cannot be opened
+    // says why on a line of its own.
+    std::string MessageText(const link::ShowMessage& message, const std::string& translated) const;
+    const TransferStats& Stats() const { return stats_; }
 
 private:
+    void Carry(const link::Action& action, bool& portFailed);
+    void Execute(const link::Actions& actions);
+    void Post(std::function<void()> call);
     QTimer& TimerFor(int id);
+    void StopAll();
+    void Open(const std::string& portName, bool purge);
+    void ShowLater(const link::ShowMessage& message);
 
-    SerialPort& port_;
-    Hooks hooks_;
+    link::TransferEngine& engine_;
+    RadioLink& line_;
+    TransferObserver& observer_;
+    int drainGiveUpMs_;
     std::map<int, std::unique_ptr<QTimer>> timers_;
+    QTimer drainGiveUp_;
+    QTimer openDelay_;
+    QElapsedTimer clock_;
+    bool executing_ = false;
+    bool waitingDrain_ = false;
+    bool drainedSinceSend_ = true;
+    std::string portFailure_;
+    TransferStats stats_;
 };
 
 }  // namespace lm

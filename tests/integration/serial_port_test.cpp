@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "cli_helpers.h"
 #include "port/port_access.h"
 #include "port/serial_port.h"
 #include "sim_fixture.h"
@@ -124,6 +125,17 @@ TEST(SerialPortPty, OpeningFailuresSayWhy) {
     EXPECT_NE(advice.find(std::string("\"") + g->gr_name + "\""), std::string::npos) << advice;
     EXPECT_NE(advice.find(std::string("sudo usermod -aG ") + g->gr_name + " $USER"), std::string::npos) << advice;
     std::remove(path);
+
+    // A port that another program holds (here: another port object) is busy, not a matter of permission.
+    test::SimThread sim(test::ValidRadio(1), {});
+    const std::string device = sim.Start();
+    SerialPort holder;
+    ASSERT_TRUE(holder.Open(device, detail)) << detail;
+    EXPECT_FALSE(port.Open(device, detail));
+    EXPECT_NE(detail.find("is busy"), std::string::npos) << detail;
+    EXPECT_EQ(detail.find("usermod"), std::string::npos) << detail;
+    holder.Close();
+    sim.Stop();
 
     EXPECT_EQ(PortDevicePath("ttyUSB0"), "/dev/ttyUSB0");
     EXPECT_EQ(PortDevicePath("/dev/pts/3"), "/dev/pts/3");

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <csignal>
+#include <array>
 #include <charconv>
+#include <memory>
+#include <thread>
 
 #include "sim_file.h"
 
@@ -30,11 +33,31 @@ bool ParseStep(const std::string& text, Faults& faults) {
     return false;
 }
 
-std::atomic<PtyRunner*> gRunning{nullptr};
+constexpr std::size_t kMostRadios = 16;
+std::array<std::atomic<PtyRunner*>, kMostRadios> gRunning{};
 
 extern "C" void StopOnSignal(int) {
-    if (PtyRunner* runner = gRunning.load()) runner->Stop();
+    for (auto& slot : gRunning)
+        if (PtyRunner* runner = slot.load()) runner->Stop();
 }
+
+// One simulated radio and the terminal it is served on.
+struct Served {
+    Served(const Memory& memory, const SimConfig& config, const std::string& link)
+        : radio(memory, config.faults), runner(radio, WithLink(config.runner, link)) {
+        if (config.model) radio.SetModelCode(*config.model);
+        if (config.band) radio.SetBandCode(static_cast<std::uint8_t>(*config.band));
+        if (config.area) radio.SetAreaCode(static_cast<std::uint16_t>(*config.area));
+        if (config.password) radio.SetPassword(*config.password);
+    }
+    static RunnerOptions WithLink(RunnerOptions options, const std::string& link) {
+        options.linkPath = link;
+        return options;
+    }
+    Radio radio;
+    PtyRunner runner;
+    int status = 0;
+};
 
 }  // namespace
 
@@ -86,7 +109,7 @@ bool ParseSimArgs(const std::vector<std::string>& args, SimConfig& config, std::
         std::string text;
         int n = 0;
         bool ok = true;
-        if (a == "--link") ok = value(config.runner.linkPath);
+        if (a == "--link") ok = value(text), config.links.push_back(text);
         else if (a == "--image") ok = value(config.imagePath);
         else if (a == "--save") ok = value(config.runner.savePath);
         else if (a == "--model") ok = value(text) && text.size() == 4, config.model = text;
@@ -117,6 +140,10 @@ bool ParseSimArgs(const std::vector<std::string>& args, SimConfig& config, std::
             return false;
         }
     }
+    if (config.links.size() > 1 && !config.runner.savePath.empty()) {
+        error = "--save serves one radio: give one --link with it";
+        return false;
+    }
     return true;
 }
 
@@ -127,25 +154,34 @@ int RunSimulator(const SimConfig& config, const Memory& defaultMemory, std::ostr
         err << error << '\n';
         return 1;
     }
-    Radio radio(memory, config.faults);
-    if (config.model) radio.SetModelCode(*config.model);
-    if (config.band) radio.SetBandCode(static_cast<std::uint8_t>(*config.band));
-    if (config.area) radio.SetAreaCode(static_cast<std::uint16_t>(*config.area));
-    if (config.password) radio.SetPassword(*config.password);
-    PtyRunner runner(radio, config.runner);
-    if (!runner.Open(error)) {
-        err << error << '\n';
+    if (config.links.size() > kMostRadios) {
+        err << "at most " << kMostRadios << " radios\n";
         return 1;
     }
-    out << runner.DevicePath() << std::endl;
-    gRunning = &runner;
+    std::vector<std::unique_ptr<Served>> served;
+    for (const std::string& link : config.links.empty() ? std::vector<std::string>{""} : config.links) {
+        served.push_back(std::make_unique<Served>(memory, config, link));
+        if (!served.back()->runner.Open(error)) {
+            err << error << '\n';
+            return 1;
+        }
+        out << served.back()->runner.DevicePath() << '\n';
+    }
+    out << std::flush;
+    for (std::size_t i = 0; i < served.size(); ++i) gRunning[i] = &served[i]->runner;
     std::signal(SIGINT, StopOnSignal);
     std::signal(SIGTERM, StopOnSignal);
-    const int status = runner.Run();
-    gRunning = nullptr;
+    std::vector<std::thread> threads;
+    for (auto& s : served) threads.emplace_back([&s] { s->status = s->runner.Run(); });
+    for (std::thread& t : threads) t.join();
+    for (auto& slot : gRunning) slot = nullptr;
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
-    if (radio.Vanished()) err << "The simulated radio has been unplugged.\n";
+    int status = 0;
+    for (const auto& s : served) {
+        if (s->radio.Vanished()) err << "The simulated radio " << s->runner.DevicePath() << " has been unplugged.\n";
+        status = std::max(status, s->status);
+    }
     return status;
 }
 

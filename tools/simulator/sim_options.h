@@ -13,6 +13,7 @@ namespace lm::sim {
 struct SimConfig {
     Faults faults;
     RunnerOptions runner;
+    std::vector<std::string> links;  // one radio per link (one radio without a link when empty)
     std::string imagePath;
     std::optional<std::string> model;
     std::optional<int> band;
@@ -26,8 +27,9 @@ Memory DefaultRadioMemory();
 bool ParseSimArgs(const std::vector<std::string>& args, SimConfig& config, std::string& error);
 // The option summary for the help text.
 const char* SimUsage();
-// Builds the radio from the configuration and the memory to use when no image file is given, prints the
-// device path on out, serves until SIGINT/SIGTERM or until the device vanishes. Returns the exit status.
+// Builds the radios (one per link, all alike) from the configuration and the memory to use when no image file is
+// given, prints each device path on a line of out, serves them side by side until SIGINT/SIGTERM or until every
+// device has vanished. Returns the exit status.
 int RunSimulator(const SimConfig& config, const Memory& defaultMemory, std::ostream& out, std::ostream& err);
 
 }  // namespace lm::sim

@@ -27,21 +27,21 @@ void TfReadRadio::FormShow() {
 
     link::EngineOptions options = PortOptions();
     options.areaLabel = lArea->text().toStdString();
-    TransferDriver::View view = CommonView();
-    view.enablePasswords = [this](bool on) { cxPass->setEnabled(on); };
-    view.finished = [this](const link::Finished&) {
-        succeeded_ = engine_->Succeeded();
-        if (succeeded_) link::ApplyReadOutcome(state_, engine_->Outcome());
-    };
-    engine_ = &Start(std::make_unique<link::ReadTransfer>(state_, options), std::move(view),
-                     TransferDriver::kReadDrainGiveUpMs, true);
+    engine_ = &Start(std::make_unique<link::ReadTransfer>(state_, options), TransferHost::kReadDrainGiveUpMs, true);
     connect(cxPass, &QLineEdit::textChanged, this,
             [this](const QString& text) { engine_->SetPassword(text.toStdString()); });
 }
 
 void TfReadRadio::btnOkClick() {
     if (!engine_) return;
-    Driver().Apply(engine_->Ok(cxPass->text().toStdString()));
+    Host().Input([this, password = cxPass->text().toStdString()] { return engine_->Ok(password); });
+}
+
+void TfReadRadio::EnablePasswords(bool enabled) { cxPass->setEnabled(enabled); }
+
+void TfReadRadio::Finished(const link::Finished&) {
+    succeeded_ = engine_->Succeeded();
+    if (succeeded_) link::ApplyReadOutcome(state_, engine_->Outcome());
 }
 
 bool RunReadDialog(QWidget* parent) {

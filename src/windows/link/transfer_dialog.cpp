@@ -7,7 +7,9 @@
 
 #include "core/port_name.h"
 #include "core/state.h"
+#include "settings/language.h"
 #include "widgets/key_filter.h"
+#include "widgets/message_box.h"
 #include "port/radio_link.h"
 #include "widgets/translate.h"
 #include "globals/globals.h"
@@ -47,7 +49,8 @@ TransferDialog::TransferDialog(QWidget* parent, const Layout& layout)
 }
 
 TransferDialog::~TransferDialog() {
-    driver_.reset();  // before the line and the engine it refers to
+    host_.reset();  // before the line and the engine it refers to
+    if (line_) line_->Close();
 }
 
 QLineEdit* TransferDialog::PasswordEdit(const char* name, const QRect& geometry) {
@@ -79,26 +82,32 @@ link::EngineOptions TransferDialog::PortOptions() {
     return options;
 }
 
-TransferDriver::View TransferDialog::CommonView() {
-    TransferDriver::View view;
-    view.progress = [this](int position, int max) {
-        pBar->setMaximum(max);
-        pBar->setValue(position);
-    };
-    view.enableOk = [this](bool on) { btnOk->setEnabled(on); };
-    view.close = [this] { QDialog::done(QDialog::Rejected); };
-    return view;
+void TransferDialog::Progress(int position, int max) {
+    pBar->setMaximum(max);
+    pBar->setValue(position);
 }
 
-void TransferDialog::StartDriver(TransferDriver::View view, int drainGiveUpMs, bool purge) {
+void TransferDialog::EnableOk(bool enabled) { btnOk->setEnabled(enabled); }
+
+void TransferDialog::Message(const link::ShowMessage& message, std::function<void()> closed) {
+    // The message table first, then the dialog's own translatable text, then the built-in text.
+    const std::string own = OwnText(message.key);
+    const std::string translated = MessageText(gLanguage, message.key, own.empty() ? message.text : own);
+    ShowMessageBox(gLanguage.Confirmation, host_->MessageText(message, translated), kMessageInfo);
+    closed();
+}
+
+void TransferDialog::Closed() { QDialog::done(QDialog::Rejected); }
+
+void TransferDialog::StartHost(int drainGiveUpMs, bool purge) {
     line_ = CreateRadioLink(gAll.PortName, this);  // a child of the dialog, found like its controls
-    driver_ = std::make_unique<TransferDriver>(*engine_, *line_, std::move(view), drainGiveUpMs);
-    driver_->OpenPortSoon(gAll.PortName, purge);
+    host_ = std::make_unique<TransferHost>(*engine_, *line_, static_cast<TransferObserver&>(*this), drainGiveUpMs);
+    host_->OpenPort(gAll.PortName, purge);
 }
 
 void TransferDialog::reject() {
-    if (driver_ && !engine_->Closed()) {
-        driver_->Cancel();  // closes the dialog through the engine
+    if (host_ && !engine_->Closed()) {
+        host_->Cancel();  // closes the dialog through the engine
         return;
     }
     QDialog::reject();

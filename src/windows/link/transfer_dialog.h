@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "link/handshake.h"
-#include "windows/link/transfer_driver.h"
+#include "port/transfer_host.h"
 
 class QLabel;
 class QLineEdit;
@@ -21,7 +21,7 @@ namespace lm {
 
 class RadioLink;
 
-class TransferDialog : public QDialog {
+class TransferDialog : public QDialog, protected TransferObserver {
     Q_OBJECT
 
 public:
@@ -55,18 +55,25 @@ protected:
     void PrepareShow();
     // The engine's options for the chosen port.
     static link::EngineOptions PortOptions();
-    // The view's progress bar, Ok button and closing.
-    TransferDriver::View CommonView();
-    // Makes the line (a child of the dialog, found like its controls) and the driver of the engine, and opens the
+    // Makes the line (a child of the dialog, found like its controls) and the host of the engine, and opens the
     // port soon; purge: the buffers are purged as well. Returns the engine, now held by the dialog.
     template <class Engine>
-    Engine& Start(std::unique_ptr<Engine> engine, TransferDriver::View view, int drainGiveUpMs, bool purge) {
+    Engine& Start(std::unique_ptr<Engine> engine, int drainGiveUpMs, bool purge) {
         Engine& held = *engine;
         engine_ = std::move(engine);
-        StartDriver(std::move(view), drainGiveUpMs, purge);
+        StartHost(drainGiveUpMs, purge);
         return held;
     }
-    TransferDriver& Driver() { return *driver_; }
+    TransferHost& Host() { return *host_; }
+
+    // The host's reports: the progress bar, Ok, the messages and closing; the dialogs add the rest.
+    void Progress(int position, int max) override;
+    void EnableOk(bool enabled) override;
+    void Message(const link::ShowMessage& message, std::function<void()> closed) override;
+    void Closed() override;
+    // The dialog's own text for a message that the message table does not hold (from a hidden label of the
+    // dialog, so that the language file can translate it); "" for the built-in English text.
+    virtual std::string OwnText(const std::string& /*key*/) const { return {}; }
 
     QProgressBar* pBar = nullptr;
     QPushButton* btnOk = nullptr;
@@ -77,12 +84,12 @@ protected:
 private:
     virtual void FormShow() = 0;
     virtual void btnOkClick() = 0;
-    void StartDriver(TransferDriver::View view, int drainGiveUpMs, bool purge);
+    void StartHost(int drainGiveUpMs, bool purge);
 
     int progressMax_;
     std::unique_ptr<link::TransferEngine> engine_;
     std::unique_ptr<RadioLink> line_;
-    std::unique_ptr<TransferDriver> driver_;
+    std::unique_ptr<TransferHost> host_;
     bool shown_ = false;
 };
 

@@ -36,29 +36,32 @@ TfWriteRadio::TfWriteRadio(QWidget* parent, TALL& state)
 void TfWriteRadio::FormShow() {
     PrepareShow();
 
-    TransferDriver::View view = CommonView();
-    view.enablePasswords = [this](bool on) {
-        // While a transfer runs the check box is held too, so that the new password cannot change under it.
-        passwordsEnabled_ = on;
-        cxPass->setEnabled(on);
-        cxUpd->setEnabled(on);
-        cxNew->setEnabled(on && cxUpd->isChecked());
-    };
-    view.finished = [this](const link::Finished& f) {
-        if (f.outcome == link::Outcome::Completed) ++completed_;
-    };
-    view.ownText = [this](const std::string& key) {
-        return key == link::kPwdDigits.key ? lDigits->text().toStdString() : std::string();
-    };
-    engine_ = &Start(std::make_unique<link::WriteTransfer>(state_, PortOptions(), link::ClockSource{}), std::move(view),
-                     TransferDriver::kWriteDrainGiveUpMs, false);
+    engine_ = &Start(std::make_unique<link::WriteTransfer>(state_, PortOptions(), link::ClockSource{}),
+                     TransferHost::kWriteDrainGiveUpMs, false);
+}
+
+void TfWriteRadio::EnablePasswords(bool enabled) {
+    // While a transfer runs the check box is held too, so that the new password cannot change under it.
+    passwordsEnabled_ = enabled;
+    cxPass->setEnabled(enabled);
+    cxUpd->setEnabled(enabled);
+    cxNew->setEnabled(enabled && cxUpd->isChecked());
+}
+
+void TfWriteRadio::Finished(const link::Finished& finished) {
+    if (finished.outcome == link::Outcome::Completed) ++completed_;
+}
+
+std::string TfWriteRadio::OwnText(const std::string& key) const {
+    return key == link::kPwdDigits.key ? lDigits->text().toStdString() : std::string();
 }
 
 void TfWriteRadio::cxUpdPropertiesChange() { cxNew->setEnabled(passwordsEnabled_ && cxUpd->isChecked()); }
 
 void TfWriteRadio::btnOkClick() {
     if (!engine_) return;
-    Driver().Apply(engine_->Ok(cxPass->text().toStdString(), cxUpd->isChecked(), cxNew->text().toStdString()));
+    Host().Input([this, password = cxPass->text().toStdString(), update = cxUpd->isChecked(),
+                  newPassword = cxNew->text().toStdString()] { return engine_->Ok(password, update, newPassword); });
 }
 
 void RunWriteDialog(QWidget* parent) {

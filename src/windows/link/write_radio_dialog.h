@@ -26,6 +26,9 @@ private:
     void FormShow() override;
     void btnOkClick() override;
     void cxUpdPropertiesChange();
+    void EnablePasswords(bool enabled) override;
+    void Finished(const link::Finished& finished) override;
+    std::string OwnText(const std::string& key) const override;
 
     QLabel* Label2 = nullptr;
     QLineEdit* cxNew = nullptr;

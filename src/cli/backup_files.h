@@ -1,0 +1,20 @@
+#pragma once
+// Where the write command keeps the radios' old memory, and the checks that keep a backup from destroying what
+// it should protect. Every check runs before a radio is touched.
+#include <string>
+
+namespace lm::cli {
+
+// The backup of a radio: FILE.dat for the first round, FILE-2.dat, FILE-3.dat ... for the next ones; with
+// several ports the port's tag goes before the number (FILE-ttyUSB0.dat, FILE-ttyUSB0-2.dat).
+std::string BackupPath(const std::string& path, const std::string& portTag, int round);
+// A name for a port fit for a file name: its last path component ("/dev/ttyUSB0" -> "ttyUSB0").
+std::string PortTag(const std::string& port);
+
+// Throws UsageError when backup names the data file itself; Failure when it exists and force is not given, or
+// when its folder does not exist or may not be written.
+void CheckBackupTarget(const std::string& backup, const std::string& input, bool force);
+// Throws Failure unless the folder that is to receive path exists and may be written.
+void RequireWritableFolder(const std::string& path);
+
+}  // namespace lm::cli

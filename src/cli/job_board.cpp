@@ -1,0 +1,144 @@
+#include "job_board.h"
+
+#include <QEventLoop>
+
+#include <algorithm>
+#include <iomanip>
+#include <iostream>
+
+#include <unistd.h>
+
+#include "port/serial_port.h"
+
+namespace lm::cli {
+namespace {
+
+constexpr int kBarWidth = 40;
+
+std::string Bar(int position, int max) {
+    const int filled = max > 0 ? position * kBarWidth / max : 0;
+    return "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] " + std::to_string(position) +
+           "/" + std::to_string(max);
+}
+
+// A result on one line.
+std::string OneLine(std::string text) {
+    for (std::size_t i = 0; (i = text.find('\n', i)) != std::string::npos;) text.replace(i, 1, "; ");
+    return text;
+}
+
+}  // namespace
+
+JobBoard::JobBoard(std::ostream& out, std::ostream& err, bool several, bool timing)
+    : out_(out), err_(err), several_(several), timing_(timing),
+      tty_(&err == &std::cerr && isatty(STDERR_FILENO) == 1) {}
+
+std::string JobBoard::Label(const RadioJob& job, const std::string& stage) const {
+    return several_ ? job.Plan().port + " " + stage : stage;
+}
+
+void JobBoard::Run(const std::vector<std::unique_ptr<RadioJob>>& jobs) {
+    lines_.clear();
+    heldNotes_.clear();
+    int row = 0;
+    for (const auto& job : jobs) lines_[job.get()] = Line{row++, "", 0, job->Plan().port + " waiting"};
+    if (several_ && tty_)
+        for (const auto& job : jobs) err_ << lines_[job.get()].text << '\n';
+    err_ << std::flush;
+    QEventLoop loop;
+    loop_ = &loop;
+    running_ = static_cast<int>(jobs.size());
+    probe_.Start();
+    for (const auto& job : jobs) job->Start();
+    if (running_ > 0) loop.exec();
+    loop_ = nullptr;
+    EndSingleLine();
+    for (const std::string& note : heldNotes_) out_ << note << '\n';
+    out_ << std::flush;
+}
+
+void JobBoard::Draw(const Line& line) {
+    if (!several_) {
+        err_ << '\r' << line.text << std::flush;
+        drawn_ = true;
+        return;
+    }
+    // Up to the radio's row, redraw it, back down below the last row.
+    const int up = static_cast<int>(lines_.size()) - line.row;
+    err_ << "\x1b[" << up << "A\r\x1b[K" << line.text << "\x1b[" << up << "B\r" << std::flush;
+}
+
+void JobBoard::EndSingleLine() {
+    if (drawn_) err_ << '\n' << std::flush;
+    drawn_ = false;
+}
+
+void JobBoard::Progress(const RadioJob& job, const std::string& stage, int position, int max) {
+    Line& line = lines_[&job];
+    if (stage != line.stage) {
+        EndSingleLine();
+        line.stage = stage;
+        line.position = 0;
+    }
+    if (position <= line.position || max <= 0) return;  // the bar emptied after the end is not shown
+    line.position = position;
+    if (!tty_) {
+        err_ << Label(job, stage) << ' ' << position << '/' << max << '\n';
+        return;
+    }
+    line.text = Label(job, stage) + " " + Bar(position, max);
+    Draw(line);
+}
+
+void JobBoard::Note(const RadioJob& job, const std::string& text) {
+    if (!several_) {
+        EndSingleLine();
+        out_ << text << '\n' << std::flush;
+    } else if (tty_) {
+        heldNotes_.push_back(job.Plan().port + ": " + text);
+    } else {
+        out_ << job.Plan().port << ": " << text << '\n' << std::flush;
+    }
+}
+
+void JobBoard::Transferred(const RadioJob& job, const std::string& stage, const TransferStats& s) {
+    if (!timing_) return;
+    EndSingleLine();
+    const std::size_t bytes = s.bytesSent + s.bytesReceived;
+    const std::string text = "timing: " + Label(job, stage) + ' ' + Ms(s.elapsedUs) + "; " +
+                             std::to_string(s.bytesSent) + " bytes out, " + std::to_string(s.bytesReceived) +
+                             " bytes in, " + std::to_string(s.framesSent) + " frames; line time " +
+                             Ms(SerialPort::LineTimeUs(bytes)) + "; longest event-loop stall " +
+                             Ms(probe_.LongestUs());
+    if (several_ && tty_) heldNotes_.push_back(text);
+    else err_ << text << '\n' << std::flush;
+}
+
+void JobBoard::Done(const RadioJob& job) {
+    Line& line = lines_[&job];
+    if (several_ && tty_) {
+        line.text = job.Plan().port + " " + OneLine(job.Result());
+        Draw(line);
+    }
+    if (--running_ == 0 && loop_ != nullptr) loop_->quit();
+}
+
+void JobBoard::PrintTable(const std::vector<std::unique_ptr<RadioJob>>& jobs) const {
+    std::size_t portWidth = 4;
+    std::size_t resultWidth = 6;
+    for (const auto& job : jobs) {
+        portWidth = std::max(portWidth, job->Plan().port.size());
+        resultWidth = std::max(resultWidth, OneLine(job->Result()).size());
+    }
+    const auto port = static_cast<int>(portWidth);
+    const auto result = static_cast<int>(resultWidth);
+    out_ << std::left << std::setw(port) << "port" << "  area  " << std::setw(result) << "result" << "  seconds\n";
+    for (const auto& job : jobs) {
+        const std::int64_t ms = job->ElapsedMs();
+        out_ << std::left << std::setw(port) << job->Plan().port << "  " << std::setw(4) << job->Area() << "  "
+             << std::setw(result) << OneLine(job->Result()) << "  " << ms / 1000 << "." << ms % 1000 / 100 << '\n';
+    }
+    out_ << std::flush;
+}
+
+}  // namespace lm::cli
