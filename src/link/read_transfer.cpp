@@ -68,7 +68,14 @@ void ReadTransfer::IdentFailed(IdentResult result) {
     } else if (result == kIdentKey) {
         Fail(kComError, kCloseTime);
     } else {
-        Fail(kPwdError, kCloseTime, "\r" + options().areaLabel + " " + areaText_ + "    ");
+        // The dialog stays open for the password: Ok and the password edit come back once the message is
+        // closed, so that the user can enter it and try again.
+        Fail(kPwdError, 0, "\r" + options().areaLabel + " " + areaText_ + "    ");
+        Then([this] {
+            okEnabled_ = true;
+            Emit(EnableOk{true});
+            Emit(EnablePasswords{true});
+        });
     }
 }
 

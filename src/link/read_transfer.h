@@ -3,7 +3,8 @@
 // the end frame. The engine changes no state record: a completed read (reported after the "Reading Completed."
 // message has been closed) leaves its outcome as a value, which whoever ran it applies with ApplyReadOutcome.
 // A failed or cancelled read therefore has nothing to undo.
-// A first line error restarts the transfer 500 ms later, once per engine (one engine per dialog).
+// A first line error restarts the transfer 500 ms later, once per engine (one engine per dialog). A refused
+// password leaves the dialog open with Ok and the password edit enabled for another try.
 #include <array>
 #include <cstdint>
 #include <string>

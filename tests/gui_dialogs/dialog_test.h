@@ -21,6 +21,10 @@ void ResetProgramState(const QString& appDir);
 // Writes text to dir/name.
 using guitest::WriteFile;
 
+// The completion messages of a transfer with the simulated radio, which say that no radio was connected.
+inline const std::string kReadOkSimulated = "Reading Completed.\n(Simulated radio)";
+inline const std::string kWriteOkSimulated = "Writing Completed.\n(Simulated radio)";
+
 // Runs the event loop until done() or the time is up; false on time-out.
 inline bool SpinUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
     QElapsedTimer t;

@@ -239,7 +239,7 @@ private slots:
             QTimer::singleShot(100, d, [d] { QTest::mouseClick(Button(d, "btnOk"), Qt::LeftButton); });
         });
         QVERIFY(RunReadDialog(nullptr));
-        QCOMPARE(messages.texts(), std::vector<std::string>{"Reading Completed."});
+        QCOMPARE(messages.texts(), std::vector<std::string>{dlgtest::kReadOkSimulated});
         TChannel ch;
         QVERIFY(DecodeChannel(&gAll.Image[16 * 1 + 1], ch));
         QCOMPARE(FormatFreq(ch.RxFreq), std::string("460.12500"));
@@ -259,7 +259,7 @@ private slots:
             });
         });
         RunWriteDialog(nullptr);
-        QCOMPARE(messages.texts(), std::vector<std::string>{"Writing Completed."});
+        QCOMPARE(messages.texts(), std::vector<std::string>{dlgtest::kWriteOkSimulated});
 
         NewImage(lm::gAll);
         messages.Clear();

@@ -85,8 +85,12 @@ private slots:
         ShowDialog(d);
         QApplication::setActiveWindow(&d);
         Button(&d, "btnCancel")->setFocus();
+        QVERIFY(Button(&d, "btnPass")->isVisible());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), Edit(&d, "cxPass"));
+        // Reaching the rows shows them: the dialog grows down to the new password's row.
+        QCOMPARE(d.height(), Edit(&d, "cxNew")->geometry().bottom() + 1 + 8);
+        QVERIFY(!Button(&d, "btnPass")->isVisible());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), Update(&d));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
@@ -111,7 +115,7 @@ private slots:
         QVERIFY(SpinUntil([&] { return !messages.shown().empty(); }, 20000));
         const std::time_t after = std::time(nullptr);
 
-        QCOMPARE(messages.texts(), std::vector<std::string>{"Writing Completed."});
+        QCOMPARE(messages.texts(), std::vector<std::string>{kWriteOkSimulated});
         QCOMPARE(messages.barAtMessage, std::vector<int>{56});
         QCOMPARE(Bar(&d)->value(), 0);  // empty once the message has been closed
         QVERIFY(ControlsDisabled(&d));
@@ -119,6 +123,7 @@ private slots:
         QVERIFY(messages.Now() - messages.closedAtMs[0] >= 495);  // 500 ms after the message
         QVERIFY(Edit(&d, "cxNew")->isEnabled());                   // the box is still checked
         QVERIFY(d.isVisible());
+        QVERIFY(Button(&d, "btnOk")->hasFocus());  // back from Cancel, where disabling Ok had moved it
         QVERIFY2(watch.LongestGapMs() < 400, qPrintable(QString::number(watch.LongestGapMs())));
 
         const std::time_t stamp = Seconds(UnpackTimestamp(lm::gAll.Image, img::kWriteStamp));
@@ -132,7 +137,7 @@ private slots:
         // controls come back; that radio keeps its own password.
         QTest::mouseClick(Update(&d), Qt::LeftButton, {}, QPoint(5, 8));
         QVERIFY(!Edit(&d, "cxNew")->isEnabled());
-        QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
+        QTest::keyClick(Update(&d), Qt::Key_Return);  // Enter is Ok, the default button, wherever the focus is
         QVERIFY(SpinUntil([&] { return messages.shown().size() == 2; }, 20000));
         QVERIFY(SpinUntil([&] { return ControlsEnabled(&d); }, 2000));
         QVERIFY(!Edit(&d, "cxNew")->isEnabled());

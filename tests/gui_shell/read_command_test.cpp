@@ -60,7 +60,7 @@ private slots:
         // The image was replaced: the other windows closed, a fresh channel grid opened.
         QVERIFY(main.ChildWindow(10));
         QVERIFY(!main.ChildWindow(13));
-        QCOMPARE(f.messages.texts().back(), std::string("Reading Completed."));
+        QCOMPARE(f.messages.texts().back(), std::string("Reading Completed.\n(Simulated radio)"));  // the simulated radio says so
     }
 
     void failedReadChangesNothing() {

@@ -37,9 +37,8 @@ void TfReadRadio::btnOkClick() {
     Host().Input([this, password = cxPass->text().toStdString()] { return engine_->Ok(password); });
 }
 
-void TfReadRadio::EnablePasswords(bool enabled) { cxPass->setEnabled(enabled); }
-
-void TfReadRadio::Finished(const link::Finished&) {
+void TfReadRadio::Finished(const link::Finished& finished) {
+    TransferDialog::Finished(finished);
     succeeded_ = engine_->Succeeded();
     if (succeeded_) link::ApplyReadOutcome(state_, engine_->Outcome());
 }

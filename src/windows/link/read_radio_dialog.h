@@ -24,7 +24,6 @@ public:
 private:
     void FormShow() override;
     void btnOkClick() override;
-    void EnablePasswords(bool enabled) override;
     void Finished(const link::Finished& finished) override;
 
     QLabel* lArea = nullptr;

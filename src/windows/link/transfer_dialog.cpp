@@ -1,5 +1,6 @@
 #include "windows/link/transfer_dialog.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -11,6 +12,7 @@
 #include "widgets/key_filter.h"
 #include "widgets/message_box.h"
 #include "port/radio_link.h"
+#include "port/simulated_radio.h"
 #include "widgets/translate.h"
 #include "globals/globals.h"
 
@@ -44,6 +46,23 @@ TransferDialog::TransferDialog(QWidget* parent, const Layout& layout)
     Label1->setGeometry(layout.label);
     cxPass = PasswordEdit("cxPass", layout.pass);
 
+    passwordBottom_ = layout.pass.bottom() + 1;
+    // Ok is the default button: Enter writes the next radio even when the focus has moved to Cancel.
+    btnOk->setDefault(true);
+    btnCancel->setAutoDefault(false);
+    btnPass = new QPushButton("Pass Word...", this);
+    btnPass->setObjectName("btnPass");
+    btnPass->setGeometry(layout.label.left(), layout.ok.top(), 90, layout.ok.height());
+    btnPass->setAutoDefault(false);
+    btnPass->setFocusPolicy(Qt::ClickFocus);  // Tab reaches the rows themselves
+    lSim = new QLabel(kSimulatedPortCaption, this);
+    lSim->setObjectName("lSim");
+    lSim->setVisible(false);
+
+    connect(btnPass, &QPushButton::clicked, this, [this] {
+        RevealPasswordRows();
+        cxPass->setFocus();
+    });
     connect(btnOk, &QPushButton::clicked, this, &TransferDialog::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &TransferDialog::reject);
 }
@@ -60,6 +79,7 @@ QLineEdit* TransferDialog::PasswordEdit(const char* name, const QRect& geometry)
     edit->setEchoMode(QLineEdit::Password);
     edit->setMaxLength(10);
     InstallKeyFilter(edit, PasswordCharacters());
+    edit->installEventFilter(this);
     return edit;
 }
 
@@ -74,6 +94,28 @@ void TransferDialog::PrepareShow() {
     TranslateOnOpen(this, false);
     cxPass->clear();
     pBar->setMaximum(progressMax_);
+    // The simulated radio answers although no radio is connected: the caption says so.
+    if (IsSimulatedPort(gAll.PortName)) setWindowTitle(windowTitle() + " - " + lSim->text());
+}
+
+void TransferDialog::RevealPasswordRows() {
+    if (height() >= passwordBottom_ + 8) return;
+    setFixedHeight(passwordBottom_ + 8);
+    btnPass->setVisible(false);
+}
+
+bool TransferDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) RevealPasswordRows();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TransferDialog::EnablePasswords(bool enabled) {
+    cxPass->setEnabled(enabled);
+    if (enabled && passwordWanted_) {
+        passwordWanted_ = false;
+        cxPass->setFocus();
+        cxPass->selectAll();
+    }
 }
 
 link::EngineOptions TransferDialog::PortOptions() {
@@ -87,12 +129,24 @@ void TransferDialog::Progress(int position, int max) {
     pBar->setValue(position);
 }
 
-void TransferDialog::EnableOk(bool enabled) { btnOk->setEnabled(enabled); }
+void TransferDialog::EnableOk(bool enabled) {
+    btnOk->setEnabled(enabled);
+    // Back for the next radio: the focus returns to Ok if disabling it had moved it to Cancel.
+    if (enabled && btnCancel->hasFocus()) btnOk->setFocus();
+}
+
+void TransferDialog::Finished(const link::Finished& finished) {
+    if (finished.messageKey != link::kPwdError.key) return;
+    RevealPasswordRows();
+    passwordWanted_ = true;
+}
 
 void TransferDialog::Message(const link::ShowMessage& message, std::function<void()> closed) {
     // The message table first, then the dialog's own translatable text, then the built-in text.
     const std::string own = OwnText(message.key);
-    const std::string translated = MessageText(gLanguage, message.key, own.empty() ? message.text : own);
+    std::string translated = MessageText(gLanguage, message.key, own.empty() ? message.text : own);
+    const bool completed = message.key == link::kReadOk.key || message.key == link::kWriteOk.key;
+    if (completed && IsSimulatedPort(gAll.PortName)) translated += "\n(" + lSim->text().toStdString() + ")";
     ShowMessageBox(gLanguage.Confirmation, host_->MessageText(message, translated), kMessageInfo);
     closed();
 }

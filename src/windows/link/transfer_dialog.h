@@ -50,6 +50,15 @@ protected:
 
     // A password edit: hidden characters, at most 10 of the password characters.
     QLineEdit* PasswordEdit(const char* name, const QRect& geometry);
+    // The password rows lie below the client area until the user asks for them (btnPass, or Tab into them) or the
+    // radio refuses the password; then the dialog grows to show them down to passwordBottom_, and after a refusal
+    // the focus goes to the password edit as soon as it is enabled again.
+    void RevealPasswordRows();
+    // The passwords' controls enabled or disabled by the transfer (the dialogs add their own controls).
+    void EnablePasswords(bool enabled) override;
+    // Reveals the password rows when a control below the client area receives the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    int passwordBottom_ = 0;
 
     // The start of each showing: the window translated, the password cleared, the progress bar's maximum reset.
     void PrepareShow();
@@ -71,6 +80,7 @@ protected:
     void EnableOk(bool enabled) override;
     void Message(const link::ShowMessage& message, std::function<void()> closed) override;
     void Closed() override;
+    void Finished(const link::Finished& finished) override;
     // The dialog's own text for a message that the message table does not hold (from a hidden label of the
     // dialog, so that the language file can translate it); "" for the built-in English text.
     virtual std::string OwnText(const std::string& /*key*/) const { return {}; }
@@ -80,11 +90,14 @@ protected:
     QPushButton* btnCancel = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* cxPass = nullptr;
+    QPushButton* btnPass = nullptr;  // shows the password rows
+    QLabel* lSim = nullptr;          // hidden: the name of the simulated radio, shown with the caption
 
 private:
     virtual void FormShow() = 0;
     virtual void btnOkClick() = 0;
     void StartHost(int drainGiveUpMs, bool purge);
+    bool passwordWanted_ = false;
 
     int progressMax_;
     std::unique_ptr<link::TransferEngine> engine_;

@@ -22,6 +22,7 @@ TfWriteRadio::TfWriteRadio(QWidget* parent, TALL& state)
     Label2->setObjectName("Label2");
     Label2->setGeometry(9, 104, 95, 21);
     cxNew = PasswordEdit("cxNew", {110, 104, 150, 21});
+    passwordBottom_ = cxNew->geometry().bottom() + 1;
     cxNew->setEnabled(false);
     cxUpd = new QCheckBox(this);
     cxUpd->setObjectName("cxUpd");
@@ -30,6 +31,7 @@ TfWriteRadio::TfWriteRadio(QWidget* parent, TALL& state)
     lDigits->setObjectName("lDigits");
     lDigits->setVisible(false);
 
+    cxUpd->installEventFilter(this);
     connect(cxUpd, &QCheckBox::toggled, this, &TfWriteRadio::cxUpdPropertiesChange);
 }
 
@@ -43,12 +45,13 @@ void TfWriteRadio::FormShow() {
 void TfWriteRadio::EnablePasswords(bool enabled) {
     // While a transfer runs the check box is held too, so that the new password cannot change under it.
     passwordsEnabled_ = enabled;
-    cxPass->setEnabled(enabled);
+    TransferDialog::EnablePasswords(enabled);
     cxUpd->setEnabled(enabled);
     cxNew->setEnabled(enabled && cxUpd->isChecked());
 }
 
 void TfWriteRadio::Finished(const link::Finished& finished) {
+    TransferDialog::Finished(finished);
     if (finished.outcome == link::Outcome::Completed) ++completed_;
 }
 
