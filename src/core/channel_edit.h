@@ -71,6 +71,10 @@ enum class UnreadableFrequency {
     Refuse,    // as in the edit window: ErrRange, and nothing is stored (refusal NotANumber)
 };
 
+// The characters typing may enter into a frequency, and into a tone box; a "," typed counts as ".".
+inline constexpr std::string_view kFrequencyKeys = "0123456789.";
+inline constexpr std::string_view kToneKeys = "0123456789.DINdin";
+
 // The none text of the tone lists: "None".
 const std::string& NoneText();
 

@@ -45,9 +45,7 @@ TEST_F(ChannelEditTest, Frequencies) {
         const char* stored;
         bool created, deleted;
     } cases[] = {
-        {2, cfRxFreq, "460.007", U::HighEdge, R::None, W::None, "460.00625", false, false},
         {2, cfRxFreq, "446.007", U::HighEdge, R::None, W::OutRange, "446.00625", false, false},
-        {2, cfRxFreq, "700", U::HighEdge, R::None, W::ErrRange, "470.00000", false, false},
         {2, cfTxFreq, "250", U::HighEdge, R::None, W::ErrRange, "450.00000", false, false},
         {2, cfTxFreq, ".", U::HighEdge, R::None, W::OutRange, "470.00000", false, false},
         {2, cfTxFreq, "4x6", U::Refuse, R::NotANumber, W::ErrRange, "", false, false},
