@@ -1,62 +1,15 @@
 // lm418t-cli channels: the channel table of a data file with the columns and texts of the channel grid.
-#include <algorithm>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "args.h"
+#include "channel_listing.h"
 #include "command.h"
-#include "core/channel_table.h"
-#include "core/state.h"
 #include "session.h"
 #include "globals/globals.h"
 
 namespace lm::cli {
 namespace {
-
-constexpr const char* kEmptyMark = "(empty)";
-
-std::string Padded(const std::string& text, std::size_t width, ColumnAlign align) {
-    const std::size_t gap = width > text.size() ? width - text.size() : 0;
-    switch (align) {
-        case ColumnAlign::Right: return std::string(gap, ' ') + text;
-        case ColumnAlign::Centre: return std::string(gap / 2, ' ') + text + std::string(gap - gap / 2, ' ');
-        case ColumnAlign::Left: break;
-    }
-    return text + std::string(gap, ' ');
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-void PrintCsv(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
-    for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) out << (i ? "," : "") << CsvField(row[i]);
-        out << "\r\n";
-    }
-}
-
-void PrintAligned(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
-    const std::vector<ChannelColumn>& columns = ChannelColumns();
-    std::vector<std::size_t> widths(columns.size(), 0);
-    for (const auto& row : rows)
-        for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        std::string line;
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            // Titles are centred; an empty channel's mark stands left in the receive column.
-            const bool mark = i == 1 && rows[r][i] == kEmptyMark;
-            const ColumnAlign align = r == 0 ? ColumnAlign::Centre : mark ? ColumnAlign::Left : columns[i].alignment;
-            line += (i ? "  " : "") + Padded(rows[r][i], widths[i], align);
-        }
-        line.erase(line.find_last_not_of(' ') + 1);
-        out << line << '\n';
-    }
-}
 
 class ChannelsCommand : public Command {
 public:
@@ -84,25 +37,9 @@ public:
         const ParsedArgs parsed = ParseArgs(args, {{"--csv", false}});
         ExpectOperands(parsed, 1, "FILE.dat");
         LoadOrFail(gAll, parsed.Operands[0]);
-        const bool csv = parsed.Has("--csv");
-
-        std::vector<std::vector<std::string>> rows;
-        rows.emplace_back();
-        // One line per title: the two lines of "Channel|No." side by side.
-        for (const ChannelColumn& column : ChannelColumns()) {
-            std::string title = column.title;
-            for (char& c : title) c = c == '|' ? ' ' : c;
-            rows.back().push_back(title);
-        }
-        for (int n = 1; n <= gAll.ChannelCount; ++n) {
-            ChannelRow row = ChannelTableRow(gAll, n);
-            if (!row.present && !csv) row.cells[1] = kEmptyMark;
-            rows.push_back(std::move(row.cells));
-        }
-        if (csv)
-            PrintCsv(rows, out);
-        else
-            PrintAligned(rows, out);
+        std::vector<int> channels;
+        for (int n = 1; n <= gAll.ChannelCount; ++n) channels.push_back(n);
+        PrintChannels(gAll, channels, parsed.Has("--csv"), out);
         return kExitOk;
     }
 };

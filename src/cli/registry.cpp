@@ -6,6 +6,7 @@ namespace lm::cli {
 std::unique_ptr<Command> MakeNewCommand();
 std::unique_ptr<Command> MakeInfoCommand();
 std::unique_ptr<Command> MakeChannelsCommand();
+std::unique_ptr<Command> MakeChannelCommand();
 std::unique_ptr<Command> MakeReadCommand();
 std::unique_ptr<Command> MakeWriteCommand();
 std::unique_ptr<Command> MakePortsCommand();
@@ -18,6 +19,7 @@ constexpr Factory kFactories[] = {
     MakeNewCommand,
     MakeInfoCommand,
     MakeChannelsCommand,
+    MakeChannelCommand,
     MakeReadCommand,
     MakeWriteCommand,
     MakePortsCommand,

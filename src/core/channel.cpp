@@ -1,5 +1,6 @@
 #include "core/channel.h"
 
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
@@ -183,6 +184,15 @@ double SnapToChannelStep(double f) {
     const long long r5 = FloorMod(n, 500), r6 = FloorMod(n, 625);
     if (r5 == 0 || r6 == 0) return f;
     return static_cast<double>(n - (r5 < r6 ? r5 : r6)) / 100000.0;
+}
+
+std::optional<double> ParseMHz(std::string_view text) {
+    text = CutAt(text, "MHz");
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (text.empty() || ec != std::errc{} || ptr != end) return std::nullopt;
+    return value;
 }
 
 std::string FormatFreq(double mhz) { return FormatScaled(UnitsOf(mhz), 5); }

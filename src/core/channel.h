@@ -2,6 +2,7 @@
 // The 16-byte channel slot of the image and the text forms of frequencies and tones.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,9 @@ std::string NormalizeToneText(std::string_view text);
 
 // Moves f down onto the nearer of the 5 kHz and 6.25 kHz rasters.
 double SnapToChannelStep(double f);
+// A decimal number of MHz with "." and no exponent, blanks and a trailing "MHz..." allowed ("446.007");
+// nullopt for anything else.
+std::optional<double> ParseMHz(std::string_view text);
 // f in MHz formatted "0.00000" with "." whatever the locale.
 std::string FormatFreq(double mhz);
 

@@ -15,8 +15,6 @@ const std::vector<std::string> kDcs = {"OFF", "ON"};
 
 constexpr int kEpilogueColumn = 11;  // index in the table
 
-bool IsCtcss(std::string_view tone) { return !tone.empty() && tone.front() != 'D'; }
-
 // The item of index in items; an index past the end shows the last item.
 std::string ItemOf(const std::vector<std::string>& items, int index) {
     return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)]
@@ -45,7 +43,28 @@ const std::vector<ChannelColumn>& ChannelColumns() {
     return columns;
 }
 
-const std::vector<std::string>& EpilogueItems(std::string_view txTone) { return IsCtcss(txTone) ? kCts : kDcs; }
+int ColumnOfField(int field) {
+    const std::vector<ChannelColumn>& columns = ChannelColumns();
+    for (std::size_t c = 1; c < columns.size(); ++c)
+        if (columns[c].field == field) return static_cast<int>(c);
+    return -1;
+}
+
+std::string TitleLine(std::string_view title) {
+    std::string line(title);
+    for (char& c : line) c = c == '|' ? ' ' : c;
+    return line;
+}
+
+bool IsCtcssTone(std::string_view tone) { return !tone.empty() && tone.front() != 'D'; }
+
+const std::vector<std::string>& EpilogueItems(std::string_view txTone) {
+    return IsCtcssTone(txTone) ? kCts : kDcs;
+}
+
+int EpilogueShown(int stored, std::string_view txTone) {
+    return stored >= 0 && stored < static_cast<int>(EpilogueItems(txTone).size()) ? stored : 1;
+}
 
 ChannelRow ChannelTableRow(const TALL& all, int n) {
     ChannelRow row;
@@ -62,7 +81,7 @@ ChannelRow ChannelTableRow(const TALL& all, int n) {
     row.cells[2] = ch.TxFreq == -1.0 ? "" : FormatFreq(ch.TxFreq);
     row.cells[3] = ch.RxTone.empty() ? none : ch.RxTone;
     row.cells[4] = ch.TxTone.empty() ? none : ch.TxTone;
-    const int epilogue = IsCtcss(ch.TxTone) || ch.Epilogue <= 1 ? ch.Epilogue : 1;
+    const int epilogue = EpilogueShown(ch.Epilogue, ch.TxTone);
     const int options[] = {ch.Power,     ch.Bandwidth, ch.ScanAdd, ch.Compander,
                            ch.Scrambler, ch.BusyLock,  epilogue,   ch.OverTone};
     const std::vector<ChannelColumn>& columns = ChannelColumns();

@@ -25,10 +25,21 @@ struct ChannelColumn {
 
 // The 13 columns, from "Channel|No." to "Over Tone".
 const std::vector<ChannelColumn>& ChannelColumns();
+// The index in ChannelColumns() of the column of a field selector; -1 for none.
+int ColumnOfField(int field);
+// A title on one line: "Channel No." for "Channel|No.".
+std::string TitleLine(std::string_view title);
+
+// True for a CTCSS tone text ("67.0"); false for none and for DCS codes.
+bool IsCtcssTone(std::string_view tone);
 
 // The epilogue's items for a transmit tone: "OFF", "Type-1", "Type-2" (box cxCts) after a CTCSS tone,
 // otherwise "OFF", "ON" (box cxDcs).
 const std::vector<std::string>& EpilogueItems(std::string_view txTone);
+
+// The epilogue item shown for a stored epilogue value: a value past the items of the transmit tone shows item 1
+// ("ON").
+int EpilogueShown(int stored, std::string_view txTone);
 
 // One channel's row. cells holds the shown texts of the 13 columns (cells[0] the channel number); values the
 // hidden values: the item index of the option columns 6 to 13, -1 elsewhere and for an empty channel.

@@ -1,8 +1,8 @@
 #include "core/models.h"
 
-#include <charconv>
 #include <stdexcept>
 
+#include "core/channel.h"
 #include "core/state.h"
 
 namespace lm {
@@ -16,15 +16,9 @@ constexpr int kUnknownNameIndex = 10;  // "440 - 480MHz"
 
 // Reads a trimmed decimal number with "." as separator; throws std::invalid_argument otherwise.
 double ReadMHz(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) throw std::invalid_argument("no number in band text");
-    const auto last = text.find_last_not_of(" \t") + 1;
-    double value = 0;
-    const char* begin = text.data() + first;
-    const char* end = text.data() + last;
-    const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
-    if (ec != std::errc{} || ptr != end) throw std::invalid_argument("bad number in band text: " + text);
-    return value;
+    const std::optional<double> value = ParseMHz(text);
+    if (!value) throw std::invalid_argument("bad number in band text: " + text);
+    return *value;
 }
 
 std::unique_ptr<TMacType> MakeModel(const std::string& title, double minMHz, double maxMHz,

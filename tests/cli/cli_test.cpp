@@ -303,4 +303,48 @@ TEST_F(CliTest, ChannelsShowTheGridTexts) {
     EXPECT_TRUE(Has(lines[2], "Type-2"));
 }
 
+// lm418t-cli channel changes a channel through the rules of typing into the grid: warnings on standard error
+// with the value stored, usage errors that write nothing, and without FIELD=VALUE the channel as channels
+// shows it.
+TEST_F(CliTest, ChannelChangesThroughTheGridRules) {
+    NewFile("c.dat");
+    const std::string file = File("c.dat").string();
+    auto slot = [&](int n) {
+        const std::vector<std::uint8_t> bytes = Bytes(File("c.dat"));
+        return std::vector<std::uint8_t>(bytes.begin() + 15 + 16 * n + 1, bytes.begin() + 15 + 16 * n + 17);
+    };
+    const CliRun set = Cli({"channel", file, "3", "rx=446.007", "rx-tone=67", "tx-tone=d023n", "power=low",
+                            "epilogue=ON", "tx-tone=5"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_TRUE(Has(set.err, "rx: Frequecy is Out of range. Stored: 446.00625")) << set.err;
+    EXPECT_TRUE(Has(set.err, "tx-tone: Tone repaired. Stored: 30.0")) << set.err;
+    EXPECT_EQ(slot(3), (std::vector<std::uint8_t>{0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x70, 0x06,
+                                                  0x00, 0x03, 0xF4, 0xFD, 0xFF, 0xFF}));
+    const CliRun show = Cli({"channel", "--csv", file, "3"});
+    EXPECT_EQ(show.out.substr(show.out.find('\n') + 1),
+              "3,446.00625,446.00625,67.0,30.0,Low,Wide,No,No,No,No,Type-1,ON\r\n");
+
+    const std::vector<std::uint8_t> before = Bytes(File("c.dat"));
+    const std::vector<std::vector<std::string>> usage = {
+        {"channel", file},
+        {"channel", file, "17"},
+        {"channel", file, "3", "rx"},
+        {"channel", file, "3", "frequency=446"},
+        {"channel", file, "3", "power=Max"},
+        {"channel", file, "3", "rx=446", "tx=abc"},
+        {"channel", file, "4", "power=High"},
+        {"channel", file, "3", "tx=", "tx-tone=67"},
+        {"channel", file, "3", "tx-tone=D023N", "epilogue=Type-2"},
+    };
+    for (const auto& args : usage) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2) << args.back() << ": " << run.err;
+        EXPECT_TRUE(Has(run.err, "Usage: lm418t-cli channel ")) << run.err;
+    }
+    EXPECT_EQ(Bytes(File("c.dat")), before);
+
+    EXPECT_EQ(Cli({"channel", file, "3", "rx="}).status, 0);
+    EXPECT_EQ(slot(3), std::vector<std::uint8_t>(16, 0xFF));
+}
+
 }  // namespace
