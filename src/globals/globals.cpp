@@ -5,5 +5,6 @@ namespace lm {
 TALL gAll;
 TChannel gChannel;
 TLanguage gLanguage;
+TDocument gDocument(gAll);
 
 }  // namespace lm

@@ -27,7 +27,7 @@ constexpr MenuItemDef Separator(int menu, const char* name, bool hidden = false)
     return {menu, 0, name, "-", "", hidden, false, true};
 }
 
-constexpr std::array<MenuItemDef, 44> kItems{{
+constexpr std::array<MenuItemDef, 47> kItems{{
     Item(kFile, cmd::kNew, "N1", "&New", "Ctrl+N"),
     Item(kFile, cmd::kOpen, "O1", "&Open", "Ctrl+O"),
     Item(kFile, cmd::kSave, "S2", "&Save", "Ctrl+S"),
@@ -40,6 +40,9 @@ constexpr std::array<MenuItemDef, 44> kItems{{
     Separator(kFile, "N5"),
     Item(kFile, cmd::kExit, "nExit", "&Exit", "Ctrl+X"),
 
+    Item(kEdit, cmd::kUndo, "nUndo", "&Undo", "Ctrl+Z"),
+    Item(kEdit, cmd::kRedo, "nRedo", "&Redo", "Ctrl+Y"),
+    Separator(kEdit, "N13"),
     Item(kEdit, cmd::kChannelInfo, "nChInfo", "C&hannel Information"),
     Item(kEdit, cmd::kChannelEdit, "nChEdit", "&Channel Edit"),
     Separator(kEdit, "N6"),

@@ -16,6 +16,7 @@ constexpr int kModel = 30, kPort = 31, kLanguage = 32;
 constexpr int kTreeView = 40, kToolbar = 41, kStatusBar = 42;
 constexpr int kCascade = 50, kTileHorizontal = 51, kTileVertical = 52, kArrangeIcons = 53, kCloseAll = 54;
 constexpr int kHelp = 60, kAbout = 61;
+constexpr int kUndo = 70, kRedo = 71;
 }  // namespace cmd
 
 // A top-level menu of the menu bar.

@@ -86,6 +86,7 @@ TfMainFrm::TfMainFrm(std::string settingsPath, QWidget* parent)
 
 TfMainFrm::~TfMainFrm() {
     if (gMainFrame == this) gMainFrame = nullptr;
+    if (documentListener_ != 0) gDocument.RemoveListener(documentListener_);
 }
 
 void TfMainFrm::BuildMenus() {
@@ -240,7 +241,13 @@ void TfMainFrm::Startup() {
     SettlePort();
     // 7. to 12.
     currentFileName_.clear();
-    if (gAll.LanguageId > 0) TranslateForm(this, gAll.LanguageName, true);
+    gDocument.MarkReplaced();
+    ConnectDocument();
+    if (gAll.LanguageId > 0) {
+        ResetUndoCaptions();
+        TranslateForm(this, gAll.LanguageName, true);
+        KeepUndoCaptions();
+    }
     RebuildTree();
     UpdateStatusAndCaption();
     ShowChildWindow(cmd::kChannelInfo);
@@ -294,6 +301,8 @@ void TfMainFrm::DispatchCommand(int tag) {
         case cmd::kTileVertical: TileChildren(false); break;
         case cmd::kArrangeIcons: ArrangeIcons(); break;
         case cmd::kCloseAll: CloseAllWindows(); break;
+        case cmd::kUndo: UndoCommand(); break;
+        case cmd::kRedo: RedoCommand(); break;
         case cmd::kHelp: HelpCommand(); break;
         case cmd::kAbout: AboutCommand(); break;
         default: break;  // Print, Print Preview, Change Password, Pass Word, Test Online: accepted, no effect

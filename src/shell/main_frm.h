@@ -95,6 +95,14 @@ private:
     void CloseAllWindows();
     void LanguageChange();
     void ReadCommand();
+    // Undo and redo (main_frm_undo.cpp): the Edit menu follows the document's history.
+    void ConnectDocument();
+    void UndoCommand();
+    void RedoCommand();
+    void RefreshUndoActions();
+    // Around a translation of the window: the design captions before, the translated verbs kept after.
+    void ResetUndoCaptions();
+    void KeepUndoCaptions();
     void WriteCommand();
     void PortCommand();
     void ModelCommand();
@@ -110,6 +118,9 @@ private:
     bool started_ = false;
     std::map<int, QPointer<QMdiSubWindow>> children_;
     std::map<int, QAction*> menuActions_;
+    QString undoVerb_ = "&Undo";
+    QString redoVerb_ = "&Redo";
+    int documentListener_ = 0;
 
     QMdiArea* mdi_ = nullptr;
     QWidget* leftPanel_ = nullptr;

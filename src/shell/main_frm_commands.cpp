@@ -19,6 +19,7 @@ namespace lm {
 void TfMainFrm::ReadCommand() {
     if (!RunDialogCommand(cmd::kRead, *this)) return;
     // A completed read replaced the image.
+    gDocument.MarkReplaced();
     currentFileName_.clear();
     UpdateStatusAndCaption();
     RefreshEditors(1);
@@ -43,7 +44,9 @@ void TfMainFrm::LanguageChange() {
     if (!RunLanguageDialog(settingsPath_, this)) return;
     LoadMessageTable(gLanguage, ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), gAll.LanguageName), gAll.LanguageName);
     InstallQtTranslation(gAll.LanguageName);
+    ResetUndoCaptions();
     TranslateForm(this, gAll.LanguageName, true);
+    KeepUndoCaptions();
     if (!gAll.AreaText.empty()) DecodeAreaCode(gAll);
     UpdateStatusAndCaption();
     CloseAllChildren();

@@ -37,6 +37,8 @@ bool TfMainFrm::FileNew(const std::function<void(TALL&)>& select) {
     if (!AskToSave()) return false;
     if (select) select(gAll);
     NewImage(gAll);
+    gAll.Modified = false;
+    gDocument.MarkReplaced();
     currentFileName_.clear();
     UpdateStatusAndCaption();
     RefreshEditors(1);
@@ -58,6 +60,7 @@ bool TfMainFrm::FileOpen() {
         UpdateStatusAndCaption();
         return false;
     }
+    gDocument.MarkReplaced();
     RebuildTree();
     UpdateStatusAndCaption();
     RefreshEditors(1);
@@ -69,6 +72,7 @@ bool TfMainFrm::FileOpen() {
 bool TfMainFrm::WriteDataFile(const std::string& path) {
     const DataFileResult result = SaveDataFile(gAll, path);
     if (!result.ok) ShowInformation(FailureText(result));
+    if (result.ok) gDocument.MarkSaved();
     return result.ok;
 }
 

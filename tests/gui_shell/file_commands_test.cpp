@@ -1,4 +1,5 @@
 // New, Open, Save and Save As on real files through the dialog seams; a stopped save stops the command.
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include "core/state.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
+#include "shell/command_table.h"
 #include "shell_fixture.h"
 #include "globals/globals.h"
 
@@ -202,6 +204,33 @@ private slots:
         QVERIFY(main.FileNew());
         QVERIFY(Exists(f.path("saved.dat")));
         QCOMPARE(lm::gAll.Image[17], std::uint8_t(0xFF));
+    }
+
+    // Edit > Undo and Redo take back and apply again the document's steps, with the step's name in the menu;
+    // undoing back to the saved image clears Modified, and a new image empties the history.
+    void undoAndRedoThroughTheMenu() {
+        ShellFixture f;
+        auto& main = f.main();
+        QAction* undo = main.findChild<QAction*>("nUndo");
+        QAction* redo = main.findChild<QAction*>("nRedo");
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        const auto saved = lm::gAll.Image;
+        lm::gDocument.Apply("RX Frequency of channel 1", [](lm::TALL& s) { s.Image[17] = 0x25; });
+        QVERIFY(lm::gAll.Modified);
+        QCOMPARE(undo->text(), QString("&Undo RX Frequency of channel 1"));
+        main.DispatchCommand(lm::cmd::kUndo);
+        QVERIFY(lm::gAll.Image == saved);
+        QVERIFY(!lm::gAll.Modified);
+        QCOMPARE(redo->text(), QString("&Redo RX Frequency of channel 1"));
+        QVERIFY(!undo->isEnabled());
+        main.DispatchCommand(lm::cmd::kRedo);
+        QCOMPARE(lm::gAll.Image[17], std::uint8_t(0x25));
+        QVERIFY(lm::gAll.Modified && undo->isEnabled());
+        QVERIFY(redo->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
+        f.messages.Answer(lm::kAnswerNo);  // do not save the change
+        QVERIFY(main.FileNew());
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->text(), QString("&Undo"));
     }
 
     void leavingWritesTheSettings() {
