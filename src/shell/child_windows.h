@@ -9,21 +9,11 @@
 #include <functional>
 #include <map>
 
+#include "widgets/editor_hooks.h"
+
 class QWidget;
 
 namespace lm {
-
-// What the main window asks of an editor window, besides showing and closing it.
-class EditorHooks {
-public:
-    virtual ~EditorHooks() = default;
-    // Channel information window: the row of a channel changed elsewhere.
-    virtual void RefreshRow(int /*row*/) {}
-    // Channel edit window: load the current channel again.
-    virtual void LoadChannel() {}
-    // Channel information window: leave cell editing and hide the in-cell pickers before a command runs.
-    virtual void LeaveEditing() {}
-};
 
 using ChildWindowFactory = std::function<QWidget*(QWidget* parent)>;
 

@@ -56,6 +56,7 @@ TfMainFrm* MainFrame() { return gMainFrame; }
 TfMainFrm::TfMainFrm(std::string settingsPath, QWidget* parent)
     : QMainWindow(parent), settingsPath_(std::move(settingsPath)) {
     gMainFrame = this;
+    SetEditorHost(this);
     setObjectName("fMainFrm");
     setWindowTitle(Q(gAll.ProductTitle));
     setWindowIcon(ApplicationIcon());
@@ -86,6 +87,7 @@ TfMainFrm::TfMainFrm(std::string settingsPath, QWidget* parent)
 
 TfMainFrm::~TfMainFrm() {
     if (gMainFrame == this) gMainFrame = nullptr;
+    if (TheEditorHost() == this) SetEditorHost(nullptr);
     if (documentListener_ != 0) gDocument.RemoveListener(documentListener_);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/state.h"
+#include "widgets/editor_hooks.h"
 
 class QAction;
 class QComboBox;
@@ -21,7 +22,7 @@ class QWidget;
 
 namespace lm {
 
-class TfMainFrm : public QMainWindow {
+class TfMainFrm : public QMainWindow, public EditorHost {
     Q_OBJECT
 
 public:
@@ -41,9 +42,9 @@ public:
     void UpdateStatusAndCaption();
     // 0: the channel grid refreshes the current channel's row; 1: the image was replaced, all child windows
     // close and a fresh channel grid opens; 2: the channel edit window loads the current channel.
-    void RefreshEditors(int kind);
+    void RefreshEditors(int kind) override;
     // Selects the tree node of the current channel; kind 2 also makes the channel edit window load it.
-    void ShowCurrentChannel(int kind);
+    void ShowCurrentChannel(int kind) override;
 
     // File commands. Each returns false when it stopped before its end (a cancelled dialog, a refused or failed
     // save or load).
