@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "core/state.h"
+#include "windows/channels/ch_info.h"
 #include "windows/core/model_dialog.h"
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/info_msg.h"
@@ -102,6 +103,7 @@ std::vector<WindowMaker> Dialogs(const std::string& settingsPath) {
         {"fReadRadio", [] { return std::make_unique<lm::TfReadRadio>(); }},
         {"fWriteRadio", [] { return std::make_unique<lm::TfWriteRadio>(); }},
         {"fInfoMsg", [] { return std::make_unique<lm::TfInfoMsg>(); }},
+        {"fChInfo", [] { return std::make_unique<lm::TfChInfo>(); }},
         {"fEmbeddedMessage", [] { return std::make_unique<lm::TfEmbeddedMessage>(); }},
         {"fSetLanguage", [settingsPath] { return std::make_unique<lm::TfSetLanguage>(settingsPath); }},
         {"fFrmAbout", [] { return std::make_unique<lm::TfFrmAbout>(); }},
