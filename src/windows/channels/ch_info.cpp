@@ -1,5 +1,6 @@
 #include "windows/channels/ch_info.h"
 
+#include <QMdiSubWindow>
 #include <algorithm>
 
 #include <QComboBox>
@@ -83,6 +84,10 @@ TfChInfo::TfChInfo(QWidget* parent) : QWidget(parent) {
     gvData->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     gvData->verticalHeader()->setDefaultSectionSize(kRowHeight);
     gvData->horizontalHeader()->setFixedHeight(kTitleRowHeight);
+    // Titles wider than their column go on a second line of the title row, not cut off; the current column's
+    // title is not set in bold, which would widen it.
+    gvData->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) | Qt::Alignment(Qt::TextWordWrap));
+    gvData->horizontalHeader()->setHighlightSections(false);
     commands_ = new GridCommands(gvData, lDelete);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -138,8 +143,12 @@ void TfChInfo::BuildGrid() {
     gvData->SetCornerTitle(columns.front().title);
     gvData->verticalHeader()->setFixedWidth(columns.front().width);
     for (int c = 0; c + 1 < static_cast<int>(columns.size()); ++c) gvData->setColumnWidth(c, model_->Column(c).width);
-    const int height = std::min(this->height(), kRowsHeight * gAll.ChannelCount);
-    resize(width + kWidthMargin, height);
+    const int height = std::min(kDesignHeight, kRowsHeight * gAll.ChannelCount);
+    designSize_ = QSize(width + kWidthMargin, height);
+    resize(designSize_);
+    updateGeometry();
+    // Shown in the main window: its frame takes the new size as well.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
 }
 
 void TfChInfo::RefreshRow(int row) { model_->RefreshChannel(row - 1); }

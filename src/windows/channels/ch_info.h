@@ -4,6 +4,7 @@
 // edit goes through the engine's channel rules into the program's document, one undo step per action. The
 // window follows the document (undo, redo, edits made elsewhere) and tells the main window which channel is
 // current and when a channel changed.
+#include <QSize>
 #include <QWidget>
 
 #include <map>
@@ -26,6 +27,8 @@ class TfChInfo : public QWidget, public EditorHooks {
     Q_OBJECT
 
 public:
+    // The size the columns ask for, so that the frame in the main window takes it too.
+    QSize sizeHint() const override { return designSize_; }
     explicit TfChInfo(QWidget* parent = nullptr);
     ~TfChInfo() override;
 
@@ -41,6 +44,7 @@ public:
     GridCommands* Commands() const { return commands_; }
 
 private:
+    QSize designSize_{50, 520};
     QComboBox* AddBox(const char* name, const std::vector<std::string>& items, int tag);
     void BuildGrid();
     QStringList BoxItems(const std::string& box) const;

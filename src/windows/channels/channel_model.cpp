@@ -96,7 +96,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal) {
         if (role == Qt::DisplayRole) return Column(section).title;
-        if (role == Qt::TextAlignmentRole) return static_cast<int>(Qt::AlignCenter);
+        if (role == Qt::TextAlignmentRole) return static_cast<int>(Qt::AlignCenter | Qt::TextWordWrap);
         return {};
     }
     if (role == Qt::DisplayRole) return section + 1;
