@@ -1,4 +1,5 @@
 // The dialogs and windows of the radio link, the model and the settings editors, wired to their commands.
+#include "windows/channels/info_edit.h"
 #include "windows/core/model_dialog.h"
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/info_msg.h"
@@ -32,6 +33,7 @@ void RegisterWindows() {
                               RunEmbeddedMessageDialog(&main);
                               return true;
                           });
+    RegisterChildWindow(cmd::kChannelEdit, [](QWidget*) { return CreateChannelEditWindow(); });
     RegisterChildWindow(cmd::kRadioInfo, [](QWidget*) { return CreateInfoWindow(); });
 }
 
