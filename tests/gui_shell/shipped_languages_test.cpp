@@ -16,6 +16,8 @@
 #include <memory>
 
 #include "core/state.h"
+#include "windows/channels/info_edit.h"
+#include "windows/channels/tone_option.h"
 #include "windows/core/model_dialog.h"
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/info_msg.h"
@@ -103,6 +105,8 @@ std::vector<WindowMaker> Dialogs(const std::string& settingsPath) {
         {"fWriteRadio", [] { return std::make_unique<lm::TfWriteRadio>(); }},
         {"fInfoMsg", [] { return std::make_unique<lm::TfInfoMsg>(); }},
         {"fEmbeddedMessage", [] { return std::make_unique<lm::TfEmbeddedMessage>(); }},
+        {"fInfoEdit", [] { return std::make_unique<lm::TfInfoEdit>(); }},
+        {"fToneOption", [] { return std::make_unique<lm::TfToneOption>(); }},
         {"fSetLanguage", [settingsPath] { return std::make_unique<lm::TfSetLanguage>(settingsPath); }},
         {"fFrmAbout", [] { return std::make_unique<lm::TfFrmAbout>(); }},
     };
