@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -53,6 +54,9 @@ private:
     void SelectEpilogue();
     // Stores texts as the whole current channel, one step named after field; then shows what was stored.
     void SaveChannel(int field, const ChannelTexts& texts);
+
+    // A typed frequency as it is stored, after its warning; nullopt after ErrRange when it cannot be read.
+    std::optional<std::string> TypedFrequency(const QLineEdit* edit);
 
     void sexdChange(int value);
     void eReceiveValueChanged();

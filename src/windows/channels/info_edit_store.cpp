@@ -51,6 +51,14 @@ void TfInfoEdit::SaveChannel(int field, const ChannelTexts& texts) {
     loading_ = wasLoading;
 }
 
+std::optional<std::string> TfInfoEdit::TypedFrequency(const QLineEdit* edit) {
+    const bool wasLoading = std::exchange(loading_, true);  // no handler runs while a message is up
+    std::optional<std::string> accepted = AcceptedFrequency(edit->text());
+    loading_ = wasLoading;
+    if (!accepted) LoadChannel();  // an unreadable frequency is not stored: the stored one shows again
+    return accepted;
+}
+
 void TfInfoEdit::sexdChange(int value) {
     if (loading_) return;
     gAll.CurrentChannel = value;
@@ -63,13 +71,8 @@ void TfInfoEdit::eReceiveValueChanged() {
     cxRx_Freq->setModified(false);
     ChannelTexts texts = ControlTexts();
     if (!texts[cfRxFreq].empty()) {
-        const bool wasLoading = std::exchange(loading_, true);  // no handler runs while a message is up
-        const std::optional<std::string> accepted = AcceptedFrequency(cxRx_Freq->text());
-        loading_ = wasLoading;
-        if (!accepted) {
-            LoadChannel();
-            return;
-        }
+        const std::optional<std::string> accepted = TypedFrequency(cxRx_Freq);
+        if (!accepted) return;
         texts[cfRxFreq] = *accepted;
         if (texts[cfTxFreq].empty()) texts[cfTxFreq] = *accepted;  // a new channel sends on its receive frequency
     }
@@ -81,13 +84,8 @@ void TfInfoEdit::eSendValueChanged() {
     cxTx_Freq->setModified(false);
     ChannelTexts texts = ControlTexts();
     if (!texts[cfTxFreq].empty()) {
-        const bool wasLoading = std::exchange(loading_, true);
-        const std::optional<std::string> accepted = AcceptedFrequency(cxTx_Freq->text());
-        loading_ = wasLoading;
-        if (!accepted) {
-            LoadChannel();
-            return;
-        }
+        const std::optional<std::string> accepted = TypedFrequency(cxTx_Freq);
+        if (!accepted) return;
         texts[cfTxFreq] = *accepted;
         cxRxDcts->setFocus();
     }
