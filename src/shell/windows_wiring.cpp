@@ -1,5 +1,6 @@
 // The dialogs and windows of the radio link, the model and the settings editors, wired to their commands.
 #include "windows/channels/ch_info.h"
+#include "windows/channels/info_edit.h"
 #include "windows/core/model_dialog.h"
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/info_msg.h"
@@ -34,6 +35,7 @@ void RegisterWindows() {
                               return true;
                           });
     RegisterChildWindow(cmd::kChannelInfo, [](QWidget*) { return CreateChannelInfoWindow(); });
+    RegisterChildWindow(cmd::kChannelEdit, [](QWidget*) { return CreateChannelEditWindow(); });
     RegisterChildWindow(cmd::kRadioInfo, [](QWidget*) { return CreateInfoWindow(); });
 }
 

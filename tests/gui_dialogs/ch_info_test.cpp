@@ -15,6 +15,7 @@
 #include "core/channel_edit.h"
 #include "core/channel_table.h"
 #include "dialog_test.h"
+#include "tone_picker_helpers.h"
 #include "globals/globals.h"
 #include "widgets/editor_hooks.h"
 #include "widgets/message_box.h"
@@ -140,6 +141,20 @@ private slots:
         QCOMPARE(Cell(1, kPowerColumn), std::string("Low"));
         QCOMPARE(Shown(0, kPowerColumn), QString("Low"));
         QCOMPARE(gDocument.UndoName(), FieldStepName(cfPower, {1}));
+    }
+
+    // A double click on a tone box opens the tone picker; the picked tone is stored at once, as one step.
+    void toneBoxOpensThePicker() {
+        MakeChannels(1);
+        QVERIFY(Open(0, 2));
+        auto* box = Editor<QComboBox>();
+        QVERIFY(box != nullptr && box->lineEdit() != nullptr);
+        dlgtest::WhenModal<TfToneOption>([](TfToneOption* picker) {
+            dlgtest::DoubleClick(dlgtest::VisibleGrid(*picker), 8, 4);  // group 2, row 9
+        });
+        QTest::mouseDClick(box->lineEdit(), Qt::LeftButton);
+        QTRY_COMPARE(Cell(1, 2), std::string("118.8"));
+        QCOMPARE(gDocument.UndoName(), FieldStepName(cfRxTone, {1}));
     }
 
     void bulkEditIsOneStepAndTheGridFollowsUndo() {

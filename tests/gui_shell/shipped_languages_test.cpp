@@ -17,6 +17,8 @@
 
 #include "core/state.h"
 #include "windows/channels/ch_info.h"
+#include "windows/channels/info_edit.h"
+#include "windows/channels/tone_option.h"
 #include "windows/core/model_dialog.h"
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/info_msg.h"
@@ -105,6 +107,8 @@ std::vector<WindowMaker> Dialogs(const std::string& settingsPath) {
         {"fInfoMsg", [] { return std::make_unique<lm::TfInfoMsg>(); }},
         {"fChInfo", [] { return std::make_unique<lm::TfChInfo>(); }},
         {"fEmbeddedMessage", [] { return std::make_unique<lm::TfEmbeddedMessage>(); }},
+        {"fInfoEdit", [] { return std::make_unique<lm::TfInfoEdit>(); }},
+        {"fToneOption", [] { return std::make_unique<lm::TfToneOption>(); }},
         {"fSetLanguage", [settingsPath] { return std::make_unique<lm::TfSetLanguage>(settingsPath); }},
         {"fFrmAbout", [] { return std::make_unique<lm::TfFrmAbout>(); }},
     };

@@ -1,12 +1,12 @@
 #include "windows/channels/ch_info.h"
 
-#include <QMdiSubWindow>
 #include <algorithm>
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 #include "core/channel_table.h"
@@ -17,6 +17,7 @@
 #include "windows/channels/channel_model.h"
 #include "windows/channels/grid_commands.h"
 #include "windows/channels/option_delegate.h"
+#include "windows/channels/tone_option.h"
 
 namespace lm {
 
@@ -170,9 +171,10 @@ void TfChInfo::CurrentCellChanged(const QModelIndex& current) {
 }
 
 void TfChInfo::PickTone(int row, int column) {
-    std::string tone;
-    // The tone picker fills tone here (RunToneOption(this, tone)); an empty result changes nothing.
-    if (tone.empty()) return;
+    gvData->LeaveEditing();  // the box over the cell goes first, so that it cannot store its text afterwards
+    std::string tone = model_->data(model_->index(row, column), Qt::DisplayRole).toString().toStdString();
+    // A picked tone is stored at once, as if typed; the picker closed without a tone changes nothing.
+    if (!RunToneOption(this, tone) || tone.empty()) return;
     model_->setData(model_->index(row, column), QString::fromStdString(tone), Qt::EditRole);
 }
 
