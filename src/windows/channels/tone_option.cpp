@@ -1,5 +1,7 @@
 #include "windows/channels/tone_option.h"
 
+#include <algorithm>
+
 #include <QColor>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -102,6 +104,18 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text, bool 
     grid->item(0, column)->setData(kMarkerRole, kValueMarker);
 }
 
+// Widens the columns whose texts do not fit; returns the width of all columns.
+int FitColumns(QTableWidget* grid) {
+    int total = 0;
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const int design = grid->columnWidth(c);
+        grid->resizeColumnToContents(c);
+        grid->setColumnWidth(c, std::max(design, grid->columnWidth(c)));
+        total += grid->columnWidth(c);
+    }
+    return total;
+}
+
 }  // namespace
 
 TfToneOption::TfToneOption(QWidget* parent) : QDialog(parent) {
@@ -140,10 +154,15 @@ TfToneOption::TfToneOption(QWidget* parent) : QDialog(parent) {
         connect(grid, &QTableWidget::cellDoubleClicked, this,
                 [this, grid](int row, int column) { gvDblClick(grid, row, column); });
     }
-    gbSelect_->setGeometry(8, 8, 568, 52);
-    gbList_->setGeometry(8, 68, 568, kRowHeight * 11 + 36);
-    setFixedSize(584, gbList_->geometry().bottom() + 10);
     BuildTables();
+    // A column keeps its width unless its bold values need more ("123.0" in this font): the tables, frames and
+    // the dialog then grow with it, so that no tone is cut off.
+    int width = 548;
+    for (QTableWidget* grid : grids_) width = std::max(width, FitColumns(grid) + 4);
+    for (QTableWidget* grid : grids_) grid->setGeometry(10, 22, width, kRowHeight * 11 + 4);
+    gbSelect_->setGeometry(8, 8, width + 20, 52);
+    gbList_->setGeometry(8, 68, width + 20, kRowHeight * 11 + 36);
+    setFixedSize(width + 36, gbList_->geometry().bottom() + 10);
 }
 
 void TfToneOption::BuildTables() {

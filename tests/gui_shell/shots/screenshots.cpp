@@ -18,6 +18,7 @@
 #include "shell/windows_wiring.h"
 #include "widgets/message_box.h"
 #include "globals/globals.h"
+#include "windows/channels/tone_option.h"
 
 namespace {
 
@@ -35,9 +36,8 @@ void Save(QWidget* w, const QString& name) {
     else std::printf("%s\n", qPrintable(path));
 }
 
-// Runs a command whose dialog is modal: `act` gets the dialog once it is shown, then the dialog is closed.
-void ShootDialog(lm::TfMainFrm& main, int tag, const QString& name,
-                 const std::function<void(QWidget*)>& act = {}) {
+// Runs `open`, which shows a modal dialog: `act` gets the dialog once it is shown, then the dialog is closed.
+void ShootModal(const std::function<void()>& open, const QString& name, const std::function<void(QWidget*)>& act = {}) {
     auto* timer = new QTimer;
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
@@ -52,7 +52,13 @@ void ShootDialog(lm::TfMainFrm& main, int tag, const QString& name,
         if (!guard.isNull() && guard->isVisible()) guard->close();
     });
     timer->start();
-    main.DispatchCommand(tag);
+    open();
+}
+
+// Runs a command whose dialog is modal, as ShootModal does.
+void ShootDialog(lm::TfMainFrm& main, int tag, const QString& name,
+                 const std::function<void(QWidget*)>& act = {}) {
+    ShootModal([&main, tag] { main.DispatchCommand(tag); }, name, act);
 }
 
 }  // namespace
@@ -91,6 +97,17 @@ int main(int argc, char* argv[]) {
     });
     Wait(300);
     Save(&main, "main-window-after-read");
+    // The channel windows: the grid, the edit window on channel 3, the tone picker.
+    if (QMdiSubWindow* grid = main.ChildFrame(10)) Save(grid, "channel-grid");
+    lm::gAll.CurrentChannel = 3;
+    main.DispatchCommand(11);
+    Wait(200);
+    if (QMdiSubWindow* edit = main.ChildFrame(11)) Save(edit, "channel-edit");
+    Save(&main, "main-window-channel-edit");
+    ShootModal([&main] {
+        std::string tone = "67.0";
+        lm::RunToneOption(&main, tone);
+    }, "tone-picker");
     ShootDialog(main, 21, "write-dialog");
     ShootDialog(main, 18, "embedded-message-dialog");
     ShootDialog(main, 32, "language-dialog");
