@@ -187,6 +187,33 @@ private slots:
         QCOMPARE(Shown(1, kRxColumn), QString("462.00000"));
     }
 
+    // From the keyboard: typing into a frequency cell starts editing it, Escape cancels, F2 edits, the arrow
+    // keys move, and Ctrl+X cuts the selected rows as one step.
+    void keyboardEditsMovesAndCuts() {
+        MakeChannels(2);
+        Grid()->setFocus();
+        Grid()->setCurrentIndex(Grid()->model()->index(0, kRxColumn));
+        QTest::keyClick(Grid(), Qt::Key_4);
+        auto* edit = Editor<QLineEdit>();
+        QVERIFY(edit != nullptr);
+        QCOMPARE(edit->text(), QString("4"));
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QTRY_VERIFY(Editor<QLineEdit>() == nullptr);
+        QCOMPARE(Cell(1, kRxColumn), std::string("461.00000"));
+        QTest::keyClick(Grid(), Qt::Key_Down);
+        QCOMPARE(Grid()->currentIndex().row(), 1);
+        QTest::keyClick(Grid(), Qt::Key_F2);
+        QVERIFY(Editor<QLineEdit>() != nullptr);
+        QTest::keyClick(Editor<QLineEdit>(), Qt::Key_Escape);
+        QTRY_VERIFY(Editor<QLineEdit>() == nullptr);
+        SelectRows(0, 1);
+        QTest::keyClick(Grid(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text().count('\n'), 2);
+        QVERIFY(!ChannelTableRow(gAll, 1).present && !ChannelTableRow(gAll, 2).present);
+        QVERIFY(gDocument.Undo());
+        QVERIFY(ChannelTableRow(gAll, 1).present && ChannelTableRow(gAll, 2).present);
+    }
+
     void copyAndPasteThroughTheClipboard() {
         MakeChannels(1);
         Grid()->setFocus();

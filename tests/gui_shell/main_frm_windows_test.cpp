@@ -3,6 +3,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 #include <optional>
@@ -11,6 +13,7 @@
 #include "widgets/artwork.h"
 #include "shell/command_table.h"
 #include "shell/dialog_commands.h"
+#include "shell/windows_wiring.h"
 #include "shell_fixture.h"
 #include "globals/globals.h"
 
@@ -54,6 +57,28 @@ class MainFrmWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The real channel windows keep each other and the tree current through the main window.
+    void channelWindowsFollowEachOtherAndTheTree() {
+        ShellFixture f;
+        auto& main = f.main();
+        lm::RegisterWindows();  // the program's channel windows instead of the probes
+        main.RefreshEditors(1);
+        QTreeWidgetItem* channels = main.tree()->topLevelItem(0)->child(1);
+        main.tree()->setCurrentItem(channels->child(2));
+        main.cxTreeDblClick(channels->child(2));
+        QWidget* edit = main.ChildWindow(lm::cmd::kChannelEdit);
+        QVERIFY(edit != nullptr);
+        auto* number = edit->findChild<QSpinBox*>("sexd");
+        QCOMPARE(number->value(), 3);
+        number->setValue(5);  // the edit window's channel moves the tree
+        QCOMPARE(lm::gAll.CurrentChannel, 5);
+        QCOMPARE(main.tree()->currentItem(), channels->child(4));
+        auto* grid = main.ChildWindow(lm::cmd::kChannelInfo)->findChild<QTableView*>("gvData");
+        grid->setCurrentIndex(grid->model()->index(6, 0));  // the grid's row moves the edit window
+        QCOMPARE(lm::gAll.CurrentChannel, 7);
+        QCOMPARE(number->value(), 7);
+    }
+
     void treeNodesShowTheirImages() {
         ShellFixture f;
         QTreeWidgetItem* root = f.main().tree()->topLevelItem(0);
