@@ -7,6 +7,8 @@ std::unique_ptr<Command> MakeNewCommand();
 std::unique_ptr<Command> MakeInfoCommand();
 std::unique_ptr<Command> MakeChannelsCommand();
 std::unique_ptr<Command> MakeChannelCommand();
+std::unique_ptr<Command> MakeSettingsCommand();
+std::unique_ptr<Command> MakeSetCommand();
 std::unique_ptr<Command> MakeReadCommand();
 std::unique_ptr<Command> MakeWriteCommand();
 std::unique_ptr<Command> MakePortsCommand();
@@ -20,6 +22,8 @@ constexpr Factory kFactories[] = {
     MakeInfoCommand,
     MakeChannelsCommand,
     MakeChannelCommand,
+    MakeSettingsCommand,
+    MakeSetCommand,
     MakeReadCommand,
     MakeWriteCommand,
     MakePortsCommand,

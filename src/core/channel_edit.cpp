@@ -6,6 +6,7 @@
 
 #include "core/channel_form.h"
 #include "core/channel_table.h"
+#include "core/item_text.h"
 #include "core/tones.h"
 
 namespace lm {
@@ -16,21 +17,6 @@ std::string_view Trim(std::string_view text) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
     return text;
-}
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-// The index of text in items without regard to case; -1 when it is none of them.
-int FindItem(const std::vector<std::string>& items, std::string_view text) {
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (SameLetters(items[i], text)) return static_cast<int>(i);
-    return -1;
 }
 
 bool IsOptionField(int field) { return field >= cfPower && field <= cfEpilogue && ColumnOfField(field) >= 0; }

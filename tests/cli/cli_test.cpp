@@ -10,6 +10,7 @@
 #include <iterator>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -345,6 +346,49 @@ TEST_F(CliTest, ChannelChangesThroughTheGridRules) {
 
     EXPECT_EQ(Cli({"channel", file, "3", "rx="}).status, 0);
     EXPECT_EQ(slot(3), std::vector<std::uint8_t>(16, 0xFF));
+}
+
+TEST_F(CliTest, SettingsCopyFromOneFileToAnother) {
+    NewFile("a.dat");
+    NewFile("b.dat");
+    const std::string a = File("a.dat").string(), b = File("b.dat").string();
+    const CliRun set = Cli({"set", a, "vox-level=3", "tx-time-out=450", "voice=english", "id-code=7",
+                            "autodial-2=abcd1234567", "begin-of-tx=", "key2-long=sos tx"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_TRUE(Has(set.err, "warning: autodial-2 cut to ABCD123456")) << set.err;
+    const CliRun shown = Cli({"settings", a});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    for (const char* line : {"# Key Function\nlong-press-time=2.0\n", "\nkey2-long=SOS Tx\n", "\n\n# Vox Function\n",
+                             "\nvox-level=3\n", "\ntx-time-out=450\n", "\nvoice=English\n", "\nid-code=700\n",
+                             "\nautodial-2=ABCD123456\n", "\nbegin-of-tx=\n", "\n# DTMF\n"})
+        EXPECT_TRUE(Has(shown.out, line)) << line << shown.out;
+
+    std::ofstream(File("fleet.txt")) << shown.out;
+    const CliRun copy = Cli({"set", b, "--from", File("fleet.txt").string()});
+    ASSERT_EQ(copy.status, 0) << copy.err;
+    EXPECT_EQ(Cli({"settings", b}).out, shown.out);
+    EXPECT_EQ(Bytes(File("b.dat"))[15 + 298], 0x04);  // VOX level 3
+}
+
+TEST_F(CliTest, SetChangesOnlyTheNamedBitsAndRefusesWithoutWriting) {
+    const std::vector<std::uint8_t> before = NewFile("s.dat");
+    const std::string file = File("s.dat").string();
+    ASSERT_EQ(Cli({"set", file, "voice=English", "squelch=7"}).status, 0);
+    std::vector<std::uint8_t> expected = before;
+    expected[15 + 293] = 0xFD;  // bits 0-1 of 0xFF become 01
+    expected[15 + 294] = 7;
+    EXPECT_EQ(Bytes(File("s.dat")), expected);
+
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"vox-delay=3.0", "\"2.5\""}, {"tx-time-out=600", "\"450\""}, {"volume=1", "unknown setting"},
+        {"begin-of-tx=12E", "0-9 A-D # *"}, {"id-code=1A", "0-9"}, {"stun-code=12345678901", "at most 10"},
+        {"squelch", "KEY=VALUE"}};
+    for (const auto& [assignment, part] : refused) {
+        const CliRun run = Cli({"set", file, "squelch=1", assignment});
+        EXPECT_EQ(run.status, 2) << assignment;
+        EXPECT_TRUE(Has(run.err, part)) << run.err;
+        EXPECT_EQ(Bytes(File("s.dat")), expected) << assignment;
+    }
 }
 
 }  // namespace
