@@ -2,7 +2,9 @@
 #include "windows/channels/ch_info.h"
 #include "windows/channels/info_edit.h"
 #include "windows/core/model_dialog.h"
+#include "windows/editors/dtmf.h"
 #include "windows/editors/embedded_message.h"
+#include "windows/editors/function_windows.h"
 #include "windows/editors/info_msg.h"
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/set_port_dialog.h"
@@ -37,6 +39,11 @@ void RegisterWindows() {
     RegisterChildWindow(cmd::kChannelInfo, [](QWidget*) { return CreateChannelInfoWindow(); });
     RegisterChildWindow(cmd::kChannelEdit, [](QWidget*) { return CreateChannelEditWindow(); });
     RegisterChildWindow(cmd::kRadioInfo, [](QWidget*) { return CreateInfoWindow(); });
+    RegisterChildWindow(cmd::kKeyFunction, [](QWidget*) { return CreateKeyFunctionWindow(); });
+    RegisterChildWindow(cmd::kVoxFunction, [](QWidget*) { return CreateVoxFunctionWindow(); });
+    RegisterChildWindow(cmd::kOptionalFunction, [](QWidget*) { return CreateOptionalFunctionWindow(); });
+    RegisterChildWindow(cmd::kScanInfo, [](QWidget*) { return CreateScanInfoWindow(); });
+    RegisterChildWindow(cmd::kDtmf, [](QWidget*) { return CreateDtmfWindow(); });
 }
 
 }  // namespace lm

@@ -1,0 +1,163 @@
+#include "windows/editors/dtmf.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "widgets/key_filter.h"
+#include "widgets/translate.h"
+
+namespace lm {
+
+namespace {
+
+constexpr int kAutodialRows = 8;
+constexpr int kAutodialLength = 10;
+
+// The cell editor of the autodial grid takes the DTMF characters only.
+class AutodialDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* edit = qobject_cast<QLineEdit*>(editor)) InstallKeyFilter(edit, DtmfCharacters());
+        return editor;
+    }
+};
+
+}  // namespace
+
+QString DtmfCharacters() { return "0123456789ABCDabcd#*"; }
+
+TfDtmf::TfDtmf(QWidget* parent) : SettingsWindow(SettingWindow::Dtmf, "fDtmf", {425, 429}, parent) {
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName("cxDtmf");
+    pages->setGeometry(8, 8, 409, 380);
+    pages->addTab(EncodePage(), "Encode");
+    pages->addTab(DecodePage(), "Decode");
+    pages->addTab(AutodialPage(), "Autodial Memory");
+    CloseButton(342, 396);
+    for (const char* plain : {"cxFirstDelay", "cxFirstTime", "cxSpeed", "cxefTone"})
+        SetTag(findChild<QComboBox*>(plain), kTagNoItems);
+    PttIdEnabling();
+}
+
+QWidget* TfDtmf::EncodePage() {
+    auto* page = new QWidget;
+    page->setObjectName("cxEncode");
+    QGroupBox* encode = Group("L0", "Encode", {8, 8, 389, 200}, page);
+    Row("cxSpeed", "L1", encode, 12, 24);
+    Row("cxFirstTime", "L2", encode, 12, 56);
+    Row("cxFirstDelay", "L3", encode, 12, 88);
+    Row("cxefTone", "LB", encode, 12, 120);
+    Row("cxDCode", "LC", encode, 12, 152);
+    Binder().Check("cxSideTone", "DTMF Side Tone", encode)->setGeometry(290, 24, 95, 22);
+    QGroupBox* ptt = Group("L5", "PTT ID", {8, 216, 389, 124}, page);
+    pttId_ = Row("cxPttID", "L4", ptt, 12, 24);
+    connect(pttId_, &QComboBox::currentIndexChanged, this, &TfDtmf::PttIdEnabling);
+    Label("L6", "Begin of Tx", ptt, 12, 56);
+    begin_ = Code("cxEnt", ptt, 16, DtmfCharacters());
+    begin_->setGeometry(162, 56, 160, 22);
+    Label("L7", "End of Tx", ptt, 12, 88);
+    end_ = Code("cxEnd", ptt, 16, DtmfCharacters());
+    end_->setGeometry(162, 88, 160, 22);
+    return page;
+}
+
+QWidget* TfDtmf::DecodePage() {
+    auto* page = new QWidget;
+    page->setObjectName("cxDnCode");
+    QGroupBox* decode = Group("LD", "Decode", {8, 8, 389, 160}, page);
+    Label("LE", "ID Code", decode, 12, 24);
+    idCode_ = Code("cxIDCode", decode, 10, "0123456789");
+    idCode_->setGeometry(162, 24, 120, 22);
+    idCode_->setText("000");
+    connect(idCode_, &QLineEdit::editingFinished, this, &TfDtmf::CompleteIdCode);
+    Row("cxGroup", "LF", decode, 12, 56);
+    Row("cxReset_T", "LG", decode, 12, 88);
+    Row("cxAck", "LH", decode, 12, 120);
+    QGroupBox* stun = Group("L8", "Stun", {8, 176, 389, 96}, page);
+    connect(Row("cxStunType", "L9", stun, 12, 24), &QComboBox::currentIndexChanged, this, &TfDtmf::PttIdEnabling);
+    Label("LA", "Stun Code", stun, 12, 56);
+    Code("cxStunCode", stun, 10, DtmfCharacters())->setGeometry(162, 56, 120, 22);
+    return page;
+}
+
+QWidget* TfDtmf::AutodialPage() {
+    auto* page = new QWidget;
+    page->setObjectName("cxAuto");
+    grid_ = new QTableWidget(kAutodialRows, 1, page);
+    grid_->setObjectName("gvData");
+    grid_->setGeometry(8, 8, 262, 204);
+    grid_->setHorizontalHeaderLabels({"Autodial Memory"});
+    grid_->setColumnWidth(0, 200);
+    grid_->verticalHeader()->setFixedWidth(40);
+    grid_->verticalHeader()->setDefaultSectionSize(22);
+    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid_->setItemDelegate(new AutodialDelegate(grid_));
+    for (int row = 0; row < kAutodialRows; ++row) {
+        grid_->setVerticalHeaderItem(row, new QTableWidgetItem(QString::number(row + 1)));
+        grid_->setItem(row, 0, new QTableWidgetItem);
+        const std::string component = "gvData." + std::to_string(row + 1);
+        Binder().Text(
+            FindSettingByComponent(SettingWindow::Dtmf, component)->component.data(),
+            [this, row] { return grid_->item(row, 0)->text(); },
+            [this, row](const QString& t) { grid_->item(row, 0)->setText(t); });
+    }
+    connect(grid_, &QTableWidget::itemChanged, this, &TfDtmf::CellChanged);
+    connect(grid_, &QTableWidget::cellPressed, this, [this](int row, int column) {
+        grid_->editItem(grid_->item(row, column));
+    });
+    return page;
+}
+
+QLineEdit* TfDtmf::Code(const char* component, QWidget* parent, int maxLength, const QString& allowed) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(component);
+    edit->setMaxLength(maxLength);
+    edit->setContextMenuPolicy(Qt::PreventContextMenu);
+    InstallKeyFilter(edit, allowed);
+    connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        if (text == text.toUpper()) return;
+        const int cursor = edit->cursorPosition();
+        edit->setText(text.toUpper());
+        edit->setCursorPosition(cursor);
+    });
+    connect(edit, &QLineEdit::textChanged, &Binder(), &SettingsBinder::Store);
+    Binder().Text(component, [edit] { return edit->text(); }, [edit](const QString& t) { edit->setText(t); });
+    return edit;
+}
+
+void TfDtmf::PttIdEnabling() {
+    const int ptt = pttId_->currentIndex();
+    begin_->setEnabled(ptt != 1);
+    end_->setEnabled(ptt != 0);
+}
+
+void TfDtmf::CompleteIdCode() {
+    const QString text = idCode_->text();
+    if (text.size() < 3) idCode_->setText((text + "000").left(3));
+}
+
+void TfDtmf::CellChanged(QTableWidgetItem* item) {
+    const QString kept = item->text().left(kAutodialLength).toUpper();
+    if (kept != item->text()) {
+        item->setText(kept);  // comes back here with the kept text
+        return;
+    }
+    Binder().Store();
+}
+
+QWidget* CreateDtmfWindow() {
+    auto* window = new TfDtmf;
+    window->Load();
+    return window;
+}
+
+}  // namespace lm

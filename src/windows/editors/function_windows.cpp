@@ -1,0 +1,123 @@
+#include "windows/editors/function_windows.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "core/settings_access.h"
+#include "globals/globals.h"
+#include "widgets/translate.h"
+
+namespace lm {
+
+namespace {
+
+QListWidget* HiddenList(const char* name, const char* itemsOf, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    for (const std::string& item : FindSettingByComponent(SettingWindow::KeyFunction, itemsOf)->items)
+        list->addItem(QString::fromStdString(item));
+    list->setVisible(false);
+    return list;
+}
+
+template <typename W>
+QWidget* Loaded() {
+    auto* window = new W;
+    window->Load();
+    return window;
+}
+
+}  // namespace
+
+TfKeyFun::TfKeyFun(QWidget* parent) : SettingsWindow(SettingWindow::KeyFunction, "fKeyFun", {314, 306}, parent) {
+    SetTag(Row("cxLongTime", "L7", this, 16, 16), kTagNoItems);
+    QGroupBox* key1 = Group("Lkey1", "Key - 1", {8, 52, 298, 96}, this);
+    keys_[0] = Row("cxKey1_S", "L1", key1, 12, 26, 124);
+    keys_[1] = Row("cxKey1_L", "L2", key1, 12, 60, 124);
+    QGroupBox* key2 = Group("Lkey2", "Key - 2", {8, 156, 298, 96}, this);
+    keys_[2] = Row("cxKey2_S", "L3", key2, 12, 26, 124);
+    keys_[3] = Row("cxKey2_L", "L4", key2, 12, 60, 124);
+    for (QComboBox* key : keys_) SetTag(key, kTagNoItems);
+    listLong_ = HiddenList("List_Long", "cxKey1_L", this);
+    listShort_ = HiddenList("List_Short", "cxKey1_S", this);
+    CloseButton(231, 270);
+}
+
+void TfKeyFun::Prepare() {
+    Fill(keys_[0], listShort_);
+    Fill(keys_[1], listLong_);
+    Fill(keys_[2], listShort_);
+    Fill(keys_[3], listLong_);
+}
+
+// The selector receives the list's entries whose English item the state offers.
+void TfKeyFun::Fill(QComboBox* combo, const QListWidget* list) {
+    const Setting& s = *FindSettingByComponent(SettingWindow::KeyFunction, combo->objectName().toStdString());
+    const std::vector<std::string> offered = OfferedItems(gAll, s);
+    combo->clear();
+    std::size_t next = 0;
+    for (int i = 0; i < list->count() && i < int(s.items.size()); ++i) {
+        if (next < offered.size() && offered[next] == s.items[std::size_t(i)]) {
+            combo->addItem(list->item(i)->text());
+            ++next;
+        }
+    }
+}
+
+TfVoxFun::TfVoxFun(QWidget* parent) : SettingsWindow(SettingWindow::VoxFunction, "fVoxFun", {314, 192}, parent) {
+    QGroupBox* frame = Group("L0", "Vox Function", {8, 8, 298, 136}, this);
+    SetTag(Row("cxVox", "L1", frame, 12, 28), kTagFirstItemOnly);
+    Row("cxVoxDely", "L2", frame, 12, 64);
+    Row("cxRxDis", "L3", frame, 12, 100);
+    CloseButton(231, 156);
+}
+
+TfOptFun::TfOptFun(QWidget* parent)
+    : SettingsWindow(SettingWindow::OptionalFunction, "fOptFun", {512, 241}, parent) {
+    QGroupBox* frame = Group("Panel1", "", {8, 8, 496, 190}, this);
+    const char* left[][2] = {{"cxSQL", "L1"}, {"cxWavs", "L2"}, {"cxTone", "L3"}, {"cxTxInhibit", "L4"},
+                             {"cxWhisper", "L5"}};
+    const char* right[][2] = {{"cxTot", "L6"}, {"cxRate", "L7"}, {"cxAlt", "L8"}, {"cxSOS", "L9"},
+                              {"cxWavsChs", "L10"}};
+    for (int i = 0; i < 5; ++i) {
+        Row(left[i][0], left[i][1], frame, 8, 14 + 34 * i, 90);
+        Row(right[i][0], right[i][1], frame, 254, 14 + 34 * i, 90);
+    }
+    SetTag(findChild<QComboBox*>("cxSQL"), kTagNoItems);
+    SetTag(findChild<QComboBox*>("cxTot"), kTagFirstItemOnly);
+    for (const char* hidden : {"cxVol", "cxFMVol", "cxFM"})
+        Binder().Combo(hidden, this, false)->setVisible(false);
+    CloseButton(429, 206);
+}
+
+TfScanFun::TfScanFun(QWidget* parent)
+    : SettingsWindow(SettingWindow::ScanInformation, "fScanFun", {314, 230}, parent) {
+    QGroupBox* frame = Group("L0", "Scan Information", {8, 8, 298, 174}, this);
+    Row("cxScanSpeed", "L1", frame, 12, 28);
+    Row("cxScanDely", "L2", frame, 12, 64);
+    Row("cxPriCh", "L4", frame, 12, 100);
+    Row("cxScanMode", "L3", frame, 12, 136);
+    CloseButton(231, 194);
+
+    QGroupBox* fm = Group("L5", "FM Scan Information", {8, 8, 298, 60}, this);
+    fm->setVisible(false);
+    Label("L6", "FM Scan bound[MHz]", fm, 8, 24);
+    int x = 150;
+    for (const char* bound : {"cxFM_Min", "cxFM_Max"}) {
+        auto* edit = new QLineEdit(fm);
+        edit->setObjectName(bound);
+        edit->setReadOnly(true);
+        edit->setGeometry(x, 24, 60, 22);
+        Binder().Text(bound, [edit] { return edit->text(); }, [edit](const QString& t) { edit->setText(t); });
+        x += 76;
+    }
+}
+
+QWidget* CreateKeyFunctionWindow() { return Loaded<TfKeyFun>(); }
+QWidget* CreateVoxFunctionWindow() { return Loaded<TfVoxFun>(); }
+QWidget* CreateOptionalFunctionWindow() { return Loaded<TfOptFun>(); }
+QWidget* CreateScanInfoWindow() { return Loaded<TfScanFun>(); }
+
+}  // namespace lm
