@@ -20,7 +20,9 @@
 #include "windows/channels/info_edit.h"
 #include "windows/channels/tone_option.h"
 #include "windows/core/model_dialog.h"
+#include "windows/editors/dtmf.h"
 #include "windows/editors/embedded_message.h"
+#include "windows/editors/function_windows.h"
 #include "windows/editors/info_msg.h"
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/set_port_dialog.h"
@@ -105,6 +107,11 @@ std::vector<WindowMaker> Dialogs(const std::string& settingsPath) {
         {"fReadRadio", [] { return std::make_unique<lm::TfReadRadio>(); }},
         {"fWriteRadio", [] { return std::make_unique<lm::TfWriteRadio>(); }},
         {"fInfoMsg", [] { return std::make_unique<lm::TfInfoMsg>(); }},
+        {"fKeyFun", [] { return std::make_unique<lm::TfKeyFun>(); }},
+        {"fVoxFun", [] { return std::make_unique<lm::TfVoxFun>(); }},
+        {"fOptFun", [] { return std::make_unique<lm::TfOptFun>(); }},
+        {"fScanFun", [] { return std::make_unique<lm::TfScanFun>(); }},
+        {"fDtmf", [] { return std::make_unique<lm::TfDtmf>(); }},
         {"fChInfo", [] { return std::make_unique<lm::TfChInfo>(); }},
         {"fEmbeddedMessage", [] { return std::make_unique<lm::TfEmbeddedMessage>(); }},
         {"fInfoEdit", [] { return std::make_unique<lm::TfInfoEdit>(); }},
