@@ -57,7 +57,8 @@ QWidget* TfDtmf::EncodePage() {
     Row("cxFirstDelay", "L3", encode, 12, 88);
     Row("cxefTone", "LB", encode, 12, 120);
     Row("cxDCode", "LC", encode, 12, 152);
-    Binder().Check("cxSideTone", "DTMF Side Tone", encode)->setGeometry(290, 24, 95, 22);
+    // Under the selectors, where its caption has room in any font.
+    Binder().Check("cxSideTone", "DTMF Side Tone", encode)->setGeometry(162, 176, 200, 20);
     QGroupBox* ptt = Group("L5", "PTT ID", {8, 216, 389, 124}, page);
     pttId_ = Row("cxPttID", "L4", ptt, 12, 24);
     connect(pttId_, &QComboBox::currentIndexChanged, this, &TfDtmf::PttIdEnabling);

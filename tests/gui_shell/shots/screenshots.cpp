@@ -108,6 +108,17 @@ int main(int argc, char* argv[]) {
         std::string tone = "67.0";
         lm::RunToneOption(&main, tone);
     }, "tone-picker");
+    // The settings windows, each alone in the client area.
+    const std::pair<int, const char*> settings[] = {
+        {12, "key-function"}, {13, "vox-function"}, {14, "optional-function"}, {19, "scan-information"}, {17, "dtmf"}};
+    for (const auto& [tag, name] : settings) {
+        main.DispatchCommand(tag);
+        Wait(200);
+        if (QMdiSubWindow* frame = main.ChildFrame(tag)) {
+            Save(frame, name);
+            frame->close();
+        }
+    }
     ShootDialog(main, 21, "write-dialog");
     ShootDialog(main, 18, "embedded-message-dialog");
     ShootDialog(main, 32, "language-dialog");
