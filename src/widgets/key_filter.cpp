@@ -7,6 +7,25 @@
 
 namespace lm {
 
+namespace {
+
+// A "," typed into a number counts as the decimal point, whatever the keyboard's locale.
+class CommaAsPoint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == QLatin1String(",")) {
+            if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->insert(QStringLiteral("."));
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
 KeyFilter::KeyFilter(QString allowed, QObject* parent) : QObject(parent), allowed_(std::move(allowed)) {}
 
 bool KeyFilter::Admits(const QString& text) const {
@@ -41,6 +60,11 @@ void InstallKeyFilter(QLineEdit* edit, const QString& allowed) {
     edit->installEventFilter(new KeyFilter(allowed, edit));
     const QString pattern = QStringLiteral("[%1]*").arg(QRegularExpression::escape(allowed));
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+}
+
+void InstallNumberKeyFilter(QLineEdit* edit, const QString& allowed) {
+    InstallKeyFilter(edit, allowed);
+    edit->installEventFilter(new CommaAsPoint(edit));  // installed last, so it sees the key first
 }
 
 }  // namespace lm

@@ -29,5 +29,7 @@ QString PasswordCharacters();
 // Installs a KeyFilter with the allowed characters on the edit (owned by the edit) and a validator that holds
 // pasted text to the same characters.
 void InstallKeyFilter(QLineEdit* edit, const QString& allowed);
+// The same for a number with a decimal point (a frequency, a tone): a typed "," counts as the point.
+void InstallNumberKeyFilter(QLineEdit* edit, const QString& allowed);
 
 }  // namespace lm

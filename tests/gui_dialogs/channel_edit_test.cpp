@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(gDocument.UndoName(), std::string("Scan Add of channel 1"));
 
         auto* tx = Find<QLineEdit>(w.get(), "cxTx_Freq");
-        Type(tx, "462.5");
+        Type(tx, "462,5");  // a typed comma is the decimal point, as in the grid
         QCOMPARE(LoadChannelTexts(gAll, 1)[cfTxFreq], std::string("462.50000"));
         QCOMPARE(tx->text(), QString("462.50000"));
 

@@ -92,7 +92,7 @@ void TfInfoEdit::BuildControls() {
     cxRx_Freq->setObjectName("cxRx_Freq");
     cxTx_Freq = new QLineEdit(page);
     cxTx_Freq->setObjectName("cxTx_Freq");
-    for (QLineEdit* edit : {cxRx_Freq, cxTx_Freq}) InstallKeyFilter(edit, QString::fromLatin1(kFrequencyKeys));
+    for (QLineEdit* edit : {cxRx_Freq, cxTx_Freq}) InstallNumberKeyFilter(edit, QString::fromLatin1(kFrequencyKeys));
     connect(cxRx_Freq, &QLineEdit::editingFinished, this, &TfInfoEdit::eReceiveValueChanged);
     connect(cxTx_Freq, &QLineEdit::editingFinished, this, &TfInfoEdit::eSendValueChanged);
     cxRxDcts = ToneBox("cxRxDcts");
@@ -161,7 +161,7 @@ QComboBox* TfInfoEdit::ToneBox(const char* name) {
     box->setMaxVisibleItems(20);
     for (const std::string& item : ToneBoxItems()) box->addItem(Q(item));
     SetTag(box, kTagFirstItemOnly);
-    InstallKeyFilter(box->lineEdit(), QString::fromLatin1(kToneKeys));
+    InstallNumberKeyFilter(box->lineEdit(), QString::fromLatin1(kToneKeys));
     box->lineEdit()->installEventFilter(this);
     const int field = std::string_view(name) == "cxRxDcts" ? cfRxTone : cfTxTone;
     connect(box, &QComboBox::activated, this, [this, box, field] { cxDctsExit(box, field); });

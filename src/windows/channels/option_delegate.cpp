@@ -16,24 +16,8 @@ namespace {
 constexpr const char* kCommittedProperty = "lmCommitted";
 constexpr const char* kToneCellProperty = "lmToneCell";
 
-// A "," typed into a frequency or a tone counts as the decimal point.
-class CommaAsPoint : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == QLatin1String(",")) {
-            if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->insert(QStringLiteral("."));
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 void FilterKeys(QLineEdit* edit, std::string_view keys) {
-    InstallKeyFilter(edit, QString::fromLatin1(keys.data(), static_cast<qsizetype>(keys.size())));
-    edit->installEventFilter(new CommaAsPoint(edit));  // runs before the key filter
+    InstallNumberKeyFilter(edit, QString::fromLatin1(keys.data(), static_cast<qsizetype>(keys.size())));
 }
 
 }  // namespace
