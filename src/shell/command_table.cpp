@@ -27,7 +27,7 @@ constexpr MenuItemDef Separator(int menu, const char* name, bool hidden = false)
     return {menu, 0, name, "-", "", hidden, false, true};
 }
 
-constexpr std::array<MenuItemDef, 47> kItems{{
+constexpr std::array<MenuItemDef, 52> kItems{{
     Item(kFile, cmd::kNew, "N1", "&New", "Ctrl+N"),
     Item(kFile, cmd::kOpen, "O1", "&Open", "Ctrl+O"),
     Item(kFile, cmd::kSave, "S2", "&Save", "Ctrl+S"),
@@ -35,6 +35,10 @@ constexpr std::array<MenuItemDef, 47> kItems{{
     Separator(kFile, "N2", true),
     Item(kFile, cmd::kChangePassword, "nUpdPwd", "&Change Password", "", true),
     Separator(kFile, "N3"),
+    Item(kFile, cmd::kImportChannels, "nImport", "&Import Channels..."),
+    Item(kFile, cmd::kExportChannels, "nExport", "&Export Channels..."),
+    Item(kFile, cmd::kCompareWithFile, "nCompareFile", "Co&mpare With File..."),
+    Separator(kFile, "N14"),
     Item(kFile, cmd::kPrint, "P2", "&Print", "Ctrl+P"),
     Item(kFile, cmd::kPrintPreview, "V2", "Print Pre&view", "Ctrl+V"),
     Separator(kFile, "N5"),
@@ -58,6 +62,7 @@ constexpr std::array<MenuItemDef, 47> kItems{{
 
     Item(kProgram, cmd::kRead, "R1", "&Read From Radio", "Ctrl+R"),
     Item(kProgram, cmd::kWrite, "W2", "&Write To Radio", "Ctrl+W"),
+    Item(kProgram, cmd::kCompareWithRadio, "nCompareRadio", "&Compare With Radio"),
     Separator(kProgram, "N8"),
     Item(kProgram, cmd::kTestOnline, "T1", "&Test Online", "", true),
 

@@ -26,6 +26,7 @@
 #include "widgets/artwork.h"
 #include "shell/child_windows.h"
 #include "shell/command_table.h"
+#include "shell/dialog_commands.h"
 #include "shell/editor_frame.h"
 #include "shell/port_check.h"
 #include "widgets/translate.h"
@@ -307,7 +308,13 @@ void TfMainFrm::DispatchCommand(int tag) {
         case cmd::kRedo: RedoCommand(); break;
         case cmd::kHelp: HelpCommand(); break;
         case cmd::kAbout: AboutCommand(); break;
-        default: break;  // Print, Print Preview, Change Password, Pass Word, Test Online: accepted, no effect
+        case cmd::kPrint:
+        case cmd::kPrintPreview:
+        case cmd::kImportChannels:
+        case cmd::kExportChannels:
+        case cmd::kCompareWithFile:
+        case cmd::kCompareWithRadio: RunDialogCommand(tag, *this); break;
+        default: break;  // Change Password, Pass Word, Test Online: accepted, no effect
     }
 }
 

@@ -43,12 +43,12 @@ private slots:
         auto& main = f.main();
         auto* file = main.findChild<QMenu*>("nFile");
         QVERIFY(file);
-        QCOMPARE(ItemNames(file), QStringList({"N1", "O1", "S2", "A1", "N2(h)", "nUpdPwd(h)", "N3", "P2", "V2",
-                                               "N5", "nExit"}));
+        QCOMPARE(ItemNames(file), QStringList({"N1", "O1", "S2", "A1", "N2(h)", "nUpdPwd(h)", "N3", "nImport", "nExport",
+                                               "nCompareFile", "N14", "P2", "V2", "N5", "nExit"}));
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nEdit")),
                  QStringList({"nUndo", "nRedo", "N13", "nChInfo", "nChEdit", "N6", "nKey", "nVox", "nOpt", "nScan", "nDtmf(h)", "nInfo",
                               "N7(h)", "P0(h)", "E11(h)"}));
-        QCOMPARE(ItemNames(main.findChild<QMenu*>("nProgram")), QStringList({"R1", "W2", "N8", "T1(h)"}));
+        QCOMPARE(ItemNames(main.findChild<QMenu*>("nProgram")), QStringList({"R1", "W2", "nCompareRadio", "N8", "T1(h)"}));
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nSetup")), QStringList({"N4", "N9", "C2", "nLanguage"}));
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nView")), QStringList({"T4", "N10", "nCool", "nBar"}));
         QVERIFY(!main.findChild<QMenu*>("nWindow")->menuAction()->isVisible());
