@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "core/channel_csv.h"
 #include "core/channel_table.h"
 
 namespace lm::cli {
@@ -23,20 +24,6 @@ std::string Padded(const std::string& text, std::size_t width, ColumnAlign align
             break;
     }
     return text + std::string(gap, ' ');
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-void PrintCsv(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
-    for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) out << (i ? "," : "") << CsvField(row[i]);
-        out << "\r\n";
-    }
 }
 
 void PrintAligned(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
@@ -62,19 +49,20 @@ void PrintAligned(const std::vector<std::vector<std::string>>& rows, std::ostrea
 }  // namespace
 
 void PrintChannels(const TALL& state, const std::vector<int>& channels, bool csv, std::ostream& out) {
+    if (csv) {
+        out << ChannelsCsv(state, channels);
+        return;
+    }
     std::vector<std::vector<std::string>> rows;
     rows.emplace_back();
     // One line per title: the two lines of "Channel|No." side by side.
     for (const ChannelColumn& column : ChannelColumns()) rows.back().push_back(TitleLine(column.title));
     for (const int n : channels) {
         ChannelRow row = ChannelTableRow(state, n);
-        if (!row.present && !csv) row.cells[1] = kEmptyMark;
+        if (!row.present) row.cells[1] = kEmptyMark;
         rows.push_back(std::move(row.cells));
     }
-    if (csv)
-        PrintCsv(rows, out);
-    else
-        PrintAligned(rows, out);
+    PrintAligned(rows, out);
 }
 
 }  // namespace lm::cli
