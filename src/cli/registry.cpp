@@ -12,6 +12,8 @@ std::unique_ptr<Command> MakeSetCommand();
 std::unique_ptr<Command> MakeReadCommand();
 std::unique_ptr<Command> MakeWriteCommand();
 std::unique_ptr<Command> MakePortsCommand();
+std::unique_ptr<Command> MakeExportCommand();
+std::unique_ptr<Command> MakeImportCommand();
 
 namespace {
 
@@ -27,6 +29,8 @@ constexpr Factory kFactories[] = {
     MakeReadCommand,
     MakeWriteCommand,
     MakePortsCommand,
+    MakeExportCommand,
+    MakeImportCommand,
 };
 
 }  // namespace

@@ -391,4 +391,32 @@ TEST_F(CliTest, SetChangesOnlyTheNamedBitsAndRefusesWithoutWriting) {
     }
 }
 
+// export writes the channels, import reads them into another file; a refused file names its line and leaves
+// the data file as it was.
+TEST_F(CliTest, ExportAndImportChannelsAsCsv) {
+    NewFile("a.dat");
+    const std::string a = File("a.dat").string(), b = File("b.dat").string();
+    ASSERT_EQ(Cli({"channel", a, "2", "rx=460.0125", "tx=465.0125", "tx-tone=D023I", "bandwidth=narrow"}).status, 0);
+    ASSERT_EQ(Cli({"channel", a, "5", "rx=455.5", "tx=", "rx-tone=67.0", "scan-add=no"}).status, 0);
+    const std::string csv = File("a.csv").string();
+    for (const std::string format : {"grid", "common"}) {
+        const CliRun exported = Cli({"export", "--format", format, a, csv});
+        ASSERT_EQ(exported.status, 0) << exported.err;
+        EXPECT_EQ(Cli({"export", "--format", format, a, "-"}).out, Slurp(csv));
+        fs::remove(File("b.dat"));
+        NewFile("b.dat");
+        const CliRun imported = Cli({"import", b, csv});
+        ASSERT_EQ(imported.status, 0) << imported.err;
+        EXPECT_EQ(imported.err, "Imported 2 channels.\n");
+        EXPECT_EQ(Cli({"channels", b}).out, Cli({"channels", a}).out) << format;
+    }
+
+    const std::vector<std::uint8_t> before = Bytes(File("b.dat"));
+    std::ofstream(File("bad.csv"), std::ios::binary) << Slurp(csv) << "7,\"Name,460\r\n";
+    const CliRun refused = Cli({"import", b, File("bad.csv").string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "lm418t-cli import: " + File("bad.csv").string() + ": line 4: unbalanced quotes\n");
+    EXPECT_EQ(Bytes(File("b.dat")), before);
+}
+
 }  // namespace
