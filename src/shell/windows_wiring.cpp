@@ -1,5 +1,6 @@
 // The dialogs and windows of the radio link, the model and the settings editors, wired to their commands.
 #include "windows/channels/ch_info.h"
+#include "windows/channels/channel_csv_commands.h"
 #include "windows/channels/info_edit.h"
 #include "windows/core/model_dialog.h"
 #include "windows/editors/dtmf.h"
@@ -36,6 +37,8 @@ void RegisterWindows() {
                               RunEmbeddedMessageDialog(&main);
                               return true;
                           });
+    RegisterDialogCommand(cmd::kExportChannels, [](TfMainFrm& main) { return RunExportChannels(&main); });
+    RegisterDialogCommand(cmd::kImportChannels, [](TfMainFrm& main) { return RunImportChannels(&main); });
     RegisterChildWindow(cmd::kChannelInfo, [](QWidget*) { return CreateChannelInfoWindow(); });
     RegisterChildWindow(cmd::kChannelEdit, [](QWidget*) { return CreateChannelEditWindow(); });
     RegisterChildWindow(cmd::kRadioInfo, [](QWidget*) { return CreateInfoWindow(); });

@@ -10,8 +10,34 @@ namespace {
 // The folder of the file last chosen in either dialog; both dialogs start there.
 QString gLastFolder;
 
+QString Joined(const FileFilters& filters) {
+    QStringList list;
+    for (const std::string& filter : filters.filters) list << QString::fromStdString(filter);
+    return list.join(QStringLiteral(";;"));
+}
+
+// The index of the filter picked; 0 when it is none of them.
+int IndexOf(const FileFilters& filters, const QString& picked) {
+    for (std::size_t i = 0; i < filters.filters.size(); ++i)
+        if (QString::fromStdString(filters.filters[i]) == picked) return static_cast<int>(i);
+    return 0;
+}
+
 class QtFileChooser : public FileChooser {
 public:
+    std::string ChooseOpen(QWidget* parent, FileFilters& filters) override {
+        QString picked;
+        const QString path = QFileDialog::getOpenFileName(parent, QString(), gLastFolder, Joined(filters), &picked);
+        filters.chosen = IndexOf(filters, picked);
+        return path.toStdString();
+    }
+    std::string ChooseSave(QWidget* parent, FileFilters& filters) override {
+        QString picked;
+        const QString path = QFileDialog::getSaveFileName(parent, QString(), gLastFolder, Joined(filters), &picked,
+                                                          QFileDialog::DontConfirmOverwrite);
+        filters.chosen = IndexOf(filters, picked);
+        return path.toStdString();
+    }
     std::string ChooseOpen(QWidget* parent) override {
         return QFileDialog::getOpenFileName(parent, QString(), gLastFolder, QString::fromLatin1(kDataFileFilter))
             .toStdString();
@@ -40,6 +66,16 @@ FileChooser* SetFileChooser(FileChooser* chooser) {
 }
 
 std::string ChooseOpenFile(QWidget* parent) { return Remember(gChooser->ChooseOpen(parent)); }
+
+std::string ChooseOpenFile(QWidget* parent, FileFilters& filters) {
+    return Remember(gChooser->ChooseOpen(parent, filters));
+}
+
+std::string ChooseSaveFile(QWidget* parent, FileFilters& filters, const std::string& suffix) {
+    std::string path = gChooser->ChooseSave(parent, filters);
+    if (!path.empty() && QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += suffix;
+    return Remember(path);
+}
 
 std::string FileDialogFolder() { return gLastFolder.toStdString(); }
 

@@ -2,6 +2,7 @@
 // The open and save dialogs for data files, behind a seam that tests can answer in advance.
 #include <deque>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -10,6 +11,13 @@ namespace lm {
 // The single filter of both dialogs, "Data File(*.dat)|*.dat" in the platform's form.
 inline constexpr const char* kDataFileFilter = "Data File(*.dat)";
 
+// The filters of a dialog for files other than data files, in Qt's form ("CSV files (*.csv)"); chosen is the
+// index of the filter picked (the first one unless the user picks another).
+struct FileFilters {
+    std::vector<std::string> filters;
+    int chosen = 0;
+};
+
 // Asks the user for a file; "" when the dialog is cancelled.
 class FileChooser {
 public:
@@ -17,6 +25,9 @@ public:
     virtual std::string ChooseOpen(QWidget* parent) = 0;
     // The save dialog does not ask about replacing an existing file; the caller asks.
     virtual std::string ChooseSave(QWidget* parent) = 0;
+    // The same with filters of the caller's; a chooser that knows no filters answers as for a data file.
+    virtual std::string ChooseOpen(QWidget* parent, FileFilters&) { return ChooseOpen(parent); }
+    virtual std::string ChooseSave(QWidget* parent, FileFilters&) { return ChooseSave(parent); }
 };
 
 // Replaces the chooser (nullptr brings back the real dialogs); returns the previous one.
@@ -26,6 +37,9 @@ FileChooser* SetFileChooser(FileChooser* chooser);
 std::string ChooseOpenFile(QWidget* parent);
 // The save dialog; a name typed without an extension gets ".dat". "" on Cancel.
 std::string ChooseSaveFile(QWidget* parent);
+// The dialogs with other filters; a name saved without an extension gets suffix (".csv").
+std::string ChooseOpenFile(QWidget* parent, FileFilters& filters);
+std::string ChooseSaveFile(QWidget* parent, FileFilters& filters, const std::string& suffix);
 // The folder both dialogs start in: that of the file last chosen in either of them ("" before the first).
 std::string FileDialogFolder();
 
@@ -38,6 +52,8 @@ public:
     ScriptedFiles& operator=(const ScriptedFiles&) = delete;
 
     void Answer(const std::string& path) { answers_.push_back(path); }
+    using FileChooser::ChooseOpen;
+    using FileChooser::ChooseSave;
     std::string ChooseOpen(QWidget* parent) override;
     std::string ChooseSave(QWidget* parent) override;
     int opened() const { return opens_; }

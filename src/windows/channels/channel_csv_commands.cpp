@@ -1,0 +1,92 @@
+#include "windows/channels/channel_csv_commands.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QWidget>
+
+#include <string>
+
+#include "core/channel_batch.h"
+#include "core/channel_csv.h"
+#include "core/file_io.h"
+#include "globals/globals.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/message_box.h"
+#include "widgets/translate.h"
+
+namespace lm {
+
+namespace {
+
+// The translatable texts of both commands: a form of hidden labels that the language file's section
+// fChannelCsv translates.
+class CsvTexts {
+public:
+    CsvTexts() {
+        form_.setObjectName(QStringLiteral("fChannelCsv"));
+        form_.setWindowTitle(QStringLiteral("Channels"));
+        Add("lCommon", "Channels, common format (*.csv)");
+        Add("lGrid", "Channels, grid columns (*.csv)");
+        Add("lCsv", "CSV files (*.csv)");
+        Add("lExport", "Export Channels");
+        Add("lImport", "Import Channels");
+        Add("lRefused", "The file was not imported; nothing was changed.");
+        TranslateOnOpen(&form_, false);
+    }
+    std::string operator()(const char* name) const {
+        const auto* label = form_.findChild<QLabel*>(QString::fromLatin1(name));
+        return label != nullptr ? label->text().toStdString() : std::string();
+    }
+
+private:
+    void Add(const char* name, const char* text) {
+        auto* label = new QLabel(QString::fromLatin1(text), &form_);
+        label->setObjectName(QString::fromLatin1(name));
+    }
+    QWidget form_;
+};
+
+bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+}  // namespace
+
+bool RunExportChannels(QWidget* parent) {
+    const CsvTexts texts;
+    FileFilters filters{{texts("lCommon"), texts("lGrid")}};
+    const std::string path = ChooseSaveFile(parent, filters, ".csv");
+    if (path.empty()) return false;
+    if (FileExists(path) && !AskYesNo(gLanguage.FileExists)) return false;
+    const CsvFormat format = filters.chosen == 1 ? CsvFormat::Grid : CsvFormat::Common;
+    const FileOutcome written = ReplaceFile(path, ExportChannelsCsv(gDocument.State(), format));
+    if (!written.ok) ShowMessageBox(texts("lExport"), path + ": " + written.reason, kMessageInfo);
+    return written.ok;
+}
+
+bool RunImportChannels(QWidget* parent) {
+    const CsvTexts texts;
+    FileFilters filters{{texts("lCsv")}};
+    const std::string path = ChooseOpenFile(parent, filters);
+    if (path.empty()) return false;
+    std::string text;
+    const FileOutcome read = ReadRegularFile(path, kChannelCsvLimit, text);
+    if (!read.ok) {
+        ShowMessageBox(texts("lImport"), path + ": " + read.reason, kMessageInfo);
+        return false;
+    }
+    // A trial on a copy names the step after the channels the file reaches, and finds a refused file before
+    // the document is touched.
+    TALL trial = gDocument.State();
+    ImportReport report = ImportChannelsCsv(trial, text);
+    if (report.Refused()) {
+        ShowMessageBox(texts("lImport"), texts("lRefused") + "\n" + path + ": " + report.refusal->Text(),
+                       kMessageInfo);
+        return false;
+    }
+    if (!report.channels.empty())
+        gDocument.Apply(StepName("Import", report.channels),
+                        [&](TALL& state) { report = ImportChannelsCsv(state, text); });
+    ShowMessageBox(texts("lImport"), path + "\n" + report.Text(), kMessageInfo);
+    return true;
+}
+
+}  // namespace lm
