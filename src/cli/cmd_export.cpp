@@ -6,8 +6,8 @@
 #include "command.h"
 #include "core/channel_csv.h"
 #include "core/file_io.h"
-#include "session.h"
 #include "globals/globals.h"
+#include "session.h"
 
 namespace lm::cli {
 namespace {
@@ -25,7 +25,8 @@ public:
                "  --format common  (default) the common CSV layout of other programming tools and\n"
                "                   spreadsheets: Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,...\n"
                "                   The default, since this is the layout other tools read.\n"
-               "  --format grid    the columns and texts of the channel grid, as channels --csv prints them\n";
+               "  --format grid    the columns and texts of the channel grid, as channels --csv prints "
+               "them\n";
     }
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) override {

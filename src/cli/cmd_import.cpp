@@ -6,8 +6,8 @@
 #include "command.h"
 #include "core/channel_csv.h"
 #include "core/file_io.h"
-#include "session.h"
 #include "globals/globals.h"
+#include "session.h"
 
 namespace lm::cli {
 namespace {
@@ -24,7 +24,8 @@ public:
                "The report (channels imported, warnings, skipped rows with the reason) goes to standard\n"
                "error, and the data file is saved when a channel changed.\n"
                "\n"
-               "A file that is not CSV text, has no known header row, unbalanced quotes or a non-number in a\n"
+               "A file that is not CSV text, has no known header row, unbalanced quotes or a non-number in "
+               "a\n"
                "number column is refused with its line (\"IN.csv: line 4: ...\", exit status 1) and the\n"
                "data file is left as it was. Rows the radio cannot take (a channel the model lacks, a\n"
                "frequency beyond its limits, a mode other than FM or NFM ...) are skipped.\n";

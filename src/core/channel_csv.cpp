@@ -54,7 +54,8 @@ RowReading ReadGridRow(const CsvRecord& record) {
     // A row without a receive frequency empties its channel.
     if (cells[static_cast<std::size_t>(ColumnOfField(cfRxFreq))].empty()) return reading;
     for (int field = cfRxFreq; field < kChannelFields; ++field)
-        reading.plan.texts[static_cast<std::size_t>(field)] = cells[static_cast<std::size_t>(ColumnOfField(field))];
+        reading.plan.texts[static_cast<std::size_t>(field)] =
+            cells[static_cast<std::size_t>(ColumnOfField(field))];
     return reading;
 }
 
@@ -90,13 +91,17 @@ void ApplyPlan(TALL& state, const ChannelPlan& plan, ImportReport& report) {
                 report.skipped.push_back({plan.line, n, title + " \"" + given + "\": " + why});
                 return;
             }
-            const std::string stored = ". Stored: " + (edit.stored.empty() ? std::string("(none)") : edit.stored);
+            const std::string stored =
+                ". Stored: " + (edit.stored.empty() ? std::string("(none)") : edit.stored);
             if (edit.warning == TFreqWarning::OutRange)
-                warnings.push_back({plan.line, n, title + ": " + std::string(kOutRangeMessage.text) + stored.substr(1)});
-            if (edit.toneRepaired) warnings.push_back({plan.line, n, title + " " + given + ": tone repaired" + stored});
+                warnings.push_back(
+                    {plan.line, n, title + ": " + std::string(kOutRangeMessage.text) + stored.substr(1)});
+            if (edit.toneRepaired)
+                warnings.push_back({plan.line, n, title + " " + given + ": tone repaired" + stored});
             const bool frequency = info.field == cfRxFreq || info.field == cfTxFreq;
             if (frequency && !given.empty() && csv::ScaledOf(given, 5) != csv::ScaledOf(edit.stored, 5))
-                warnings.push_back({plan.line, n, title + " " + given + ": moved onto the channel raster" + stored});
+                warnings.push_back(
+                    {plan.line, n, title + " " + given + ": moved onto the channel raster" + stored});
         }
     }
     report.channels.push_back(n);
@@ -126,7 +131,8 @@ std::string ExportChannelsCsv(const TALL& state, CsvFormat format) {
 }
 
 std::string ImportNote::Text() const {
-    return "line " + std::to_string(line) + (channel > 0 ? ", channel " + std::to_string(channel) : "") + ": " + text;
+    return "line " + std::to_string(line) + (channel > 0 ? ", channel " + std::to_string(channel) : "") +
+           ": " + text;
 }
 
 std::string ImportReport::Text() const {
@@ -157,7 +163,8 @@ ImportReport ImportChannelsCsv(TALL& state, std::string_view text) {
     if (IsHeader(header, csv::CommonHeader())) {
         report.format = CsvFormat::Common;
     } else if (!IsHeader(header, GridHeader())) {
-        report.refusal = CsvError{header.line, "unknown header row (neither the grid's columns nor the common format)"};
+        report.refusal =
+            CsvError{header.line, "unknown header row (neither the grid's columns nor the common format)"};
         return report;
     }
     const std::size_t width = header.fields.size();
@@ -169,11 +176,13 @@ ImportReport ImportChannelsCsv(TALL& state, std::string_view text) {
         const CsvRecord& record = table.records[at];
         if (IsBlank(record)) continue;
         if (record.fields.size() != width) {
-            report.refusal = CsvError{record.line, std::to_string(record.fields.size()) +
-                                                       " fields where the header has " + std::to_string(width)};
+            report.refusal =
+                CsvError{record.line, std::to_string(record.fields.size()) + " fields where the header has " +
+                                          std::to_string(width)};
             return report;
         }
-        RowReading reading = report.format == CsvFormat::Grid ? ReadGridRow(record) : csv::ReadCommonRow(record);
+        RowReading reading =
+            report.format == CsvFormat::Grid ? ReadGridRow(record) : csv::ReadCommonRow(record);
         switch (reading.kind) {
             case RowReading::Kind::Refuse:
                 report.refusal = CsvError{record.line, reading.reason};
@@ -190,8 +199,9 @@ ImportReport ImportChannelsCsv(TALL& state, std::string_view text) {
         reading.plan.line = record.line;
         const auto [seen, first] = lineOf.emplace(reading.plan.channel, record.line);
         if (!first) {
-            report.skipped.push_back({record.line, reading.plan.channel,
-                                      "the channel is given on line " + std::to_string(seen->second) + " already"});
+            report.skipped.push_back(
+                {record.line, reading.plan.channel,
+                 "the channel is given on line " + std::to_string(seen->second) + " already"});
             continue;
         }
         plans.push_back(std::move(reading.plan));

@@ -39,9 +39,10 @@ struct ImportNote {
 struct ImportReport {
     std::optional<CsvError> refusal;  // set: the file was refused and nothing changed
     CsvFormat format = CsvFormat::Grid;
-    std::vector<int> channels;         // the channels imported, in the file's order
-    std::vector<ImportNote> warnings;  // a frequency out of the band, a repaired tone, a power given in watts ...
-    std::vector<ImportNote> skipped;   // rows left out, with the reason
+    std::vector<int> channels;  // the channels imported, in the file's order
+    std::vector<ImportNote>
+        warnings;  // a frequency out of the band, a repaired tone, a power given in watts ...
+    std::vector<ImportNote> skipped;  // rows left out, with the reason
 
     bool Refused() const { return refusal.has_value(); }
     // The whole report as lines: the count, then each warning and each skipped row.

@@ -13,8 +13,27 @@ namespace lm::csv {
 namespace {
 
 enum Column : std::size_t {
-    kLocation, kName, kFrequency, kDuplex, kOffset, kTone, kRToneFreq, kCToneFreq, kDtcsCode, kDtcsPolarity,
-    kRxDtcsCode, kCrossMode, kMode, kTStep, kSkip, kPower, kComment, kUrCall, kRpt1Call, kRpt2Call, kDvCode,
+    kLocation,
+    kName,
+    kFrequency,
+    kDuplex,
+    kOffset,
+    kTone,
+    kRToneFreq,
+    kCToneFreq,
+    kDtcsCode,
+    kDtcsPolarity,
+    kRxDtcsCode,
+    kCrossMode,
+    kMode,
+    kTStep,
+    kSkip,
+    kPower,
+    kComment,
+    kUrCall,
+    kRpt1Call,
+    kRpt2Call,
+    kDvCode,
     kColumnCount
 };
 
@@ -64,10 +83,11 @@ const char* KindName(ToneSide::Kind kind) {
 // Writes the tone columns of a channel: the simplest mode that says what it does.
 void WriteTones(const ToneSide& tx, const ToneSide& rx, std::vector<std::string>& row) {
     using K = ToneSide::Kind;
+    if (tx.kind == K::None && rx.kind == K::None) return;  // Tone stays empty
     std::string mode;
-    const auto sameDcs = tx.kind == K::Dcs && rx.kind == K::Dcs && tx.value == rx.value && tx.polarity == rx.polarity;
-    if (tx.kind == K::None && rx.kind == K::None) {
-    } else if (tx.kind == K::Ctcss && rx.kind == K::None) {
+    const auto sameDcs =
+        tx.kind == K::Dcs && rx.kind == K::Dcs && tx.value == rx.value && tx.polarity == rx.polarity;
+    if (tx.kind == K::Ctcss && rx.kind == K::None) {
         mode = "Tone";
         row[kRToneFreq] = tx.value;
     } else if (tx.kind == K::Ctcss && rx.kind == K::Ctcss && tx.value == rx.value) {
@@ -196,9 +216,9 @@ bool ReadTransmit(const std::vector<std::string>& f, long long rx, std::string& 
 }  // namespace
 
 std::vector<std::string> CommonHeader() {
-    return {"Location", "Name",       "Frequency", "Duplex",     "Offset",   "Tone",     "rToneFreq",
-            "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",   "TStep",
-            "Skip",     "Power",      "Comment",   "URCALL",     "RPT1CALL", "RPT2CALL", "DVCODE"};
+    return {"Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+            "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+            "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 }
 
 std::vector<std::string> CommonRow(const TALL& state, int n) {
@@ -255,7 +275,8 @@ RowReading ReadCommonRow(const CsvRecord& record) {
     std::string bandwidth;
     if (Same(f[kMode], "FM")) bandwidth = "Wide";
     if (Same(f[kMode], "NFM")) bandwidth = "Narrow";
-    if (bandwidth.empty()) return Skip("Mode \"" + f[kMode] + "\" is not available on this radio (FM or NFM)");
+    if (bandwidth.empty())
+        return Skip("Mode \"" + f[kMode] + "\" is not available on this radio (FM or NFM)");
     if (!f[kSkip].empty() && !Same(f[kSkip], "S")) return Skip("unknown Skip \"" + f[kSkip] + "\"");
     const std::string power = PowerItem(f[kPower], plan.notes);
     if (power.empty()) return Skip("unknown Power \"" + f[kPower] + "\"");
@@ -272,7 +293,8 @@ RowReading ReadCommonRow(const CsvRecord& record) {
     const ChannelTexts defaults = NewChannelTexts("");
     for (const int field : {cfCompander, cfScrambler, cfBusyLock, cfOverTone}) {
         const auto index = static_cast<std::size_t>(std::stoi(defaults[static_cast<std::size_t>(field)]));
-        t[static_cast<std::size_t>(field)] = ChannelColumns()[static_cast<std::size_t>(ColumnOfField(field))].items[index];
+        t[static_cast<std::size_t>(field)] =
+            ChannelColumns()[static_cast<std::size_t>(ColumnOfField(field))].items[index];
     }
     t[cfEpilogue] = EpilogueItems(txTone)[static_cast<std::size_t>(std::stoi(defaults[cfEpilogue]))];
     return reading;

@@ -36,7 +36,8 @@ bool IsDecimal(std::string_view text) {
     const std::size_t point = text.find('.');
     if (point == std::string_view::npos) return IsDigits(text);
     const std::string_view whole = text.substr(0, point), part = text.substr(point + 1);
-    return (whole.empty() || IsDigits(whole)) && (part.empty() || IsDigits(part)) && !(whole.empty() && part.empty());
+    return (whole.empty() || IsDigits(whole)) && (part.empty() || IsDigits(part)) &&
+           !(whole.empty() && part.empty());
 }
 
 long long ScaledOf(std::string_view text, int decimals) {

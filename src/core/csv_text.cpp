@@ -9,8 +9,8 @@ namespace {
 
 constexpr std::string_view kNotText = "not a text file";
 
-// The length of the UTF-8 sequence at text[at], or 0 when the bytes there are no valid sequence (overlong forms,
-// surrogates and code points past U+10FFFF included).
+// The length of the UTF-8 sequence at text[at], or 0 when the bytes there are no valid sequence (overlong
+// forms, surrogates and code points past U+10FFFF included).
 std::size_t Utf8Length(std::string_view text, std::size_t at) {
     const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
     const std::uint8_t b = byte(at);

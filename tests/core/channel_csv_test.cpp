@@ -22,9 +22,10 @@ using Cells = std::vector<std::string>;  // RX, TX, QT/DQT Dec, QT/DQT Enc, TX P
 // A row of the common layout: the neutral values of a simplex FM channel 1 on 460.00625 MHz, with fields
 // replaced.
 std::vector<std::string> CommonFields(const Fields& changed) {
-    Fields f = {{"Location", "1"},     {"Frequency", "460.006250"}, {"Offset", "0.000000"}, {"rToneFreq", "88.5"},
-                {"cToneFreq", "88.5"}, {"DtcsCode", "023"},         {"DtcsPolarity", "NN"},  {"RxDtcsCode", "023"},
-                {"CrossMode", "Tone->Tone"}, {"Mode", "FM"},        {"TStep", "6.25"},       {"Power", "High"}};
+    Fields f = {{"Location", "1"},      {"Frequency", "460.006250"}, {"Offset", "0.000000"},
+                {"rToneFreq", "88.5"},  {"cToneFreq", "88.5"},       {"DtcsCode", "023"},
+                {"DtcsPolarity", "NN"}, {"RxDtcsCode", "023"},       {"CrossMode", "Tone->Tone"},
+                {"Mode", "FM"},         {"TStep", "6.25"},           {"Power", "High"}};
     for (const auto& [key, value] : changed) f[key] = value;
     std::vector<std::string> row;
     for (const std::string& column : CsvHeader(CsvFormat::Common)) row.push_back(f[column]);
@@ -64,8 +65,15 @@ TEST_F(ChannelCsvTest, CommonLayoutMapsBothWays) {
     const Case cases[] = {
         {{"460.00625", "460.00625", "None", "None", "High", "Wide", "Yes"}, {}},
         {{"460.00500", "465.00500", "None", "67.0", "Low", "Narrow", "No"},
-         {{"Frequency", "460.005000"}, {"TStep", "5.00"}, {"Duplex", "+"}, {"Offset", "5.000000"},
-          {"Tone", "Tone"}, {"rToneFreq", "67.0"}, {"Mode", "NFM"}, {"Skip", "S"}, {"Power", "Low"}}},
+         {{"Frequency", "460.005000"},
+          {"TStep", "5.00"},
+          {"Duplex", "+"},
+          {"Offset", "5.000000"},
+          {"Tone", "Tone"},
+          {"rToneFreq", "67.0"},
+          {"Mode", "NFM"},
+          {"Skip", "S"},
+          {"Power", "Low"}}},
         {{"460.00625", "455.00625", "88.5", "88.5", "Mid", "Wide", "Yes"},
          {{"Duplex", "-"}, {"Offset", "5.000000"}, {"Tone", "TSQL"}, {"Power", "Mid"}}},
         {{"460.00625", "", "100.0", "None", "High", "Wide", "Yes"},
@@ -78,7 +86,10 @@ TEST_F(ChannelCsvTest, CommonLayoutMapsBothWays) {
         {{"460.00625", "460.00625", "71.9", "67.0", "High", "Wide", "Yes"},
          {{"Tone", "Cross"}, {"rToneFreq", "67.0"}, {"cToneFreq", "71.9"}}},
         {{"460.00625", "460.00625", "D114I", "67.0", "High", "Wide", "Yes"},
-         {{"Tone", "Cross"}, {"CrossMode", "Tone->DTCS"}, {"rToneFreq", "67.0"}, {"RxDtcsCode", "114"},
+         {{"Tone", "Cross"},
+          {"CrossMode", "Tone->DTCS"},
+          {"rToneFreq", "67.0"},
+          {"RxDtcsCode", "114"},
           {"DtcsPolarity", "NR"}}},
         {{"460.00625", "460.00625", "88.5", "D051N", "High", "Wide", "Yes"},
          {{"Tone", "Cross"}, {"CrossMode", "DTCS->Tone"}, {"DtcsCode", "051"}}},
@@ -120,21 +131,27 @@ TEST_F(ChannelCsvTest, CommonLayoutReadsOtherSpellingsAndSkipsWhatTheRadioLacks)
     const Case cases[] = {
         {{{"Duplex", "split"}, {"Offset", "455.5"}}, with(1, "455.50000"), ""},
         {{{"Duplex", "SPLIT"}, {"Offset", "455.5"}, {"Mode", "nfm"}, {"Tone", "tsql"}, {"cToneFreq", "100"}},
-         {"460.00625", "455.50000", "100.0", "100.0", "High", "Narrow", "Yes"}, ""},
+         {"460.00625", "455.50000", "100.0", "100.0", "High", "Narrow", "Yes"},
+         ""},
         {{{"Power", "4W"}}, plain, "power 4W taken as High (5.0 W)"},
         {{{"Power", "0.5W"}}, with(4, "Low"), "power 0.5W taken as Low (1.0 W)"},
         {{{"Power", "2 W"}}, with(4, "Mid"), "power 2 W taken as Mid (2.5 W)"},
         {{{"Power", "low"}}, with(4, "Low"), ""},
         {{{"Tone", "DTCS"}, {"DtcsCode", "23"}, {"DtcsPolarity", "nr"}}, with(2, "D023I", 3, "D023N"), ""},
-        {{{"Duplex", "off"}, {"Tone", "Tone"}, {"rToneFreq", "67.0"}}, with(1, ""),
+        {{{"Duplex", "off"}, {"Tone", "Tone"}, {"rToneFreq", "67.0"}},
+         with(1, ""),
          "transmit tone 67.0 left out"},
         {{{"Tone", "Tone"}, {"rToneFreq", "1000"}}, with(3, "290.0"), "QT/DQT Enc 1000: tone repaired"},
-        {{{"Frequency", "460.003"}}, {"460.00000", "460.00000", "None", "None", "High", "Wide", "Yes"},
+        {{{"Frequency", "460.003"}},
+         {"460.00000", "460.00000", "None", "None", "High", "Wide", "Yes"},
          "RX Frequency 460.00300: moved onto the channel raster. Stored: 460.00000"},
-        {{{"Frequency", "480"}}, {"480.00000", "480.00000", "None", "None", "High", "Wide", "Yes"},
+        {{{"Frequency", "480"}},
+         {"480.00000", "480.00000", "None", "None", "High", "Wide", "Yes"},
          "RX Frequency: Frequecy is Out of range. Stored: 480.00000"},
         {{{"Frequency", "700"}}, {}, "RX Frequency \"700.00000\": The frequecy number come amiss!"},
-        {{{"Duplex", "-"}, {"Offset", "500"}}, {}, "TX Frequency \"-39.99375\": The frequecy number come amiss!"},
+        {{{"Duplex", "-"}, {"Offset", "500"}},
+         {},
+         "TX Frequency \"-39.99375\": The frequecy number come amiss!"},
         {{{"Location", "17"}}, {}, "line 2: no channel 17 on this model (channels 1 to 16)"},
         {{{"Mode", "AM"}}, {}, "Mode \"AM\" is not available on this radio (FM or NFM)"},
         {{{"Tone", "TSQL-R"}}, {}, "reverse squelch (Tone TSQL-R) is not available on this radio"},
@@ -184,8 +201,10 @@ TEST_F(ChannelCsvTest, RefusedFilesNameTheLineAndChangeNothing) {
         {"Channel,Frequency\r\n1,460\r\n", "line 1: unknown header row"},
         {common + good + "\r\n" + CsvLine(CommonFields({{"Frequency", "4x0"}})),
          "line 4: Frequency \"4x0\" is not a number"},
-        {common + good + CsvLine(CommonFields({{"DtcsCode", "D23"}})), "line 3: DtcsCode \"D23\" is not a number"},
-        {common + CsvLine(CommonFields({{"Location", "1.5"}})), "line 2: Location \"1.5\" is not a channel number"},
+        {common + good + CsvLine(CommonFields({{"DtcsCode", "D23"}})),
+         "line 3: DtcsCode \"D23\" is not a number"},
+        {common + CsvLine(CommonFields({{"Location", "1.5"}})),
+         "line 2: Location \"1.5\" is not a channel number"},
         {common + good + "3,\"Name,460\r\n", "line 3: unbalanced quotes"},
         {common + good + "1,2,3\r\n", "line 3: 3 fields where the header has 21"},
         {common + good + std::string("4,\0", 3) + "\r\n", "line 3: not a text file"},
@@ -210,11 +229,15 @@ TEST_F(ChannelCsvTest, RefusedFilesNameTheLineAndChangeNothing) {
 TEST_F(ChannelCsvTest, RoundTripsGiveTheSameChannelBytes) {
     using Texts = std::vector<std::string>;  // the 12 fields, in selector order
     const std::vector<std::pair<int, Texts>> channels = {
-        {1, {"460.00625", "465.00625", "67.0", "D023N", "Low", "Narrow", "No", "Yes", "Yes", "ON", "Yes", "OFF"}},
+        {1,
+         {"460.00625", "465.00625", "67.0", "D023N", "Low", "Narrow", "No", "Yes", "Yes", "ON", "Yes",
+          "OFF"}},
         {2, {"455.5", "", "D754I", "None", "Mid", "Wide", "Yes", "No", "No", "OFF", "No", "ON"}},
         {4, {"462.1", "462.1", "None", "88.5", "High", "Wide", "Yes", "No", "Yes", "ON", "No", "Type-2"}},
-        {7, {"450.0125", "455.0125", "D114N", "D114I", "High", "Narrow", "No", "Yes", "No", "OFF", "Yes", "ON"}},
-        {16, {"469.99375", "469.99375", "254.1", "254.1", "Mid", "Narrow", "Yes", "No", "No", "ON", "No", "OFF"}},
+        {7,
+         {"450.0125", "455.0125", "D114N", "D114I", "High", "Narrow", "No", "Yes", "No", "OFF", "Yes", "ON"}},
+        {16,
+         {"469.99375", "469.99375", "254.1", "254.1", "Mid", "Narrow", "Yes", "No", "No", "ON", "No", "OFF"}},
     };
     for (const CsvFormat format : {CsvFormat::Grid, CsvFormat::Common}) {
         Restart();
@@ -223,7 +246,8 @@ TEST_F(ChannelCsvTest, RoundTripsGiveTheSameChannelBytes) {
             // The common layout has no columns for the options: they keep a new channel's values.
             const std::size_t given = format == CsvFormat::Grid ? texts.size() : 7;
             for (std::size_t field = 1; field < given; ++field)
-                ASSERT_TRUE(SetFieldText(state, n, static_cast<int>(field), texts[field]).Ok()) << texts[field];
+                ASSERT_TRUE(SetFieldText(state, n, static_cast<int>(field), texts[field]).Ok())
+                    << texts[field];
         }
         const ImageBytes source = state.Image;
         const std::string text = ExportChannelsCsv(state, format);
@@ -237,7 +261,8 @@ TEST_F(ChannelCsvTest, RoundTripsGiveTheSameChannelBytes) {
         for (int n = 1; n <= 16; ++n) {
             if (n == 3) continue;
             const auto at = source.begin() + ChannelSlotFirst(state, n);
-            EXPECT_EQ(Slot(n), std::vector<std::uint8_t>(at, at + kSlotBytes)) << "channel " << n << "\n" << text;
+            EXPECT_EQ(Slot(n), std::vector<std::uint8_t>(at, at + kSlotBytes)) << "channel " << n << "\n"
+                                                                               << text;
         }
     }
 }

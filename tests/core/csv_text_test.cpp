@@ -20,7 +20,10 @@ TEST(CsvTextTest, ReadsRecordsWithTheirLines) {
     const Case cases[] = {
         {"a,b\r\nc,d\r\n", {{"a", "b"}, {"c", "d"}}, {1, 2}},
         {"a,b\nc,d", {{"a", "b"}, {"c", "d"}}, {1, 2}},
-        {"\xEF\xBB\xBF" "x,\"y,z\"\n", {{"x", "y,z"}}, {1}},
+        {"\xEF\xBB\xBF"
+         "x,\"y,z\"\n",
+         {{"x", "y,z"}},
+         {1}},
         {"\"say \"\"hi\"\"\",\"\"\n", {{"say \"hi\"", ""}}, {1}},
         {"\"two\nlines\",b\r\nnext\n", {{"two\nlines", "b"}, {"next"}}, {1, 3}},
         {"a\n\nb\n", {{"a"}, {""}, {"b"}}, {1, 2, 3}},

@@ -1,13 +1,13 @@
-// File > Import Channels and Export Channels through the file-dialog seam: one undo step and the report shown;
-// a refused file changes nothing.
+// File > Import Channels and Export Channels through the file-dialog seam: one undo step and the report
+// shown; a refused file changes nothing.
 #include <QTest>
 
 #include "core/channel_csv.h"
 #include "core/channel_edit.h"
 #include "core/channel_table.h"
+#include "globals/globals.h"
 #include "shell/command_table.h"
 #include "shell_fixture.h"
-#include "globals/globals.h"
 
 using lmtest::ShellFixture;
 
@@ -40,8 +40,8 @@ private slots:
     void importIsOneUndoStepWithAReport() {
         ShellFixture f;
         const lm::ImageBytes before = lm::gAll.Image;
-        f.files.Answer(lmtest::WriteFile(f.dir(), "in.csv",
-                                         CommonFile({Row(1, "460.00625"), Row(3, "461.5"), Row(4, "462", "AM")})));
+        f.files.Answer(lmtest::WriteFile(
+            f.dir(), "in.csv", CommonFile({Row(1, "460.00625"), Row(3, "461.5"), Row(4, "462", "AM")})));
         f.main().DispatchCommand(lm::cmd::kImportChannels);
         QCOMPARE(f.files.opened(), 1);
         QCOMPARE(lm::gDocument.UndoName(), std::string("Import of 2 channels"));

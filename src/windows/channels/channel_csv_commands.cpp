@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QWidget>
-
 #include <string>
 
 #include "core/channel_batch.h"
