@@ -191,8 +191,6 @@ ImportReport ImportChannelsCsv(TALL& state, std::string_view text) {
             case RowReading::Kind::Skip:
                 report.skipped.push_back({record.line, 0, reading.reason});
                 continue;
-            case RowReading::Kind::Blank:
-                continue;
             case RowReading::Kind::Plan:
                 break;
         }

@@ -19,10 +19,9 @@ struct ChannelPlan {
     std::vector<std::string> notes;                 // warnings found while reading the row
 };
 
-// How one row was read: a refusal of the whole file, a row skipped with its reason, a blank row passed over,
-// or a plan.
+// How one row was read: a refusal of the whole file, a row skipped with its reason, or a plan.
 struct RowReading {
-    enum class Kind { Plan, Skip, Blank, Refuse } kind = Kind::Plan;
+    enum class Kind { Plan, Skip, Refuse } kind = Kind::Plan;
     ChannelPlan plan;
     std::string reason;  // Skip and Refuse
 };
