@@ -1,0 +1,64 @@
+// File > Print and File > Print Preview: the commands reach Qt's dialogs through the print seam.
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTest>
+
+#include <filesystem>
+
+#include "core/channel_edit.h"
+#include "shell/command_table.h"
+#include "shell_fixture.h"
+#include "windows/print/print_sheet.h"
+#include "globals/globals.h"
+
+using lmtest::ShellFixture;
+
+class PrintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printAndPreviewPaintTheSheet() {
+        const struct {
+            int tag;
+            const char* pdf;  // "" answers Cancel
+            int printed;
+            int previewed;
+        } cases[] = {
+            {lm::cmd::kPrint, "printed.pdf", 1, 0},
+            {lm::cmd::kPrint, "", 1, 0},
+            {lm::cmd::kPrintPreview, "preview.pdf", 0, 1},
+        };
+        for (const auto& c : cases) {
+            ShellFixture f;
+            lm::SetRxFrequency(lm::gAll, 1, "446.00625");
+            const std::string pdf = *c.pdf ? f.path(c.pdf) : "";
+            lm::ScriptedPrinter printer(pdf);
+            f.main().DispatchCommand(c.tag);
+            QCOMPARE(printer.printed(), c.printed);
+            QCOMPARE(printer.previewed(), c.previewed);
+            if (pdf.empty()) {
+                for (const auto& entry : std::filesystem::directory_iterator(f.dir().toStdString()))
+                    QVERIFY(entry.path().extension() != ".pdf");
+                continue;
+            }
+            const std::string bytes = lmtest::ReadFile(pdf);
+            QVERIFY2(bytes.starts_with("%PDF-"), c.pdf);
+            QVERIFY2(bytes.find("/Type /Page") != std::string::npos, c.pdf);
+            QVERIFY2(bytes.size() > 4000, c.pdf);
+        }
+    }
+
+    // The preview dialog is made for the sheet of the current image and file.
+    void previewIsBuiltWithTheSheet() {
+        ShellFixture f;
+        lm::SetRxFrequency(lm::gAll, 1, "446.00625");
+        const std::string html = lm::CurrentSheetHtml(f.path("radio.dat"));
+        QVERIFY(html.find("446.00625") != std::string::npos);
+        QVERIFY(html.find("radio.dat") != std::string::npos);
+        const auto dialog = lm::MakePrintPreview(&f.main(), html);
+        QCOMPARE(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
+    }
+};
+
+LM_GUI_TEST(PrintTest)
+#include "print_test.moc"
