@@ -8,13 +8,14 @@ namespace lm {
 namespace {
 
 constexpr const char* kStyle =
-    "body { font-family: sans-serif; font-size: 9pt; color: #000; background: #fff; }\n"
-    "h1 { font-size: 14pt; margin: 0 0 4pt 0; }\n"
-    "h2 { font-size: 11pt; margin: 10pt 0 4pt 0; }\n"
-    "h3 { font-size: 9pt; margin: 6pt 0 2pt 0; }\n"
-    "table { border-collapse: collapse; margin-bottom: 4pt; }\n"
-    "th, td { border: 1px solid #444; padding: 2px 4px; }\n"
+    "body { font-family: sans-serif; font-size: 8pt; color: #000; background: #fff; }\n"
+    "h1 { font-size: 14pt; margin-top: 0; margin-bottom: 4pt; }\n"
+    "h2 { font-size: 11pt; margin-top: 12pt; margin-bottom: 4pt; }\n"
+    "h3 { font-size: 9pt; margin-top: 8pt; margin-bottom: 2pt; }\n"
+    "table { border-collapse: collapse; }\n"
+    "th, td { border: 1px solid #444; padding: 2px 3px; }\n"
     "th { background: #e8e8e8; font-weight: bold; }\n"
+    "table.channels td { white-space: nowrap; }\n"
     "td.empty { color: #666; font-style: italic; }\n"
     "table.fields td.label { font-weight: bold; }\n"
     "table.header td { border: none; padding: 0 8px 0 0; }\n"
@@ -40,7 +41,7 @@ void Fields(std::string& html, const std::vector<SheetField>& fields, const char
 }
 
 void Channels(std::string& html, const Sheet& sheet) {
-    html += "<h2>" + HtmlEscape(sheet.channelsCaption) + "</h2>\n<table class=\"channels\">\n<tr>";
+    html += "<h2>" + HtmlEscape(sheet.channelsCaption) + "</h2>\n<table class=\"channels\" width=\"100%\">\n<tr>";
     for (const std::string& title : sheet.columns) html += "<th>" + TitleHtml(title) + "</th>";
     html += "</tr>\n";
     for (const SheetChannel& channel : sheet.channels) {

@@ -20,7 +20,8 @@ namespace lm {
 
 namespace {
 
-constexpr double kMarginMm = 15.0;
+// The text layout adds 2 cm margins and the page numbers itself.
+constexpr double kMarginMm = 0.0;
 
 }  // namespace
 

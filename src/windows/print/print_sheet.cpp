@@ -26,10 +26,10 @@ public:
 QtPrintPresenter gQtPresenter;
 PrintPresenter* gPresenter = &gQtPresenter;
 
-// A4 with the sheet's margins, unless the user chooses otherwise.
+// A4 unless the user chooses otherwise; the text layout adds 2 cm margins and the page numbers itself.
 void PreparePrinter(QPrinter& printer, const std::string& dataFile) {
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     printer.setDocName(QString::fromStdString(dataFile.empty() ? "lm418t" : dataFile));
 }
 
