@@ -58,6 +58,7 @@ std::string CurrentSheetHtml(const std::string& dataFile) {
 std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const std::string& html) {
     auto dialog = std::make_unique<QPrintPreviewDialog>(parent);
     dialog->setObjectName("fPrintPreview");
+    dialog->resize(900, 760);  // a whole page readable at once
     QPrinter* printer = dialog->printer();
     PreparePrinter(*printer, {});
     QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
