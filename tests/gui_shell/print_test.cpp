@@ -23,10 +23,12 @@ private slots:
             const char* pdf;  // "" answers Cancel
             int printed;
             int previewed;
+            bool written;  // else nothing is written; a failed print says so
         } cases[] = {
-            {lm::cmd::kPrint, "printed.pdf", 1, 0},
-            {lm::cmd::kPrint, "", 1, 0},
-            {lm::cmd::kPrintPreview, "preview.pdf", 0, 1},
+            {lm::cmd::kPrint, "printed.pdf", 1, 0, true},
+            {lm::cmd::kPrint, "", 1, 0, false},
+            {lm::cmd::kPrint, "no-folder/printed.pdf", 1, 0, false},
+            {lm::cmd::kPrintPreview, "preview.pdf", 0, 1, true},
         };
         for (const auto& c : cases) {
             ShellFixture f;
@@ -36,9 +38,10 @@ private slots:
             f.main().DispatchCommand(c.tag);
             QCOMPARE(printer.printed(), c.printed);
             QCOMPARE(printer.previewed(), c.previewed);
-            if (pdf.empty()) {
-                for (const auto& entry : std::filesystem::directory_iterator(f.dir().toStdString()))
-                    QVERIFY(entry.path().extension() != ".pdf");
+            if (!c.written) {
+                QVERIFY(!std::filesystem::exists(pdf));
+                QCOMPARE(f.messages.shown().size(), pdf.empty() ? 0u : 1u);
+                if (!pdf.empty()) QVERIFY(f.messages.texts().at(0).ends_with(pdf));
                 continue;
             }
             const std::string bytes = lmtest::ReadFile(pdf);
