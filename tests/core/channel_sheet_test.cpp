@@ -147,18 +147,5 @@ TEST(SheetHtml, EscapesEveryTextAndBreaksColumnTitles) {
     for (const auto& c : cases) EXPECT_EQ(html.find(c.part) != std::string::npos, c.present) << c.part;
 }
 
-TEST(SheetColumns, EntryTitle) {
-    const struct {
-        const char* entry;
-        const char* title;
-    } cases[] = {
-        {"RX Frequency [80|80]3", "RX Frequency"},
-        {"Channel|No. [60|60]2", "Channel|No."},
-        {"Plain", "Plain"},
-        {"[60|60]2", ""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ColumnEntryTitle(c.entry), c.title) << c.entry;
-}
-
 }  // namespace
 }  // namespace lm

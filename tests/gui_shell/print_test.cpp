@@ -1,6 +1,4 @@
 // File > Print and File > Print Preview: the commands reach Qt's dialogs through the print seam.
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QTest>
 
 #include <filesystem>
@@ -49,17 +47,6 @@ private slots:
             QVERIFY2(bytes.find("/Type /Page") != std::string::npos, c.pdf);
             QVERIFY2(bytes.size() > 4000, c.pdf);
         }
-    }
-
-    // The preview dialog is made for the sheet of the current image and file.
-    void previewIsBuiltWithTheSheet() {
-        ShellFixture f;
-        lm::SetRxFrequency(lm::gAll, 1, "446.00625");
-        const std::string html = lm::CurrentSheetHtml(f.path("radio.dat"));
-        QVERIFY(html.find("446.00625") != std::string::npos);
-        QVERIFY(html.find("radio.dat") != std::string::npos);
-        const auto dialog = lm::MakePrintPreview(&f.main(), html);
-        QCOMPARE(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
     }
 };
 
