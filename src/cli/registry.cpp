@@ -14,6 +14,7 @@ std::unique_ptr<Command> MakeWriteCommand();
 std::unique_ptr<Command> MakePortsCommand();
 std::unique_ptr<Command> MakeExportCommand();
 std::unique_ptr<Command> MakeImportCommand();
+std::unique_ptr<Command> MakeSheetCommand();
 
 namespace {
 
@@ -31,6 +32,7 @@ constexpr Factory kFactories[] = {
     MakePortsCommand,
     MakeExportCommand,
     MakeImportCommand,
+    MakeSheetCommand,
 };
 
 }  // namespace

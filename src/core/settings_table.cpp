@@ -51,6 +51,50 @@ constexpr std::string_view kAutodialKeys[img::kAutodialCount] = {"autodial-1", "
 constexpr std::string_view kAutodialCells[img::kAutodialCount] = {"gvData.1", "gvData.2", "gvData.3", "gvData.4",
                                                                   "gvData.5", "gvData.6", "gvData.7", "gvData.8"};
 
+struct LabelOf {
+    W window;
+    std::string_view component, label, group, groupLabel;
+};
+
+// The label of each shown control in its window (see the window classes), for the settings' texts elsewhere.
+constexpr LabelOf kLabels[] = {
+    {W::KeyFunction, "cxLongTime", "L7", "", ""},         {W::KeyFunction, "cxKey1_S", "L1", "Lkey1", "Key - 1"},
+    {W::KeyFunction, "cxKey1_L", "L2", "Lkey1", "Key - 1"}, {W::KeyFunction, "cxKey2_S", "L3", "Lkey2", "Key - 2"},
+    {W::KeyFunction, "cxKey2_L", "L4", "Lkey2", "Key - 2"}, {W::VoxFunction, "cxVox", "L1", "", ""},
+    {W::VoxFunction, "cxVoxDely", "L2", "", ""},          {W::VoxFunction, "cxRxDis", "L3", "", ""},
+    {W::OptionalFunction, "cxSQL", "L1", "", ""},         {W::OptionalFunction, "cxWavs", "L2", "", ""},
+    {W::OptionalFunction, "cxTone", "L3", "", ""},        {W::OptionalFunction, "cxTxInhibit", "L4", "", ""},
+    {W::OptionalFunction, "cxWhisper", "L5", "", ""},     {W::OptionalFunction, "cxTot", "L6", "", ""},
+    {W::OptionalFunction, "cxRate", "L7", "", ""},        {W::OptionalFunction, "cxAlt", "L8", "", ""},
+    {W::OptionalFunction, "cxSOS", "L9", "", ""},         {W::OptionalFunction, "cxWavsChs", "L10", "", ""},
+    {W::ScanInformation, "cxScanSpeed", "L1", "", ""},    {W::ScanInformation, "cxScanDely", "L2", "", ""},
+    {W::ScanInformation, "cxPriCh", "L4", "", ""},        {W::ScanInformation, "cxScanMode", "L3", "", ""},
+    {W::ScanInformation, "cxFM_Min", "L6", "", ""},       {W::ScanInformation, "cxFM_Max", "L6", "", ""},
+    {W::Dtmf, "cxSpeed", "L1", "", ""},                   {W::Dtmf, "cxFirstTime", "L2", "", ""},
+    {W::Dtmf, "cxFirstDelay", "L3", "", ""},              {W::Dtmf, "cxefTone", "LB", "", ""},
+    {W::Dtmf, "cxDCode", "LC", "", ""},                   {W::Dtmf, "cxSideTone", "cxSideTone", "", ""},
+    {W::Dtmf, "cxStunType", "L9", "", ""},                {W::Dtmf, "cxPttID", "L4", "", ""},
+    {W::Dtmf, "cxEnt", "L6", "", ""},                     {W::Dtmf, "cxEnd", "L7", "", ""},
+    {W::Dtmf, "cxIDCode", "LE", "", ""},                  {W::Dtmf, "cxGroup", "LF", "", ""},
+    {W::Dtmf, "cxReset_T", "LG", "", ""},                 {W::Dtmf, "cxAck", "LH", "", ""},
+    {W::Dtmf, "cxStunCode", "LA", "", ""},
+};
+
+void AddLabels(std::vector<Setting>& table) {
+    for (Setting& s : table) {
+        if (s.encoding == E::Autodial) {
+            s.labelComponent = "cxAuto";
+            continue;
+        }
+        for (const LabelOf& l : kLabels) {
+            if (l.window != s.window || l.component != s.component) continue;
+            s.labelComponent = l.label;
+            s.groupComponent = l.group;
+            s.groupLabel = l.groupLabel;
+        }
+    }
+}
+
 std::vector<Setting> BuildTable() {
     const int opt = img::kOptionFlags, dtmf = img::kDtmfFlags;
     std::vector<Setting> t = {
@@ -124,6 +168,7 @@ std::vector<Setting> BuildTable() {
         t.push_back(Code(W::Dtmf, kAutodialCells[m], "Autodial Memory", kAutodialKeys[m], E::Autodial, length + 1,
                          length, 10));
     }
+    AddLabels(t);
     return t;
 }
 

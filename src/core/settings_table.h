@@ -43,6 +43,12 @@ struct Setting {
     int lengthByte = 0;  // Image index of a code's digit count; 0 for the ID code
     int maxDigits = 0;   // characters a code field takes
     bool hidden = false; // the window holds the control but never shows it
+    // The label that names the control in its window, as the language file knows it ("L1": "<label>.Caption";
+    // a check box is its own label, the autodial memories share the caption of their page "cxAuto"), and the
+    // frame around it where the label alone does not tell two settings apart ("Lkey1", "Key - 1").
+    std::string_view labelComponent{};
+    std::string_view groupComponent{};
+    std::string_view groupLabel{};
 };
 
 // Every setting, window by window in the windows' storing order.

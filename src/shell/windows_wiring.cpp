@@ -10,6 +10,7 @@
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/set_port_dialog.h"
 #include "windows/link/write_radio_dialog.h"
+#include "windows/print/print_sheet.h"
 #include "shell/child_windows.h"
 #include "shell/command_table.h"
 #include "shell/dialog_commands.h"
@@ -47,6 +48,10 @@ void RegisterWindows() {
     RegisterChildWindow(cmd::kOptionalFunction, [](QWidget*) { return CreateOptionalFunctionWindow(); });
     RegisterChildWindow(cmd::kScanInfo, [](QWidget*) { return CreateScanInfoWindow(); });
     RegisterChildWindow(cmd::kDtmf, [](QWidget*) { return CreateDtmfWindow(); });
+    RegisterDialogCommand(cmd::kPrint,
+                          [](TfMainFrm& main) { return RunPrintDialog(&main, main.CurrentFileName()); });
+    RegisterDialogCommand(cmd::kPrintPreview,
+                          [](TfMainFrm& main) { return RunPrintPreviewDialog(&main, main.CurrentFileName()); });
 }
 
 }  // namespace lm

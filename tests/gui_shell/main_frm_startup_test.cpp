@@ -183,13 +183,15 @@ private slots:
         lm::gAll.Modified = true;
         press(Qt::Key_N);
         QCOMPARE(f.messages.texts(), std::vector<std::string>({"Do you wish to save the changes?"}));
-        // Print and Print Preview reach their items, which do nothing.
+        // Print and Print Preview reach their items and dialogs (answered by the fixture's printer).
         QSignalSpy print(main.findChild<QAction*>("P2"), &QAction::triggered);
         QSignalSpy preview(main.findChild<QAction*>("V2"), &QAction::triggered);
         press(Qt::Key_P);
         press(Qt::Key_V);
         QCOMPARE(print.count(), 1);
         QCOMPARE(preview.count(), 1);
+        QCOMPARE(f.printer.printed(), 1);
+        QCOMPARE(f.printer.previewed(), 1);
         // Read and Write open their dialogs.
         for (Qt::Key key : {Qt::Key_R, Qt::Key_W}) {
             QString opened;

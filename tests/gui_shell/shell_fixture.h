@@ -14,6 +14,7 @@
 #include "widgets/file_dialogs.h"
 #include "shell/main_frm.h"
 #include "widgets/message_box.h"
+#include "windows/print/print_sheet.h"
 
 namespace lmtest {
 
@@ -59,6 +60,7 @@ public:
     std::string path(const char* name) const { return (dir_.path() + "/" + name).toStdString(); }
     lm::ScriptedMessages messages;
     lm::ScriptedFiles files;
+    lm::ScriptedPrinter printer{""};  // Print and Print Preview answered with Cancel
 
 private:
     QTemporaryDir dir_;

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QPointer>
+#include <QPrintPreviewDialog>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -19,6 +20,7 @@
 #include "widgets/message_box.h"
 #include "globals/globals.h"
 #include "windows/channels/tone_option.h"
+#include "windows/print/print_sheet.h"
 
 namespace {
 
@@ -125,6 +127,13 @@ int main(int argc, char* argv[]) {
     ShootDialog(main, 61, "about-box");
     if (QMdiSubWindow* info = main.ChildFrame(15)) {
         Save(info, "radio-information");
+    }
+    // The print preview of the sheet of the image read, shown without waiting for it.
+    {
+        const auto preview = lm::MakePrintPreview(&main, lm::CurrentSheetHtml(main.CurrentFileName()));
+        preview->show();
+        Wait(800);
+        Save(preview.get(), "print-preview");
     }
 
     // The same main window in Chinese.

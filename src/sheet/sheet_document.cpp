@@ -1,0 +1,68 @@
+#include "sheet/sheet_document.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QDate>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QString>
+#include <QTextDocument>
+
+#include "core/channel_sheet.h"
+#include "core/file_io.h"
+#include "settings/language.h"
+#include "settings/sheet_language.h"
+#include "settings/startup.h"
+
+namespace lm {
+
+namespace {
+
+// The text layout adds 2 cm margins and the page numbers itself.
+constexpr double kMarginMm = 0.0;
+
+}  // namespace
+
+std::string SheetLanguageFile(const TALL& state, const std::string& languageName) {
+    const std::string dir = ResolveLanguageDir(state.AppDir, InstalledDataDir(state.AppDir), languageName);
+    return LanguageFilePath(dir, languageName);
+}
+
+std::string BuildSheetHtml(const TALL& state, const std::string& dataFile, const std::string& languageFilePath,
+                           std::string* problem) {
+    const SheetLookup lookup = LanguageFileLookup(languageFilePath, problem);
+    const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    return SheetHtml(BuildSheet(state, {dataFile, today}, lookup));
+}
+
+void PrintSheet(const std::string& html, QPagedPaintDevice& device) {
+    QTextDocument document;
+    document.setHtml(QString::fromStdString(html));
+    document.print(&device);
+}
+
+std::string SheetPdf(const std::string& html) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                         QPageLayout::Millimeter));
+        writer.setCreator(QStringLiteral("lm418t"));
+        PrintSheet(html, writer);
+    }
+    return bytes.toStdString();
+}
+
+bool WriteSheetPdf(const std::string& html, const std::string& path, std::string* problem) {
+    const FileOutcome outcome = ReplaceFile(path, SheetPdf(html));
+    if (outcome.ok) return true;
+    if (problem != nullptr) *problem = path + ": writing the PDF file: " + outcome.reason;
+    return false;
+}
+
+}  // namespace lm

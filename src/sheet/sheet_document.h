@@ -1,0 +1,32 @@
+#pragma once
+// The channel sheet of a state as the windows print it and lm418t-cli writes it: the HTML document in a language,
+// and its rendering on paged devices (a printer, a PDF file) with Qt's text layout.
+#include <string>
+
+#include "core/state.h"
+
+class QPagedPaintDevice;
+
+namespace lm {
+
+// The language file of a language name, found as the windows find theirs (beside the program, else in the
+// installed data folder).
+std::string SheetLanguageFile(const TALL& state, const std::string& languageName);
+
+// The sheet of state's image, with dataFile named in its title ("" for an image never saved), dated today and
+// labelled from the language file at languageFilePath. Why a language file that is there could not be read goes
+// to problem; the sheet then has the built-in English texts.
+std::string BuildSheetHtml(const TALL& state, const std::string& dataFile, const std::string& languageFilePath,
+                           std::string* problem = nullptr);
+
+// Lays the document out on the device's pages and paints it.
+void PrintSheet(const std::string& html, QPagedPaintDevice& device);
+
+// The document as an A4 PDF file's bytes.
+std::string SheetPdf(const std::string& html);
+
+// Writes the document as an A4 PDF file. The file is replaced in one step (core/file_io.h ReplaceFile), so a
+// failure leaves any previous file as it was; false then, with the file, the step and the reason in problem.
+bool WriteSheetPdf(const std::string& html, const std::string& path, std::string* problem);
+
+}  // namespace lm
