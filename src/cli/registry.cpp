@@ -12,6 +12,7 @@ std::unique_ptr<Command> MakeSetCommand();
 std::unique_ptr<Command> MakeReadCommand();
 std::unique_ptr<Command> MakeWriteCommand();
 std::unique_ptr<Command> MakePortsCommand();
+std::unique_ptr<Command> MakeDiffCommand();
 
 namespace {
 
@@ -27,6 +28,7 @@ constexpr Factory kFactories[] = {
     MakeReadCommand,
     MakeWriteCommand,
     MakePortsCommand,
+    MakeDiffCommand,
 };
 
 }  // namespace
