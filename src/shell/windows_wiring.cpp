@@ -1,11 +1,13 @@
 // The dialogs and windows of the radio link, the model and the settings editors, wired to their commands.
 #include "windows/channels/ch_info.h"
 #include "windows/channels/info_edit.h"
+#include "windows/compare/compare_window.h"
 #include "windows/core/model_dialog.h"
 #include "windows/editors/dtmf.h"
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/function_windows.h"
 #include "windows/editors/info_msg.h"
+#include "windows/link/compare_with_radio.h"
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/set_port_dialog.h"
 #include "windows/link/write_radio_dialog.h"
@@ -44,6 +46,8 @@ void RegisterWindows() {
     RegisterChildWindow(cmd::kOptionalFunction, [](QWidget*) { return CreateOptionalFunctionWindow(); });
     RegisterChildWindow(cmd::kScanInfo, [](QWidget*) { return CreateScanInfoWindow(); });
     RegisterChildWindow(cmd::kDtmf, [](QWidget*) { return CreateDtmfWindow(); });
+    RegisterDialogCommand(cmd::kCompareWithFile, [](TfMainFrm& main) { return RunCompareWithFile(&main); });
+    RegisterDialogCommand(cmd::kCompareWithRadio, [](TfMainFrm& main) { return RunCompareWithRadio(&main); });
 }
 
 }  // namespace lm
