@@ -6,8 +6,8 @@
 #include "args.h"
 #include "command.h"
 #include "core/image_diff.h"
-#include "session.h"
 #include "globals/globals.h"
+#include "session.h"
 
 namespace lm::cli {
 namespace {
@@ -25,12 +25,14 @@ public:
                "  Channel 3 RX Frequency: 446.00625 \u2192 446.01250   a column of the channel grid\n"
                "  Squelch level: 5 \u2192 7                            a setting of a function window\n"
                "  Serial Number: LM418T-0001 \u2192 LM418T-0002        a field of the radio information\n"
-               "  Byte 0x01F3: 0x00 \u2192 0xFF                         a byte (or bits of one) no window shows\n"
+               "  Byte 0x01F3: 0x00 \u2192 0xFF                        a byte (or bits of one) no window "
+               "shows\n"
                "A field without a value, or a channel that is empty, shows as (empty).\n"
                "Exit status:\n"
                "  0  the images are the same\n"
                "  1  they differ\n"
-               "  2  bad input: a file that cannot be read or is no data file of this radio, or a wrong command line\n";
+               "  2  bad input: a file that cannot be read or is no data file of this radio, or a wrong "
+               "command line\n";
     }
     int FailureStatus() const override { return kExitTrouble; }
 

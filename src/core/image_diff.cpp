@@ -1,6 +1,7 @@
 #include "core/image_diff.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -40,7 +41,8 @@ class DiffBuilder {
 public:
     DiffBuilder(const TALL& a, const TALL& b, int lastIndex) : a_(a), b_(b), lastIndex_(lastIndex) {}
 
-    void Add(DiffSection section, std::string label, std::string before, std::string after, const Bits& bits) {
+    void Add(DiffSection section, std::string label, std::string before, std::string after,
+             const Bits& bits) {
         if (before == after) return;
         Difference d{section, std::move(label), std::move(before), std::move(after), {}};
         int order = kImageSize;
@@ -58,8 +60,11 @@ public:
             const auto k = static_cast<std::size_t>(i);
             const std::uint8_t changed = a_.Image[k] ^ b_.Image[k];
             if ((changed & static_cast<std::uint8_t>(~covered_[k])) == 0) continue;
-            Difference d{DiffSection::Byte, "Byte " + AddressText(i - 1), ByteText(a_.Image[k]),
-                         ByteText(b_.Image[k]), {i - 1}};
+            Difference d{DiffSection::Byte,
+                         "Byte " + AddressText(i - 1),
+                         ByteText(a_.Image[k]),
+                         ByteText(b_.Image[k]),
+                         {i - 1}};
             lines_.push_back({i, std::move(d)});
         }
         std::stable_sort(lines_.begin(), lines_.end(),
@@ -82,19 +87,32 @@ private:
 Bits ColumnBits(int slotFirst, int field) {
     const auto bit = [slotFirst](int offset, std::uint8_t mask) { return Bits{{slotFirst + offset, mask}}; };
     switch (field) {
-        case cfRxFreq: return WholeBytes(slotFirst, 4);
-        case cfTxFreq: return WholeBytes(slotFirst + 4, 4);
-        case cfRxTone: return WholeBytes(slotFirst + 8, 2);
-        case cfTxTone: return WholeBytes(slotFirst + 10, 2);
-        case cfPower: return bit(12, 0x03);
-        case cfBusyLock: return bit(12, 0x04);
-        case cfBandwidth: return bit(12, 0x08);
-        case cfScanAdd: return bit(12, 0x10);
-        case cfCompander: return bit(12, 0x20);
-        case cfScrambler: return bit(12, 0x40);
-        case cfEpilogue: return bit(13, 0x03);
-        case cfOverTone: return bit(14, 0x01);
-        default: return {};
+        case cfRxFreq:
+            return WholeBytes(slotFirst, 4);
+        case cfTxFreq:
+            return WholeBytes(slotFirst + 4, 4);
+        case cfRxTone:
+            return WholeBytes(slotFirst + 8, 2);
+        case cfTxTone:
+            return WholeBytes(slotFirst + 10, 2);
+        case cfPower:
+            return bit(12, 0x03);
+        case cfBusyLock:
+            return bit(12, 0x04);
+        case cfBandwidth:
+            return bit(12, 0x08);
+        case cfScanAdd:
+            return bit(12, 0x10);
+        case cfCompander:
+            return bit(12, 0x20);
+        case cfScrambler:
+            return bit(12, 0x40);
+        case cfEpilogue:
+            return bit(13, 0x03);
+        case cfOverTone:
+            return bit(14, 0x01);
+        default:
+            return {};
     }
 }
 
@@ -105,8 +123,9 @@ void DiffChannels(DiffBuilder& builder, const TALL& a, const TALL& b) {
         const ChannelRow rowB = ChannelTableRow(b, n);
         const int slotFirst = img::kChannelsFirst + kSlotBytes * (n - 1);
         for (std::size_t c = 1; c < columns.size(); ++c) {
-            builder.Add(DiffSection::Channel, "Channel " + std::to_string(n) + " " + TitleLine(columns[c].title),
-                        rowA.cells[c], rowB.cells[c], ColumnBits(slotFirst, columns[c].field));
+            builder.Add(DiffSection::Channel,
+                        "Channel " + std::to_string(n) + " " + TitleLine(columns[c].title), rowA.cells[c],
+                        rowB.cells[c], ColumnBits(slotFirst, columns[c].field));
         }
     }
 }
@@ -118,21 +137,29 @@ Bits SettingBits(const Setting& s) {
     switch (s.encoding) {
         case E::ItemIndex:
         case E::KeyList:
-        case E::VoxLevel: return {{s.byte, 0xFF}};
-        case E::BitField: return {{s.byte, static_cast<std::uint8_t>(((1 << s.width) - 1) << s.shift)}};
+        case E::VoxLevel:
+            return {{s.byte, 0xFF}};
+        case E::BitField:
+            return {{s.byte, static_cast<std::uint8_t>(((1 << s.width) - 1) << s.shift)}};
         case E::Voice:
-        case E::StarHashTone: return {{s.byte, 0x03}};
-        case E::CodeSpaceTime: return {{s.byte, 0x3C}};
-        case E::StunType: return {{s.byte, 0x80}};
-        case E::IdCode: return WholeBytes(s.byte, codeBytes);
+        case E::StarHashTone:
+            return {{s.byte, 0x03}};
+        case E::CodeSpaceTime:
+            return {{s.byte, 0x3C}};
+        case E::StunType:
+            return {{s.byte, 0x80}};
+        case E::IdCode:
+            return WholeBytes(s.byte, codeBytes);
         case E::DigitCode:
         case E::Autodial: {
             Bits bits = WholeBytes(s.byte, codeBytes);
             bits.push_back({s.lengthByte, 0xFF});
             return bits;
         }
-        case E::FmBound: return WholeBytes(s.byte, 2);
-        case E::Unbound: return {};
+        case E::FmBound:
+            return WholeBytes(s.byte, 2);
+        case E::Unbound:
+            return {};
     }
     return {};
 }
@@ -182,7 +209,8 @@ void DiffRadioInfo(DiffBuilder& builder, const TALL& a, const TALL& b) {
 }  // namespace
 
 std::string Difference::Text(const std::string& emptyText) const {
-    return label + ": " + (before.empty() ? emptyText : before) + " \u2192 " + (after.empty() ? emptyText : after);
+    return label + ": " + (before.empty() ? emptyText : before) + " \u2192 " +
+           (after.empty() ? emptyText : after);
 }
 
 std::string AddressText(int address) {

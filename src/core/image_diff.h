@@ -1,8 +1,8 @@
 #pragma once
-// What differs between two images, in words: the channels column by column as the channel grid shows them, the
-// settings of the function windows by their labels, the fields of the radio information window, and every other
-// changed byte (a byte no window shows, or bits of a shown byte that no control covers) by its address and values.
-// Every byte in which the images differ is named by at least one line.
+// What differs between two images, in words: the channels column by column as the channel grid shows them,
+// the settings of the function windows by their labels, the fields of the radio information window, and every
+// other changed byte (a byte no window shows, or bits of a shown byte that no control covers) by its address
+// and values. Every byte in which the images differ is named by at least one line.
 #include <string>
 #include <vector>
 
@@ -14,9 +14,9 @@ enum class DiffSection { Channel, Setting, RadioInfo, Byte };
 
 struct Difference {
     DiffSection section = DiffSection::Byte;
-    std::string label;   // "Channel 3 RX Frequency", "Squelch level", "Serial Number", "Byte 0x01F3"
-    std::string before;  // the text in the first image; "" is an empty field or an empty channel
-    std::string after;   // the text in the second image
+    std::string label;           // "Channel 3 RX Frequency", "Squelch level", "Serial Number", "Byte 0x01F3"
+    std::string before;          // the text in the first image; "" is an empty field or an empty channel
+    std::string after;           // the text in the second image
     std::vector<int> addresses;  // the radio addresses (image index - 1) of the bytes the line speaks of
 
     // "Channel 3 RX Frequency: 446.00625 → 446.01250"; an empty text shows as emptyText.

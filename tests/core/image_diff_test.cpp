@@ -1,4 +1,6 @@
 // The differences of two images in words, and that every changed byte is named by at least one of them.
+#include "core/image_diff.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,7 +10,6 @@
 
 #include "core/channel.h"
 #include "core/channel_edit.h"
-#include "core/image_diff.h"
 #include "core/settings_access.h"
 #include "core_fixture.h"
 
@@ -39,20 +40,26 @@ TEST_F(ImageDiffTest, ListsEachChangeInWords) {
     };
     const std::vector<Row> rows = {
         {"equal images", [](TALL&) {}, {}},
-        {"receive frequency", [](TALL& b) { EncodeChannelField(b, 3, cfRxFreq, "446.01250"); },
+        {"receive frequency",
+         [](TALL& b) { EncodeChannelField(b, 3, cfRxFreq, "446.01250"); },
          {"Channel 3 RX Frequency: 446.00625 \u2192 446.01250"}},
-        {"transmit tone", [](TALL& b) { ASSERT_TRUE(SetTone(b, 3, cfTxTone, "D023N").Ok()); },
+        {"transmit tone",
+         [](TALL& b) { ASSERT_TRUE(SetTone(b, 3, cfTxTone, "D023N").Ok()); },
          {"Channel 3 QT/DQT Enc: None \u2192 D023N"}},
-        {"channel emptied", [](TALL& b) { ASSERT_TRUE(DeleteChannel(b, 3).Ok()); },
-         {"Channel 3 RX Frequency: 446.00625 \u2192 (empty)", "Channel 3 TX Frequency: 446.00625 \u2192 (empty)",
-          "Channel 3 QT/DQT Dec: None \u2192 (empty)", "Channel 3 QT/DQT Enc: None \u2192 (empty)",
-          "Channel 3 TX Power: High \u2192 (empty)", "Channel 3 W/N: Wide \u2192 (empty)",
-          "Channel 3 Scan Add: No \u2192 (empty)", "Channel 3 Compander: No \u2192 (empty)",
-          "Channel 3 Scrambler: No \u2192 (empty)", "Channel 3 Busy Lock: No \u2192 (empty)",
-          "Channel 3 Epilogue: ON \u2192 (empty)", "Channel 3 Over Tone: ON \u2192 (empty)"}},
-        {"setting", [](TALL& b) { ASSERT_TRUE(WriteSetting(b, "squelch", "7").Ok()); },
+        {"channel emptied",
+         [](TALL& b) { ASSERT_TRUE(DeleteChannel(b, 3).Ok()); },
+         {"Channel 3 RX Frequency: 446.00625 \u2192 (empty)",
+          "Channel 3 TX Frequency: 446.00625 \u2192 (empty)", "Channel 3 QT/DQT Dec: None \u2192 (empty)",
+          "Channel 3 QT/DQT Enc: None \u2192 (empty)", "Channel 3 TX Power: High \u2192 (empty)",
+          "Channel 3 W/N: Wide \u2192 (empty)", "Channel 3 Scan Add: No \u2192 (empty)",
+          "Channel 3 Compander: No \u2192 (empty)", "Channel 3 Scrambler: No \u2192 (empty)",
+          "Channel 3 Busy Lock: No \u2192 (empty)", "Channel 3 Epilogue: ON \u2192 (empty)",
+          "Channel 3 Over Tone: ON \u2192 (empty)"}},
+        {"setting",
+         [](TALL& b) { ASSERT_TRUE(WriteSetting(b, "squelch", "7").Ok()); },
          {"Squelch level: 5 \u2192 7"}},
-        {"shared label told apart by key", [](TALL& b) { ASSERT_TRUE(WriteSetting(b, "autodial-3", "123").Ok()); },
+        {"shared label told apart by key",
+         [](TALL& b) { ASSERT_TRUE(WriteSetting(b, "autodial-3", "123").Ok()); },
          {"Autodial Memory (autodial-3): (empty) \u2192 123"}},
         {"serial number",
          [](TALL& b) {
@@ -61,8 +68,11 @@ TEST_F(ImageDiffTest, ListsEachChangeInWords) {
                  b.Image[img::kSerialText + i] = static_cast<std::uint8_t>(serial[i]);
          },
          {"Serial Number: (empty) \u2192 LM418T-0001"}},
-        {"byte no window shows", [](TALL& b) { b.Image[0x01F3 + 1] = 0x00; }, {"Byte 0x01F3: 0xFF \u2192 0x00"}},
-        {"bit of a shown byte no control covers", [](TALL& b) { b.Image[kChannel3Byte12] ^= 0x80; },
+        {"byte no window shows",
+         [](TALL& b) { b.Image[0x01F3 + 1] = 0x00; },
+         {"Byte 0x01F3: 0xFF \u2192 0x00"}},
+        {"bit of a shown byte no control covers",
+         [](TALL& b) { b.Image[kChannel3Byte12] ^= 0x80; },
          {"Byte 0x003C: " + ByteText(state.Image[kChannel3Byte12]) + " \u2192 " +
           ByteText(state.Image[kChannel3Byte12] ^ 0x80)}},
     };
@@ -79,10 +89,12 @@ TEST_F(ImageDiffTest, EveryChangedByteIsNamedByALine) {
     std::uniform_int_distribution<int> coin(0, 3);
     for (int round = 0; round < 300; ++round) {
         TALL a = state;
-        for (int i = 1; i <= img::kLast; ++i) a.Image[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(byte(random));
+        for (int i = 1; i <= img::kLast; ++i)
+            a.Image[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(byte(random));
         TALL b = a;
         for (int i = 1; i <= img::kLast; ++i)
-            if (coin(random) == 0) b.Image[static_cast<std::size_t>(i)] ^= static_cast<std::uint8_t>(1 << coin(random));
+            if (coin(random) == 0)
+                b.Image[static_cast<std::size_t>(i)] ^= static_cast<std::uint8_t>(1 << coin(random));
         const std::vector<Difference> list = DiffImages(a, b);
         std::vector<bool> named(kImageBytes, false);
         for (const Difference& d : list) {

@@ -124,7 +124,8 @@ private slots:
                                               {DiffSection::RadioInfo, "Serial Number", "", "A1", {464}}};
         TfCompare two(nullptr, list, CompareWith::File, "/x/radio.dat");
         QTest::mouseClick(Button(&two, "btnCopy"), Qt::LeftButton);
-        QCOMPARE(QApplication::clipboard()->text(), QString("Squelch level: 5 \u2192 7\nSerial Number: (empty) \u2192 A1\n"));
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString("Squelch level: 5 \u2192 7\nSerial Number: (empty) \u2192 A1\n"));
 
         QVERIFY(QFile::copy(LM_SOURCE_DIR "/src/resources/lang/Chinese.Ini", dir_.filePath("Chinese.Ini")));
         gAll.LanguageId = 1;

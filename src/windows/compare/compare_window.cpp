@@ -9,15 +9,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
 #include <utility>
 
 #include "core/datafile.h"
+#include "globals/globals.h"
 #include "settings/language.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
-#include "globals/globals.h"
 
 namespace lm {
 
@@ -94,7 +93,8 @@ void TfCompare::Fill(CompareWith with, const std::string& fileName) {
     const bool file = with == CompareWith::File;
     const QString other = file ? QFileInfo(QString::fromStdString(fileName)).fileName() : lRadio->text();
     setWindowTitle(windowTitle() + ": " + lMemory->text() + kBetween + other);
-    gvDiff->setHorizontalHeaderLabels({lItem->text(), lInMemory->text(), (file ? lInFile : lInRadio)->text()});
+    gvDiff->setHorizontalHeaderLabels(
+        {lItem->text(), lInMemory->text(), (file ? lInFile : lInRadio)->text()});
 
     gvDiff->setRowCount(static_cast<int>(differences_.size()));
     for (int r = 0; r < gvDiff->rowCount(); ++r) {

@@ -2,7 +2,6 @@
 // The compare window (fCompare): the differences between the image in memory and a data file or a radio, one
 // row per difference (item, value in memory, value in the file or radio), with Copy and Close.
 #include <QDialog>
-
 #include <string>
 #include <vector>
 
@@ -55,8 +54,8 @@ void ShowCompareWindow(QWidget* parent, const std::vector<Difference>& differenc
                        const std::string& fileName = {});
 
 // File > Compare With File: asks for a data file, loads it into an image of its own by the data file's rules
-// (a file that does not load is reported with the message Open shows) and shows what differs from the image in
-// memory, which stays as it is. True when the window was shown.
+// (a file that does not load is reported with the message Open shows) and shows what differs from the image
+// in memory, which stays as it is. True when the window was shown.
 bool RunCompareWithFile(QWidget* parent);
 
 }  // namespace lm

@@ -1,10 +1,10 @@
 #include "windows/link/compare_with_radio.h"
 
 #include "core/image_diff.h"
+#include "globals/globals.h"
 #include "link/read_transfer.h"
 #include "windows/compare/compare_window.h"
 #include "windows/link/read_radio_dialog.h"
-#include "globals/globals.h"
 
 namespace lm {
 
