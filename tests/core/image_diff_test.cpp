@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
@@ -62,11 +63,7 @@ TEST_F(ImageDiffTest, ListsEachChangeInWords) {
          [](TALL& b) { ASSERT_TRUE(WriteSetting(b, "autodial-3", "123").Ok()); },
          {"Autodial Memory (autodial-3): (empty) \u2192 123"}},
         {"serial number",
-         [](TALL& b) {
-             const std::string serial = "LM418T-0001";
-             for (std::size_t i = 0; i < serial.size(); ++i)
-                 b.Image[img::kSerialText + i] = static_cast<std::uint8_t>(serial[i]);
-         },
+         [](TALL& b) { std::copy_n("LM418T-0001", 11, b.Image.begin() + img::kSerialText); },
          {"Serial Number: (empty) \u2192 LM418T-0001"}},
         {"byte no window shows",
          [](TALL& b) { b.Image[0x01F3 + 1] = 0x00; },
