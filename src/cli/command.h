@@ -40,6 +40,9 @@ public:
     // Runs with the arguments after the name ("--help" already handled). Data goes to out, diagnostics to err.
     // Returns an exit status or throws UsageError / Failure.
     virtual int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) = 0;
+    // The status of a Failure: kExitFailure, unless the command's own answers use that status (diff: 1 means
+    // "the files differ", so its failures exit with 2).
+    virtual int FailureStatus() const { return kExitFailure; }
 };
 
 // Every command, in the order of the help text.

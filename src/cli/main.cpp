@@ -33,7 +33,8 @@ void PrintToolHelp(std::ostream& out) {
         << "  1  failure: a file that is missing or cannot be read or written (with the system's reason),\n"
         << "     a file of another model (\"Model Type Wrong.\"), a truncated file; no file is created or\n"
         << "     changed\n"
-        << "  2  usage error: unknown command or option, missing or extra arguments, a bad option value\n";
+        << "  2  usage error: unknown command or option, missing or extra arguments, a bad option value\n"
+        << "diff answers like diff(1): 0 the images are the same, 1 they differ, 2 bad input or usage.\n";
 }
 
 void PrintCommandHelp(const Command& command, std::ostream& out) {
@@ -85,10 +86,10 @@ int Main(int argc, char** argv) {
         return kExitUsage;
     } catch (const Failure& e) {
         std::cerr << kTool << ' ' << command->Name() << ": " << e.what() << "\n";
-        return kExitFailure;
+        return command->FailureStatus();
     } catch (const std::exception& e) {
         std::cerr << kTool << ' ' << command->Name() << ": " << e.what() << "\n";
-        return kExitFailure;
+        return command->FailureStatus();
     }
 }
 

@@ -15,6 +15,7 @@ std::unique_ptr<Command> MakePortsCommand();
 std::unique_ptr<Command> MakeExportCommand();
 std::unique_ptr<Command> MakeImportCommand();
 std::unique_ptr<Command> MakeSheetCommand();
+std::unique_ptr<Command> MakeDiffCommand();
 
 namespace {
 
@@ -33,6 +34,7 @@ constexpr Factory kFactories[] = {
     MakeExportCommand,
     MakeImportCommand,
     MakeSheetCommand,
+    MakeDiffCommand,
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "core/settings_access.h"
 
+#include <algorithm>
 #include <cctype>
 #include <stdexcept>
 
@@ -143,7 +144,11 @@ std::string ReadText(const TALL& state, const Setting& setting) {
     switch (setting.encoding) {
         case E::IdCode: return DecodeDigits(im, setting.byte, 9, setting.maxDigits);
         case E::DigitCode:
-        case E::Autodial: return DecodeDigits(im, setting.byte, 15, im[static_cast<std::size_t>(setting.lengthByte)]);
+        case E::Autodial: {
+            // A count past the field (never after SanitizeImage) reads no further than the field's own digits.
+            const int count = im[static_cast<std::size_t>(setting.lengthByte)];
+            return DecodeDigits(im, setting.byte, 15, std::min(count, setting.maxDigits));
+        }
         case E::FmBound: {
             const int kHz = (im[static_cast<std::size_t>(setting.byte)] +
                              256 * im[static_cast<std::size_t>(setting.byte + 1)]) * 25;

@@ -2,11 +2,13 @@
 #include "windows/channels/ch_info.h"
 #include "windows/channels/channel_csv_commands.h"
 #include "windows/channels/info_edit.h"
+#include "windows/compare/compare_window.h"
 #include "windows/core/model_dialog.h"
 #include "windows/editors/dtmf.h"
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/function_windows.h"
 #include "windows/editors/info_msg.h"
+#include "windows/link/compare_with_radio.h"
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/set_port_dialog.h"
 #include "windows/link/write_radio_dialog.h"
@@ -52,6 +54,8 @@ void RegisterWindows() {
                           [](TfMainFrm& main) { return RunPrintDialog(&main, main.CurrentFileName()); });
     RegisterDialogCommand(cmd::kPrintPreview,
                           [](TfMainFrm& main) { return RunPrintPreviewDialog(&main, main.CurrentFileName()); });
+    RegisterDialogCommand(cmd::kCompareWithFile, [](TfMainFrm& main) { return RunCompareWithFile(&main); });
+    RegisterDialogCommand(cmd::kCompareWithRadio, [](TfMainFrm& main) { return RunCompareWithRadio(&main); });
 }
 
 }  // namespace lm

@@ -420,3 +420,33 @@ TEST_F(CliTest, ExportAndImportChannelsAsCsv) {
 }
 
 }  // namespace
+
+TEST_F(CliTest, DiffAnswersLikeDiff) {
+    NewFile("a.dat");
+    fs::copy_file(File("a.dat"), File("same.dat"));
+    fs::copy_file(File("a.dat"), File("other.dat"));
+    ASSERT_EQ(Cli({"set", File("other.dat").string(), "squelch=7"}).status, 0);
+    std::vector<std::uint8_t> bytes = Bytes(File("a.dat"));
+    bytes.resize(100);
+    WriteBytes(File("short.dat"), bytes);
+    const std::string a = File("a.dat").string();
+    struct Row {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+    };
+    const std::vector<Row> rows = {
+        {{"diff", a, File("same.dat").string()}, 0, ""},
+        {{"diff", a, File("other.dat").string()}, 1, "Squelch level: 5 \u2192 7\n"},
+        {{"diff", a, File("missing.dat").string()}, 2, ""},
+        {{"diff", File("short.dat").string(), a}, 2, ""},
+        {{"diff", a}, 2, ""},
+        {{"diff", "--brief", a, a}, 2, ""},
+    };
+    for (const Row& row : rows) {
+        const CliRun run = Cli(row.args);
+        EXPECT_EQ(run.status, row.status) << row.args.back() << ": " << run.err;
+        EXPECT_EQ(run.out, row.out) << row.args.back();
+        EXPECT_EQ(run.err.empty(), row.status != 2) << run.err;
+    }
+}

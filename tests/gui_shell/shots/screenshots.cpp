@@ -21,6 +21,10 @@
 #include "globals/globals.h"
 #include "windows/channels/tone_option.h"
 #include "windows/print/print_sheet.h"
+#include "windows/compare/compare_window.h"
+#include "core/channel_edit.h"
+#include "core/image_diff.h"
+#include "core/settings_access.h"
 
 namespace {
 
@@ -134,6 +138,23 @@ int main(int argc, char* argv[]) {
         preview->show();
         Wait(800);
         Save(preview.get(), "print-preview");
+    }
+
+    // The compare window: the image read from the radio against a file with a few changes.
+    {
+        lm::TALL file = lm::gAll;
+        lm::SetRxFrequency(file, 2, "462.55000");
+        lm::SetTone(file, 1, lm::cfRxTone, "D023N");
+        lm::SetOption(file, 4, lm::cfPower, 0);
+        lm::WriteSetting(file, "squelch", "7");
+        lm::WriteSetting(file, "tx-time-out", "60");
+        lm::WriteSetting(file, "autodial-2", "5551234");
+        file.Image[0x01F3 + 1] = 0x5A;  // a byte no window shows
+        lm::TfCompare compare(&main, lm::DiffImages(lm::gAll, file), lm::CompareWith::File, "fleet.dat");
+        compare.resize(560, 330);
+        compare.show();
+        Wait(300);
+        Save(&compare, "compare");
     }
 
     // The same main window in Chinese.

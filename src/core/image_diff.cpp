@@ -1,0 +1,236 @@
+#include "core/image_diff.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string_view>
+
+#include "core/channel.h"
+#include "core/channel_table.h"
+#include "core/radio_info.h"
+#include "core/settings_access.h"
+#include "core/settings_table.h"
+
+namespace lm {
+
+namespace {
+
+// Bits of one image byte: its Image index and the mask of the bits.
+struct ByteBits {
+    int index;
+    std::uint8_t mask;
+};
+using Bits = std::vector<ByteBits>;
+
+Bits WholeBytes(int first, int count) {
+    Bits bits;
+    for (int i = first; i < first + count; ++i) bits.push_back({i, 0xFF});
+    return bits;
+}
+
+// A line with the Image index it is ordered by.
+struct Line {
+    int orderIndex;
+    Difference difference;
+};
+
+// Collects the lines and the bits they speak of; a changed bit no line covers becomes a byte line.
+class DiffBuilder {
+public:
+    DiffBuilder(const TALL& a, const TALL& b, int lastIndex) : a_(a), b_(b), lastIndex_(lastIndex) {}
+
+    void Add(DiffSection section, std::string label, std::string before, std::string after,
+             const Bits& bits) {
+        if (before == after) return;
+        Difference d{section, std::move(label), std::move(before), std::move(after), {}};
+        int order = kImageSize;
+        for (const ByteBits& bb : bits) {
+            covered_[static_cast<std::size_t>(bb.index)] |= bb.mask;
+            if (std::find(d.addresses.begin(), d.addresses.end(), bb.index - 1) == d.addresses.end())
+                d.addresses.push_back(bb.index - 1);
+            order = std::min(order, bb.index);
+        }
+        lines_.push_back({order, std::move(d)});
+    }
+
+    std::vector<Difference> Finish() {
+        for (int i = 1; i <= std::min(lastIndex_, static_cast<int>(img::kLast)); ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            const std::uint8_t changed = a_.Image[k] ^ b_.Image[k];
+            if ((changed & static_cast<std::uint8_t>(~covered_[k])) == 0) continue;
+            Difference d{DiffSection::Byte,
+                         "Byte " + AddressText(i - 1),
+                         ByteText(a_.Image[k]),
+                         ByteText(b_.Image[k]),
+                         {i - 1}};
+            lines_.push_back({i, std::move(d)});
+        }
+        std::stable_sort(lines_.begin(), lines_.end(),
+                         [](const Line& x, const Line& y) { return x.orderIndex < y.orderIndex; });
+        std::vector<Difference> out;
+        out.reserve(lines_.size());
+        for (Line& line : lines_) out.push_back(std::move(line.difference));
+        return out;
+    }
+
+private:
+    const TALL& a_;
+    const TALL& b_;
+    int lastIndex_;
+    std::array<std::uint8_t, kImageSize> covered_{};
+    std::vector<Line> lines_;
+};
+
+// The bits of a channel slot (offsets from its first byte) that a grid column shows.
+Bits ColumnBits(int slotFirst, int field) {
+    const auto bit = [slotFirst](int offset, std::uint8_t mask) { return Bits{{slotFirst + offset, mask}}; };
+    switch (field) {
+        case cfRxFreq:
+            return WholeBytes(slotFirst, 4);
+        case cfTxFreq:
+            return WholeBytes(slotFirst + 4, 4);
+        case cfRxTone:
+            return WholeBytes(slotFirst + 8, 2);
+        case cfTxTone:
+            return WholeBytes(slotFirst + 10, 2);
+        case cfPower:
+            return bit(12, 0x03);
+        case cfBusyLock:
+            return bit(12, 0x04);
+        case cfBandwidth:
+            return bit(12, 0x08);
+        case cfScanAdd:
+            return bit(12, 0x10);
+        case cfCompander:
+            return bit(12, 0x20);
+        case cfScrambler:
+            return bit(12, 0x40);
+        case cfEpilogue:
+            return bit(13, 0x03);
+        case cfOverTone:
+            return bit(14, 0x01);
+        default:
+            return {};
+    }
+}
+
+void DiffChannels(DiffBuilder& builder, const TALL& a, const TALL& b) {
+    const std::vector<ChannelColumn>& columns = ChannelColumns();
+    for (int n = 1; n <= kMaxSlots; ++n) {
+        const ChannelRow rowA = ChannelTableRow(a, n);
+        const ChannelRow rowB = ChannelTableRow(b, n);
+        const int slotFirst = img::kChannelsFirst + kSlotBytes * (n - 1);
+        for (std::size_t c = 1; c < columns.size(); ++c) {
+            builder.Add(DiffSection::Channel,
+                        "Channel " + std::to_string(n) + " " + TitleLine(columns[c].title), rowA.cells[c],
+                        rowB.cells[c], ColumnBits(slotFirst, columns[c].field));
+        }
+    }
+}
+
+// The bits of the image that a setting's control shows.
+Bits SettingBits(const Setting& s) {
+    using E = SettingEncoding;
+    const int codeBytes = (s.maxDigits + 1) / 2;
+    switch (s.encoding) {
+        case E::ItemIndex:
+        case E::KeyList:
+        case E::VoxLevel:
+            return {{s.byte, 0xFF}};
+        case E::BitField:
+            return {{s.byte, static_cast<std::uint8_t>(((1 << s.width) - 1) << s.shift)}};
+        case E::Voice:
+        case E::StarHashTone:
+            return {{s.byte, 0x03}};
+        case E::CodeSpaceTime:
+            return {{s.byte, 0x3C}};
+        case E::StunType:
+            return {{s.byte, 0x80}};
+        case E::IdCode:
+            return WholeBytes(s.byte, codeBytes);
+        case E::DigitCode:
+        case E::Autodial: {
+            Bits bits = WholeBytes(s.byte, codeBytes);
+            bits.push_back({s.lengthByte, 0xFF});
+            return bits;
+        }
+        case E::FmBound:
+            return WholeBytes(s.byte, 2);
+        case E::Unbound:
+            return {};
+    }
+    return {};
+}
+
+// The text the setting's control shows: the item, or the digits of a code; "" when no item shows.
+std::string SettingText(const TALL& state, const Setting& s) {
+    if (IsCode(s) || s.encoding == SettingEncoding::FmBound) return ReadText(state, s);
+    const int item = ReadItem(state, s);
+    const std::vector<std::string> items = OfferedItems(state, s);
+    return item >= 0 && item < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(item)] : "";
+}
+
+bool Shown(const Setting& s) { return !s.hidden && s.encoding != SettingEncoding::Unbound; }
+
+void DiffSettings(DiffBuilder& builder, const TALL& a, const TALL& b) {
+    // A label several controls share ("Short Press", "Autodial Memory") is told apart by the setting's key.
+    std::map<std::string_view, int> uses;
+    for (const Setting& s : SettingsTable())
+        if (Shown(s)) ++uses[s.label];
+    for (const Setting& s : SettingsTable()) {
+        if (!Shown(s)) continue;
+        std::string label(s.label);
+        if (uses[s.label] > 1) label += " (" + std::string(s.key) + ")";
+        builder.Add(DiffSection::Setting, label, SettingText(a, s), SettingText(b, s), SettingBits(s));
+    }
+}
+
+// The bytes a field of the radio information window is shown from.
+Bits InfoBits(std::string_view fieldName) {
+    constexpr int kIdentBytes = 8;
+    constexpr int kAreaBytes = 2;
+    constexpr int kSerialBytes = 16;
+    constexpr int kPackedStampBytes = 7;
+    if (fieldName == "cxModel" || fieldName == "cxFreq") return WholeBytes(img::kIdentFirst, kIdentBytes);
+    if (fieldName == "cxSerial") return WholeBytes(img::kSerialText, kSerialBytes);
+    if (fieldName == "cxArea") return WholeBytes(img::kAreaCodeFirst, kAreaBytes);
+    if (fieldName == "cxRadioTime") return WholeBytes(img::kWriteStamp, kPackedStampBytes);
+    if (fieldName == "cxLeaveTime") return WholeBytes(img::kFactoryStamp, kPackedStampBytes);
+    return {};
+}
+
+void DiffRadioInfo(DiffBuilder& builder, const TALL& a, const TALL& b) {
+    for (const RadioInfoField& f : RadioInfoFields())
+        builder.Add(DiffSection::RadioInfo, f.label, f.value(a), f.value(b), InfoBits(f.fieldName));
+}
+
+}  // namespace
+
+std::string Difference::Text(const std::string& emptyText) const {
+    return label + ": " + (before.empty() ? emptyText : before) + " \u2192 " +
+           (after.empty() ? emptyText : after);
+}
+
+std::string AddressText(int address) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(address) & 0xFFFFu);
+    return text;
+}
+
+std::string ByteText(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(value) & 0xFFu);
+    return text;
+}
+
+std::vector<Difference> DiffImages(const TALL& a, const TALL& b, int lastIndex) {
+    DiffBuilder builder(a, b, lastIndex);
+    DiffChannels(builder, a, b);
+    DiffSettings(builder, a, b);
+    DiffRadioInfo(builder, a, b);
+    return builder.Finish();
+}
+
+}  // namespace lm

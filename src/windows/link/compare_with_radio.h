@@ -1,0 +1,13 @@
+#pragma once
+// Program > Compare With Radio: reads the radio into an image of its own and shows what a write of the image
+// in memory would change.
+class QWidget;
+
+namespace lm {
+
+// Reads the radio with the read dialog into a copy of the program's state (the image in memory, its undo
+// history and its file stay as they are) and shows the compare window, memory against radio. Only the bytes a
+// read brings are compared. True when a read completed and the window was shown.
+bool RunCompareWithRadio(QWidget* parent);
+
+}  // namespace lm
