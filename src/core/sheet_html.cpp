@@ -16,6 +16,7 @@ constexpr const char* kStyle =
     "th, td { border: 1px solid #444; padding: 2px 3px; }\n"
     "th { background: #e8e8e8; font-weight: bold; }\n"
     "table.channels td { white-space: nowrap; }\n"
+    "table.channels th { font-size: 7pt; }\n"
     "td.empty { color: #666; font-style: italic; }\n"
     "table.fields td.label { font-weight: bold; }\n"
     "table.header td { border: none; padding: 0 8px 0 0; }\n"

@@ -18,13 +18,6 @@
 
 namespace lm {
 
-namespace {
-
-// The text layout adds 2 cm margins and the page numbers itself.
-constexpr double kMarginMm = 0.0;
-
-}  // namespace
-
 std::string SheetLanguageFile(const TALL& state, const std::string& languageName) {
     const std::string dir = ResolveLanguageDir(state.AppDir, InstalledDataDir(state.AppDir), languageName);
     return LanguageFilePath(dir, languageName);
@@ -35,6 +28,10 @@ std::string BuildSheetHtml(const TALL& state, const std::string& dataFile, const
     const SheetLookup lookup = LanguageFileLookup(languageFilePath, problem);
     const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
     return SheetHtml(BuildSheet(state, {dataFile, today}, lookup));
+}
+
+QPageLayout SheetPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 void PrintSheet(const std::string& html, QPagedPaintDevice& device) {
@@ -49,9 +46,7 @@ std::string SheetPdf(const std::string& html) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(SheetPageLayout());
         writer.setCreator(QStringLiteral("lm418t"));
         PrintSheet(html, writer);
     }

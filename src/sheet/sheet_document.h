@@ -1,6 +1,7 @@
 #pragma once
 // The channel sheet of a state as the windows print it and lm418t-cli writes it: the HTML document in a language,
 // and its rendering on paged devices (a printer, a PDF file) with Qt's text layout.
+#include <QPageLayout>
 #include <string>
 
 #include "core/state.h"
@@ -19,13 +20,17 @@ std::string SheetLanguageFile(const TALL& state, const std::string& languageName
 std::string BuildSheetHtml(const TALL& state, const std::string& dataFile, const std::string& languageFilePath,
                            std::string* problem = nullptr);
 
+// The sheet's page: A4 across, so that the thirteen columns of the channel table fit without breaking words; no
+// margins of its own (the text layout adds 2 cm and the page numbers).
+QPageLayout SheetPageLayout();
+
 // Lays the document out on the device's pages and paints it.
 void PrintSheet(const std::string& html, QPagedPaintDevice& device);
 
-// The document as an A4 PDF file's bytes.
+// The document as a PDF file's bytes, on SheetPageLayout() pages.
 std::string SheetPdf(const std::string& html);
 
-// Writes the document as an A4 PDF file. The file is replaced in one step (core/file_io.h ReplaceFile), so a
+// Writes the document as a PDF file. The file is replaced in one step (core/file_io.h ReplaceFile), so a
 // failure leaves any previous file as it was; false then, with the file, the step and the reason in problem.
 bool WriteSheetPdf(const std::string& html, const std::string& path, std::string* problem);
 

@@ -28,8 +28,7 @@ PrintPresenter* gPresenter = &gQtPresenter;
 
 // A4 unless the user chooses otherwise; the text layout adds 2 cm margins and the page numbers itself.
 void PreparePrinter(QPrinter& printer, const std::string& dataFile) {
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    printer.setPageLayout(SheetPageLayout());
     printer.setDocName(QString::fromStdString(dataFile.empty() ? "lm418t" : dataFile));
 }
 
