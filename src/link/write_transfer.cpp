@@ -71,6 +71,17 @@ void WriteTransfer::IdentFailed(IdentResult result) {
     }
 }
 
+ImageBytes ImageAsWritten(const TALL& memory, const ImageBytes& radio, const std::string& stamp) {
+    TALL sent = memory;
+    WriteIdent(sent);
+    ImageBytes written = radio;
+    std::copy(sent.Image.begin() + 1, sent.Image.begin() + kWriteLastIndex + 1, written.begin() + 1);
+    std::copy(radio.begin() + img::kAreaCodeFirst, radio.begin() + img::kPasswordFirst + img::kPasswordBytes,
+              written.begin() + img::kAreaCodeFirst);
+    PackTimestamp(written, stamp, img::kWriteStamp);
+    return written;
+}
+
 void WriteTransfer::ConfirmAnswered() {
     PackTimestamp(target_.Image, clock_ ? clock_() : LocalTimestampText(), img::kWriteStamp);
 }

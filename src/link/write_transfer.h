@@ -13,6 +13,14 @@ namespace lm::link {
 constexpr int kWriteFrames = 58;
 constexpr int kWriteFrameBytes = 8;
 constexpr int kWriteProgressMax = 56;
+// The last Image index a write sends (radio byte 463): the serial number and the bytes after it stay in the radio.
+constexpr int kWriteLastIndex = kWriteFrames * kWriteFrameBytes;
+
+// The image a write of memory leaves in a radio whose image is radio: memory's bytes up to kWriteLastIndex with
+// the identification of memory's model and the write time stamp, except the radio's own area code and password,
+// which the write gives back to it (a new password aside); the radio's bytes after kWriteLastIndex. What Compare
+// With Radio sets against the radio.
+ImageBytes ImageAsWritten(const TALL& memory, const ImageBytes& radio, const std::string& stamp);
 
 class WriteTransfer : public TransferEngine {
 public:

@@ -30,6 +30,9 @@ struct WriteFixture : ::testing::Test {
 
 TEST_F(WriteFixture, CompleteWrite) {
     const auto image = state.Image;
+    const TALL before = state;
+    ImageBytes radioBefore{};
+    std::copy(radio.memory.begin(), radio.memory.end(), radioBefore.begin() + 1);
     WriteTransfer write(state, {4, test::Sequence({100})}, [this] { return NextStamp(); });
     Harness h(write);
     h.radio = &radio;
@@ -46,6 +49,16 @@ TEST_F(WriteFixture, CompleteWrite) {
     EXPECT_EQ(h.sent.back(), Bytes{'E'});
     for (int a = 464; a < 528; ++a) EXPECT_EQ(radio.memory[a], 0xEE) << a;
     for (int a = 0; a < 464; ++a) EXPECT_EQ(radio.memory[a], state.Image[1 + a]) << a;
+    // What Compare With Radio sets against the radio is what the write left there, area code and password aside
+    // (those come from the radio's answer and a fresh mask).
+    const ImageBytes asWritten = ImageAsWritten(before, radioBefore, "2026-12-09 10:01:00");
+    for (int a = 0; a < 528; ++a) {
+        if (a + 1 < img::kAreaCodeFirst || a + 1 >= img::kPasswordFirst + img::kPasswordBytes) {
+            EXPECT_EQ(asWritten[1 + a], radio.memory[a]) << a;
+        }
+    }
+    EXPECT_TRUE(std::equal(asWritten.begin() + img::kAreaCodeFirst, asWritten.begin() + img::kWriteStamp,
+                           radioBefore.begin() + img::kAreaCodeFirst));
 
     // The image: identification of the current model, the radio's own area code, its password re-encoded with
     // a fresh mask, the stamp; everything else as it was; Modified unchanged.

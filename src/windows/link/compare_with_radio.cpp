@@ -2,25 +2,21 @@
 
 #include "core/image_diff.h"
 #include "globals/globals.h"
-#include "link/read_transfer.h"
+#include "link/write_transfer.h"
 #include "windows/compare/compare_window.h"
 #include "windows/link/read_radio_dialog.h"
 
 namespace lm {
-
-namespace {
-
-// The image indexes a read fills: radio bytes 0 .. 495.
-constexpr int kReadLastIndex = link::kReadBlocks * link::kReadBlockBytes;
-
-}  // namespace
 
 bool RunCompareWithRadio(QWidget* parent) {
     TALL radio = gAll;
     TfReadRadio dialog(parent, radio);
     dialog.exec();
     if (!dialog.Succeeded()) return false;
-    ShowCompareWindow(parent, DiffImages(gAll, radio, kReadLastIndex), CompareWith::Radio);
+    // What a write would change: the image as a write would leave it, over the bytes a write sends.
+    TALL written = gAll;
+    written.Image = link::ImageAsWritten(gAll, radio.Image, LocalTimestampText());
+    ShowCompareWindow(parent, DiffImages(written, radio, link::kWriteLastIndex), CompareWith::Radio);
     return true;
 }
 

@@ -6,8 +6,9 @@ class QWidget;
 namespace lm {
 
 // Reads the radio with the read dialog into a copy of the program's state (the image in memory, its undo
-// history and its file stay as they are) and shows the compare window, memory against radio. Only the bytes a
-// read brings are compared. True when a read completed and the window was shown.
+// history and its file stay as they are) and shows the compare window: the image as a write would leave it
+// (link::ImageAsWritten) against the radio, over the bytes a write sends. True when a read completed and the
+// window was shown.
 bool RunCompareWithRadio(QWidget* parent);
 
 }  // namespace lm
