@@ -56,7 +56,8 @@ struct LabelOf {
     std::string_view component, label, group, groupLabel;
 };
 
-// The label of each shown control in its window (see the window classes), for the settings' texts elsewhere.
+// The label of each shown control in its window: the windows name their labels from it, and the sheet finds the
+// translated texts by it.
 constexpr LabelOf kLabels[] = {
     {W::KeyFunction, "cxLongTime", "L7", "", ""},         {W::KeyFunction, "cxKey1_S", "L1", "Lkey1", "Key - 1"},
     {W::KeyFunction, "cxKey1_L", "L2", "Lkey1", "Key - 1"}, {W::KeyFunction, "cxKey2_S", "L3", "Lkey2", "Key - 2"},

@@ -52,15 +52,15 @@ QWidget* TfDtmf::EncodePage() {
     auto* page = new QWidget;
     page->setObjectName("cxEncode");
     QGroupBox* encode = Group("L0", "Encode", {8, 8, 389, 200}, page);
-    Row("cxSpeed", "L1", encode, 12, 24);
-    Row("cxFirstTime", "L2", encode, 12, 56);
-    Row("cxFirstDelay", "L3", encode, 12, 88);
-    Row("cxefTone", "LB", encode, 12, 120);
-    Row("cxDCode", "LC", encode, 12, 152);
+    Row("cxSpeed", encode, 12, 24);
+    Row("cxFirstTime", encode, 12, 56);
+    Row("cxFirstDelay", encode, 12, 88);
+    Row("cxefTone", encode, 12, 120);
+    Row("cxDCode", encode, 12, 152);
     // Under the selectors, where its caption has room in any font.
     Binder().Check("cxSideTone", "DTMF Side Tone", encode)->setGeometry(162, 176, 200, 20);
     QGroupBox* ptt = Group("L5", "PTT ID", {8, 216, 389, 124}, page);
-    pttId_ = Row("cxPttID", "L4", ptt, 12, 24);
+    pttId_ = Row("cxPttID", ptt, 12, 24);
     connect(pttId_, &QComboBox::currentIndexChanged, this, &TfDtmf::PttIdEnabling);
     Label("L6", "Begin of Tx", ptt, 12, 56);
     begin_ = Code("cxEnt", ptt, 16, DtmfCharacters());
@@ -80,11 +80,11 @@ QWidget* TfDtmf::DecodePage() {
     idCode_->setGeometry(162, 24, 120, 22);
     idCode_->setText("000");
     connect(idCode_, &QLineEdit::editingFinished, this, &TfDtmf::CompleteIdCode);
-    Row("cxGroup", "LF", decode, 12, 56);
-    Row("cxReset_T", "LG", decode, 12, 88);
-    Row("cxAck", "LH", decode, 12, 120);
+    Row("cxGroup", decode, 12, 56);
+    Row("cxReset_T", decode, 12, 88);
+    Row("cxAck", decode, 12, 120);
     QGroupBox* stun = Group("L8", "Stun", {8, 176, 389, 96}, page);
-    connect(Row("cxStunType", "L9", stun, 12, 24), &QComboBox::currentIndexChanged, this, &TfDtmf::PttIdEnabling);
+    connect(Row("cxStunType", stun, 12, 24), &QComboBox::currentIndexChanged, this, &TfDtmf::PttIdEnabling);
     Label("LA", "Stun Code", stun, 12, 56);
     Code("cxStunCode", stun, 10, DtmfCharacters())->setGeometry(162, 56, 120, 22);
     return page;

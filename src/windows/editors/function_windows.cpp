@@ -32,13 +32,13 @@ QWidget* Loaded() {
 }  // namespace
 
 TfKeyFun::TfKeyFun(QWidget* parent) : SettingsWindow(SettingWindow::KeyFunction, "fKeyFun", {314, 306}, parent) {
-    SetTag(Row("cxLongTime", "L7", this, 16, 16), kTagNoItems);
+    SetTag(Row("cxLongTime", this, 16, 16), kTagNoItems);
     QGroupBox* key1 = Group("Lkey1", "Key - 1", {8, 52, 298, 96}, this);
-    keys_[0] = Row("cxKey1_S", "L1", key1, 12, 26, 124);
-    keys_[1] = Row("cxKey1_L", "L2", key1, 12, 60, 124);
+    keys_[0] = Row("cxKey1_S", key1, 12, 26, 124);
+    keys_[1] = Row("cxKey1_L", key1, 12, 60, 124);
     QGroupBox* key2 = Group("Lkey2", "Key - 2", {8, 156, 298, 96}, this);
-    keys_[2] = Row("cxKey2_S", "L3", key2, 12, 26, 124);
-    keys_[3] = Row("cxKey2_L", "L4", key2, 12, 60, 124);
+    keys_[2] = Row("cxKey2_S", key2, 12, 26, 124);
+    keys_[3] = Row("cxKey2_L", key2, 12, 60, 124);
     for (QComboBox* key : keys_) SetTag(key, kTagNoItems);
     listLong_ = HiddenList("List_Long", "cxKey1_L", this);
     listShort_ = HiddenList("List_Short", "cxKey1_S", this);
@@ -68,22 +68,20 @@ void TfKeyFun::Fill(QComboBox* combo, const QListWidget* list) {
 
 TfVoxFun::TfVoxFun(QWidget* parent) : SettingsWindow(SettingWindow::VoxFunction, "fVoxFun", {314, 192}, parent) {
     QGroupBox* frame = Group("L0", "Vox Function", {8, 8, 298, 136}, this);
-    SetTag(Row("cxVox", "L1", frame, 12, 28), kTagFirstItemOnly);
-    Row("cxVoxDely", "L2", frame, 12, 64);
-    Row("cxRxDis", "L3", frame, 12, 100);
+    SetTag(Row("cxVox", frame, 12, 28), kTagFirstItemOnly);
+    Row("cxVoxDely", frame, 12, 64);
+    Row("cxRxDis", frame, 12, 100);
     CloseButton(231, 156);
 }
 
 TfOptFun::TfOptFun(QWidget* parent)
     : SettingsWindow(SettingWindow::OptionalFunction, "fOptFun", {512, 241}, parent) {
     QGroupBox* frame = Group("Panel1", "", {8, 8, 496, 190}, this);
-    const char* left[][2] = {{"cxSQL", "L1"}, {"cxWavs", "L2"}, {"cxTone", "L3"}, {"cxTxInhibit", "L4"},
-                             {"cxWhisper", "L5"}};
-    const char* right[][2] = {{"cxTot", "L6"}, {"cxRate", "L7"}, {"cxAlt", "L8"}, {"cxSOS", "L9"},
-                              {"cxWavsChs", "L10"}};
+    const char* left[] = {"cxSQL", "cxWavs", "cxTone", "cxTxInhibit", "cxWhisper"};
+    const char* right[] = {"cxTot", "cxRate", "cxAlt", "cxSOS", "cxWavsChs"};
     for (int i = 0; i < 5; ++i) {
-        Row(left[i][0], left[i][1], frame, 8, 14 + 34 * i, 90);
-        Row(right[i][0], right[i][1], frame, 254, 14 + 34 * i, 90);
+        Row(left[i], frame, 8, 14 + 34 * i, 90);
+        Row(right[i], frame, 254, 14 + 34 * i, 90);
     }
     SetTag(findChild<QComboBox*>("cxSQL"), kTagNoItems);
     SetTag(findChild<QComboBox*>("cxTot"), kTagFirstItemOnly);
@@ -95,10 +93,10 @@ TfOptFun::TfOptFun(QWidget* parent)
 TfScanFun::TfScanFun(QWidget* parent)
     : SettingsWindow(SettingWindow::ScanInformation, "fScanFun", {314, 230}, parent) {
     QGroupBox* frame = Group("L0", "Scan Information", {8, 8, 298, 174}, this);
-    Row("cxScanSpeed", "L1", frame, 12, 28);
-    Row("cxScanDely", "L2", frame, 12, 64);
-    Row("cxPriCh", "L4", frame, 12, 100);
-    Row("cxScanMode", "L3", frame, 12, 136);
+    Row("cxScanSpeed", frame, 12, 28);
+    Row("cxScanDely", frame, 12, 64);
+    Row("cxPriCh", frame, 12, 100);
+    Row("cxScanMode", frame, 12, 136);
     CloseButton(231, 194);
 
     QGroupBox* fm = Group("L5", "FM Scan Information", {8, 8, 298, 60}, this);

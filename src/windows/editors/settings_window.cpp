@@ -43,10 +43,10 @@ QGroupBox* SettingsWindow::Group(const char* name, const QString& title, QRect g
     return group;
 }
 
-QComboBox* SettingsWindow::Row(const char* component, const char* label, QWidget* parent, int x, int y,
-                               int width) {
+QComboBox* SettingsWindow::Row(const char* component, QWidget* parent, int x, int y, int width) {
     const Setting* s = FindSettingByComponent(window_, component);
-    Label(label, QString::fromUtf8(s->label.data(), qsizetype(s->label.size())), parent, x, y);
+    const std::string labelName(s->labelComponent);
+    Label(labelName.c_str(), QString::fromUtf8(s->label.data(), qsizetype(s->label.size())), parent, x, y);
     QComboBox* combo = binder_->Combo(component, parent);
     combo->setGeometry(x + 150, y, width, 22);
     return combo;

@@ -27,7 +27,7 @@ protected:
     QLabel* Label(const char* name, const QString& text, QWidget* parent, int x, int y);
     QGroupBox* Group(const char* name, const QString& title, QRect geometry, QWidget* parent);
     // A drop-down list of the table placed with its label at row y of parent.
-    QComboBox* Row(const char* component, const char* label, QWidget* parent, int x, int y, int width = 120);
+    QComboBox* Row(const char* component, QWidget* parent, int x, int y, int width = 120);
     void CloseButton(int x, int y);
 
 private:
