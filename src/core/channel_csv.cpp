@@ -62,7 +62,7 @@ RowReading ReadGridRow(const CsvRecord& record) {
 // Types the plan's texts into its channel, column by column as the grid does. A refused cell, or a frequency
 // the model cannot use (ErrRange), puts the slot back as it was and skips the row; what the rules repaired
 // becomes a warning.
-void ApplyPlan(TALL& state, const ChannelPlan& plan, ImportReport& report) {
+void ApplyPlan(TALL& state, const ChannelPlan& plan, ImportReport& report, const MessageTextOf& messageText) {
     const int n = plan.channel;
     const int first = ChannelSlotFirst(state, n);
     if (first < 0) {
@@ -87,7 +87,7 @@ void ApplyPlan(TALL& state, const ChannelPlan& plan, ImportReport& report) {
             if (!edit.Ok() || edit.warning == TFreqWarning::ErrRange) {
                 std::copy(before.begin(), before.end(), slot);
                 const std::string why =
-                    edit.Ok() ? std::string(kErrRangeMessage.text) : std::string(RefusalText(edit.refusal));
+                    edit.Ok() ? messageText(kErrRangeMessage) : std::string(RefusalText(edit.refusal));
                 report.skipped.push_back({plan.line, n, title + " \"" + given + "\": " + why});
                 return;
             }
@@ -95,7 +95,7 @@ void ApplyPlan(TALL& state, const ChannelPlan& plan, ImportReport& report) {
                 ". Stored: " + (edit.stored.empty() ? std::string("(none)") : edit.stored);
             if (edit.warning == TFreqWarning::OutRange)
                 warnings.push_back(
-                    {plan.line, n, title + ": " + std::string(kOutRangeMessage.text) + stored.substr(1)});
+                    {plan.line, n, title + ": " + messageText(kOutRangeMessage) + stored.substr(1)});
             if (edit.toneRepaired)
                 warnings.push_back({plan.line, n, title + " " + given + ": tone repaired" + stored});
             const bool frequency = info.field == cfRxFreq || info.field == cfTxFreq;
@@ -146,7 +146,7 @@ std::string ImportReport::Text() const {
     return text;
 }
 
-ImportReport ImportChannelsCsv(TALL& state, std::string_view text) {
+ImportReport ImportChannelsCsv(TALL& state, std::string_view text, const MessageTextOf& messageText) {
     ImportReport report;
     CsvTable table = ReadCsv(text);
     if (table.error) {
@@ -204,7 +204,9 @@ ImportReport ImportChannelsCsv(TALL& state, std::string_view text) {
         }
         plans.push_back(std::move(reading.plan));
     }
-    for (const ChannelPlan& plan : plans) ApplyPlan(state, plan, report);
+    const MessageTextOf textOf =
+        messageText ? messageText : [](const MessageRef& message) { return std::string(message.text); };
+    for (const ChannelPlan& plan : plans) ApplyPlan(state, plan, report, textOf);
     const auto byLine = [](const ImportNote& a, const ImportNote& b) { return a.line < b.line; };
     std::stable_sort(report.warnings.begin(), report.warnings.end(), byLine);
     std::stable_sort(report.skipped.begin(), report.skipped.end(), byLine);

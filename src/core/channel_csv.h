@@ -3,11 +3,13 @@
 // lm418t-cli channels --csv prints them) and the common CSV layout of other programming tools. An import goes
 // through the rules of typing into the grid (channel_edit.h) and replaces the channels its rows name.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/channel_edit.h"
 #include "core/csv_text.h"
 #include "core/state.h"
 
@@ -54,7 +56,9 @@ struct ImportReport {
 // a file that is not text refuses it (report.refusal names the line) and nothing changes. Otherwise each row
 // replaces its channel through the grid's rules; a row that cannot be taken (a channel the model lacks, a
 // frequency the model cannot use, a mode the radio does not have ...) is skipped with its reason and leaves
-// its channel as it was. Channels the file does not name are left as they are.
-ImportReport ImportChannelsCsv(TALL& state, std::string_view text);
+// its channel as it was. Channels the file does not name are left as they are. messageText gives the text of
+// the frequency messages in the report (the windows' language); by default their English text.
+using MessageTextOf = std::function<std::string(const MessageRef&)>;
+ImportReport ImportChannelsCsv(TALL& state, std::string_view text, const MessageTextOf& messageText = {});
 
 }  // namespace lm

@@ -40,13 +40,16 @@ private slots:
     void importIsOneUndoStepWithAReport() {
         ShellFixture f;
         const lm::ImageBytes before = lm::gAll.Image;
-        f.files.Answer(lmtest::WriteFile(
-            f.dir(), "in.csv", CommonFile({Row(1, "460.00625"), Row(3, "461.5"), Row(4, "462", "AM")})));
+        lm::gLanguage.OutRange = "OutRange in the window's language";
+        f.files.Answer(lmtest::WriteFile(f.dir(), "in.csv",
+                                         CommonFile({Row(1, "460.00625"), Row(3, "461.5"), Row(4, "462", "AM"),
+                                                     Row(5, "446.00625")})));
         f.main().DispatchCommand(lm::cmd::kImportChannels);
         QCOMPARE(f.files.opened(), 1);
-        QCOMPARE(lm::gDocument.UndoName(), std::string("Import of 2 channels"));
+        QCOMPARE(lm::gDocument.UndoName(), std::string("Import of 3 channels"));
         QCOMPARE(lm::ChannelTableRow(lm::gAll, 3).cells[1], std::string("461.50000"));
-        QVERIFY(Shown(f.messages, "Imported 2 channels."));
+        QVERIFY(Shown(f.messages, "Imported 3 channels."));
+        QVERIFY(Shown(f.messages, "channel 5: RX Frequency: OutRange in the window's language"));
         QVERIFY(Shown(f.messages, "line 4: Mode \"AM\" is not available"));
         QVERIFY(lm::gDocument.Undo());
         QVERIFY(!lm::gDocument.CanUndo());

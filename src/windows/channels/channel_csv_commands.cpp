@@ -9,6 +9,7 @@
 #include "core/channel_csv.h"
 #include "core/file_io.h"
 #include "globals/globals.h"
+#include "settings/language.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
@@ -44,6 +45,8 @@ private:
     }
     QWidget form_;
 };
+
+std::string Translated(const MessageRef& message) { return MessageText(gLanguage, message.key, message.text); }
 
 bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
 
@@ -83,7 +86,7 @@ bool RunImportChannels(QWidget* parent) {
     }
     if (!report.channels.empty())
         gDocument.Apply(StepName("Import", report.channels),
-                        [&](TALL& state) { report = ImportChannelsCsv(state, text); });
+                        [&](TALL& state) { report = ImportChannelsCsv(state, text, Translated); });
     ShowMessageBox(texts("lImport"), path + "\n" + report.Text(), kMessageInfo);
     return true;
 }
