@@ -3,21 +3,17 @@
 // function windows, the radio information), and the sheet as a self-contained HTML document. Every label comes
 // through a lookup, so the sheet follows the language of the windows; the caller supplies one backed by a
 // language file (settings/sheet_language.h), or NoTranslation for the built-in English texts.
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/shown_texts.h"
 #include "core/state.h"
 
 namespace lm {
 
-// The text of key in section of the language, or builtIn when the language has none.
-using SheetLookup =
-    std::function<std::string(std::string_view section, std::string_view key, std::string_view builtIn)>;
-
-// A lookup that always answers builtIn.
-std::string NoTranslation(std::string_view section, std::string_view key, std::string_view builtIn);
+// The sheet's texts come through the lookup of the windows' texts (core/shown_texts.h).
+using SheetLookup = TextLookup;
 
 // The section of the language files holding the sheet's own texts.
 inline constexpr std::string_view kSheetSection = "fSheet";
@@ -57,9 +53,6 @@ struct SheetSource {
 
 // The sheet of the state's image.
 Sheet BuildSheet(const TALL& state, const SheetSource& source, const SheetLookup& lookup);
-
-// The title of a grid column entry of the language file, "RX Frequency [80|80]3" -> "RX Frequency".
-std::string ColumnEntryTitle(std::string_view entry);
 
 // The text with &, <, >, " and ' replaced by their HTML entities.
 std::string HtmlEscape(std::string_view text);

@@ -12,6 +12,7 @@
 #include "core/radio_info.h"
 #include "core/settings_access.h"
 #include "core/settings_table.h"
+#include "core/shown_texts.h"
 
 namespace lm {
 
@@ -116,16 +117,16 @@ Bits ColumnBits(int slotFirst, int field) {
     }
 }
 
-void DiffChannels(DiffBuilder& builder, const TALL& a, const TALL& b) {
+void DiffChannels(DiffBuilder& builder, const TALL& a, const TALL& b, const TextLookup& lookup) {
     const std::vector<ChannelColumn>& columns = ChannelColumns();
     for (int n = 1; n <= kMaxSlots; ++n) {
-        const ChannelRow rowA = ChannelTableRow(a, n);
-        const ChannelRow rowB = ChannelTableRow(b, n);
+        const std::vector<std::string> cellsA = ShownChannelCells(a, n, lookup);
+        const std::vector<std::string> cellsB = ShownChannelCells(b, n, lookup);
         const int slotFirst = img::kChannelsFirst + kSlotBytes * (n - 1);
+        const std::string channel = ShownChannelName(n, lookup) + " ";
         for (std::size_t c = 1; c < columns.size(); ++c) {
-            builder.Add(DiffSection::Channel,
-                        "Channel " + std::to_string(n) + " " + TitleLine(columns[c].title), rowA.cells[c],
-                        rowB.cells[c], ColumnBits(slotFirst, columns[c].field));
+            builder.Add(DiffSection::Channel, channel + TitleLine(ShownColumnTitle(static_cast<int>(c), lookup)),
+                        cellsA[c], cellsB[c], ColumnBits(slotFirst, columns[c].field));
         }
     }
 }
@@ -164,26 +165,17 @@ Bits SettingBits(const Setting& s) {
     return {};
 }
 
-// The text the setting's control shows: the item, or the digits of a code; "" when no item shows.
-std::string SettingText(const TALL& state, const Setting& s) {
-    if (IsCode(s) || s.encoding == SettingEncoding::FmBound) return ReadText(state, s);
-    const int item = ReadItem(state, s);
-    const std::vector<std::string> items = OfferedItems(state, s);
-    return item >= 0 && item < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(item)] : "";
-}
-
-bool Shown(const Setting& s) { return !s.hidden && s.encoding != SettingEncoding::Unbound; }
-
-void DiffSettings(DiffBuilder& builder, const TALL& a, const TALL& b) {
-    // A label several controls share ("Short Press", "Autodial Memory") is told apart by the setting's key.
-    std::map<std::string_view, int> uses;
+void DiffSettings(DiffBuilder& builder, const TALL& a, const TALL& b, const TextLookup& lookup) {
+    // A label that still names several controls is told apart by the setting's key.
+    std::map<std::string, int> uses;
     for (const Setting& s : SettingsTable())
-        if (Shown(s)) ++uses[s.label];
+        if (IsShownSetting(s)) ++uses[ShownSettingLabel(s, lookup)];
     for (const Setting& s : SettingsTable()) {
-        if (!Shown(s)) continue;
-        std::string label(s.label);
-        if (uses[s.label] > 1) label += " (" + std::string(s.key) + ")";
-        builder.Add(DiffSection::Setting, label, SettingText(a, s), SettingText(b, s), SettingBits(s));
+        if (!IsShownSetting(s)) continue;
+        std::string label = ShownSettingLabel(s, lookup);
+        if (uses[label] > 1) label += " (" + std::string(s.key) + ")";
+        builder.Add(DiffSection::Setting, label, ShownSettingValue(a, s, lookup), ShownSettingValue(b, s, lookup),
+                    SettingBits(s));
     }
 }
 
@@ -201,9 +193,9 @@ Bits InfoBits(std::string_view fieldName) {
     return {};
 }
 
-void DiffRadioInfo(DiffBuilder& builder, const TALL& a, const TALL& b) {
+void DiffRadioInfo(DiffBuilder& builder, const TALL& a, const TALL& b, const TextLookup& lookup) {
     for (const RadioInfoField& f : RadioInfoFields())
-        builder.Add(DiffSection::RadioInfo, f.label, f.value(a), f.value(b), InfoBits(f.fieldName));
+        builder.Add(DiffSection::RadioInfo, ShownInfoLabel(f, lookup), f.value(a), f.value(b), InfoBits(f.fieldName));
 }
 
 }  // namespace
@@ -225,11 +217,11 @@ std::string ByteText(int value) {
     return text;
 }
 
-std::vector<Difference> DiffImages(const TALL& a, const TALL& b, int lastIndex) {
+std::vector<Difference> DiffImages(const TALL& a, const TALL& b, int lastIndex, const TextLookup& lookup) {
     DiffBuilder builder(a, b, lastIndex);
-    DiffChannels(builder, a, b);
-    DiffSettings(builder, a, b);
-    DiffRadioInfo(builder, a, b);
+    DiffChannels(builder, a, b, lookup);
+    DiffSettings(builder, a, b, lookup);
+    DiffRadioInfo(builder, a, b, lookup);
     return builder.Finish();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/shown_texts.h"
 #include "core/state.h"
 
 namespace lm {
@@ -27,8 +28,10 @@ struct Difference {
 
 // The differences from a to b, in image order; empty when the images show the same and hold the same bytes.
 // Only the image bytes up to lastIndex (an Image index) are compared: a read from a radio brings fewer bytes
-// than a data file holds.
-std::vector<Difference> DiffImages(const TALL& a, const TALL& b, int lastIndex = img::kLast);
+// than a data file holds. The labels and the texts of the items are in the language of lookup (the windows');
+// by default English.
+std::vector<Difference> DiffImages(const TALL& a, const TALL& b, int lastIndex = img::kLast,
+                                   const TextLookup& lookup = NoTranslation);
 
 // "0x01F3" for a radio address, "0x0F" for a byte value.
 std::string AddressText(int address);

@@ -20,6 +20,7 @@
 #include "core/state.h"
 #include "settings/ini_file.h"
 #include "settings/language.h"
+#include "settings/sheet_language.h"
 #include "settings/startup.h"
 #include "globals/globals.h"
 
@@ -141,6 +142,8 @@ int TagOf(const QObject* component) { return component->property(kTagProperty).t
 void MarkAsForm(QWidget* form) { form->setProperty(kFormProperty, true); }
 
 void MarkAsStyledGroup(QGroupBox* group) { group->setProperty(kStyledGroupProperty, true); }
+
+TextLookup CurrentLanguageLookup() { return LanguageFileLookup(LanguageFileFor(gAll.LanguageName)); }
 
 std::string LanguageFileFor(const std::string& languageName) {
     return LanguageFilePath(ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), languageName), languageName);

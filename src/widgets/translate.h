@@ -2,6 +2,8 @@
 // Applying a language file to a window: titles, captions, hints, list items and grid headings by component name.
 #include <string>
 
+#include "core/shown_texts.h"
+
 class QGroupBox;
 class QObject;
 class QWidget;
@@ -27,6 +29,8 @@ void MarkAsStyledGroup(QGroupBox* group);
 
 // The language file of a language name: beside the executable, else in the installed data folder.
 std::string LanguageFileFor(const std::string& languageName);
+// The texts of the program's language as a lookup (core/shown_texts.h), read from its language file now.
+TextLookup CurrentLanguageLookup();
 
 // Applies the language file of languageName to the window, whose objectName is its section. Walks the
 // components in creation order; each key is looked up with the component's current text as default:

@@ -59,9 +59,9 @@ TEST_F(ImageDiffTest, ListsEachChangeInWords) {
         {"setting",
          [](TALL& b) { ASSERT_TRUE(WriteSetting(b, "squelch", "7").Ok()); },
          {"Squelch level: 5 \u2192 7"}},
-        {"shared label told apart by key",
+        {"shared label told apart by the memory's number",
          [](TALL& b) { ASSERT_TRUE(WriteSetting(b, "autodial-3", "123").Ok()); },
-         {"Autodial Memory (autodial-3): (empty) \u2192 123"}},
+         {"Autodial Memory 3: (empty) \u2192 123"}},
         {"serial number",
          [](TALL& b) { std::copy_n("LM418T-0001", 11, b.Image.begin() + img::kSerialText); },
          {"Serial Number: (empty) \u2192 LM418T-0001"}},
@@ -78,6 +78,18 @@ TEST_F(ImageDiffTest, ListsEachChangeInWords) {
         row.change(b);
         EXPECT_EQ(Texts(DiffImages(state, b)), row.expected) << row.name;
     }
+}
+
+// Labels and items come from the language: here a lookup that names the key it is asked for.
+TEST_F(ImageDiffTest, FollowsTheLanguage) {
+    TALL b = state;
+    ASSERT_TRUE(SetOption(b, 3, cfPower, 0).Ok());
+    const TextLookup keys = [](std::string_view section, std::string_view key, std::string_view) {
+        return std::string(section) + "/" + std::string(key);
+    };
+    EXPECT_EQ(Texts(DiffImages(state, b, img::kLast, keys)),
+              (std::vector<std::string>{"Language/Channel 3 fChInfo/BColText.5: fChInfo/cxPower.2 \u2192 "
+                                        "fChInfo/cxPower.0"}));
 }
 
 TEST_F(ImageDiffTest, EveryChangedByteIsNamedByALine) {

@@ -117,6 +117,18 @@ private slots:
             QCOMPARE(messages.texts(), row.messages);
             QVERIFY(gAll.Image == image && !gDocument.CanUndo());
         }
+
+        // The list is in the program's language.
+        QVERIFY(QFile::copy(LM_SOURCE_DIR "/src/resources/lang/Chinese.Ini", dir_.filePath("Chinese.Ini")));
+        gAll.LanguageName = "Chinese";
+        ScriptedFiles files;
+        files.Answer(good);
+        Seen seen;
+        CloseCompareWhenUp(seen, 50);
+        QVERIFY(RunCompareWithFile(nullptr));
+        QTest::qWait(600);
+        QCOMPARE(seen.rows, (std::vector<QStringList>{{"静噪等级", "5", "7"}}));
+        QFile::remove(dir_.filePath("Chinese.Ini"));
     }
 
     void sameImagesCopyAndTranslation() {

@@ -134,7 +134,7 @@ bool RunCompareWithFile(QWidget* parent) {
         ShowInformation(MessageText(gLanguage, result.messageKey, result.text));
         return false;
     }
-    ShowCompareWindow(parent, DiffImages(gAll, file), CompareWith::File, path);
+    ShowCompareWindow(parent, DiffImages(gAll, file, img::kLast, CurrentLanguageLookup()), CompareWith::File, path);
     return true;
 }
 
