@@ -16,6 +16,7 @@
 #include "core/file_io.h"
 #include "globals/globals.h"
 #include "settings/language.h"
+#include "settings/startup.h"
 #include "sheet/sheet_document.h"
 
 namespace lm::cli {
@@ -41,9 +42,9 @@ private:
 };
 
 std::string LanguageFileOf(const std::optional<std::string>& name) {
-    if (!name) return SheetLanguageFile(gAll, gAll.LanguageName.empty() ? kFallbackLanguage : gAll.LanguageName);
+    if (!name) return InstalledLanguageFile(gAll.AppDir, gAll.LanguageName.empty() ? kFallbackLanguage : gAll.LanguageName);
     if (!IsLanguageName(*name)) throw UsageError("no language named " + *name);
-    const std::string path = SheetLanguageFile(gAll, *name);
+    const std::string path = InstalledLanguageFile(gAll.AppDir, *name);
     if (!std::filesystem::is_regular_file(path)) throw UsageError("no language file for " + *name + ": " + path);
     return path;
 }

@@ -98,6 +98,10 @@ std::string ResolveLanguageDir(const std::string& appDir, const std::string& dat
     return appDir;
 }
 
+std::string InstalledLanguageFile(const std::string& appDir, const std::string& languageName) {
+    return LanguageFilePath(ResolveLanguageDir(appDir, InstalledDataDir(appDir), languageName), languageName);
+}
+
 std::vector<std::string> RunStartupSteps(TALL& state, TLanguage& language, const StartupPaths& paths) {
     std::vector<std::string> warnings;
     state.AppDir = paths.appDir;

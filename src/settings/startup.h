@@ -38,6 +38,8 @@ std::string ResolveSettingsPath(const std::string& appDir, const std::string& da
 // the installed data folder (dataDir), otherwise beside the executable.
 std::string ResolveLanguageDir(const std::string& appDir, const std::string& dataDir,
                                const std::string& languageName);
+// The language file of a language, in the folder ResolveLanguageDir finds for the program at appDir.
+std::string InstalledLanguageFile(const std::string& appDir, const std::string& languageName);
 
 // Steps 3 to 10 of start-up, in their fixed order: the band table, the catalogue, the system settings,
 // the message table of the configured language and the session key. Returns a warning for each file that is

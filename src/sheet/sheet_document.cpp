@@ -12,16 +12,9 @@
 
 #include "core/channel_sheet.h"
 #include "core/file_io.h"
-#include "settings/language.h"
 #include "settings/sheet_language.h"
-#include "settings/startup.h"
 
 namespace lm {
-
-std::string SheetLanguageFile(const TALL& state, const std::string& languageName) {
-    const std::string dir = ResolveLanguageDir(state.AppDir, InstalledDataDir(state.AppDir), languageName);
-    return LanguageFilePath(dir, languageName);
-}
 
 std::string BuildSheetHtml(const TALL& state, const std::string& dataFile, const std::string& languageFilePath,
                            std::string* problem) {

@@ -10,10 +10,6 @@ class QPagedPaintDevice;
 
 namespace lm {
 
-// The language file of a language name, found as the windows find theirs (beside the program, else in the
-// installed data folder).
-std::string SheetLanguageFile(const TALL& state, const std::string& languageName);
-
 // The sheet of state's image, with dataFile named in its title ("" for an image never saved), dated today and
 // labelled from the language file at languageFilePath. Why a language file that is there could not be read goes
 // to problem; the sheet then has the built-in English texts.

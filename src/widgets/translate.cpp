@@ -146,7 +146,7 @@ void MarkAsStyledGroup(QGroupBox* group) { group->setProperty(kStyledGroupProper
 TextLookup CurrentLanguageLookup() { return LanguageFileLookup(LanguageFileFor(gAll.LanguageName)); }
 
 std::string LanguageFileFor(const std::string& languageName) {
-    return LanguageFilePath(ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), languageName), languageName);
+    return InstalledLanguageFile(gAll.AppDir, languageName);
 }
 
 void TranslateFormFromFile(QWidget* window, const std::string& languageFilePath, bool withItems) {
