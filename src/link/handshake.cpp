@@ -1,12 +1,12 @@
 #include "link/handshake.h"
 
-#include "core/state.h"
-
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <stdexcept>
 #include <utility>
+
+#include "core/state.h"
 
 namespace lm::link {
 
@@ -46,7 +46,8 @@ std::string DecodePassword(const std::uint8_t* six) {
 }
 
 bool IsEncodablePassword(const std::string& text) {
-    return text.size() <= 10 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return text.size() <= 10 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::array<std::uint8_t, 6> EncodePassword(const std::string& text, const RandomSource& random) {
@@ -90,7 +91,9 @@ int TransferEngine::Random(int bound) {
 
 void TransferEngine::Emit(Action action) { build_->push_back(Op{Op::kEmit, std::move(action), {}}); }
 void TransferEngine::Delay(int ms) { build_->push_back(Op{Op::kDelay, StartTimer{kDelay, ms}, {}}); }
-void TransferEngine::Then(std::function<void()> step) { build_->push_back(Op{Op::kCall, {}, std::move(step)}); }
+void TransferEngine::Then(std::function<void()> step) {
+    build_->push_back(Op{Op::kCall, {}, std::move(step)});
+}
 
 void TransferEngine::Message(const MessageText& message, std::string detail) {
     build_->push_back(Op{Op::kMessage, ShowMessage{message.key, message.text, std::move(detail)}, {}});
@@ -132,7 +135,7 @@ void TransferEngine::Wake() {
     Start(kHeadTime, kHeadTimeMs);
 }
 
-// --- the reply collection and the handshake --------------------------------------------------------------------
+// --- the reply collection and the handshake -------------------------------------------------------------
 
 void TransferEngine::Dispatch() {
     switch (state_) {
@@ -151,7 +154,8 @@ void TransferEngine::Dispatch() {
 
 void TransferEngine::Handshake() {
     if (state_ == kWakeSent) {
-        const bool acked = (rxCount_ >= 1 && rxBuffer_[0] == kAckByte) || (rxCount_ >= 2 && rxBuffer_[1] == kAckByte);
+        const bool acked =
+            (rxCount_ >= 1 && rxBuffer_[0] == kAckByte) || (rxCount_ >= 2 && rxBuffer_[1] == kAckByte);
         if (!acked) return;
         Stop(kHeadTime);
         Delay(kBeforeIdentMs);
@@ -168,6 +172,7 @@ void TransferEngine::Handshake() {
             IdentFailed(result);
             return;
         }
+        if (!ContinueAfterIdent()) return;
         state_ = kConfirmSent;
         std::array<std::uint8_t, 16> frame{};
         confirmKey_ = ComputeConfirmFrame(session_.SessionKeyText, frame);
@@ -196,7 +201,7 @@ void TransferEngine::HeadTimeExpired() {
     Fail(kComError, kCloseTime);
 }
 
-// --- inputs ----------------------------------------------------------------------------------------------------
+// --- inputs ---------------------------------------------------------------------------------------------
 
 void TransferEngine::HandleEvent(const Event& event) {
     std::vector<Op> built;
@@ -248,11 +253,13 @@ void TransferEngine::RunOp(Op op, Actions& out) {
                 const int id = start->id;
                 std::erase(active_, id);
                 active_.push_back(id);
-                std::erase_if(kept_, [id](const Event& e) { return e.kind == Event::kTimer && e.timer == id; });
+                std::erase_if(kept_,
+                              [id](const Event& e) { return e.kind == Event::kTimer && e.timer == id; });
             } else if (auto* stop = std::get_if<StopTimer>(&op.action)) {
                 const int id = stop->id;
                 std::erase(active_, id);
-                std::erase_if(kept_, [id](const Event& e) { return e.kind == Event::kTimer && e.timer == id; });
+                std::erase_if(kept_,
+                              [id](const Event& e) { return e.kind == Event::kTimer && e.timer == id; });
             } else if (std::holds_alternative<PurgeBuffers>(op.action)) {
                 std::erase_if(kept_, [](const Event& e) { return e.kind == Event::kBytes; });
             } else if (std::holds_alternative<CloseDialog>(op.action)) {
@@ -406,7 +413,8 @@ Actions TransferEngine::PortFailed() {
             return;
         }
         if (!running_) return;
-        // The port failed in the middle of a transfer (the cable was pulled): end it instead of waiting forever.
+        // The port failed in the middle of a transfer (the cable was pulled): end it instead of waiting
+        // forever.
         for (int id : {kHeadTime, kTryTime}) {
             if (std::find(active_.begin(), active_.end(), id) != active_.end()) Stop(id);
         }

@@ -26,7 +26,7 @@ enum TransferState : int { kIdle = 0, kWakeSent = 1, kIdentRequested = 2, kConfi
 constexpr int kRxBufferSize = 49;
 constexpr std::uint8_t kAckByte = 0x06;
 constexpr std::uint8_t kIdentRequest = 0x02;
-constexpr std::uint8_t kEndByte = 0x45;  // 'E'
+constexpr std::uint8_t kEndByte = 0x45;                                          // 'E'
 constexpr std::array<std::uint8_t, 7> kWakeLetters{80, 82, 79, 71, 82, 65, 77};  // "PROGRAM"
 
 // Key byte: n + 96 for port 1..9, else 101 + random(5).
@@ -41,7 +41,8 @@ std::uint8_t ComputeConfirmFrame(const std::string& sessionKeyText, std::array<s
 std::string DecodePassword(const std::uint8_t* six);
 // True when text is 0 to 10 digits '0'..'9'; only such texts can be encoded.
 bool IsEncodablePassword(const std::string& text);
-// Text to six bytes with a fresh mask from random(127). Throws std::invalid_argument unless IsEncodablePassword.
+// Text to six bytes with a fresh mask from random(127). Throws std::invalid_argument unless
+// IsEncodablePassword.
 std::array<std::uint8_t, 6> EncodePassword(const std::string& text, const RandomSource& random);
 // Leading and trailing blanks and control characters removed.
 std::string TrimPassword(const std::string& text);
@@ -62,12 +63,12 @@ public:
 
     Actions BytesReceived(std::span<const std::uint8_t> bytes);  // one data-available notification
     Actions TimerExpired(int id);
-    Actions LineError();        // framing, parity or overrun error or a break
+    Actions LineError();  // framing, parity or overrun error or a break
     Actions OutputDrained();
     Actions MessageClosed();
-    Actions PortOpenFailed();   // opening the port when the dialog is shown failed
-    Actions PortFailed();       // a send or purge failed, or the port disappeared
-    Actions Cancel();           // Cancel or the close box: the dialog closes, a running transfer is abandoned
+    Actions PortOpenFailed();  // opening the port when the dialog is shown failed
+    Actions PortFailed();      // a send or purge failed, or the port disappeared
+    Actions Cancel();          // Cancel or the close box: the dialog closes, a running transfer is abandoned
 
     // The transfer record, for the host's display and for tests.
     int State() const { return state_; }
@@ -111,7 +112,11 @@ protected:
     virtual IdentResult CheckIdent() = 0;              // on the first 16 bytes of RxBuffer
     virtual void IdentFailed(IdentResult result) = 0;  // results 1..3
     virtual void ConfirmAnswered() {}                  // before BlockIndex := -1 and SendAck
-    virtual void OnTimer(int id) = 0;                  // TryTime, ReTime, CloseTime, BackTime
+    // After an accepted identification: false ends the handshake there, without the confirmation frame.
+    virtual bool ContinueAfterIdent() { return true; }
+    // HeadTime expired: the transfer ends with ComError after 2.5 s.
+    virtual void HeadTimeExpired();
+    virtual void OnTimer(int id) = 0;  // TryTime, ReTime, CloseTime, BackTime
     virtual void OnLineError() = 0;
 
     const EngineOptions& options() const { return options_; }
@@ -145,7 +150,6 @@ private:
 
     void Dispatch();
     void Handshake();
-    void HeadTimeExpired();
     void HandleEvent(const Event& event);
     Actions Pump();
     void RunOp(Op op, Actions& out);
