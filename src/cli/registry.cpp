@@ -16,25 +16,17 @@ std::unique_ptr<Command> MakeExportCommand();
 std::unique_ptr<Command> MakeImportCommand();
 std::unique_ptr<Command> MakeSheetCommand();
 std::unique_ptr<Command> MakeDiffCommand();
+std::unique_ptr<Command> MakeIdentifyCommand();
+std::unique_ptr<Command> MakeDoctorCommand();
 
 namespace {
 
 using Factory = std::unique_ptr<Command> (*)();
 
 constexpr Factory kFactories[] = {
-    MakeNewCommand,
-    MakeInfoCommand,
-    MakeChannelsCommand,
-    MakeChannelCommand,
-    MakeSettingsCommand,
-    MakeSetCommand,
-    MakeReadCommand,
-    MakeWriteCommand,
-    MakePortsCommand,
-    MakeExportCommand,
-    MakeImportCommand,
-    MakeSheetCommand,
-    MakeDiffCommand,
+    MakeNewCommand,    MakeInfoCommand,  MakeChannelsCommand, MakeChannelCommand,  MakeSettingsCommand,
+    MakeSetCommand,    MakeReadCommand,  MakeWriteCommand,    MakePortsCommand,    MakeExportCommand,
+    MakeImportCommand, MakeSheetCommand, MakeDiffCommand,     MakeIdentifyCommand, MakeDoctorCommand,
 };
 
 }  // namespace

@@ -1,0 +1,52 @@
+// lm418t-cli identify: asks the radio who it is, without reading its memory.
+#include <ostream>
+
+#include "args.h"
+#include "cable_check_run.h"
+#include "command.h"
+
+namespace lm::cli {
+namespace {
+
+class IdentifyCommand : public Command {
+public:
+    std::string_view Name() const override { return "identify"; }
+    std::string_view Synopsis() const override { return "--port DEVICE"; }
+    std::string_view Summary() const override {
+        return "Ask the radio on the port who it is: model code, area code and whether it has a password.";
+    }
+    std::string_view Details() const override {
+        return "Options:\n"
+               "  --port DEVICE  the serial port of the programming cable ('simulated' for the built-in\n"
+               "                 simulated radio)\n"
+               "\n"
+               "Sends the wake-up frame, the identification request and the end frame, and reads no memory;\n"
+               "the radio stays as it was. Prints one line: the port, then the model code, the area code "
+               "with\n"
+               "its place and whether the radio has a password, or what went wrong, and the verdict.\n"
+               "'lm418t-cli doctor' runs the same step with the checks of the port and the machine.\n"
+               "\n"
+               "Exit status: 0 when a radio answered, 1 otherwise, 2 on a usage error.\n";
+    }
+
+    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) override {
+        const ParsedArgs parsed = ParseArgs(args, {{"--port", true}});
+        ExpectOperands(parsed, 0, "");
+        CableCheckRequest request;
+        request.port = parsed.Value("--port").value_or("");
+        if (request.port.empty()) throw UsageError("missing --port DEVICE (see 'lm418t-cli ports')");
+        request.machine = false;
+        const doctor::Report report = RunCableCheck(request);
+        const doctor::PortReport& port = report.ports.front();
+        out << doctor::Printable(port.device) << ": ";
+        if (port.radio.tried) out << doctor::RadioText(port.radio) << "\n  verdict: ";
+        out << doctor::VerdictText(port, report.machine) << "\n";
+        return doctor::AnyRadioAnswered(report) ? kExitOk : kExitFailure;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> MakeIdentifyCommand() { return std::make_unique<IdentifyCommand>(); }
+
+}  // namespace lm::cli
