@@ -18,8 +18,8 @@ constexpr std::array<MenuDef, 7> kMenus{{
     {"nHelp", "&Help", false},
 }};
 
-constexpr MenuItemDef Item(int menu, int tag, const char* name, const char* caption, const char* shortcut = "",
-                           bool hidden = false, bool checked = false) {
+constexpr MenuItemDef Item(int menu, int tag, const char* name, const char* caption,
+                           const char* shortcut = "", bool hidden = false, bool checked = false) {
     return {menu, tag, name, caption, shortcut, hidden, checked, false};
 }
 
@@ -27,7 +27,7 @@ constexpr MenuItemDef Separator(int menu, const char* name, bool hidden = false)
     return {menu, 0, name, "-", "", hidden, false, true};
 }
 
-constexpr std::array<MenuItemDef, 52> kItems{{
+constexpr std::array<MenuItemDef, 53> kItems{{
     Item(kFile, cmd::kNew, "N1", "&New", "Ctrl+N"),
     Item(kFile, cmd::kOpen, "O1", "&Open", "Ctrl+O"),
     Item(kFile, cmd::kSave, "S2", "&Save", "Ctrl+S"),
@@ -84,6 +84,7 @@ constexpr std::array<MenuItemDef, 52> kItems{{
     Item(kWindow, cmd::kCloseAll, "nCloseAll", "Close All &Windows"),
 
     Item(kHelpMenu, cmd::kHelp, "nHelpTopics", "&Help Topics"),
+    Item(kHelpMenu, cmd::kCableCheck, "nCableCheck", "Cable &Check..."),
     Separator(kHelpMenu, "N12"),
     Item(kHelpMenu, cmd::kAbout, "nAbout", "About..."),
 }};

@@ -1,4 +1,10 @@
 // The dialogs and windows of the radio link, the model and the settings editors, wired to their commands.
+#include "shell/windows_wiring.h"
+
+#include "shell/child_windows.h"
+#include "shell/command_table.h"
+#include "shell/dialog_commands.h"
+#include "shell/main_frm.h"
 #include "windows/channels/ch_info.h"
 #include "windows/channels/channel_csv_commands.h"
 #include "windows/channels/info_edit.h"
@@ -8,38 +14,29 @@
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/function_windows.h"
 #include "windows/editors/info_msg.h"
+#include "windows/link/cable_check_window.h"
 #include "windows/link/compare_with_radio.h"
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/set_port_dialog.h"
 #include "windows/link/write_radio_dialog.h"
 #include "windows/print/print_sheet.h"
-#include "shell/child_windows.h"
-#include "shell/command_table.h"
-#include "shell/dialog_commands.h"
-#include "shell/main_frm.h"
-#include "shell/windows_wiring.h"
 
 namespace lm {
 
 void RegisterWindows() {
     RegisterDialogCommand(cmd::kRead, [](TfMainFrm& main) { return RunReadDialog(&main); });
-    RegisterDialogCommand(cmd::kWrite,
-                          [](TfMainFrm& main) {
-                              RunWriteDialog(&main);
-                              return true;
-                          });
+    RegisterDialogCommand(cmd::kWrite, [](TfMainFrm& main) {
+        RunWriteDialog(&main);
+        return true;
+    });
     RegisterDialogCommand(cmd::kPort, [](TfMainFrm& main) { return RunSetPortDialog(&main); });
-    RegisterDialogCommand(cmd::kModel,
-                          [](TfMainFrm& main) {
-                              return RunModelDialog(&main, [&main](const ModelSelection& select) {
-                                  return main.FileNew(select);
-                              });
-                          });
-    RegisterDialogCommand(cmd::kEmbeddedMessage,
-                          [](TfMainFrm& main) {
-                              RunEmbeddedMessageDialog(&main);
-                              return true;
-                          });
+    RegisterDialogCommand(cmd::kModel, [](TfMainFrm& main) {
+        return RunModelDialog(&main, [&main](const ModelSelection& select) { return main.FileNew(select); });
+    });
+    RegisterDialogCommand(cmd::kEmbeddedMessage, [](TfMainFrm& main) {
+        RunEmbeddedMessageDialog(&main);
+        return true;
+    });
     RegisterDialogCommand(cmd::kExportChannels, [](TfMainFrm& main) { return RunExportChannels(&main); });
     RegisterDialogCommand(cmd::kImportChannels, [](TfMainFrm& main) { return RunImportChannels(&main); });
     RegisterChildWindow(cmd::kChannelInfo, [](QWidget*) { return CreateChannelInfoWindow(); });
@@ -52,10 +49,15 @@ void RegisterWindows() {
     RegisterChildWindow(cmd::kDtmf, [](QWidget*) { return CreateDtmfWindow(); });
     RegisterDialogCommand(cmd::kPrint,
                           [](TfMainFrm& main) { return RunPrintDialog(&main, main.CurrentFileName()); });
-    RegisterDialogCommand(cmd::kPrintPreview,
-                          [](TfMainFrm& main) { return RunPrintPreviewDialog(&main, main.CurrentFileName()); });
+    RegisterDialogCommand(cmd::kPrintPreview, [](TfMainFrm& main) {
+        return RunPrintPreviewDialog(&main, main.CurrentFileName());
+    });
     RegisterDialogCommand(cmd::kCompareWithFile, [](TfMainFrm& main) { return RunCompareWithFile(&main); });
     RegisterDialogCommand(cmd::kCompareWithRadio, [](TfMainFrm& main) { return RunCompareWithRadio(&main); });
+    RegisterDialogCommand(cmd::kCableCheck, [](TfMainFrm& main) {
+        RunCableCheckWindow(&main);
+        return true;
+    });
 }
 
 }  // namespace lm

@@ -4,23 +4,24 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <algorithm>
 
 #include "core/state.h"
 #include "dialog_test.h"
-#include "windows/link/read_radio_dialog.h"
-#include "port/simulated_radio.h"
-#include "link/sim/radio.h"
-#include "transfer_helpers.h"
 #include "globals/globals.h"
+#include "link/sim/radio.h"
+#include "port/simulated_radio.h"
+#include "transfer_helpers.h"
+#include "windows/link/read_radio_dialog.h"
 
 using namespace lm;
 using namespace dlgtest;
 
 namespace {
 
-constexpr const char* kComErrorText = "Please check all connections and communication port settings.";
+// The connection message, with the offer of the Cable Check.
+constexpr const char* kComErrorText =
+    "Please check all connections and communication port settings.\n\nOpen the Cable Check to find out why?";
 
 sim::Memory RadioWithPassword(const std::string& digits) {
     sim::Memory memory = PlausibleRadioMemory();
@@ -86,7 +87,8 @@ private slots:
         TfReadRadio d;
         messages.Watch(Bar(&d));
         ShowDialog(d);
-        QCOMPARE(d.windowTitle(), QString("Read data From radio - Simulated radio"));  // no radio is connected
+        QCOMPARE(d.windowTitle(),
+                 QString("Read data From radio - Simulated radio"));  // no radio is connected
         QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
         QVERIFY(!Button(&d, "btnOk")->isEnabled());
         QVERIFY(SpinUntil([&] { return !d.isVisible(); }, 20000));
@@ -99,8 +101,8 @@ private slots:
         QVERIFY(d.Succeeded());
         QCOMPARE(Count(SimulatedRadio().log(), "read"), 31);
         QCOMPARE(SimulatedRadio().log().back(), std::string("end"));
-        // No step of the transfer blocks the window (the pauses of 450 ms and 50 ms are timers); the bound leaves
-        // room for a busy machine.
+        // No step of the transfer blocks the window (the pauses of 450 ms and 50 ms are timers); the bound
+        // leaves room for a busy machine.
         QVERIFY2(watch.LongestGapMs() < 400, qPrintable(QString::number(watch.LongestGapMs())));
     }
 
@@ -115,7 +117,8 @@ private slots:
             QTest::keyClicks(Edit(&d, "cxPass"), "99");
             QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
             // The refusal leaves the dialog open, grown to show the password row, with the focus in the edit.
-            QVERIFY(SpinUntil([&] { return !messages.shown().empty() && Edit(&d, "cxPass")->hasFocus(); }, 10000));
+            QVERIFY(SpinUntil([&] { return !messages.shown().empty() && Edit(&d, "cxPass")->hasFocus(); },
+                              10000));
             QCOMPARE(messages.texts(), std::vector<std::string>{"Pass Word Wrong.\nArea Beijing    "});
             QVERIFY(d.isVisible());
             QVERIFY(d.height() > Edit(&d, "cxPass")->geometry().bottom());

@@ -99,7 +99,7 @@ private slots:
         ShowAndPressOk(d);
         QVERIFY(dlgtest::SpinUntil([&] { return !d.isVisible(); }, 20000));
         QCOMPARE(messages.texts(),
-                 std::vector<std::string>{"Please check all connections and communication port settings."});
+                 std::vector<std::string>{"Please check all connections and communication port settings.\n\nOpen the Cable Check to find out why?"});
         QVERIFY(!d.Succeeded());
         QVERIFY(gAll.Image == image);
         QVERIFY(!gAll.Modified);
@@ -120,7 +120,7 @@ private slots:
             QVERIFY(t.elapsed() >= 300);
             // The message says why on a line of its own.
             const std::string why = "There is no serial port " + gAll.PortName + ".";
-            QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot Open Communication Port.\n" + why});
+            QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot Open Communication Port.\n" + why + "\n\nOpen the Cable Check to find out why?"});
         }
     }
 

@@ -5,24 +5,25 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <algorithm>
 #include <ctime>
 
 #include "core/state.h"
 #include "dialog_test.h"
-#include "port/simulated_radio.h"
-#include "windows/link/write_radio_dialog.h"
-#include "link/sim/radio.h"
-#include "transfer_helpers.h"
 #include "globals/globals.h"
+#include "link/sim/radio.h"
+#include "port/simulated_radio.h"
+#include "transfer_helpers.h"
+#include "windows/link/write_radio_dialog.h"
 
 using namespace lm;
 using namespace dlgtest;
 
 namespace {
 
-constexpr const char* kComErrorText = "Please check all connections and communication port settings.";
+// The connection message, with the offer of the Cable Check.
+constexpr const char* kComErrorText =
+    "Please check all connections and communication port settings.\n\nOpen the Cable Check to find out why?";
 
 QCheckBox* Update(QWidget* d) { return d->findChild<QCheckBox*>("cxUpd"); }
 
@@ -31,7 +32,8 @@ bool ControlsEnabled(QWidget* d) {
 }
 
 bool ControlsDisabled(QWidget* d) {
-    return !Button(d, "btnOk")->isEnabled() && !Edit(d, "cxPass")->isEnabled() && !Edit(d, "cxNew")->isEnabled();
+    return !Button(d, "btnOk")->isEnabled() && !Edit(d, "cxPass")->isEnabled() &&
+           !Edit(d, "cxNew")->isEnabled();
 }
 
 std::time_t Seconds(const std::string& stamp) {
@@ -121,7 +123,7 @@ private slots:
         QVERIFY(ControlsDisabled(&d));
         QVERIFY(SpinUntil([&] { return ControlsEnabled(&d); }, 2000));
         QVERIFY(messages.Now() - messages.closedAtMs[0] >= 495);  // 500 ms after the message
-        QVERIFY(Edit(&d, "cxNew")->isEnabled());                   // the box is still checked
+        QVERIFY(Edit(&d, "cxNew")->isEnabled());                  // the box is still checked
         QVERIFY(d.isVisible());
         QVERIFY(Button(&d, "btnOk")->hasFocus());  // back from Cancel, where disabling Ok had moved it
         QVERIFY2(watch.LongestGapMs() < 400, qPrintable(QString::number(watch.LongestGapMs())));
@@ -133,11 +135,12 @@ private slots:
         QCOMPARE(sim::DecodeRadioPassword(&radio[sim::kPasswordAddress]), std::string("42"));
         QVERIFY(!gAll.Modified);
 
-        // Unchecking the box for the next radio disables the new password again, and it stays disabled when the
-        // controls come back; that radio keeps its own password.
+        // Unchecking the box for the next radio disables the new password again, and it stays disabled when
+        // the controls come back; that radio keeps its own password.
         QTest::mouseClick(Update(&d), Qt::LeftButton, {}, QPoint(5, 8));
         QVERIFY(!Edit(&d, "cxNew")->isEnabled());
-        QTest::keyClick(Update(&d), Qt::Key_Return);  // Enter is Ok, the default button, wherever the focus is
+        QTest::keyClick(Update(&d),
+                        Qt::Key_Return);  // Enter is Ok, the default button, wherever the focus is
         QVERIFY(SpinUntil([&] { return messages.shown().size() == 2; }, 20000));
         QVERIFY(SpinUntil([&] { return ControlsEnabled(&d); }, 2000));
         QVERIFY(!Edit(&d, "cxNew")->isEnabled());
@@ -171,8 +174,8 @@ private slots:
         QTest::keyClicks(Edit(&d, "cxNew"), "1.2");
         QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
         QVERIFY(SpinUntil([&] { return !messages.shown().empty(); }, 2000));
-        QCOMPARE(messages.texts(),
-                 std::vector<std::string>{"The new password may contain only the digits 0 to 9 (at most 10)."});
+        QCOMPARE(messages.texts(), std::vector<std::string>{
+                                       "The new password may contain only the digits 0 to 9 (at most 10)."});
         QTest::qWait(700);
         QVERIFY(SimulatedRadio().log().empty());  // nothing was sent
         QVERIFY(ControlsEnabled(&d) && Edit(&d, "cxNew")->isEnabled());
@@ -215,8 +218,8 @@ private slots:
 
 private:
     static int Count(const std::vector<std::string>& log, const std::string& prefix) {
-        return static_cast<int>(
-            std::count_if(log.begin(), log.end(), [&](const std::string& s) { return s.rfind(prefix, 0) == 0; }));
+        return static_cast<int>(std::count_if(log.begin(), log.end(),
+                                              [&](const std::string& s) { return s.rfind(prefix, 0) == 0; }));
     }
 };
 

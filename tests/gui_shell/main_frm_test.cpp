@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nSetup")), QStringList({"N4", "N9", "C2", "nLanguage"}));
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nView")), QStringList({"T4", "N10", "nCool", "nBar"}));
         QVERIFY(!main.findChild<QMenu*>("nWindow")->menuAction()->isVisible());
-        QCOMPARE(ItemNames(main.findChild<QMenu*>("nHelp")), QStringList({"nHelpTopics", "N12", "nAbout"}));
+        QCOMPARE(ItemNames(main.findChild<QMenu*>("nHelp")), QStringList({"nHelpTopics", "nCableCheck", "N12", "nAbout"}));
 
         for (const lm::MenuItemDef& def : lm::MenuItems()) {
             if (def.separator) continue;

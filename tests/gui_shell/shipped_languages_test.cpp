@@ -24,6 +24,7 @@
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/function_windows.h"
 #include "windows/editors/info_msg.h"
+#include "windows/link/cable_check_window.h"
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/set_port_dialog.h"
 #include "windows/link/write_radio_dialog.h"
@@ -118,6 +119,7 @@ std::vector<WindowMaker> Dialogs(const std::string& settingsPath) {
         {"fToneOption", [] { return std::make_unique<lm::TfToneOption>(); }},
         {"fSetLanguage", [settingsPath] { return std::make_unique<lm::TfSetLanguage>(settingsPath); }},
         {"fFrmAbout", [] { return std::make_unique<lm::TfFrmAbout>(); }},
+        {"fCableCheck", [] { return std::make_unique<lm::TfCableCheck>(nullptr, ""); }},
     };
 }
 

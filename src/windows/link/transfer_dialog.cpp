@@ -1,20 +1,23 @@
 #include "windows/link/transfer_dialog.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "core/port_name.h"
 #include "core/state.h"
+#include "globals/globals.h"
+#include "port/radio_link.h"
+#include "port/simulated_radio.h"
 #include "settings/language.h"
 #include "widgets/key_filter.h"
 #include "widgets/message_box.h"
-#include "port/radio_link.h"
-#include "port/simulated_radio.h"
 #include "widgets/translate.h"
-#include "globals/globals.h"
+#include "windows/link/cable_check_window.h"
 
 namespace lm {
 
@@ -58,6 +61,9 @@ TransferDialog::TransferDialog(QWidget* parent, const Layout& layout)
     lSim = new QLabel(kSimulatedPortCaption, this);
     lSim->setObjectName("lSim");
     lSim->setVisible(false);
+    lCableCheck = new QLabel("Open the Cable Check to find out why?", this);
+    lCableCheck->setObjectName("lCableCheck");
+    lCableCheck->setVisible(false);
 
     connect(btnPass, &QPushButton::clicked, this, [this] {
         RevealPasswordRows();
@@ -147,15 +153,32 @@ void TransferDialog::Message(const link::ShowMessage& message, std::function<voi
     std::string translated = MessageText(gLanguage, message.key, own.empty() ? message.text : own);
     const bool completed = message.key == link::kReadOk.key || message.key == link::kWriteOk.key;
     if (completed && IsSimulatedPort(gAll.PortName)) translated += "\n(" + lSim->text().toStdString() + ")";
-    ShowMessageBox(gLanguage.Confirmation, host_->MessageText(message, translated), kMessageInfo);
+    const std::string text = host_->MessageText(message, translated);
+    if (message.key == link::kComError.key || message.key == link::kPortError.key) {
+        // The radio or the port did not answer: the Cable Check can tell why, once this dialog has let go of
+        // the port.
+        const std::string offer = lCableCheck->text().toStdString();
+        cableCheckWanted_ =
+            ShowMessageBox(gLanguage.Confirmation, text + "\n\n" + offer, kMessageQuestion) == kAnswerYes;
+    } else {
+        ShowMessageBox(gLanguage.Confirmation, text, kMessageInfo);
+    }
     closed();
 }
 
-void TransferDialog::Closed() { QDialog::done(QDialog::Rejected); }
+void TransferDialog::Closed() {
+    QDialog::done(QDialog::Rejected);
+    if (!cableCheckWanted_) return;
+    cableCheckWanted_ = false;
+    QWidget* owner = parentWidget();
+    QTimer::singleShot(0, owner != nullptr ? static_cast<QObject*>(owner) : qApp,
+                       [owner] { RunCableCheckWindow(owner); });
+}
 
 void TransferDialog::StartHost(int drainGiveUpMs, bool purge) {
     line_ = CreateRadioLink(gAll.PortName, this);  // a child of the dialog, found like its controls
-    host_ = std::make_unique<TransferHost>(*engine_, *line_, static_cast<TransferObserver&>(*this), drainGiveUpMs);
+    host_ = std::make_unique<TransferHost>(*engine_, *line_, static_cast<TransferObserver&>(*this),
+                                           drainGiveUpMs);
     host_->OpenPort(gAll.PortName, purge);
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 // What the read and write dialogs have in common: the progress bar, Ok, Cancel and the password row, created
-// first and in this order (the window's translation and its Tab order follow the order of creation); the start
-// of a transfer once the dialog is first shown; Cancel, Escape and the close box.
+// first and in this order (the window's translation and its Tab order follow the order of creation); the
+// start of a transfer once the dialog is first shown; Cancel, Escape and the close box.
 #include <QDialog>
 #include <QRect>
 #include <QSize>
-
 #include <memory>
 
 #include "link/handshake.h"
@@ -50,9 +49,9 @@ protected:
 
     // A password edit: hidden characters, at most 10 of the password characters.
     QLineEdit* PasswordEdit(const char* name, const QRect& geometry);
-    // The password rows lie below the client area until the user asks for them (btnPass, or Tab into them) or the
-    // radio refuses the password; then the dialog grows to show them down to passwordBottom_, and after a refusal
-    // the focus goes to the password edit as soon as it is enabled again.
+    // The password rows lie below the client area until the user asks for them (btnPass, or Tab into them) or
+    // the radio refuses the password; then the dialog grows to show them down to passwordBottom_, and after a
+    // refusal the focus goes to the password edit as soon as it is enabled again.
     void RevealPasswordRows();
     // The passwords' controls enabled or disabled by the transfer (the dialogs add their own controls).
     void EnablePasswords(bool enabled) override;
@@ -60,12 +59,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     int passwordBottom_ = 0;
 
-    // The start of each showing: the window translated, the password cleared, the progress bar's maximum reset.
+    // The start of each showing: the window translated, the password cleared, the progress bar's maximum
+    // reset.
     void PrepareShow();
     // The engine's options for the chosen port.
     static link::EngineOptions PortOptions();
-    // Makes the line (a child of the dialog, found like its controls) and the host of the engine, and opens the
-    // port soon; purge: the buffers are purged as well. Returns the engine, now held by the dialog.
+    // Makes the line (a child of the dialog, found like its controls) and the host of the engine, and opens
+    // the port soon; purge: the buffers are purged as well. Returns the engine, now held by the dialog.
     template <class Engine>
     Engine& Start(std::unique_ptr<Engine> engine, int drainGiveUpMs, bool purge) {
         Engine& held = *engine;
@@ -92,12 +92,14 @@ protected:
     QLineEdit* cxPass = nullptr;
     QPushButton* btnPass = nullptr;  // shows the password rows
     QLabel* lSim = nullptr;          // hidden: the name of the simulated radio, shown with the caption
+    QLabel* lCableCheck = nullptr;   // hidden: the offer of the Cable Check after a connection failure
 
 private:
     virtual void FormShow() = 0;
     virtual void btnOkClick() = 0;
     void StartHost(int drainGiveUpMs, bool purge);
     bool passwordWanted_ = false;
+    bool cableCheckWanted_ = false;  // the user asked for the Cable Check after a connection failure
 
     int progressMax_;
     std::unique_ptr<link::TransferEngine> engine_;
