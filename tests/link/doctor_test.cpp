@@ -2,6 +2,7 @@
 // adapter and driver, who may open it and who holds it, the braille display service's rules, ModemManager,
 // the kernel's lines about a port that vanished, and the verdict that ends each port.
 #include <gtest/gtest.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -53,6 +54,21 @@ struct Tree {
         Link("sys/bus/usb/devices/1-1", "../../../devices/pci0000:00/usb1/1-1");
         Device("dev/" + name);
     }
+    // The access list that udev's seat access gives the user at the seat: read and write for uid.
+    void SeatAccess(const std::string& path, std::uint32_t uid) {
+        std::string acl{'\x02', 0, 0, 0};
+        auto entry = [&acl](std::uint16_t tag, std::uint16_t perm, std::uint32_t id) {
+            for (int i = 0; i < 2; ++i) acl += static_cast<char>(tag >> (8 * i));
+            for (int i = 0; i < 2; ++i) acl += static_cast<char>(perm >> (8 * i));
+            for (int i = 0; i < 4; ++i) acl += static_cast<char>(id >> (8 * i));
+        };
+        entry(0x01, 6, ~0u);  // owner
+        entry(0x02, 6, uid);  // the user at the seat
+        entry(0x04, 6, ~0u);  // owning group
+        entry(0x10, 6, ~0u);  // mask
+        entry(0x20, 0, ~0u);  // others
+        ASSERT_EQ(::setxattr((root / path).c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0), 0);
+    }
     void Device(const std::string& path) {
         Write(path, "");
         fs::permissions(root / path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
@@ -86,6 +102,15 @@ TEST(CableCheckSurvey, VerdictAndFindingsForEachMachine) {
          "not checked",
          {"USB adapter 1a86:7523 (WCH CH340/CH341), \"USB Serial\"", "Driver: ch341-uart",
           "alice may open it through the group dialout", "No other program holds it"}},
+        {"seat access from the cable rule",
+         [](Tree& t) {
+             t.UsbPort("ttyUSB0", "1a86", "7523", "ch341-uart");
+             t.SeatAccess("dev/ttyUSB0", 1500);
+         },
+         "",
+         false,
+         "not checked",
+         {"alice may open it through seat access"}},
         {"not in the port's group",
          [](Tree& t) { t.UsbPort("ttyUSB0", "10c4", "ea60", "cp210x"); },
          "",

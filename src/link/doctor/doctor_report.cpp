@@ -288,7 +288,10 @@ bool AnyRadioAnswered(const Report& report) {
 
 std::string FormatReport(const Report& report) {
     std::ostringstream out;
-    out << "Cable check for " << Printable(report.who.name) << " (user " << report.who.uid << ")\n\n";
+    if (report.who.name == std::to_string(report.who.uid))
+        out << "Cable check for user " << report.who.uid << "\n\n";
+    else
+        out << "Cable check for " << Printable(report.who.name) << " (user " << report.who.uid << ")\n\n";
     for (const PortReport& port : report.ports) WritePort(out, port, report);
     if (report.allPorts && report.ports.empty())
         out << "No USB serial port is present. Plug the programming cable in (and the radio into it), then "
