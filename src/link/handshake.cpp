@@ -125,6 +125,17 @@ void TransferEngine::Fail(const MessageText& message, int afterTimer, std::strin
     });
 }
 
+void TransferEngine::BeginHandshake() {
+    running_ = true;
+    starting_ = true;
+    Delay(kBeforePurgeMs);
+    Then([this] {
+        Emit(PurgeBuffers{});
+        Delay(kBeforeWakeMs);
+        Then([this] { Wake(); });
+    });
+}
+
 void TransferEngine::Wake() {
     keyByte_ = ChooseKeyByte(options_.portNumber, options_.random);
     state_ = kWakeSent;

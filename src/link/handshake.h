@@ -106,6 +106,8 @@ protected:
     Actions Run(const std::function<void()>& handler);
     // Chooses KeyByte, State := WakeSent, sends the wake-up frame and starts HeadTime.
     void Wake();
+    // The start of a transfer that purges first: running; 450 ms, purge, 50 ms, then Wake().
+    void BeginHandshake();
 
     // --- what the subclasses add ---
     virtual void StepBlock() = 0;

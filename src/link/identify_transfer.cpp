@@ -13,14 +13,7 @@ Actions IdentifyTransfer::Ok() {
     return Run([this] {
         outcome_ = {};
         okEnabled_ = false;
-        running_ = true;
-        starting_ = true;
-        Delay(kBeforePurgeMs);
-        Then([this] {
-            Emit(PurgeBuffers{});
-            Delay(kBeforeWakeMs);
-            Then([this] { Wake(); });
-        });
+        BeginHandshake();
     });
 }
 

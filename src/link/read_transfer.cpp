@@ -35,14 +35,7 @@ void ReadTransfer::StartRead() {
     okEnabled_ = false;
     Emit(EnableOk{false});
     Emit(EnablePasswords{false});
-    running_ = true;
-    starting_ = true;
-    Delay(kBeforePurgeMs);
-    Then([this] {
-        Emit(PurgeBuffers{});
-        Delay(kBeforeWakeMs);
-        Then([this] { Wake(); });
-    });
+    BeginHandshake();
 }
 
 IdentResult ReadTransfer::CheckIdent() {
@@ -96,8 +89,9 @@ void ReadTransfer::StepBlock() {
     ++blockIndex_;
     if (blockIndex_ < kReadBlocks) {
         const int address = kReadBlockBytes * blockIndex_;
-        SendFrame({0x52, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF), 0x10},
-                  kReadReplyBytes, false);
+        SendFrame(
+            {0x52, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF), 0x10},
+            kReadReplyBytes, false);
         Start(kTryTime, kTryTimeMs);
     } else {
         Complete();
