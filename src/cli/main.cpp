@@ -7,6 +7,7 @@
 #include "args.h"
 #include "command.h"
 #include "session.h"
+#include "version/version.h"
 
 namespace lm::cli {
 namespace {
@@ -17,8 +18,9 @@ void PrintToolHelp(std::ostream& out) {
     out << kTool << " - the data files (*.dat) of the LM-418T radios from the command line\n"
         << "\n"
         << "Usage: " << kTool << " <command> [options] [arguments]\n"
-        << "       " << kTool << " <command> --help\n"
-        << "       " << kTool << " --help\n"
+        << "  or:  " << kTool << " <command> --help\n"
+        << "  or:  " << kTool << " --help\n"
+        << "  or:  " << kTool << " --version\n"
         << "\n"
         << "Commands:\n";
     for (const auto& command : Commands()) {
@@ -51,6 +53,10 @@ int Main(int argc, char** argv) {
         return kExitUsage;
     }
     const std::string& name = args[0];
+    if (name == "--version") {
+        std::cout << kTool << ' ' << kProgramVersion << "\n";
+        return kExitOk;
+    }
     if (name == "--help" || name == "-h" || name == "help") {
         if (args.size() > 1 && name == "help") {
             if (const Command* command = FindCommand(args[1])) {
