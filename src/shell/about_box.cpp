@@ -1,16 +1,20 @@
 #include "shell/about_box.h"
 
-#include <algorithm>
-
 #include <QLabel>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "core/state.h"
+#include "globals/globals.h"
+#include "version/version.h"
 #include "widgets/artwork.h"
 #include "widgets/translate.h"
-#include "globals/globals.h"
 
 namespace lm {
+
+QString TfFrmAbout::WithVersion(QString text) {
+    return text.replace(QLatin1String(kVersionMark), QLatin1String(kProgramVersion));
+}
 
 TfFrmAbout::TfFrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName("fFrmAbout");
@@ -27,6 +31,7 @@ TfFrmAbout::TfFrmAbout(QWidget* parent) : QDialog(parent) {
     // 1. the application's icon; 2. the texts of the language file, whatever LanguageId is; 3. the title.
     picture_->setPixmap(ApplicationPixmap(32));
     TranslateForm(this, gAll.LanguageName, true);
+    for (QLabel* line : lines_) line->setText(WithVersion(line->text()));
     setWindowTitle(QString::fromStdString(gAll.ProductTitle));
     // 4. The height. Until the window system reports its frame, the whole height is the client area's.
     outerHeight_ = HeightFor(lines_);
