@@ -1,5 +1,6 @@
 #pragma once
-// The main window: menus, tool bar, navigation tree, child windows, status bar and the dispatch of every command.
+// The main window: menus, tool bar, navigation tree, child windows, status bar and the dispatch of every
+// command.
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -46,11 +47,15 @@ public:
     // Selects the tree node of the current channel; kind 2 also makes the channel edit window load it.
     void ShowCurrentChannel(int kind) override;
 
-    // File commands. Each returns false when it stopped before its end (a cancelled dialog, a refused or failed
-    // save or load).
+    // File commands. Each returns false when it stopped before its end (a cancelled dialog, a refused or
+    // failed save or load).
+    //
     // New; select, when given, chooses the variant and band of the new image once the user has agreed.
     bool FileNew(const std::function<void(TALL&)>& select = {});
     bool FileOpen();
+    // Open without the dialog, for a file named on the command line: the same checks and messages, and a
+    // message that names the file when the file does not load.
+    bool OpenFile(const std::string& path);
     bool FileSave();
     bool FileSaveAs();
     // The question before the image is discarded: true when the command may go on (No, or a completed save).
@@ -111,6 +116,7 @@ private:
     void HelpCommand();
     void AboutCommand();
     bool WriteDataFile(const std::string& path);
+    bool LoadFile(const std::string& path, bool nameFile);
     void SettlePort();
     QString MenuHint(int tag) const;
 

@@ -2,15 +2,16 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <cstdio>
+#include <filesystem>
 
 #include "core/datafile.h"
 #include "core/state.h"
+#include "globals/globals.h"
 #include "settings/language.h"
 #include "settings/system_settings.h"
-#include "widgets/file_dialogs.h"
 #include "shell/main_frm.h"
+#include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
-#include "globals/globals.h"
 
 namespace lm {
 
@@ -50,13 +51,28 @@ bool TfMainFrm::FileOpen() {
     if (!AskToSave()) return false;
     const std::string path = ChooseOpenFile(this);
     if (path.empty()) return false;
+    return LoadFile(path, false);
+}
+
+bool TfMainFrm::OpenFile(const std::string& path) {
+    if (!AskToSave()) return false;
+    // A name relative to the folder the program was started in; the caption shows the full path.
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec).lexically_normal();
+    return LoadFile(ec ? path : full.string(), true);
+}
+
+bool TfMainFrm::LoadFile(const std::string& path, bool nameFile) {
     currentFileName_ = path;
     const DataFileResult result = LoadDataFile(gAll, path);
     if (!result.ok) {
         // The image is untouched; a file that did not load is not the current file, so that a later Save
         // cannot overwrite it with an image that never came from it.
         currentFileName_.clear();
-        ShowInformation(FailureText(result));
+        std::string text = FailureText(result);
+        // Nobody chose this file in a dialog just now: the message says which file it was.
+        if (nameFile && text.find(path) == std::string::npos) text = path + "\n\n" + text;
+        ShowInformation(text);
         UpdateStatusAndCaption();
         return false;
     }
@@ -111,7 +127,8 @@ void TfMainFrm::closeEvent(QCloseEvent* event) {
         return;
     }
     CloseAllChildren();
-    // Leaving is not held up for the settings; a terminal at least learns that port and language were not kept.
+    // Leaving is not held up for the settings; a terminal at least learns that port and language were not
+    // kept.
     if (std::string problem; !WriteSystemSettings(gAll, settingsPath_, &problem))
         std::fprintf(stderr, "lm418t: the settings were not kept: %s\n", problem.c_str());
     event->accept();
