@@ -1,5 +1,5 @@
 # What an installed program needs from the desktop and the system beyond its own files: the cable rule, the
-# data file type and the AppStream metadata.
+# data file type, the AppStream metadata, the manual pages and the bash completion.
 set(LM_RES ${CMAKE_SOURCE_DIR}/src/resources)
 
 # The cable rule: the one name, and the folder udev reads it from. Installed for the system (prefix /usr, as
@@ -37,3 +37,35 @@ install(FILES ${LM_RES}/mime/lm418t.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mim
 configure_file(${LM_RES}/metainfo/${LM_APPSTREAM_ID}.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/share/${LM_APPSTREAM_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/share/${LM_APPSTREAM_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+install(FILES ${LM_RES}/completion/lm418t-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME lm418t-cli)
+
+# Manual pages from the programs' own --help and --version, with the sections help does not have.
+find_program(LM_HELP2MAN help2man)
+find_program(LM_GZIP gzip)
+set(LM_FULL_DATA_DIR ${LM_DATA_DIR})
+set(LM_MAN_DIR ${CMAKE_BINARY_DIR}/share/man)
+set(LM_MAN_PAGES)
+# (Not in the sanitizer and fuzzing builds, which are never installed.)
+if(LM_HELP2MAN AND LM_GZIP AND NOT LM_SANITIZE AND NOT LM_FUZZ)
+  foreach(program lm418t lm418t-cli)
+    if(TARGET ${program})
+      configure_file(${LM_RES}/man/${program}.h2m.in ${LM_MAN_DIR}/${program}.h2m @ONLY)
+      add_custom_command(
+        OUTPUT ${LM_MAN_DIR}/${program}.1.gz
+        COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+                ${LM_HELP2MAN} --no-info --include=${LM_MAN_DIR}/${program}.h2m --output=${LM_MAN_DIR}/${program}.1
+                $<TARGET_FILE:${program}>
+        COMMAND ${LM_GZIP} -9nf ${LM_MAN_DIR}/${program}.1
+        DEPENDS ${program} ${LM_MAN_DIR}/${program}.h2m
+        COMMENT "Manual page ${program}(1)"
+        VERBATIM)
+      list(APPEND LM_MAN_PAGES ${LM_MAN_DIR}/${program}.1.gz)
+    endif()
+  endforeach()
+  add_custom_target(lm_man_pages ALL DEPENDS ${LM_MAN_PAGES})
+  install(FILES ${LM_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  message(STATUS "help2man or gzip not found: no manual pages (scripts/setup.sh installs help2man)")
+endif()
