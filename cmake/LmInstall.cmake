@@ -1,5 +1,5 @@
 # What an installed program needs from the desktop and the system beyond its own files: the cable rule, the
-# data file type, the AppStream metadata, the manual pages and the bash completion.
+# data file type, the AppStream metadata, the manual pages, the bash completion and the package's documents.
 set(LM_RES ${CMAKE_SOURCE_DIR}/src/resources)
 
 # The cable rule: the one name, and the folder udev reads it from. Installed for the system (prefix /usr, as
@@ -69,3 +69,13 @@ if(LM_HELP2MAN AND LM_GZIP AND NOT LM_SANITIZE AND NOT LM_FUZZ)
 else()
   message(STATUS "help2man or gzip not found: no manual pages (scripts/setup.sh installs help2man)")
 endif()
+
+# The package's own documents: the copyright and the changelog, compressed as Debian has it.
+set(LM_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/lm418t)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/share/changelog.gz
+  COMMAND ${LM_GZIP} -9nc ${LM_RES}/debian/changelog > ${CMAKE_BINARY_DIR}/share/changelog.gz
+  DEPENDS ${LM_RES}/debian/changelog
+  VERBATIM)
+add_custom_target(lm_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/share/changelog.gz)
+install(FILES ${LM_RES}/debian/copyright ${CMAKE_BINARY_DIR}/share/changelog.gz DESTINATION ${LM_DOC_DIR})
