@@ -8,7 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <regex>
+#include <set>
 
+#include "link/doctor/cable_chips.h"
 #include "link/doctor/doctor_report.h"
 
 namespace lm::doctor {
@@ -216,6 +219,28 @@ TEST(CableCheckSurvey, VerdictAndFindingsForEachMachine) {
             EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
         EXPECT_FALSE(AnyRadioAnswered(report));
     }
+}
+
+}  // namespace
+}  // namespace lm::doctor
+
+namespace lm::doctor {
+namespace {
+
+// The cable rule the package installs names exactly the chips the cable check knows, under the name it looks
+// for.
+TEST(CableRule, NamesEveryChipOfTheCableCheck) {
+    std::ifstream in(std::string(LM_SOURCE_DIR) + "/src/resources/udev/" + kCableRuleName);
+    ASSERT_TRUE(in) << kCableRuleName;
+    std::set<std::string> inRule;
+    const std::regex pair(R"re(idVendor\}=="([0-9a-f]{4})", ATTRS\{idProduct\}=="([0-9a-f]{4})")re");
+    for (std::string line; std::getline(in, line);) {
+        std::smatch m;
+        if (std::regex_search(line, m, pair)) inRule.insert(m[1].str() + ":" + m[2].str());
+    }
+    std::set<std::string> known;
+    for (const CableChip& chip : CableChips()) known.insert(UsbIdText(chip.vendor, chip.product));
+    EXPECT_EQ(inRule, known);
 }
 
 }  // namespace
