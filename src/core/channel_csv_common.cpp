@@ -249,21 +249,57 @@ std::vector<std::string> CommonRow(const TALL& state, int n) {
     return row;
 }
 
-RowReading ReadCommonRow(const CsvRecord& record) {
-    std::vector<std::string> f;
-    for (const std::string& field : record.fields) f.emplace_back(Trimmed(field));
+bool CommonColumns::Has(std::string_view name) const {
+    const auto header = CommonHeader();
+    for (std::size_t c = 0; c < header.size(); ++c)
+        if (Same(header[c], name)) return at[c] >= 0;
+    return false;
+}
+
+std::optional<CommonColumns> MapCommonHeader(const CsvRecord& header) {
+    const std::vector<std::string> names = CommonHeader();
+    CommonColumns columns;
+    columns.at.assign(names.size(), -1);
+    columns.width = header.fields.size();
+    for (std::size_t i = 0; i < header.fields.size(); ++i) {
+        const std::string_view name = Trimmed(header.fields[i]);
+        if (name.empty()) continue;
+        columns.needed = i + 1;
+        bool known = false;
+        for (std::size_t c = 0; c < names.size() && !known; ++c) {
+            if (!Same(name, names[c])) continue;
+            known = true;
+            if (columns.at[c] < 0)
+                columns.at[c] = static_cast<int>(i);
+            else
+                columns.ignored.push_back(std::string(name) + " (again)");
+        }
+        if (!known) columns.ignored.emplace_back(name);
+    }
+    if (columns.at[kLocation] < 0 && columns.at[kFrequency] < 0) return std::nullopt;
+    return columns;
+}
+
+RowReading ReadCommonRow(const CsvRecord& record, const CommonColumns& columns) {
+    std::vector<std::string> f(kColumnCount);
+    for (std::size_t c = 0; c < kColumnCount; ++c)
+        if (columns.at[c] >= 0)
+            f[c] = std::string(Trimmed(record.fields[static_cast<std::size_t>(columns.at[c])]));
+    // What the older layouts meant by a column they lack.
+    if (columns.at[kRxDtcsCode] < 0) f[kRxDtcsCode] = f[kDtcsCode];
+    if (f[kCrossMode].empty()) f[kCrossMode] = kNeutralCross;
+    if (f[kMode].empty()) f[kMode] = "FM";
     for (const Column c : {kLocation, kFrequency, kOffset, kRToneFreq, kCToneFreq, kDtcsCode, kRxDtcsCode}) {
         const std::string problem = NumberProblem(CommonHeader()[c], f[c]);
         if (!problem.empty()) return Refuse(problem);
     }
     if (!f[kLocation].empty() && !IsDigits(f[kLocation]))
         return Refuse("Location \"" + f[kLocation] + "\" is not a channel number");
-    if (f[kLocation].empty()) return Skip("no Location");
 
     RowReading reading;
     ChannelPlan& plan = reading.plan;
     plan.line = record.line;
-    plan.channel = ChannelNumberOf(f[kLocation]);
+    plan.channel = f[kLocation].empty() ? -1 : ChannelNumberOf(f[kLocation]);
     if (f[kFrequency].empty()) return Skip("no Frequency");
     const long long rx = ScaledOf(f[kFrequency], kGridDecimals);
     std::string tx, rxTone, txTone, reason;

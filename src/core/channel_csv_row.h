@@ -47,6 +47,25 @@ std::string NumberProblem(std::string_view column, std::string_view text);
 // The common layout: its header, a channel's row, and a row read into a plan.
 std::vector<std::string> CommonHeader();
 std::vector<std::string> CommonRow(const TALL& state, int n);
-RowReading ReadCommonRow(const CsvRecord& record);
+
+// Where the columns of a common-layout file stand: files carry the columns in any order, and older ones lack
+// some (Power, RxDtcsCode, CrossMode, the D-STAR columns ...).
+struct CommonColumns {
+    std::vector<int> at;               // by column of CommonHeader(): its field in a row, -1 when absent
+    std::vector<std::string> ignored;  // the header's names this program does not know
+    std::size_t needed = 0;  // the fields a row must have (the header's, less empty ones at the end)
+    std::size_t width = 0;   // the header's fields
+    bool Has(std::string_view name) const;
+};
+// The columns of a header row; nullopt when it names neither Location nor Frequency (no such file).
+std::optional<CommonColumns> MapCommonHeader(const CsvRecord& header);
+// A row read into a plan. A missing column means what the older layouts meant: no Power a new channel's
+// power, no RxDtcsCode the receive code is DtcsCode, no CrossMode "Tone->Tone", no Mode FM (and so does an empty cell of these). A blank Location
+// gives channel -1, which the caller places or skips.
+RowReading ReadCommonRow(const CsvRecord& record, const CommonColumns& columns);
+
+// The grid's layout: its header (the grid's column titles) and a row read into a plan.
+std::vector<std::string> GridHeader();
+RowReading ReadGridRow(const CsvRecord& record);
 
 }  // namespace lm::csv

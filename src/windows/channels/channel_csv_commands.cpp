@@ -86,7 +86,7 @@ bool RunImportChannels(QWidget* parent) {
     }
     if (!report.channels.empty())
         gDocument.Apply(StepName("Import", report.channels),
-                        [&](TALL& state) { report = ImportChannelsCsv(state, text, Translated); });
+                        [&](TALL& state) { report = ImportChannelsCsv(state, text, {}, Translated); });
     ShowMessageBox(texts("lImport"), path + "\n" + report.Text(), kMessageInfo);
     return true;
 }
