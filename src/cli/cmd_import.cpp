@@ -44,7 +44,8 @@ public:
                "  --first-channel N  place the rows in the file's order from channel N on (a blank Location\n"
                "                     is allowed); rows past the last channel are skipped and reported\n"
                "  --rows A-B[,C...]  take only these rows, counted from 1 after the header row\n"
-               "  --dry-run          print what would land where, row by row, and save nothing\n";
+               "  --dry-run          print what would land where, row by row (the rows taken), and save\n"
+               "                     nothing\n";
     }
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
@@ -61,13 +62,15 @@ public:
         if (parsed.Has("--dry-run")) {
             const ImportPreview preview = PreviewChannelsCsv(gAll, text, options);
             if (preview.refusal) throw Failure(csvPath + ": " + preview.refusal->Text());
-            for (const ImportRow& row : preview.rows) PrintRow(row, out);
+            for (const ImportRow& row : preview.rows)
+                if (row.chosen) PrintRow(row, out);
         }
         const ImageBytes before = gAll.Image;
         TALL trial = gAll;
         const ImportReport report = ImportChannelsCsv(trial, text, options);
         if (report.Refused()) throw Failure(csvPath + ": " + report.refusal->Text());
         err << report.Text() << "\n";
+        if (parsed.Has("--dry-run")) err << "Dry run: " << dataPath << " was not changed.\n";
         if (!parsed.Has("--dry-run") && trial.Image != before) {
             gAll = trial;
             SaveOrFail(gAll, dataPath);
@@ -98,10 +101,6 @@ private:
     // "row 3 (line 4) -> channel 3, replacing it: 446.00625 / 446.00625, None / 67.0, High, Wide, scan Yes".
     static void PrintRow(const ImportRow& row, std::ostream& out) {
         out << "row " << row.row << " (line " << row.line << ")";
-        if (!row.chosen) {
-            out << ": not taken\n";
-            return;
-        }
         if (row.channel == 0) {
             out << ": skipped, " << row.skipped << "\n";
             return;
