@@ -1,6 +1,12 @@
 // File > Import Channels and Export Channels through the file-dialog seam: one undo step and the report
 // shown; a refused file changes nothing.
+#include <QApplication>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "core/channel_csv.h"
 #include "core/channel_edit.h"
@@ -8,6 +14,7 @@
 #include "globals/globals.h"
 #include "shell/command_table.h"
 #include "shell_fixture.h"
+#include "windows/channels/import_window.h"
 
 using lmtest::ShellFixture;
 
@@ -31,28 +38,70 @@ bool Shown(const lm::ScriptedMessages& messages, const std::string& part) {
     return false;
 }
 
+// Once the import window is up, runs act on it.
+void WhenImportWindow(std::function<void(lm::TfImportChannels*)> act, int tries = 300) {
+    QTimer::singleShot(10, [act, tries] {
+        if (auto* w = qobject_cast<lm::TfImportChannels*>(QApplication::activeModalWidget()))
+            act(w);
+        else if (tries > 0)
+            WhenImportWindow(act, tries - 1);
+    });
+}
+
+std::vector<int> Channels(const lm::TfImportChannels& w) {
+    std::vector<int> channels;
+    for (const lm::ImportRow& row : w.Preview().rows) channels.push_back(row.channel);
+    return channels;
+}
+
 }  // namespace
 
 class ChannelCsvCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void importIsOneUndoStepWithAReport() {
+    // The window lists every row with its channel; Space unchecks a row, the placement moves the rows, Enter
+    // imports them as one undo step; Cancel changes nothing.
+    void importWindowChoosesRowsAndPlacementAsOneUndoStep() {
         ShellFixture f;
-        const lm::ImageBytes before = lm::gAll.Image;
         lm::gLanguage.OutRange = "OutRange in the window's language";
-        f.files.Answer(lmtest::WriteFile(f.dir(), "in.csv",
-                                         CommonFile({Row(1, "460.00625"), Row(3, "461.5"), Row(4, "462", "AM"),
-                                                     Row(5, "446.00625")})));
+        const std::string csv = lmtest::WriteFile(
+            f.dir(), "in.csv",
+            CommonFile({Row(1, "460.00625"), Row(3, "461.5"), Row(4, "462", "AM"), Row(5, "446.00625")}));
+        QVERIFY(lm::SetFieldText(lm::gAll, 3, lm::cfRxFreq, "455").Ok());
+        const lm::ImageBytes before = lm::gAll.Image;
+
+        f.files.Answer(csv);
+        bool listed = false;
+        WhenImportWindow([&listed](lm::TfImportChannels* w) {
+            listed = Channels(*w) == std::vector<int>{1, 3, 0, 5} && w->Preview().rows[1].replaces &&
+                     w->Preview().rows[2].skipped.find("Mode \"AM\"") != std::string::npos;
+            w->reject();
+        });
         f.main().DispatchCommand(lm::cmd::kImportChannels);
-        QCOMPARE(f.files.opened(), 1);
-        QCOMPARE(lm::gDocument.UndoName(), std::string("Import of 3 channels"));
-        QCOMPARE(lm::ChannelTableRow(lm::gAll, 3).cells[1], std::string("461.50000"));
-        QVERIFY(Shown(f.messages, "Imported 3 channels."));
-        QVERIFY(Shown(f.messages, "channel 5: RX Frequency: OutRange in the window's language"));
-        QVERIFY(Shown(f.messages, "line 4: Mode \"AM\" is not available"));
+        QVERIFY(listed);
+        QVERIFY(lm::gAll.Image == before);
+        QVERIFY(lm::gDocument.UndoName() != "Import of 3 channels");
+
+        f.files.Answer(csv);
+        std::vector<int> placed;
+        WhenImportWindow([&placed](lm::TfImportChannels* w) {
+            w->gvRows->setCurrentIndex(w->gvRows->model()->index(1, 0));
+            QTest::keyClick(w->gvRows, Qt::Key_Space);  // row 2 (channel 3) left out
+            QApplication::processEvents();
+            w->spFirst->setValue(10);  // in order from channel 10
+            QApplication::processEvents();
+            placed = Channels(*w);
+            QTest::keyClick(w->gvRows, Qt::Key_Return);
+        });
+        f.main().DispatchCommand(lm::cmd::kImportChannels);
+        QCOMPARE(placed, (std::vector<int>{10, 0, 0, 11}));
+        QCOMPARE(lm::gDocument.UndoName(), std::string("Import of 2 channels"));
+        QCOMPARE(lm::ChannelTableRow(lm::gAll, 10).cells[1], std::string("460.00625"));
+        QCOMPARE(lm::ChannelTableRow(lm::gAll, 3).cells[1], std::string("455.00000"));
+        QVERIFY(Shown(f.messages, "Rows taken in order from channel 10."));
+        QVERIFY(Shown(f.messages, "channel 11: RX Frequency: OutRange in the window's language"));
         QVERIFY(lm::gDocument.Undo());
-        QVERIFY(!lm::gDocument.CanUndo());
         QVERIFY(lm::gAll.Image == before);
     }
 

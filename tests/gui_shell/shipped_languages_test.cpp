@@ -16,7 +16,13 @@
 #include <memory>
 
 #include "core/state.h"
+#include "settings/language.h"
+#include "shell/about_box.h"
+#include "shell/set_language.h"
+#include "shell_fixture.h"
+#include "widgets/translate.h"
 #include "windows/channels/ch_info.h"
+#include "windows/channels/import_window.h"
 #include "windows/channels/info_edit.h"
 #include "windows/channels/tone_option.h"
 #include "windows/core/model_dialog.h"
@@ -28,11 +34,6 @@
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/set_port_dialog.h"
 #include "windows/link/write_radio_dialog.h"
-#include "shell/about_box.h"
-#include "settings/language.h"
-#include "shell/set_language.h"
-#include "widgets/translate.h"
-#include "shell_fixture.h"
 
 namespace {
 
@@ -120,6 +121,7 @@ std::vector<WindowMaker> Dialogs(const std::string& settingsPath) {
         {"fSetLanguage", [settingsPath] { return std::make_unique<lm::TfSetLanguage>(settingsPath); }},
         {"fFrmAbout", [] { return std::make_unique<lm::TfFrmAbout>(); }},
         {"fCableCheck", [] { return std::make_unique<lm::TfCableCheck>(nullptr, ""); }},
+        {"fImportChannels", [] { return std::make_unique<lm::TfImportChannels>(nullptr, "", "", lm::gAll); }},
     };
 }
 

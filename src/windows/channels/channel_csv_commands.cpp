@@ -13,6 +13,7 @@
 #include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
+#include "windows/channels/import_window.h"
 
 namespace lm {
 
@@ -46,7 +47,9 @@ private:
     QWidget form_;
 };
 
-std::string Translated(const MessageRef& message) { return MessageText(gLanguage, message.key, message.text); }
+std::string Translated(const MessageRef& message) {
+    return MessageText(gLanguage, message.key, message.text);
+}
 
 bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
 
@@ -75,18 +78,24 @@ bool RunImportChannels(QWidget* parent) {
         ShowMessageBox(texts("lImport"), path + ": " + read.reason, kMessageInfo);
         return false;
     }
-    // A trial on a copy names the step after the channels the file reaches, and finds a refused file before
-    // the document is touched.
-    TALL trial = gDocument.State();
-    ImportReport report = ImportChannelsCsv(trial, text);
-    if (report.Refused()) {
-        ShowMessageBox(texts("lImport"), texts("lRefused") + "\n" + path + ": " + report.refusal->Text(),
+    // A file refused whatever the placement is shown before the window; one without a Location column opens
+    // with the rows placed in order.
+    const ImportPreview inOrder =
+        PreviewChannelsCsv(gDocument.State(), text, {ImportOptions::Placement::InOrder, 1, {}, {}});
+    if (inOrder.refusal) {
+        ShowMessageBox(texts("lImport"), texts("lRefused") + "\n" + path + ": " + inOrder.refusal->Text(),
                        kMessageInfo);
         return false;
     }
+    TfImportChannels window(parent, path, text, gDocument.State());
+    if (window.exec() != QDialog::Accepted) return false;
+    const ImportOptions options = window.Options();
+    // A trial on a copy names the step after the channels the rows reach.
+    TALL trial = gDocument.State();
+    ImportReport report = ImportChannelsCsv(trial, text, options);
     if (!report.channels.empty())
         gDocument.Apply(StepName("Import", report.channels),
-                        [&](TALL& state) { report = ImportChannelsCsv(state, text, {}, Translated); });
+                        [&](TALL& state) { report = ImportChannelsCsv(state, text, options, Translated); });
     ShowMessageBox(texts("lImport"), path + "\n" + report.Text(), kMessageInfo);
     return true;
 }
