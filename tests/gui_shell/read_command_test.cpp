@@ -10,7 +10,6 @@
 #include "core/state.h"
 #include "link/area_table.h"
 #include "port/simulated_radio.h"
-#include "shell/dialog_commands.h"
 #include "shell_fixture.h"
 #include "globals/globals.h"
 
@@ -41,7 +40,6 @@ class ReadCommandTest : public QObject {
 
 private slots:
     void completedReadReplacesImageAndStatus() {
-        if (lm::FindDialogCommand(20) == nullptr) QSKIP("no read dialog in this build");
         ShellFixture f;
         auto& main = f.main();
         lm::ResetSimulatedRadio(lm::PlausibleRadioMemory());
@@ -64,7 +62,6 @@ private slots:
     }
 
     void failedReadChangesNothing() {
-        if (lm::FindDialogCommand(20) == nullptr) QSKIP("no read dialog in this build");
         ShellFixture f;
         auto& main = f.main();
         lm::gAll.PortName = f.path("no-such-port");

@@ -46,13 +46,6 @@ inline CliRun RunCli(const QStringList& args, const QByteArray& input = {}, int 
 
 inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// Whether the help text of lm418t-cli names the command (the link commands are added to it one by one).
-inline bool CliKnows(const std::string& command) {
-    const CliRun help = RunCli({"--help"});
-    const std::string text = help.out + help.err;
-    return Contains(text, "lm418t-cli " + command + " ") || Contains(text, "\n  " + command + " ");
-}
-
 // A fresh temporary folder per test, removed at the end.
 class TempDir {
 public:

@@ -53,7 +53,6 @@ test::CliRun ReadWith(const ReadCase& c, test::SimThread& sim, const test::TempD
 }
 
 TEST(CliPty, FullReadDeliversRadioBytes0To495) {
-    if (!test::CliKnows("read") || !test::CliKnows("write")) GTEST_SKIP() << "lm418t-cli has no read/write yet";
     const sim::Memory radio = test::ValidRadio(7);
     test::SimThread sim(radio, {});
     test::TempDir dir;
@@ -76,7 +75,6 @@ TEST(CliPty, FullReadDeliversRadioBytes0To495) {
 }
 
 TEST(CliPty, FullWriteDeliversRadioBytes0To463) {
-    if (!test::CliKnows("read") || !test::CliKnows("write")) GTEST_SKIP() << "lm418t-cli has no read/write yet";
     test::TempDir dir;
     const sim::Memory file = test::ValidRadio(5);
     test::WriteDataFile(dir.File("in.dat"), file);
@@ -108,7 +106,6 @@ TEST(CliPty, FullWriteDeliversRadioBytes0To463) {
 }
 
 TEST(CliPty, ReadFaultsFailWithTheirMessageAndLeaveTheFile) {
-    if (!test::CliKnows("read") || !test::CliKnows("write")) GTEST_SKIP() << "lm418t-cli has no read/write yet";
     struct Row {
         const char* name;
         ReadCase c;
@@ -140,7 +137,6 @@ TEST(CliPty, ReadFaultsFailWithTheirMessageAndLeaveTheFile) {
 }
 
 TEST(CliPty, ReadToleratesStrayByteFragmentsAndAPassword) {
-    if (!test::CliKnows("read") || !test::CliKnows("write")) GTEST_SKIP() << "lm418t-cli has no read/write yet";
     const std::vector<ReadCase> cases = {
         {.faults = {.strayByte = true}},
         {.faults = {.fragmentBytes = 3}},
@@ -157,7 +153,6 @@ TEST(CliPty, ReadToleratesStrayByteFragmentsAndAPassword) {
 }
 
 TEST(CliPty, HandshakeTimeoutsAndAVanishingDevice) {
-    if (!test::CliKnows("read") || !test::CliKnows("write")) GTEST_SKIP() << "lm418t-cli has no read/write yet";
     const std::vector<sim::Faults> faults = {
         {.silentAt = sim::Step::Wake}, {.silentAt = sim::Step::Confirm}, {.vanishAfter = 4}};
     for (const sim::Faults& f : faults) {
@@ -176,7 +171,6 @@ TEST(CliPty, HandshakeTimeoutsAndAVanishingDevice) {
 }
 
 TEST(CliPty, WriteFaults) {
-    if (!test::CliKnows("read") || !test::CliKnows("write")) GTEST_SKIP() << "lm418t-cli has no read/write yet";
     test::TempDir dir;
     test::WriteDataFile(dir.File("in.dat"), test::ValidRadio(5));
     struct Row {
@@ -217,7 +211,6 @@ TEST(CliPty, WriteFaults) {
 }
 
 TEST(CliPty, WriteVerifyBackupAndRepeat) {
-    if (!test::CliKnows("read") || !test::CliKnows("write")) GTEST_SKIP() << "lm418t-cli has no read/write yet";
     test::TempDir dir;
     const sim::Memory file = test::ValidRadio(5);
     test::WriteDataFile(dir.File("in.dat"), file);
