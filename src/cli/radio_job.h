@@ -99,7 +99,6 @@ private:
     std::string completion_;
     std::string failure_;
     std::string writtenPassword_;
-    bool identified_ = false;
     bool done_ = false;
     bool succeeded_ = false;
     bool verified_ = false;

@@ -3,7 +3,6 @@
 namespace lm {
 
 TALL gAll;
-TChannel gChannel;
 TLanguage gLanguage;
 TDocument gDocument(gAll);
 

@@ -1,7 +1,6 @@
 #pragma once
-// The program's one state record, channel record and message table, for the windows and the single-radio
+// The program's one state record and message table, for the windows and the single-radio
 // commands of lm418t-cli; they pass them to the engine, which never reaches for them.
-#include "core/channel.h"
 #include "core/document.h"
 #include "core/state.h"
 #include "settings/language.h"
@@ -9,7 +8,6 @@
 namespace lm {
 
 extern TALL gAll;
-extern TChannel gChannel;
 extern TLanguage gLanguage;
 // The image of gAll with its undo history: every edit an editor window makes goes through it.
 extern TDocument gDocument;
