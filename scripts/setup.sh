@@ -2,6 +2,9 @@
 # Installs the Debian packages that the build and the tests need. Run as root; does nothing when all are present.
 set -euo pipefail
 packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev xvfb xauth)
+# The Debian package and its checks: manual pages, dependencies, lintian, the desktop, MIME and AppStream files.
+packages+=(help2man gzip file dpkg-dev lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
+  groff-base)
 [ "${1:-}" = "--fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
