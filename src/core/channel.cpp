@@ -1,15 +1,16 @@
 #include "core/channel.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "core/bits.h"
 #include "core/state.h"
 
 namespace lm {
-
 
 namespace {
 
@@ -35,7 +36,10 @@ std::optional<long long> ParseScaled(std::string_view t, int decimals) {
     int intDigits = 0, fracDigits = 0;
     bool point = false, roundUp = false, any = false;
     for (char c : t) {
-        if (c == '.' && !point) { point = true; continue; }
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
         if (!IsDigit(c)) return std::nullopt;
         any = true;
         if (!point) {
@@ -92,35 +96,37 @@ long long UnitsOf(double mhz) { return std::llround(mhz * 100000.0); }
 
 long long FloorMod(long long a, long long m) { return ((a % m) + m) % m; }
 
+// The members of TChannel that hold the item index of a slot's Bits field.
+constexpr std::pair<TChannelField, std::uint8_t TChannel::*> kItemMembers[] = {
+    {cfPower, &TChannel::Power},         {cfBandwidth, &TChannel::Bandwidth},
+    {cfScanAdd, &TChannel::ScanAdd},     {cfCompander, &TChannel::Compander},
+    {cfScrambler, &TChannel::Scrambler}, {cfOverTone, &TChannel::OverTone},
+    {cfBusyLock, &TChannel::BusyLock},   {cfEpilogue, &TChannel::Epilogue},
+};
+
 }  // namespace
 
 int ChannelSlotFirst(int n, int channelCount) {
     const int count = channelCount < kMaxSlots ? channelCount : kMaxSlots;
     if (n < 1 || n > count) return -1;
-    return kSlotBytes * n + 1;
+    return SlotFirst(n);
 }
 
-
 bool DecodeChannel(const std::uint8_t* slot, TChannel& ch) {
-    const long long rx = DecodeBcd4(slot);
+    const long long rx = DecodeBcd4(slot + SlotField(cfRxFreq).offset);
     if (rx < 0) {
         ch.RxFreq = -1.0;
         return false;
     }
     ch.RxFreq = static_cast<double>(rx) / 100000.0;
-    const long long tx = DecodeBcd4(slot + 4);
+    const long long tx = DecodeBcd4(slot + SlotField(cfTxFreq).offset);
     ch.TxFreq = tx < 0 ? -1.0 : static_cast<double>(tx) / 100000.0;
-    ch.RxTone = ToneCodeToText(slot[8], slot[9]);
-    ch.TxTone = ToneCodeToText(slot[10], slot[11]);
-    const std::uint8_t b12 = slot[12];
-    ch.Power = (b12 & 3) <= 2 ? (b12 & 3) : 2;
-    ch.BusyLock = TestBit(b12, 2);
-    ch.Bandwidth = TestBit(b12, 3);
-    ch.ScanAdd = TestBit(b12, 4);
-    ch.Compander = TestBit(b12, 5);
-    ch.Scrambler = TestBit(b12, 6);
-    ch.Epilogue = (slot[13] & 3) == 3 ? 2 : (slot[13] & 3);
-    ch.OverTone = TestBit(slot[14], 0);
+    const std::uint8_t* rxTone = slot + SlotField(cfRxTone).offset;
+    const std::uint8_t* txTone = slot + SlotField(cfTxTone).offset;
+    ch.RxTone = ToneCodeToText(rxTone[0], rxTone[1]);
+    ch.TxTone = ToneCodeToText(txTone[0], txTone[1]);
+    for (const auto& [field, member] : kItemMembers)
+        ch.*member = static_cast<std::uint8_t>(ReadBits(slot, SlotField(field)));
     return true;
 }
 
@@ -130,7 +136,8 @@ std::array<std::uint8_t, 4> FreqTextToBcd(std::string_view text) {
     const auto units = ParseScaled(text, 5);
     if (!units) throw std::invalid_argument("not a frequency: " + std::string(text));
     // Eight digits only: 0 .. 999.99999 MHz.
-    if (*units < 0 || *units > 99999999) throw std::out_of_range("frequency not representable: " + std::string(text));
+    if (*units < 0 || *units > 99999999)
+        throw std::out_of_range("frequency not representable: " + std::string(text));
     const long long n = *units;
     return {Bcd(n % 100), Bcd(n / 100 % 100), Bcd(n / 10000 % 100), Bcd(n / 1000000 % 100)};
 }
@@ -144,12 +151,14 @@ std::array<std::uint8_t, 2> ToneTextToCode(std::string_view text) {
         if (text[4] == 'N' || text[4] == 'n') polarity = 8;
         if (text[4] == 'I' || text[4] == 'i') polarity = 0xC;
         const int d1 = HexDigit(text[1]), d2 = HexDigit(text[2]), d3 = HexDigit(text[3]);
-        if (polarity < 0 || d1 < 0 || d2 < 0 || d3 < 0) throw std::invalid_argument("not a DCS code: " + std::string(text));
+        if (polarity < 0 || d1 < 0 || d2 < 0 || d3 < 0)
+            throw std::invalid_argument("not a DCS code: " + std::string(text));
         return {static_cast<std::uint8_t>(d2 << 4 | d3), static_cast<std::uint8_t>(polarity << 4 | d1)};
     }
     const auto tenths = ParseScaled(text, 1);
     if (!tenths) throw std::invalid_argument("not a tone: " + std::string(text));
-    if (*tenths < 0 || *tenths > 9999) throw std::out_of_range("tone not representable: " + std::string(text));
+    if (*tenths < 0 || *tenths > 9999)
+        throw std::out_of_range("tone not representable: " + std::string(text));
     return {Bcd(*tenths % 100), Bcd(*tenths / 100)};
 }
 
@@ -173,8 +182,8 @@ std::string NormalizeToneText(std::string_view text) {
         if (v > 2900) v = 2900;
         return FormatScaled(v, 1);
     }
-    const bool ok = text.size() == 5 && text[0] == 'D' && text[1] >= '0' && text[1] <= '7' && text[2] >= '0' &&
-                    text[2] <= '7' && text[3] >= '0' && text[3] <= '7' &&
+    const bool ok = text.size() == 5 && text[0] == 'D' && text[1] >= '0' && text[1] <= '7' &&
+                    text[2] >= '0' && text[2] <= '7' && text[3] >= '0' && text[3] <= '7' &&
                     std::string_view("NIni").find(text[4]) != std::string_view::npos;
     return ok ? std::string(text) : "D777N";
 }
@@ -216,40 +225,26 @@ void EncodeChannelField(TALL& state, int n, int field, std::string_view text) {
     const int first = ChannelSlotFirst(n, state.ChannelCount);
     if (first < 0 || field < cfRxFreq || field > cfEpilogue) return;
     std::uint8_t* s = &state.Image[static_cast<size_t>(first)];
-    const auto index = [&] { return text == "1" ? 1 : text == "2" ? 2 : 0; };
-    switch (field) {
-    case cfRxFreq: {
-        const auto bcd = FreqTextToBcd(text);
-        if (CutAt(text, "MHz").empty()) {
-            for (int i = 0; i < kSlotBytes; ++i) s[i] = 0xFF;
-        } else {
-            for (int i = 0; i < 4; ++i) s[i] = bcd[i];
+    const MemoryField& f = SlotField(field);
+    switch (f.codec) {
+        case FieldCodec::BcdFreq: {
+            const auto bcd = FreqTextToBcd(text);
+            const bool empty = CutAt(text, "MHz").empty();
+            if (empty && field == cfRxFreq) {
+                std::fill(s, s + kSlotBytes, std::uint8_t{0xFF});  // no receive frequency: an empty channel
+                break;
+            }
+            WriteBytes(s, f, bcd.data());
+            if (empty)
+                WriteBytes(s, SlotField(cfTxTone), nullptr);  // no transmit frequency, no transmit tone
+            break;
         }
-        break;
-    }
-    case cfTxFreq: {
-        const auto bcd = FreqTextToBcd(text);
-        for (int i = 0; i < 4; ++i) s[4 + i] = bcd[i];
-        if (CutAt(text, "MHz").empty()) s[10] = s[11] = 0xFF;
-        break;
-    }
-    case cfRxTone:
-    case cfTxTone: {
-        const auto code = ToneTextToCode(text);
-        const int at = field == cfRxTone ? 8 : 10;
-        s[at] = code[0];
-        s[at + 1] = code[1];
-        break;
-    }
-    case cfPower: s[12] = static_cast<std::uint8_t>((s[12] & ~3) | index()); break;
-    case cfEpilogue: s[13] = static_cast<std::uint8_t>((s[13] & ~3) | index()); break;
-    case cfBandwidth: SetBit(s[12], 3, text == "1"); break;
-    case cfScanAdd: SetBit(s[12], 4, text == "1"); break;
-    case cfCompander: SetBit(s[12], 5, text == "1"); break;
-    case cfScrambler: SetBit(s[12], 6, text == "1"); break;
-    case cfBusyLock: SetBit(s[12], 2, text == "1"); break;
-    case cfOverTone: SetBit(s[14], 0, text == "1"); break;
-    default: break;
+        case FieldCodec::ToneCode:
+            WriteBytes(s, f, ToneTextToCode(text).data());
+            break;
+        default:
+            WriteBits(s, f, text == "1" ? 1 : text == "2" ? 2 : 0);
+            break;
     }
 }
 

@@ -6,14 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/memory_map.h"
 #include "core/state.h"
 
 namespace lm {
 
 struct TALL;
-
-constexpr int kSlotBytes = 16;
-constexpr int kMaxSlots = 16;  // the channel area of the image holds 16 slots
 
 // One decoded channel; the byte fields are item indexes of the editors' option lists.
 class TChannel {
@@ -32,22 +30,8 @@ public:
     std::uint8_t OverTone = 0;
 };
 
-enum TChannelField : int {
-    cfRxFreq = 0,
-    cfTxFreq = 1,
-    cfRxTone = 2,
-    cfTxTone = 3,
-    cfPower = 4,
-    cfBandwidth = 5,
-    cfScanAdd = 6,
-    cfCompander = 7,
-    cfScrambler = 8,
-    cfOverTone = 9,
-    cfBusyLock = 10,
-    cfEpilogue = 11,
-};
-
-// Image index of the first byte of channel n's slot, or -1 when n is not one of the model's channelCount channels.
+// Image index of the first byte of channel n's slot, or -1 when n is not one of the model's channelCount
+// channels.
 int ChannelSlotFirst(int n, int channelCount);
 inline int ChannelSlotFirst(const TALL& all, int n) { return ChannelSlotFirst(n, all.ChannelCount); }
 
@@ -75,7 +59,7 @@ std::string FormatFreq(double mhz);
 
 enum class TFreqWarning { None, ErrRange, OutRange };
 struct TFreqCheck {
-    std::string Text;  // the accepted frequency, "0.00000"
+    std::string Text;                           // the accepted frequency, "0.00000"
     TFreqWarning Warning = TFreqWarning::None;  // message the caller shows (captioned Caution)
 };
 // Limits from the state: ModelMinMHz/ModelMaxMHz, BandMinMHz/BandMaxMHz (inclusive).

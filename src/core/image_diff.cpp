@@ -84,37 +84,13 @@ private:
     std::vector<Line> lines_;
 };
 
-// The bits of a channel slot (offsets from its first byte) that a grid column shows.
-Bits ColumnBits(int slotFirst, int field) {
-    const auto bit = [slotFirst](int offset, std::uint8_t mask) { return Bits{{slotFirst + offset, mask}}; };
-    switch (field) {
-        case cfRxFreq:
-            return WholeBytes(slotFirst, 4);
-        case cfTxFreq:
-            return WholeBytes(slotFirst + 4, 4);
-        case cfRxTone:
-            return WholeBytes(slotFirst + 8, 2);
-        case cfTxTone:
-            return WholeBytes(slotFirst + 10, 2);
-        case cfPower:
-            return bit(12, 0x03);
-        case cfBusyLock:
-            return bit(12, 0x04);
-        case cfBandwidth:
-            return bit(12, 0x08);
-        case cfScanAdd:
-            return bit(12, 0x10);
-        case cfCompander:
-            return bit(12, 0x20);
-        case cfScrambler:
-            return bit(12, 0x40);
-        case cfEpilogue:
-            return bit(13, 0x03);
-        case cfOverTone:
-            return bit(14, 0x01);
-        default:
-            return {};
-    }
+// The bits of channel slot n that a grid column shows.
+Bits ColumnBits(int n, int field) {
+    if (field < cfRxFreq || field > cfEpilogue) return {};
+    const MemoryField& f = SlotField(field);
+    Bits bits;
+    for (int i = 0; i < f.bytes; ++i) bits.push_back({SlotFirst(n) + f.offset + i, FieldMask(f)});
+    return bits;
 }
 
 void DiffChannels(DiffBuilder& builder, const TALL& a, const TALL& b, const TextLookup& lookup) {
@@ -122,11 +98,11 @@ void DiffChannels(DiffBuilder& builder, const TALL& a, const TALL& b, const Text
     for (int n = 1; n <= kMaxSlots; ++n) {
         const std::vector<std::string> cellsA = ShownChannelCells(a, n, lookup);
         const std::vector<std::string> cellsB = ShownChannelCells(b, n, lookup);
-        const int slotFirst = img::kChannelsFirst + kSlotBytes * (n - 1);
         const std::string channel = ShownChannelName(n, lookup) + " ";
         for (std::size_t c = 1; c < columns.size(); ++c) {
-            builder.Add(DiffSection::Channel, channel + TitleLine(ShownColumnTitle(static_cast<int>(c), lookup)),
-                        cellsA[c], cellsB[c], ColumnBits(slotFirst, columns[c].field));
+            builder.Add(DiffSection::Channel,
+                        channel + TitleLine(ShownColumnTitle(static_cast<int>(c), lookup)), cellsA[c],
+                        cellsB[c], ColumnBits(n, columns[c].field));
         }
     }
 }
@@ -174,8 +150,8 @@ void DiffSettings(DiffBuilder& builder, const TALL& a, const TALL& b, const Text
         if (!IsShownSetting(s)) continue;
         std::string label = ShownSettingLabel(s, lookup);
         if (uses[label] > 1) label += " (" + std::string(s.key) + ")";
-        builder.Add(DiffSection::Setting, label, ShownSettingValue(a, s, lookup), ShownSettingValue(b, s, lookup),
-                    SettingBits(s));
+        builder.Add(DiffSection::Setting, label, ShownSettingValue(a, s, lookup),
+                    ShownSettingValue(b, s, lookup), SettingBits(s));
     }
 }
 
@@ -195,7 +171,8 @@ Bits InfoBits(std::string_view fieldName) {
 
 void DiffRadioInfo(DiffBuilder& builder, const TALL& a, const TALL& b, const TextLookup& lookup) {
     for (const RadioInfoField& f : RadioInfoFields())
-        builder.Add(DiffSection::RadioInfo, ShownInfoLabel(f, lookup), f.value(a), f.value(b), InfoBits(f.fieldName));
+        builder.Add(DiffSection::RadioInfo, ShownInfoLabel(f, lookup), f.value(a), f.value(b),
+                    InfoBits(f.fieldName));
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <utility>
 
 #include "core/channel.h"
 #include "core/models.h"
@@ -27,8 +27,8 @@ struct PlausibleChannel {
 
 // Channels of a small site: simplex channels, two through a repeater, a few with tones.
 constexpr PlausibleChannel kChannels[] = {
-    {"460.12500", "460.12500", "67.0", "67.0", false},  {"462.56250", "462.56250", "", "", true},
-    {"462.58750", "462.58750", "D023N", "D023N", true}, {"462.61250", "462.61250", "", "", true},
+    {"460.12500", "460.12500", "67.0", "67.0", false},   {"462.56250", "462.56250", "", "", true},
+    {"462.58750", "462.58750", "D023N", "D023N", true},  {"462.61250", "462.61250", "", "", true},
     {"451.02500", "456.02500", "100.0", "100.0", false}, {"453.50000", "458.50000", "131.8", "131.8", false},
     {"464.50000", "464.50000", "", "", false},           {"467.56250", "467.56250", "D754I", "D754I", true},
 };
@@ -43,9 +43,8 @@ std::unique_ptr<sim::Radio>& RadioSlot() {
 bool IsSimulatedPort(const std::string& portName) {
     const std::string name = kSimulatedPortName;
     return portName.size() == name.size() &&
-           std::equal(portName.begin(), portName.end(), name.begin(), [](char a, char b) {
-               return std::toupper(static_cast<unsigned char>(a)) == b;
-           });
+           std::equal(portName.begin(), portName.end(), name.begin(),
+                      [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
 }
 
 sim::Memory PlausibleRadioMemory() {
@@ -62,25 +61,23 @@ sim::Memory PlausibleRadioMemory() {
     }
     radio.Image[img::kIdentFirst] = 'P';
     for (int i = 0; i < 4; ++i)
-        radio.Image[img::kIdentFirst + 1 + i] =
-            static_cast<std::uint8_t>(i < static_cast<int>(radio.ModelCode.size()) ? radio.ModelCode[i] : ' ');
+        radio.Image[img::kIdentFirst + 1 + i] = static_cast<std::uint8_t>(
+            i < static_cast<int>(radio.ModelCode.size()) ? radio.ModelCode[i] : ' ');
     int n = 1;
     for (const PlausibleChannel& c : kChannels) {
-        const int first = 16 * n + 1;
-        const auto rx = FreqTextToBcd(c.rx);
-        const auto tx = FreqTextToBcd(c.tx);
-        const auto rxTone = ToneTextToCode(c.rxTone);
-        const auto txTone = ToneTextToCode(c.txTone);
-        std::copy(rx.begin(), rx.end(), radio.Image.begin() + first);
-        std::copy(tx.begin(), tx.end(), radio.Image.begin() + first + 4);
-        std::copy(rxTone.begin(), rxTone.end(), radio.Image.begin() + first + 8);
-        std::copy(txTone.begin(), txTone.end(), radio.Image.begin() + first + 10);
+        std::uint8_t* slot = &radio.Image[static_cast<std::size_t>(SlotFirst(n++))];
+        std::fill(slot, slot + kSlotBytes, std::uint8_t{0xFF});
+        WriteBytes(slot, SlotField(cfRxFreq), FreqTextToBcd(c.rx).data());
+        WriteBytes(slot, SlotField(cfTxFreq), FreqTextToBcd(c.tx).data());
+        WriteBytes(slot, SlotField(cfRxTone), ToneTextToCode(c.rxTone).data());
+        WriteBytes(slot, SlotField(cfTxTone), ToneTextToCode(c.txTone).data());
         // High power, busy lock off, scan add on, compander and scrambler off.
-        radio.Image[first + 12] = static_cast<std::uint8_t>(0x80 | 0x40 | 0x20 | 0x04 | 0x02 | (c.narrow ? 0x08 : 0));
-        radio.Image[first + 13] = 0xFC;
-        radio.Image[first + 14] = 0xFE;
-        radio.Image[first + 15] = 0xFF;
-        ++n;
+        const std::pair<TChannelField, int> items[] = {
+            {cfPower, 2},    {cfBusyLock, 1},  {cfBandwidth, c.narrow ? 1 : 0},
+            {cfScanAdd, 0},  {cfCompander, 1}, {cfScrambler, 1},
+            {cfEpilogue, 0}, {cfOverTone, 0},
+        };
+        for (const auto& [field, value] : items) WriteBits(slot, SlotField(field), value);
     }
     const std::string area = SplitAreaRow(AreaRowText(1)).Code;  // Beijing
     radio.Image[img::kAreaCodeFirst] = HexByte(area.substr(0, 2));
@@ -176,7 +173,8 @@ bool SimulatedLink::Write(std::span<const std::uint8_t> bytes) {
 void SimulatedLink::Deliver(sim::Bytes bytes, double readyMs) {
     rxFree_ = std::max(readyMs, rxFree_) + kByteMs * static_cast<double>(bytes.size());
     At(rxFree_, [this, bytes = std::move(bytes)] {
-        emit received(QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+        emit received(
+            QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
     });
 }
 

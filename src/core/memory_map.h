@@ -1,0 +1,74 @@
+#pragma once
+// The memory map of the radio: where each field of the image lies, how it is coded, its valid range and its
+// default. The readers and writers of the image take their addresses and masks from here.
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "core/state.h"
+
+namespace lm {
+
+constexpr int kSlotBytes = 16;
+constexpr int kMaxSlots = 16;  // the channel area of the image holds 16 slots
+
+// Image index of the first byte of slot n (1..kMaxSlots), whatever the model's channel count.
+constexpr int SlotFirst(int n) { return img::kChannelsFirst + kSlotBytes * (n - 1); }
+
+// The fields of a channel slot; also the grid's and the forms' field selectors.
+enum TChannelField : int {
+    cfRxFreq = 0,
+    cfTxFreq = 1,
+    cfRxTone = 2,
+    cfTxTone = 3,
+    cfPower = 4,
+    cfBandwidth = 5,
+    cfScanAdd = 6,
+    cfCompander = 7,
+    cfScrambler = 8,
+    cfOverTone = 9,
+    cfBusyLock = 10,
+    cfEpilogue = 11,
+};
+
+enum class FieldCodec {
+    Bits,          // `width` bits from bit `shift` of one byte: an item index
+    BcdFreq,       // four BCD bytes, least significant pair first, in 10 Hz; FF FF FF FF = none
+    ToneCode,      // two bytes: BCD tenths of Hz, or a DCS code with its polarity in the high nibble; FF FF =
+                   // none
+    PackedDigits,  // DTMF digits, two a byte
+    Bound16,       // a 16-bit number, low byte first
+    TimeStamp,     // a packed date and time
+    Text,          // ASCII characters
+};
+
+struct MemoryField {
+    std::string_view name;
+    int field = -1;  // the TChannelField of a slot's field
+    int offset = 0;  // from the slot's first byte for a slot's field, else an Image index
+    int bytes = 1;
+    FieldCodec codec = FieldCodec::Bits;
+    int shift = 0;  // Bits only
+    int width = 8;  // Bits only
+    int min = 0;
+    int max = 0;       // a larger stored item index is read as max
+    int fallback = 0;  // the value of a new channel or of a setting out of range
+};
+
+// The fields of a channel slot, in TChannelField order.
+std::span<const MemoryField> SlotFields();
+// The bits of a slot that no field holds.
+std::span<const MemoryField> SlotUnused();
+// The slot's field f (a TChannelField); f must be one.
+const MemoryField& SlotField(int f);
+
+// The bits of each of its bytes that field f holds.
+std::uint8_t FieldMask(const MemoryField& f);
+// The item index of a Bits field whose first byte is at base[f.offset], clamped to f.max.
+int ReadBits(const std::uint8_t* base, const MemoryField& f);
+// Stores value (cut to the field's width) in the Bits field; the other bits of the byte stay.
+void WriteBits(std::uint8_t* base, const MemoryField& f, int value);
+// Copies f.bytes bytes from `from` to the field, or fills it with 0xFF when from is null.
+void WriteBytes(std::uint8_t* base, const MemoryField& f, const std::uint8_t* from);
+
+}  // namespace lm
