@@ -135,8 +135,7 @@ std::array<std::uint8_t, 4> FreqTextToBcd(std::string_view text) {
     if (text.empty()) return {0xFF, 0xFF, 0xFF, 0xFF};
     const auto units = ParseScaled(text, 5);
     if (!units) throw std::invalid_argument("not a frequency: " + std::string(text));
-    // Eight digits only: 0 .. 999.99999 MHz.
-    if (*units < 0 || *units > 99999999)
+    if (*units < 0 || *units > SlotField(cfRxFreq).max)
         throw std::out_of_range("frequency not representable: " + std::string(text));
     const long long n = *units;
     return {Bcd(n % 100), Bcd(n / 100 % 100), Bcd(n / 10000 % 100), Bcd(n / 1000000 % 100)};

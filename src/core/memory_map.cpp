@@ -80,6 +80,15 @@ void WriteBits(std::uint8_t* base, const MemoryField& f, int value) {
     SetField(base[f.offset], f.shift, f.width, value);
 }
 
+int ReadBound16(const std::uint8_t* base, const MemoryField& f) {
+    return base[f.offset] + 256 * base[f.offset + 1];
+}
+
+void WriteBound16(std::uint8_t* base, const MemoryField& f, int value) {
+    base[f.offset] = static_cast<std::uint8_t>(value & 0xFF);
+    base[f.offset + 1] = static_cast<std::uint8_t>(value >> 8 & 0xFF);
+}
+
 void WriteBytes(std::uint8_t* base, const MemoryField& f, const std::uint8_t* from) {
     if (from)
         std::copy(from, from + f.bytes, base + f.offset);

@@ -62,12 +62,20 @@ std::span<const MemoryField> SlotUnused();
 // The slot's field f (a TChannelField); f must be one.
 const MemoryField& SlotField(int f);
 
+// The settings' fields that the image check keeps in range (Image indexes).
+std::span<const MemoryField> SettingFields();
+// The settings' field of that name; throws std::out_of_range for an unknown name.
+const MemoryField& SettingField(std::string_view name);
+
 // The bits of each of its bytes that field f holds.
 std::uint8_t FieldMask(const MemoryField& f);
 // The item index of a Bits field whose first byte is at base[f.offset], clamped to f.max.
 int ReadBits(const std::uint8_t* base, const MemoryField& f);
 // Stores value (cut to the field's width) in the Bits field; the other bits of the byte stay.
 void WriteBits(std::uint8_t* base, const MemoryField& f, int value);
+// The 16-bit number of a Bound16 field, low byte first.
+int ReadBound16(const std::uint8_t* base, const MemoryField& f);
+void WriteBound16(std::uint8_t* base, const MemoryField& f, int value);
 // Copies f.bytes bytes from `from` to the field, or fills it with 0xFF when from is null.
 void WriteBytes(std::uint8_t* base, const MemoryField& f, const std::uint8_t* from);
 

@@ -5,10 +5,10 @@
 #include <ctime>
 #include <random>
 
+#include "core/memory_map.h"
 #include "core/models.h"
 
 namespace lm {
-
 
 namespace {
 
@@ -25,50 +25,31 @@ bool ReadDecimal(const std::string& text, std::size_t pos, std::size_t len, int&
     return std::from_chars(first, last, value).ec == std::errc{};
 }
 
-// The settings bytes that are forced into 0..max, in checking order, before the FM range.
-struct RangeRule {
-    int index;
-    std::uint8_t max;
-    std::uint8_t fallback;
-};
-
-constexpr RangeRule kRulesBeforeFmRange[] = {
-    {img::kVolume, 15, 8},      {img::kFmVolume, 15, 8},    {img::kSquelch, 9, 5},
-    {img::kTimeOut, 30, 12},    {img::kRate, 4, 4},         {img::kVoxLevel, 17, 9},
-    {img::kVoxDelay, 4, 1},     {img::kScanFirst, 2, 0},    {img::kScanFirst + 1, 9, 0},
-    {img::kScanFirst + 2, 27, 12}, {img::kScanFirst + 3, 16, 0}, {img::kKeyFirst, 4, 3},
-    {img::kKeyFirst + 1, 10, 3}, {img::kKeyFirst + 2, 12, 2}, {img::kKeyFirst + 3, 10, 2},
-    {img::kKeyFirst + 4, 12, 8},
-};
-
-// DTMF settings bytes (the flags byte kDtmfFlags is not checked).
-constexpr RangeRule kDtmfRules[] = {
-    {img::kDtmfFirst, 11, 2},     {img::kDtmfFirst + 1, 10, 0}, {img::kDtmfFirst + 2, 18, 0},
-    {img::kDtmfFirst + 4, 2, 0},  {img::kDtmfBotLength, 16, 0}, {img::kDtmfEotLength, 16, 0},
-    {img::kDtmfFirst + 7, 6, 0},  {img::kDtmfFirst + 8, 15, 10}, {img::kDtmfFirst + 9, 2, 0},
-};
-
-void ApplyRange(ImageBytes& image, const RangeRule& rule) {
-    auto& b = image[rule.index];
-    b = RangeOrDefault(b, 0, rule.max, rule.fallback);
+// A whole-byte item out of its range becomes its fallback.
+void CheckItemBytes(ImageBytes& im, const MemoryField& f) {
+    for (int i = f.offset; i < f.offset + f.bytes; ++i) {
+        auto& b = im[static_cast<std::size_t>(i)];
+        b = RangeOrDefault(b, static_cast<std::uint8_t>(f.min), static_cast<std::uint8_t>(f.max),
+                           static_cast<std::uint8_t>(f.fallback));
+    }
 }
 
-// The FM scan range: two 16-bit values, low byte first, both within 2800..4560 and the upper above the lower.
+// The FM scan range: both bounds within their range and the upper above the lower, else both their fallbacks.
 void CheckFmRange(ImageBytes& im) {
-    const int f = img::kFmRangeFirst;
-    const int lo = im[f] + 256 * im[f + 1];
-    const int hi = im[f + 2] + 256 * im[f + 3];
-    if (lo < 2800 || lo > 4560 || hi < 2800 || hi > 4560 || hi <= lo) {
-        im[f] = 0xC0;  // 3520
-        im[f + 1] = 0x0D;
-        im[f + 2] = 0xE0;  // 4320
-        im[f + 3] = 0x10;
+    const MemoryField& lower = SettingField("FmLowerBound");
+    const MemoryField& upper = SettingField("FmUpperBound");
+    const int lo = ReadBound16(im.data(), lower);
+    const int hi = ReadBound16(im.data(), upper);
+    const auto inRange = [](const MemoryField& f, int v) { return v >= f.min && v <= f.max; };
+    if (!inRange(lower, lo) || !inRange(upper, hi) || hi <= lo) {
+        WriteBound16(im.data(), lower, lower.fallback);
+        WriteBound16(im.data(), upper, upper.fallback);
     }
 }
 
 // The DTMF ID code: its first three digits must be decimal, else it becomes "000".
 void CheckDtmfId(ImageBytes& im) {
-    const int f = img::kDtmfIdFirst;
+    const int f = SettingField("IdCode").offset;
     if ((im[f] >> 4) > 9 || (im[f] & 0x0F) > 9 || (im[f + 1] >> 4) > 9) {
         im[f] = 0x00;
         im[f + 1] = 0x0F;
@@ -104,16 +85,10 @@ void WriteIdent(TALL& state) {
 
 void SanitizeImage(TALL& state) {
     ImageBytes& im = state.Image;
-    for (const auto& rule : kRulesBeforeFmRange) ApplyRange(im, rule);
+    for (const MemoryField& f : SettingFields())
+        if (f.codec == FieldCodec::Bits && f.width == 8) CheckItemBytes(im, f);
     CheckFmRange(im);
-    for (const auto& rule : kDtmfRules) ApplyRange(im, rule);
     CheckDtmfId(im);
-    ApplyRange(im, {img::kDtmfStunLength, 10, 0});
-    im[img::kAlwaysFfFirst] = kErased;
-    im[img::kAlwaysFfFirst + 1] = kErased;
-    for (int m = 0; m < img::kAutodialCount; ++m) {
-        ApplyRange(im, {img::kAutodialFirst + m * img::kAutodialStride, 10, 0});
-    }
     im[img::kBandCode] = static_cast<std::uint8_t>(gFrqList.CodeOf(state.BandName));
 }
 
@@ -195,16 +170,22 @@ long HexToInt(const std::string& text) {
     long value = 0;
     for (const char c : text) {
         int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else break;  // the value of the leading hexadecimal digits
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            break;                              // the value of the leading hexadecimal digits
         if (value > (0x7FFFFFFFL >> 4)) break;  // no overflow on over-long texts
         value = value * 16 + digit;
     }
     return value;
 }
 
-std::uint8_t HexByte(const std::string& text) { return static_cast<std::uint8_t>(HexToInt(text.substr(0, 2)) & 0xFF); }
+std::uint8_t HexByte(const std::string& text) {
+    return static_cast<std::uint8_t>(HexToInt(text.substr(0, 2)) & 0xFF);
+}
 
 }  // namespace lm

@@ -67,5 +67,10 @@ TEST(MemoryMap, EveryCodedFieldRoundTripsThroughTheDecoder) {
     }
 }
 
+TEST(MemoryMap, EverySettingFallbackLiesInItsRange) {
+    for (const MemoryField& f : SettingFields())
+        EXPECT_TRUE(f.min <= f.fallback && f.fallback <= f.max) << f.name;
+}
+
 }  // namespace
 }  // namespace lm
