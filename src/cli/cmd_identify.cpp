@@ -4,6 +4,7 @@
 #include "args.h"
 #include "cable_check_run.h"
 #include "command.h"
+#include "core/printable.h"
 
 namespace lm::cli {
 namespace {
@@ -38,7 +39,7 @@ public:
         request.machine = false;
         const doctor::Report report = RunCableCheck(request);
         const doctor::PortReport& port = report.ports.front();
-        out << doctor::Printable(port.device) << ": ";
+        out << Printable(port.device) << ": ";
         if (port.radio.tried) out << doctor::RadioText(port.radio) << "\n  verdict: ";
         out << doctor::VerdictText(port, report.machine) << "\n";
         return doctor::AnyRadioAnswered(report) ? kExitOk : kExitFailure;

@@ -3,49 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/printable.h"
+
 namespace lm {
 
 namespace {
 
 constexpr std::string_view kNotText = "not a text file";
-
-// The length of the UTF-8 sequence at text[at], or 0 when the bytes there are no valid sequence (overlong
-// forms, surrogates and code points past U+10FFFF included).
-std::size_t Utf8Length(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-    const std::uint8_t b = byte(at);
-    if (b < 0x80) return 1;
-    std::size_t length = 0;
-    std::uint32_t code = 0, least = 0;
-    if ((b & 0xE0) == 0xC0) {
-        length = 2, code = b & 0x1Fu, least = 0x80;
-    } else if ((b & 0xF0) == 0xE0) {
-        length = 3, code = b & 0x0Fu, least = 0x800;
-    } else if ((b & 0xF8) == 0xF0) {
-        length = 4, code = b & 0x07u, least = 0x10000;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80) return 0;
-        code = code << 6 | (byte(at + i) & 0x3Fu);
-    }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-    return length;
-}
-
-// The line of the first NUL byte or invalid UTF-8 sequence; 0 when the text is clean.
-int FirstBinaryLine(std::string_view text) {
-    int line = 1;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = text[at] == '\0' ? 0 : Utf8Length(text, at);
-        if (length == 0) return line;
-        if (text[at] == '\n') ++line;
-        at += length;
-    }
-    return 0;
-}
 
 class Reader {
 public:
@@ -139,7 +103,7 @@ private:
 CsvTable ReadCsv(std::string_view text) {
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
     if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());
-    if (const int line = FirstBinaryLine(text)) {
+    if (const int line = FirstNonTextLine(text)) {
         CsvTable table;
         table.error = CsvError{line, std::string(kNotText)};
         return table;

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <system_error>
 
 namespace lm::doctor {
@@ -80,21 +79,6 @@ std::optional<std::string> SystemRoot::Attribute(std::string_view systemPath, co
     const ssize_t n = ::getxattr(path.c_str(), name, buffer, sizeof buffer);
     if (n < 0) return std::nullopt;
     return std::string(buffer, static_cast<std::size_t>(n));
-}
-
-std::string Printable(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", u);
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 }  // namespace lm::doctor

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/printable.h"  // Printable: what a file or a device said, as it may be shown
+
 namespace lm::doctor {
 
 struct FileStatus {
@@ -44,8 +46,5 @@ public:
 private:
     std::filesystem::path root_;
 };
-
-// Text with every control character written as \xNN, for showing what a file or a device said.
-std::string Printable(std::string_view text);
 
 }  // namespace lm::doctor
