@@ -11,7 +11,7 @@ namespace lm {
 namespace {
 
 constexpr std::uint8_t kErased = 0xFF;
-constexpr int kHiddenFirst = img::kAreaCodeFirst;                     // area code and password:
+constexpr int kHiddenFirst = img::kAreaCodeFirst;                           // area code and password:
 constexpr int kHiddenLast = img::kPasswordFirst + img::kPasswordBytes - 1;  // Image[441..448]
 
 DataFileResult Failure(DataFileError error, std::string text, std::string key = "") {
@@ -36,8 +36,8 @@ std::string StepText(const char* step, const std::string& path, const std::strin
 }  // namespace
 
 std::string TooShortText(std::size_t size) {
-    return "The file has " + std::to_string(size) + " bytes; a data file has " + std::to_string(kDataFileBytes) +
-           ".";
+    return "The file has " + std::to_string(size) + " bytes; a data file has " +
+           std::to_string(kDataFileBytes) + ".";
 }
 
 std::vector<std::uint8_t> EncodeDataHeader(const std::string& fileTag, const std::string& modelCode) {
@@ -61,7 +61,8 @@ std::vector<std::uint8_t> EncodeDataFile(const ImageBytes& image, const std::str
                                          const std::string& modelCode) {
     std::vector<std::uint8_t> bytes = EncodeDataHeader(fileTag, modelCode);
     bytes.insert(bytes.end(), image.begin() + 1, image.end());
-    for (int k = kHiddenFirst; k <= kHiddenLast; ++k) bytes[static_cast<std::size_t>(kDataHeaderBytes - 1 + k)] = kErased;
+    for (int k = kHiddenFirst; k <= kHiddenLast; ++k)
+        bytes[static_cast<std::size_t>(kDataHeaderBytes - 1 + k)] = kErased;
     return bytes;
 }
 
@@ -90,10 +91,11 @@ DataFileResult LoadDataBytes(TALL& state, const std::vector<std::uint8_t>& bytes
 
 DataFileResult LoadDataFile(TALL& state, const std::string& path) {
     std::string bytes;
-    if (const FileOutcome read = ReadRegularFile(path, kDataFileLimit, bytes); !read.ok) {
+    if (const FileOutcome read = ReadInputFile(path, InputKind::DataFile, bytes); !read.ok) {
         return Failure(DataFileError::OpenFailed, StepText("open", path, read.reason));
     }
-    DataFileResult r = LoadDataBytes(state, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    DataFileResult r =
+        LoadDataBytes(state, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     if (r.error == DataFileError::TooShort) r.text = StepText("open", path, r.text);
     return r;
 }

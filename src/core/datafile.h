@@ -19,7 +19,7 @@ enum class DataFileError {
     TooShort,        // fewer than 544 bytes
     OpenFailed,      // the file cannot be read, or is no regular file of a data file's size
     ReadFailed,      // reading failed part-way
-    WriteFailed,     // the file may not be written, or its temporary copy cannot be written, synced or renamed
+    WriteFailed,  // the file may not be written, or its temporary copy cannot be written, synced or renamed
 };
 
 // Outcome of a load or save. On failure, messageKey names the message of the message table when there is one
@@ -54,19 +54,18 @@ std::vector<std::uint8_t> EncodeDataFile(const ImageBytes& image, const std::str
                                          const std::string& modelCode);
 
 // Loads a data file's bytes into a state record, without file I/O: checks size, tag (FileTag) and model code
-// (gMacList.ChannelCountOf), then CurrentChannel := 1, Image[1..528] from the file, SelectModel with the file's
-// model code, band code Image[438] and override, AreaCode/AreaText cleared, SanitizeImage, Modified := false.
-// Bytes past the first 544 are ignored. On failure the state is not changed at all.
+// (gMacList.ChannelCountOf), then CurrentChannel := 1, Image[1..528] from the file, SelectModel with the
+// file's model code, band code Image[438] and override, AreaCode/AreaText cleared, SanitizeImage, Modified :=
+// false. Bytes past the first 544 are ignored. On failure the state is not changed at all.
 DataFileResult LoadDataBytes(TALL& state, const std::uint8_t* data, std::size_t size);
 DataFileResult LoadDataBytes(TALL& state, const std::vector<std::uint8_t>& bytes);
 
-// Reads the file at path and loads it into state as LoadDataBytes does; only a regular file of at most
-// kDataFileLimit bytes is read.
+// Reads the file at path (ReadInputFile, a data file) and loads it into state as LoadDataBytes does.
 DataFileResult LoadDataFile(TALL& state, const std::string& path);
 
 // Writes the data file of a state record to path with ReplaceFile, so a failed save leaves any previous file
-// intact and a file the user may not write is refused. Only when the file is in place are Image[441..448] set to
-// 0xFF and Modified := false; a failed save leaves the state unchanged.
+// intact and a file the user may not write is refused. Only when the file is in place are Image[441..448] set
+// to 0xFF and Modified := false; a failed save leaves the state unchanged.
 DataFileResult SaveDataFile(TALL& state, const std::string& path);
 
 }  // namespace lm

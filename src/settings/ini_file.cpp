@@ -53,7 +53,8 @@ bool KeyOf(std::string_view line, std::string_view& key, std::string_view& value
 
 IniFile IniFile::Parse(std::string_view bytes) {
     IniFile f;
-    if (bytes.find("\r\n") == std::string_view::npos && bytes.find('\n') != std::string_view::npos) f.eol_ = "\n";
+    if (bytes.find("\r\n") == std::string_view::npos && bytes.find('\n') != std::string_view::npos)
+        f.eol_ = "\n";
     size_t pos = 0;
     while (pos < bytes.size()) {
         size_t end = bytes.find_first_of("\r\n", pos);
@@ -70,7 +71,7 @@ IniFile IniFile::Parse(std::string_view bytes) {
 
 IniFile IniFile::Load(const std::string& path, std::string* problem) {
     std::string bytes;
-    const FileOutcome read = ReadRegularFile(path, kIniFileLimit, bytes);
+    const FileOutcome read = ReadInputFile(path, InputKind::IniFile, bytes);
     if (!read.ok) {
         if (problem != nullptr && !read.missing) *problem = "Cannot read " + path + ": " + read.reason;
         return {};
@@ -113,9 +114,10 @@ std::string IniFile::Read(std::string_view section, std::string_view key, std::s
     if (k < 0) return std::string(fallback);
     std::string_view name, value;
     KeyOf(lines_[static_cast<size_t>(k)], name, value);
-    // A value in double or single quotes has them removed, as profile strings do; so a value can keep blanks at
-    // its ends.
-    if (value.size() >= 2 && value.front() == value.back() && (value.front() == '"' || value.front() == '\'')) {
+    // A value in double or single quotes has them removed, as profile strings do; so a value can keep blanks
+    // at its ends.
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == '"' || value.front() == '\'')) {
         value = value.substr(1, value.size() - 2);
     }
     return std::string(value);
@@ -159,7 +161,8 @@ std::string IniRead(const std::string& path, std::string_view section, std::stri
     return IniFile::Load(path).Read(section, key, fallback);
 }
 
-bool IniWrite(const std::string& path, std::string_view section, std::string_view key, std::string_view value) {
+bool IniWrite(const std::string& path, std::string_view section, std::string_view key,
+              std::string_view value) {
     IniFile f = IniFile::Load(path);
     f.Write(section, key, value);
     return f.Save(path);

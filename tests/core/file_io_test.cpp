@@ -1,12 +1,12 @@
 #include "core/file_io.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -119,6 +119,139 @@ TEST_F(FileIoTest, OnlyRegularFilesAreReadOrReplaced) {
     EXPECT_TRUE(fs::is_directory(Path("folder")));
     EXPECT_TRUE(fs::is_fifo(Path("fifo")));
     EXPECT_EQ(Entries(), 4);
+}
+
+// Every file a user names is read through one check: a regular file of its kind's size, text where text is
+// meant, with the system's reason on failure and never a quote of the file.
+TEST_F(FileIoTest, EveryInputFileIsCheckedByItsKind) {
+    std::ofstream(Path("settings.txt")) << "squelch=2\n";
+    std::ofstream(Path("big.txt")) << std::string(kSettingsTextLimit + 1, 'x');
+    std::ofstream(Path("radio.dat"), std::ios::binary) << std::string("LM41LM41\0\0\xff\n", 12);
+    fs::create_symlink(Path("radio.dat"), Path("link.txt"));
+    const std::string big = std::to_string(kSettingsTextLimit + 1);
+    const struct {
+        std::string path;
+        InputKind kind;
+        std::string reason;
+    } cases[] = {
+        {Path("settings.txt"), InputKind::SettingsText, ""},
+        {Path("radio.dat"), InputKind::DataFile, ""},
+        {Path("big.txt"), InputKind::ChannelList, ""},
+        {Path("fifo"), InputKind::SettingsText, "Not a regular file"},
+        {"/dev/zero", InputKind::DataFile, "Not a regular file"},
+        {Path("folder"), InputKind::ChannelList, std::strerror(EISDIR)},
+        {Path("big.txt"), InputKind::SettingsText, "File too large (" + big + " bytes, at most 262144)"},
+        {Path("big.txt"), InputKind::DataFile, "File too large (" + big + " bytes, at most 8192)"},
+        {Path("link.txt"), InputKind::SettingsText, "line 1: not a text file"},
+        {Path("link.txt"), InputKind::ChannelList, "line 1: not a text file"},
+        {Path("none.txt"), InputKind::SettingsText, std::strerror(ENOENT)},
+    };
+    for (const auto& c : cases) {
+        std::string bytes = "stale";
+        const FileOutcome r = ReadInputFile(c.path, c.kind, bytes);
+        EXPECT_EQ(r.reason, c.reason) << c.path;
+        EXPECT_EQ(r.ok, c.reason.empty()) << c.path;
+        EXPECT_EQ(r.missing, c.path == Path("none.txt")) << c.path;
+        EXPECT_EQ(bytes.empty(), !r.ok) << c.path;
+    }
+}
+
+// Saving through a symbolic link replaces the file it names and keeps the link; a file with several hard
+// links is written in place, so that every name sees the new bytes.
+TEST_F(FileIoTest, SavingKeepsSymbolicAndHardLinks) {
+    fs::create_directory(Path("real"));
+    std::ofstream(Path("real/radio.dat")) << "old";
+    fs::create_symlink("real/radio.dat", Path("relative.dat"));
+    fs::create_symlink(Path("relative.dat"), Path("chain.dat"));
+    fs::create_symlink("real/new.dat", Path("dangling.dat"));
+    const struct {
+        std::string saved;
+        std::string content;
+        std::string real;    // the file that must hold content
+        bool hardLinkFirst;  // real/radio.dat gets a second name before the save
+    } cases[] = {
+        {"relative.dat", "one", "real/radio.dat", false}, {"chain.dat", "two", "real/radio.dat", false},
+        {"dangling.dat", "new", "real/new.dat", false},   {"real/radio.dat", "three", "hard.dat", true},
+        {"hard.dat", "four", "relative.dat", false},
+    };
+    for (const auto& c : cases) {
+        if (c.hardLinkFirst) fs::create_hard_link(Path("real/radio.dat"), Path("hard.dat"));
+        ASSERT_TRUE(ReplaceFile(Path(c.saved), c.content).ok) << c.saved;
+        EXPECT_EQ(Get(Path(c.real)), c.content) << c.saved;
+        for (const char* link : {"relative.dat", "chain.dat", "dangling.dat"})
+            EXPECT_TRUE(fs::is_symlink(Path(link)));
+        EXPECT_EQ(fs::hard_link_count(Path("real/radio.dat")),
+                  c.hardLinkFirst || c.saved == "hard.dat" ? 2u : 1u);
+    }
+    EXPECT_EQ(Get(Path("hard.dat")), "four");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Path("real")), {}), 2);  // no temporary file is left
+}
+
+// A save removes the temporaries an earlier, killed save of the same file left behind, and nothing else.
+TEST_F(FileIoTest, ASaveRemovesStaleTemporariesOfItsFile) {
+    const struct {
+        const char* name;
+        bool old;
+        bool stays;
+    } cases[] = {
+        {".radio.dat.k3Xw9QpZ2mLa", true, false}, {".radio.dat.0123456789ab", true, false},
+        {".radio.dat.k3Xw9QpZ2mLb", false, true},  // young: may be a save running now
+        {".radio.dat.k3Xw9QpZ2mL", true, true},   {".radio.dat.k3Xw9Qp-2mLa", true, true},
+        {".radio.dat.lock", true, true},          {".other.dat.k3Xw9QpZ2mLa", true, true},
+        {"radio.dat.k3Xw9QpZ2mLa", true, true},
+    };
+    const auto old = fs::file_time_type::clock::now() - std::chrono::seconds(kStaleTemporarySeconds * 6);
+    for (const auto& c : cases) {
+        std::ofstream(Path(c.name)) << "x";
+        if (c.old) fs::last_write_time(Path(c.name), old);
+    }
+    ASSERT_TRUE(ReplaceFile(Path("radio.dat"), "new").ok);
+    for (const auto& c : cases) EXPECT_EQ(fs::exists(Path(c.name)), c.stays) << c.name;
+    EXPECT_EQ(Get(Path("radio.dat")), "new");
+}
+
+// A log is appended to only as a regular file (or a new one); a FIFO or a device is refused before it is
+// opened, so nothing waits.
+TEST_F(FileIoTest, AppendingTakesOnlyRegularFiles) {
+    const struct {
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {Path("log.csv"), ""},
+        {Path("fifo"), "Not a regular file"},
+        {"/dev/null", "Not a regular file"},
+        {Path("folder"), std::strerror(EISDIR)},
+        {Path("none/log.csv"), std::strerror(ENOENT)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AppendToFile(c.path, "row 1\n", "heading\n").reason, c.reason) << c.path;
+        EXPECT_EQ(AppendToFile(c.path, "row 2\n", "heading\n").reason, c.reason) << c.path;
+    }
+    EXPECT_EQ(Get(Path("log.csv")), "heading\nrow 1\nrow 2\n");
+    EXPECT_TRUE(fs::is_fifo(Path("fifo")));
+}
+
+// Two names of one file are the same file, through links; names of files not there yet by their paths.
+TEST_F(FileIoTest, SameFileSeesThroughLinks) {
+    std::ofstream(Path("a.dat")) << "a";
+    std::ofstream(Path("c.dat")) << "c";
+    fs::create_hard_link(Path("a.dat"), Path("hard.dat"));
+    fs::create_symlink("a.dat", Path("soft.dat"));
+    fs::create_symlink("new.dat", Path("dangling.dat"));
+    const struct {
+        std::string a, b;
+        bool same;
+    } cases[] = {
+        {Path("a.dat"), Path("a.dat"), true},
+        {Path("a.dat"), Path("soft.dat"), true},
+        {Path("hard.dat"), Path("soft.dat"), true},
+        {Path("a.dat"), Path("c.dat"), false},
+        {Path("new.dat"), Path("folder/../new.dat"), true},
+        {Path("dangling.dat"), Path("new.dat"), true},
+        {Path("new.dat"), Path("a.dat"), false},
+        {Path("new.dat"), Path("other.dat"), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SameFile(c.a, c.b), c.same) << c.a << " " << c.b;
 }
 
 }  // namespace

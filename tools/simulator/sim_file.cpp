@@ -13,7 +13,7 @@ constexpr std::size_t kHeaderBytes = 16;
 
 bool LoadMemory(const std::string& path, Memory& memory, std::string& error) {
     std::string data;
-    if (const FileOutcome read = ReadRegularFile(path, kDataFileLimit, data); !read.ok) {
+    if (const FileOutcome read = ReadInputFile(path, InputKind::DataFile, data); !read.ok) {
         error = "Cannot open " + path + ": " + read.reason;
         return false;
     }
@@ -22,8 +22,8 @@ bool LoadMemory(const std::string& path, Memory& memory, std::string& error) {
         return false;
     }
     const std::size_t n = std::min<std::size_t>(data.size() - kHeaderBytes, kMemoryBytes);
-    std::transform(data.begin() + kHeaderBytes, data.begin() + static_cast<long>(kHeaderBytes + n), memory.begin(),
-                   [](char c) { return static_cast<std::uint8_t>(c); });
+    std::transform(data.begin() + kHeaderBytes, data.begin() + static_cast<long>(kHeaderBytes + n),
+                   memory.begin(), [](char c) { return static_cast<std::uint8_t>(c); });
     return true;
 }
 
