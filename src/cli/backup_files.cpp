@@ -1,12 +1,6 @@
 #include "backup_files.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-
-#include <unistd.h>
-
-#include "command.h"
 
 namespace lm::cli {
 
@@ -28,25 +22,8 @@ std::string BackupPath(const std::string& path, const std::string& portTag, int 
     return (p.parent_path() / (stem + p.extension().string())).string();
 }
 
-void RequireWritableFolder(const std::string& path) {
-    fs::path folder = fs::path(path).parent_path();
-    if (folder.empty()) folder = ".";
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec)) throw Failure(path + ": the folder " + folder.string() + " does not exist");
-    if (access(folder.c_str(), W_OK | X_OK) != 0)
-        throw Failure(path + ": cannot write in the folder " + folder.string() + ": " + std::strerror(errno));
-}
-
-void CheckBackupTarget(const std::string& backup, const std::string& input, bool force) {
-    std::error_code ec;
-    const bool exists = fs::exists(fs::symlink_status(backup, ec));
-    std::error_code ecBackup, ecInput;
-    const fs::path canonicalBackup = fs::weakly_canonical(backup, ecBackup);
-    const fs::path canonicalInput = fs::weakly_canonical(input, ecInput);
-    if ((exists && fs::equivalent(backup, input, ec)) ||
-        (!ecBackup && !ecInput && canonicalBackup == canonicalInput))
-        throw UsageError("the backup " + backup + " would replace the data file " + input);
-    if (exists && !force) throw Failure(backup + ": the file exists; use --force to replace it");
+void CheckBackupTarget(const std::string& backup, const std::vector<NamedFile>& others, bool force) {
+    CheckOutputTarget(backup, "the backup", others, force);
     RequireWritableFolder(backup);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
-// Where the write command keeps the radios' old memory, and the checks that keep a backup from destroying what
-// it should protect. Every check runs before a radio is touched.
+// Where the write command keeps the radios' old memory, and the checks that keep a backup from destroying
+// what it should protect. Every check runs before a radio is touched.
 #include <string>
+#include <vector>
+
+#include "output_files.h"
 
 namespace lm::cli {
 
@@ -11,10 +14,8 @@ std::string BackupPath(const std::string& path, const std::string& portTag, int 
 // A name for a port fit for a file name: its last path component ("/dev/ttyUSB0" -> "ttyUSB0").
 std::string PortTag(const std::string& port);
 
-// Throws UsageError when backup names the data file itself; Failure when it exists and force is not given, or
-// when its folder does not exist or may not be written.
-void CheckBackupTarget(const std::string& backup, const std::string& input, bool force);
-// Throws Failure unless the folder that is to receive path exists and may be written.
-void RequireWritableFolder(const std::string& path);
+// Throws UsageError when backup names one of the command's other files (the data file, the log); Failure when
+// it exists and force is not given, or when its folder does not exist or may not be written (output_files.h).
+void CheckBackupTarget(const std::string& backup, const std::vector<NamedFile>& others, bool force);
 
 }  // namespace lm::cli

@@ -1,15 +1,16 @@
 // lm418t-cli new: a new image for a variant and band, saved as a data file.
-#include <filesystem>
 #include <ostream>
 #include <string>
 
 #include "args.h"
 #include "command.h"
+#include "core/edit_lock.h"
 #include "core/models.h"
 #include "core/state.h"
+#include "globals/globals.h"
+#include "output_files.h"
 #include "session.h"
 #include "variant_band.h"
-#include "globals/globals.h"
 
 namespace lm::cli {
 namespace {
@@ -17,7 +18,9 @@ namespace {
 class NewCommand : public Command {
 public:
     std::string_view Name() const override { return "new"; }
-    std::string_view Synopsis() const override { return "[--variant UHF|VHF] [--band NAME] [--force] OUT.dat"; }
+    std::string_view Synopsis() const override {
+        return "[--variant UHF|VHF] [--band NAME] [--force] OUT.dat";
+    }
     std::string_view Summary() const override {
         return "Make a new image for a variant and band and save it as the data file OUT.dat.";
     }
@@ -25,7 +28,8 @@ public:
         return "Options:\n"
                "  --variant UHF|VHF  the variant of the radio (default UHF; upper or lower case)\n"
                "  --band NAME        a band the variant is built for, by its exact name such as\n"
-               "                     \"450 - 470MHz\", or the same name without its spaces (\"450-470MHz\");\n"
+               "                     \"450 - 470MHz\", or the same name without its spaces "
+               "(\"450-470MHz\");\n"
                "                     default: the variant's default band (UHF \"450 - 470MHz\",\n"
                "                     VHF \"150 - 174MHz\")\n"
                "  --force            replace OUT.dat when it exists (otherwise an existing file is refused)\n"
@@ -42,13 +46,13 @@ public:
         ExpectOperands(parsed, 1, "OUT.dat");
         const std::string& path = parsed.Operands[0];
 
-        const TMacType& variant = ResolveVariant(parsed.Value("--variant").value_or(VariantName(*gMacList.Get(0))));
+        const TMacType& variant =
+            ResolveVariant(parsed.Value("--variant").value_or(VariantName(*gMacList.Get(0))));
         const std::string band =
             parsed.Value("--band") ? ResolveBand(variant, *parsed.Value("--band")) : variant.DefaultBand;
 
-        std::error_code ec;
-        if (!parsed.Has("--force") && std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
-            throw Failure(path + ": the file exists; use --force to replace it");
+        const EditLock lock = LockOrFail(path);
+        CheckOutputTarget(path, "the data file", {}, parsed.Has("--force"));
 
         SelectModel(gAll, variant.ModelCode, gFrqList.CodeOf(band), true);
         if (gAll.ModelTitle != variant.ModelTitle || gAll.BandName != band)

@@ -3,11 +3,12 @@
 #include <string>
 
 #include "args.h"
-#include "backup_files.h"
 #include "command.h"
+#include "core/edit_lock.h"
 #include "core/state.h"
 #include "globals/globals.h"
 #include "job_board.h"
+#include "output_files.h"
 #include "session.h"
 
 namespace lm::cli {
@@ -16,37 +17,51 @@ namespace {
 class ReadCommand : public Command {
 public:
     std::string_view Name() const override { return "read"; }
-    std::string_view Synopsis() const override { return "--port DEVICE [--password DIGITS] [--timing] OUT.dat"; }
+    std::string_view Synopsis() const override {
+        return "--port DEVICE [--password DIGITS] [--force] [--timing] OUT.dat";
+    }
     std::string_view Summary() const override {
         return "Read a radio through the serial port and save its memory as the data file OUT.dat.";
     }
     std::string_view Details() const override {
         return "Options:\n"
-               "  --port DEVICE      the serial port of the programming cable: a device such as /dev/ttyUSB0\n"
-               "                     or /dev/pts/3, or a name under /dev (see 'lm418t-cli ports'); 'simulated'\n"
+               "  --port DEVICE      the serial port of the programming cable: a device such as "
+               "/dev/ttyUSB0\n"
+               "                     or /dev/pts/3, or a name under /dev (see 'lm418t-cli ports'); "
+               "'simulated'\n"
                "                     for the built-in simulated radio\n"
                "  --password DIGITS  the radio's password, if it has one (an empty entry is accepted by\n"
                "                     every radio)\n"
+               "  --force            replace OUT.dat when it exists (otherwise an existing file is refused\n"
+               "                     before the radio is touched)\n"
                "  --timing           print the time the transfer took, its bytes and line time, and the\n"
                "                     longest the event loop was kept waiting, on standard error\n"
                "\n"
-               "Reads radio bytes 0 to 495 in 31 blocks; bytes 496 to 511 of the image become 0. The model and\n"
+               "Reads radio bytes 0 to 495 in 31 blocks; bytes 496 to 511 of the image become 0. The model "
+               "and\n"
                "band follow the radio, the settings are brought into range, and the file is saved with the\n"
                "rules of a data file (no area code, no password). The progress is shown on standard error,\n"
-               "\"Reading Completed.\" and a summary on standard output. The folder of OUT.dat must exist and\n"
+               "\"Reading Completed.\" and a summary on standard output. The folder of OUT.dat must exist "
+               "and\n"
                "be writable before the radio is touched.\n"
                "On any failure the transfer's message is printed on standard error (\"Please check all\n"
-               "connections and communication port settings.\", \"Model Type Wrong.\", \"Pass Word Wrong.\" with\n"
-               "the area, \"Cannot Open Communication Port.\" with the reason), the exit status is 1 and OUT.dat\n"
+               "connections and communication port settings.\", \"Model Type Wrong.\", \"Pass Word Wrong.\" "
+               "with\n"
+               "the area, \"Cannot Open Communication Port.\" with the reason), the exit status is 1 and "
+               "OUT.dat\n"
                "is neither created nor changed.\n";
     }
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
-        const ParsedArgs parsed = ParseArgs(args, {{"--port", true}, {"--password", true}, {"--timing", false}});
+        const ParsedArgs parsed = ParseArgs(
+            args, {{"--port", true}, {"--password", true}, {"--force", false}, {"--timing", false}});
         ExpectOperands(parsed, 1, "OUT.dat");
         const std::string& path = parsed.Operands[0];
         const auto port = parsed.Value("--port");
         if (!port || port->empty()) throw UsageError("missing --port DEVICE (see 'lm418t-cli ports')");
+        // The file is held from before the radio is touched until it is saved.
+        const EditLock lock = LockOrFail(path);
+        CheckOutputTarget(path, "the data file", {}, parsed.Has("--force"));
         RequireWritableFolder(path);
 
         JobPlan plan;

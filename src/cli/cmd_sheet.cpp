@@ -1,6 +1,5 @@
 // lm418t-cli sheet: the channel sheet of a data file, the page the windows print, as PDF and HTML files.
 #include <QGuiApplication>
-
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -12,9 +11,11 @@
 
 #include "args.h"
 #include "command.h"
-#include "session.h"
 #include "core/file_io.h"
+#include "core/printable.h"
 #include "globals/globals.h"
+#include "output_files.h"
+#include "session.h"
 #include "settings/language.h"
 #include "settings/startup.h"
 #include "sheet/sheet_document.h"
@@ -42,10 +43,13 @@ private:
 };
 
 std::string LanguageFileOf(const std::optional<std::string>& name) {
-    if (!name) return InstalledLanguageFile(gAll.AppDir, gAll.LanguageName.empty() ? kFallbackLanguage : gAll.LanguageName);
+    if (!name)
+        return InstalledLanguageFile(gAll.AppDir,
+                                     gAll.LanguageName.empty() ? kFallbackLanguage : gAll.LanguageName);
     if (!IsLanguageName(*name)) throw UsageError("no language named " + *name);
     const std::string path = InstalledLanguageFile(gAll.AppDir, *name);
-    if (!std::filesystem::is_regular_file(path)) throw UsageError("no language file for " + *name + ": " + path);
+    if (!std::filesystem::is_regular_file(path))
+        throw UsageError("no language file for " + *name + ": " + path);
     return path;
 }
 
@@ -58,7 +62,7 @@ class SheetCommand : public Command {
 public:
     std::string_view Name() const override { return "sheet"; }
     std::string_view Synopsis() const override {
-        return "FILE.dat [--pdf OUT.pdf] [--html OUT.html|-] [--language NAME]";
+        return "FILE.dat [--pdf OUT.pdf] [--html OUT.html|-] [--language NAME] [--force]";
     }
     std::string_view Summary() const override {
         return "Write the channel sheet of a data file, the page File > Print prints, as PDF and/or HTML.";
@@ -72,23 +76,33 @@ public:
                "  --pdf OUT.pdf      an A4 PDF file\n"
                "  --html OUT.html    a self-contained HTML document; \"-\" writes it to standard output\n"
                "  --language NAME    the language of the texts (a language file's name: English, Chinese);\n"
-               "                     default the language of the program's settings\n";
+               "                     default the language of the program's settings\n"
+               "  --force            replace an output file that exists (otherwise it is refused and kept);\n"
+               "                     an output may never be FILE.dat or the language file\n";
     }
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
-        const ParsedArgs parsed = ParseArgs(args, {{"--pdf", true}, {"--html", true}, {"--language", true}});
+        const ParsedArgs parsed =
+            ParseArgs(args, {{"--pdf", true}, {"--html", true}, {"--language", true}, {"--force", false}});
         ExpectOperands(parsed, 1, "FILE.dat");
         const std::optional<std::string> pdf = parsed.Value("--pdf"), html = parsed.Value("--html");
         if (!pdf && !html) throw UsageError("give --pdf OUT.pdf, --html OUT.html or both");
-        if ((pdf && pdf->empty()) || (html && html->empty())) throw UsageError("an output file name is empty");
-        if (pdf && html && *pdf == *html) throw UsageError("the PDF and the HTML file are the same file");
+        if ((pdf && pdf->empty()) || (html && html->empty()))
+            throw UsageError("an output file name is empty");
         const std::string language = LanguageFileOf(parsed.Value("--language"));
-
         const std::string& dataFile = parsed.Operands[0];
+        std::vector<NamedFile> inputs{{dataFile, "the data file"}, {language, "the language file"}};
+        if (pdf) {
+            CheckOutputTarget(*pdf, "the PDF file", inputs, parsed.Has("--force"));
+            inputs.push_back({*pdf, "the PDF file"});
+        }
+        if (html && *html != "-") CheckOutputTarget(*html, "the HTML file", inputs, parsed.Has("--force"));
+
         LoadOrFail(gAll, dataFile);
         std::string problem;
-        const std::string document = BuildSheetHtml(gAll, dataFile, language, &problem);
-        if (!problem.empty()) err << "warning: " << problem << " (English texts used)\n";
+        // The file's name as the title shows it: no control character of the command line in the document.
+        const std::string document = BuildSheetHtml(gAll, Printable(dataFile), language, &problem);
+        if (!problem.empty()) err << "warning: " << PrintableMessage(problem) << " (English texts used)\n";
 
         // Both outputs are made before either file is written.
         std::string pdfBytes;

@@ -9,11 +9,13 @@
 #include "args.h"
 #include "backup_files.h"
 #include "command.h"
+#include "core/edit_lock.h"
 #include "core/state.h"
 #include "globals/globals.h"
 #include "job_board.h"
 #include "link/actions.h"
 #include "link/handshake.h"
+#include "output_files.h"
 #include "port/simulated_radio.h"
 #include "session.h"
 #include "write_log.h"
@@ -56,11 +58,13 @@ class WriteCommand : public Command {
 public:
     std::string_view Name() const override { return "write"; }
     std::string_view Synopsis() const override {
-        return "--port DEVICE [--port DEVICE ...] [--password DIGITS] [--new-password DIGITS] [--backup FILE.dat] "
+        return "--port DEVICE [--port DEVICE ...] [--password DIGITS] [--new-password DIGITS] [--backup "
+               "FILE.dat] "
                "[--force] [--verify] [--repeat] [--log FILE.csv] [--timing] IN.dat";
     }
     std::string_view Summary() const override {
-        return "Write the data file IN.dat into a radio, or into several radios at once, through the serial port.";
+        return "Write the data file IN.dat into a radio, or into several radios at once, through the serial "
+               "port.";
     }
     std::string_view Details() const override {
         return "Options:\n"
@@ -72,32 +76,44 @@ public:
                "                         of keeping its own\n"
                "  --backup FILE.dat      first read the radio and save its memory as FILE.dat, so that the\n"
                "                         write can be undone; with several ports one file per port with the\n"
-               "                         port's name (FILE-ttyUSB0.dat); with --repeat FILE-2.dat, FILE-3.dat\n"
-               "                         ... for the next rounds. FILE.dat may not be IN.dat\n"
+               "                         port's name (FILE-ttyUSB0.dat); with --repeat FILE-2.dat, "
+               "FILE-3.dat\n"
+               "                         ... for the next rounds. FILE.dat may not be IN.dat or the log\n"
                "  --force                replace backup files that exist (otherwise they are kept and the\n"
                "                         write is refused before a radio is touched)\n"
-               "  --verify               after writing, read the radio back and compare radio bytes 0 to 463\n"
+               "  --verify               after writing, read the radio back and compare radio bytes 0 to "
+               "463\n"
                "                         with what was written; the first differing address is reported\n"
                "  --repeat               after each round, wait for Enter on standard input and write the\n"
                "                         next radio (or set of radios); end of input ends the session\n"
                "  --log FILE.csv         append one row per radio and attempt: date and time, port, model,\n"
-               "                         band, area, result, verified, the data file and its SHA-256\n"
+               "                         band, area, result, verified, the data file and its SHA-256. It\n"
+               "                         must be a regular file or not exist yet, and may not be IN.dat\n"
                "  --timing               print what each transfer cost on standard error\n"
                "\n"
                "Writes radio bytes 0 to 463 in 58 frames of 8 bytes: the image of IN.dat with the\n"
                "identification of its model and band, the radio's own area code, its own (or the new)\n"
                "password and the time of the write. IN.dat itself is not changed.\n"
-               "With one port, \"Writing Completed.\" is printed on standard output and a failure's message on\n"
-               "standard error. With several, each radio has its own progress line and the end is a table of\n"
-               "port, area, result and seconds; one radio's failure does not stop the others. The exit status\n"
+               "With one port, \"Writing Completed.\" is printed on standard output and a failure's message "
+               "on\n"
+               "standard error. With several, each radio has its own progress line and the end is a table "
+               "of\n"
+               "port, area, result and seconds; one radio's failure does not stop the others. The exit "
+               "status\n"
                "is 0 only when every radio was written, 1 otherwise (the failed ports are named); a radio\n"
                "whose write failed holds the frames it acknowledged.\n";
     }
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
-        const ParsedArgs parsed = ParseArgs(
-            args, {{"--port", true, true}, {"--password", true}, {"--new-password", true}, {"--backup", true},
-                   {"--force"}, {"--verify"}, {"--repeat"}, {"--log", true}, {"--timing"}});
+        const ParsedArgs parsed = ParseArgs(args, {{"--port", true, true},
+                                                   {"--password", true},
+                                                   {"--new-password", true},
+                                                   {"--backup", true},
+                                                   {"--force"},
+                                                   {"--verify"},
+                                                   {"--repeat"},
+                                                   {"--log", true},
+                                                   {"--timing"}});
         ExpectOperands(parsed, 1, "IN.dat");
         const std::string& input = parsed.Operands[0];
         const std::vector<std::string> ports = Ports(parsed);
@@ -107,15 +123,23 @@ public:
         if (newPassword && !link::IsEncodablePassword(link::TrimPassword(*newPassword)))
             throw Failure(link::kPwdDigits.text);
         const auto backup = parsed.Value("--backup");
-        if (backup) CheckBackupTarget(*backup, input, true);
+        const auto logPath = parsed.Value("--log");
+        // The files the backups must keep clear of; the log is appended to, so an existing one is fine.
+        std::vector<NamedFile> others{{input, "the data file"}};
+        if (logPath) {
+            CheckOutputTarget(*logPath, "the log", others, true);
+            others.push_back({*logPath, "the log"});
+        }
+        if (backup) CheckBackupTarget(*backup, others, true);
         LoadOrFail(gAll, input);
         std::optional<WriteLog> log;
-        if (const auto logPath = parsed.Value("--log")) log.emplace(*logPath, input, FileSha256(input));
+        if (logPath) log.emplace(*logPath, input, FileSha256(input));
 
         const bool several = ports.size() > 1;
         JobBoard board(out, err, several, parsed.Has("--timing"));
         for (int round = 1;; ++round) {
             std::vector<std::unique_ptr<RadioJob>> jobs;
+            std::vector<EditLock> backupLocks;  // a backup is a data file that must not change under us
             for (std::size_t i = 0; i < ports.size(); ++i) {
                 JobPlan plan;
                 plan.port = ports[i];
@@ -124,7 +148,8 @@ public:
                 plan.verify = parsed.Has("--verify");
                 if (backup) {
                     plan.backupPath = BackupPath(*backup, tags[several ? i : 0], round);
-                    CheckBackupTarget(plan.backupPath, input, parsed.Has("--force"));
+                    backupLocks.push_back(LockOrFail(plan.backupPath));
+                    CheckBackupTarget(plan.backupPath, others, parsed.Has("--force"));
                 }
                 // Each radio gets the file's image with its own area code, password and time stamp.
                 jobs.push_back(std::make_unique<RadioJob>(plan, gAll, board));
@@ -140,8 +165,8 @@ public:
             if (several) board.PrintTable(jobs);
             if (!failed.empty()) throw Failure(several ? "failed: " + failed : jobs[0]->Result());
             if (!parsed.Has("--repeat")) break;
-            err << "Connect the next radio" << (several ? "s" : "") << " and press Enter (end of input to finish): "
-                << std::flush;
+            err << "Connect the next radio" << (several ? "s" : "")
+                << " and press Enter (end of input to finish): " << std::flush;
             std::string line;
             if (!std::getline(std::cin, line)) {
                 err << "\n";

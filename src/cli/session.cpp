@@ -4,9 +4,9 @@
 #include "core/datafile.h"
 #include "core/models.h"
 #include "core/state.h"
+#include "globals/globals.h"
 #include "settings/language.h"
 #include "settings/startup.h"
-#include "globals/globals.h"
 
 namespace lm::cli {
 
@@ -35,6 +35,14 @@ void LoadOrFail(TALL& state, const std::string& path) {
 void SaveOrFail(TALL& state, const std::string& path) {
     const DataFileResult result = SaveDataFile(state, path);
     if (!result.ok) throw Failure(FailureText(path, result));
+}
+
+EditLock LockOrFail(const std::string& path) {
+    EditLock lock;
+    const FileOutcome outcome = LockForEditing(path, lock);
+    if (outcome.busy) throw Failure(outcome.reason);
+    if (!outcome.ok) throw Failure(path + ": cannot lock the file: " + outcome.reason);
+    return lock;
 }
 
 }  // namespace lm::cli

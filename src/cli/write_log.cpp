@@ -1,14 +1,11 @@
 #include "write_log.h"
 
+#include <QByteArray>
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QFile>
-
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 
 #include "command.h"
+#include "core/file_io.h"
 
 namespace lm::cli {
 namespace {
@@ -22,32 +19,32 @@ std::string Field(std::string text) {
     return quoted + "\"";
 }
 
+constexpr const char* kHeading = "date,port,model,band,area,result,verified,data file,sha256\n";
+
 }  // namespace
 
 WriteLog::WriteLog(const std::string& path, std::string dataFile, std::string sha256)
     : path_(path), dataFile_(std::move(dataFile)), sha256_(std::move(sha256)) {
-    std::error_code ec;
-    const bool fresh = !std::filesystem::exists(path, ec) || std::filesystem::file_size(path, ec) == 0;
-    out_.open(path, std::ios::app | std::ios::binary);
-    if (!out_) throw Failure(path + ": cannot open the log: " + std::strerror(errno));
-    if (fresh) out_ << "date,port,model,band,area,result,verified,data file,sha256\n" << std::flush;
+    if (const FileOutcome opened = AppendToFile(path_, "", kHeading); !opened.ok)
+        throw Failure(path_ + ": cannot open the log: " + opened.reason);
 }
 
 void WriteLog::Append(const LogRow& row) {
     const std::string now = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss").toStdString();
-    out_ << now << ',' << Field(row.port) << ',' << Field(row.model) << ',' << Field(row.band) << ','
-         << Field(row.area) << ',' << Field(row.result) << ',' << (row.verified ? "yes" : "no") << ','
-         << Field(dataFile_) << ',' << sha256_ << '\n'
-         << std::flush;
-    if (!out_) throw Failure(path_ + ": cannot write the log");
+    const std::string line = now + ',' + Field(row.port) + ',' + Field(row.model) + ',' + Field(row.band) +
+                             ',' + Field(row.area) + ',' + Field(row.result) + ',' +
+                             (row.verified ? "yes" : "no") + ',' + Field(dataFile_) + ',' + sha256_ + '\n';
+    if (const FileOutcome written = AppendToFile(path_, line, kHeading); !written.ok)
+        throw Failure(path_ + ": cannot write the log: " + written.reason);
 }
 
 std::string FileSha256(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        throw Failure(path + ": " + file.errorString().toStdString());
-    return hash.result().toHex().toStdString();
+    std::string bytes;
+    if (const FileOutcome read = ReadInputFile(path, InputKind::DataFile, bytes); !read.ok)
+        throw Failure(path + ": " + read.reason);
+    const QByteArray hash = QCryptographicHash::hash(
+        QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Sha256);
+    return hash.toHex().toStdString();
 }
 
 }  // namespace lm::cli

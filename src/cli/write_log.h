@@ -1,6 +1,5 @@
 #pragma once
 // The production record of the write command: a CSV file that gains one row per radio and attempt.
-#include <fstream>
 #include <string>
 
 namespace lm::cli {
@@ -16,7 +15,8 @@ struct LogRow {
 
 class WriteLog {
 public:
-    // Opens path for appending (a new or empty file gets the heading first); throws Failure when it cannot.
+    // Makes sure path can be appended to (a new or empty file gets the heading first): a regular file, or
+    // none yet; anything else (a FIFO, a device, a folder) throws Failure at once, before a radio is touched.
     // dataFile and its SHA-256 go into every row.
     WriteLog(const std::string& path, std::string dataFile, std::string sha256);
     // Appends the row, stamped with the local date and time; throws Failure when it cannot be written.
@@ -24,12 +24,11 @@ public:
 
 private:
     std::string path_;
-    std::ofstream out_;
     std::string dataFile_;
     std::string sha256_;
 };
 
-// The SHA-256 of a file's bytes in lower-case hex; throws Failure when it cannot be read.
+// The SHA-256 of a data file's bytes in lower-case hex; throws Failure when it cannot be read.
 std::string FileSha256(const std::string& path);
 
 }  // namespace lm::cli

@@ -326,7 +326,7 @@ TEST_F(CliTest, ExportAndImportChannelsAsCsv) {
     ASSERT_EQ(Cli({"channel", a, "5", "rx=455.5", "tx=", "rx-tone=67.0", "scan-add=no"}).status, 0);
     const std::string csv = File("a.csv").string();
     for (const std::string format : {"grid", "common"}) {
-        const CliRun exported = Cli({"export", "--format", format, a, csv});
+        const CliRun exported = Cli({"export", "--force", "--format", format, a, csv});
         ASSERT_EQ(exported.status, 0) << exported.err;
         EXPECT_EQ(Cli({"export", "--format", format, a, "-"}).out, Slurp(csv));
         fs::remove(File("b.dat"));

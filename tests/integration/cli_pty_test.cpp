@@ -39,13 +39,13 @@ struct ReadCase {
     QStringList extra;
 };
 
-// Reads from a radio with the given faults into OUT.dat (which holds old bytes), returns the run; the radio
-// is stopped before the return so that its log can be looked at.
+// Reads from a radio with the given faults into OUT.dat (which may hold old bytes, replaced with --force),
+// returns the run; the radio is stopped before the return so that its log can be looked at.
 test::CliRun ReadWith(const ReadCase& c, test::SimThread& sim, const test::TempDir& dir) {
     sim.radio().SetModelCode(c.model);
     const std::string device = sim.Start();
     EXPECT_FALSE(device.empty());
-    QStringList args{"read", "--port", QString::fromStdString(device)};
+    QStringList args{"read", "--force", "--port", QString::fromStdString(device)};
     args << c.extra << QString::fromStdString(dir.File("out.dat"));
     const test::CliRun run = test::RunCli(args);
     sim.Stop();
