@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "command.h"
+#include "core/printable.h"
 
 namespace lm::cli {
 
@@ -34,7 +35,7 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
         const std::string name = arg.substr(0, eq);
         const auto spec =
             std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.Name == name; });
-        if (spec == specs.end()) throw UsageError("unknown option " + name);
+        if (spec == specs.end()) throw UsageError("unknown option " + ShownValue(name));
         if (!spec->Repeatable && (parsed.Values.count(name) || parsed.Flags.count(name)))
             throw UsageError("option " + name + " given twice");
         if (!spec->TakesValue) {
@@ -53,7 +54,8 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
 
 void ExpectOperands(const ParsedArgs& parsed, std::size_t count, const std::string& names) {
     if (parsed.Operands.size() < count) throw UsageError("missing " + names);
-    if (parsed.Operands.size() > count) throw UsageError("unexpected argument " + parsed.Operands[count]);
+    if (parsed.Operands.size() > count)
+        throw UsageError("unexpected argument " + ShownValue(parsed.Operands[count]));
 }
 
 bool AsksForHelp(const std::vector<std::string>& args) {

@@ -8,6 +8,8 @@
 #include "channel_listing.h"
 #include "command.h"
 #include "core/channel_edit.h"
+#include "core/edit_lock.h"
+#include "core/printable.h"
 #include "globals/globals.h"
 #include "session.h"
 #include "settings/language.h"
@@ -35,17 +37,17 @@ struct Assignment {
 
 Assignment ParseAssignment(const std::string& text) {
     const std::size_t equals = text.find('=');
-    if (equals == std::string::npos) throw UsageError("expected FIELD=VALUE: " + text);
+    if (equals == std::string::npos) throw UsageError("expected FIELD=VALUE: " + ShownValue(text));
     Assignment a{text, text.substr(0, equals), -1, text.substr(equals + 1)};
     for (const FieldName& f : kFieldNames)
         if (a.name == f.name) a.field = f.field;
-    if (a.field < 0) throw UsageError("unknown field: " + a.name);
+    if (a.field < 0) throw UsageError("unknown field: " + ShownValue(a.name));
     return a;
 }
 
 int ParseChannelNumber(const std::string& text) {
     if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
-        throw UsageError("not a channel number: " + text);
+        throw UsageError("not a channel number: " + ShownValue(text));
     return std::stoi(text);
 }
 
@@ -81,7 +83,9 @@ public:
                "item\n"
                "of the field's list, a frequency that is not a number, a channel number outside the model's\n"
                "channels, or another field than rx of an empty channel is a usage error: nothing is "
-               "written.\n";
+               "written.\n"
+               "The file is locked from its load to its save: while another program changes it, the command\n"
+               "waits up to 2 seconds, then fails with \"FILE.dat is being changed by another program\".\n";
     }
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
@@ -93,6 +97,9 @@ public:
         for (std::size_t i = 2; i < parsed.Operands.size(); ++i)
             assignments.push_back(ParseAssignment(parsed.Operands[i]));
 
+        // A change holds the file from its load to its save, so that no other program's change is lost.
+        EditLock lock;
+        if (!assignments.empty()) lock = LockOrFail(path);
         LoadOrFail(gAll, path);
         if (n < 1 || n > gAll.ChannelCount)
             throw UsageError("no channel " + std::to_string(n) + " (1.." + std::to_string(gAll.ChannelCount) +
@@ -105,7 +112,8 @@ public:
         std::vector<std::string> warnings;
         for (const Assignment& a : assignments) {
             const ChannelEdit edit = SetFieldText(gAll, n, a.field, a.value, UnreadableFrequency::Refuse);
-            if (!edit.Ok()) throw UsageError(a.text + ": " + std::string(RefusalText(edit.refusal)));
+            if (!edit.Ok())
+                throw UsageError(ShownValue(a.text) + ": " + std::string(RefusalText(edit.refusal)));
             const MessageRef message = WarningMessage(edit.warning);
             if (edit.Notable())
                 warnings.push_back(EditNote(edit, a.name, MessageText(gLanguage, message.key, message.text)));

@@ -1,13 +1,13 @@
 #include "job_board.h"
 
-#include <QEventLoop>
+#include <unistd.h>
 
+#include <QEventLoop>
 #include <algorithm>
 #include <iomanip>
 #include <iostream>
 
-#include <unistd.h>
-
+#include "core/printable.h"
 #include "port/serial_port.h"
 
 namespace lm::cli {
@@ -17,31 +17,37 @@ constexpr int kBarWidth = 40;
 
 std::string Bar(int position, int max) {
     const int filled = max > 0 ? position * kBarWidth / max : 0;
-    return "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] " + std::to_string(position) +
-           "/" + std::to_string(max);
+    return "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] " +
+           std::to_string(position) + "/" + std::to_string(max);
 }
 
-// A result on one line.
+// A result on one line, as it may be shown.
 std::string OneLine(std::string text) {
     for (std::size_t i = 0; (i = text.find('\n', i)) != std::string::npos;) text.replace(i, 1, "; ");
-    return text;
+    return Printable(text);
 }
+
+// The port as the command line named it, as it may be shown.
+std::string PortOf(const RadioJob& job) { return Printable(job.Plan().port); }
 
 }  // namespace
 
 JobBoard::JobBoard(std::ostream& out, std::ostream& err, bool several, bool timing)
-    : out_(out), err_(err), several_(several), timing_(timing),
+    : out_(out),
+      err_(err),
+      several_(several),
+      timing_(timing),
       tty_(&err == &std::cerr && isatty(STDERR_FILENO) == 1) {}
 
 std::string JobBoard::Label(const RadioJob& job, const std::string& stage) const {
-    return several_ ? job.Plan().port + " " + stage : stage;
+    return several_ ? PortOf(job) + " " + stage : stage;
 }
 
 void JobBoard::Run(const std::vector<std::unique_ptr<RadioJob>>& jobs) {
     lines_.clear();
     heldNotes_.clear();
     int row = 0;
-    for (const auto& job : jobs) lines_[job.get()] = Line{row++, "", 0, job->Plan().port + " waiting"};
+    for (const auto& job : jobs) lines_[job.get()] = Line{row++, "", 0, PortOf(*job) + " waiting"};
     if (several_ && tty_)
         for (const auto& job : jobs) err_ << lines_[job.get()].text << '\n';
     err_ << std::flush;
@@ -93,11 +99,11 @@ void JobBoard::Progress(const RadioJob& job, const std::string& stage, int posit
 void JobBoard::Note(const RadioJob& job, const std::string& text) {
     if (!several_) {
         EndSingleLine();
-        out_ << text << '\n' << std::flush;
+        out_ << PrintableMessage(text) << '\n' << std::flush;
     } else if (tty_) {
-        heldNotes_.push_back(job.Plan().port + ": " + text);
+        heldNotes_.push_back(PortOf(job) + ": " + PrintableMessage(text));
     } else {
-        out_ << job.Plan().port << ": " << text << '\n' << std::flush;
+        out_ << PortOf(job) << ": " << PrintableMessage(text) << '\n' << std::flush;
     }
 }
 
@@ -110,14 +116,16 @@ void JobBoard::Transferred(const RadioJob& job, const std::string& stage, const 
                              " bytes in, " + std::to_string(s.framesSent) + " frames; line time " +
                              Ms(SerialPort::LineTimeUs(bytes)) + "; longest event-loop stall " +
                              Ms(probe_.LongestUs());
-    if (several_ && tty_) heldNotes_.push_back(text);
-    else err_ << text << '\n' << std::flush;
+    if (several_ && tty_)
+        heldNotes_.push_back(text);
+    else
+        err_ << text << '\n' << std::flush;
 }
 
 void JobBoard::Done(const RadioJob& job) {
     Line& line = lines_[&job];
     if (several_ && tty_) {
-        line.text = job.Plan().port + " " + OneLine(job.Result());
+        line.text = PortOf(job) + " " + OneLine(job.Result());
         Draw(line);
     }
     if (--running_ == 0 && loop_ != nullptr) loop_->quit();
@@ -127,16 +135,19 @@ void JobBoard::PrintTable(const std::vector<std::unique_ptr<RadioJob>>& jobs) co
     std::size_t portWidth = 4;
     std::size_t resultWidth = 6;
     for (const auto& job : jobs) {
-        portWidth = std::max(portWidth, job->Plan().port.size());
+        portWidth = std::max(portWidth, PortOf(*job).size());
         resultWidth = std::max(resultWidth, OneLine(job->Result()).size());
     }
     const auto port = static_cast<int>(portWidth);
     const auto result = static_cast<int>(resultWidth);
-    out_ << std::left << std::setw(port) << "port" << "  area  " << std::setw(result) << "result" << "  seconds\n";
+    out_ << std::left << std::setw(port) << "port"
+         << "  area  " << std::setw(result) << "result"
+         << "  seconds\n";
     for (const auto& job : jobs) {
         const std::int64_t ms = job->ElapsedMs();
-        out_ << std::left << std::setw(port) << job->Plan().port << "  " << std::setw(4) << job->Area() << "  "
-             << std::setw(result) << OneLine(job->Result()) << "  " << ms / 1000 << "." << ms % 1000 / 100 << '\n';
+        out_ << std::left << std::setw(port) << PortOf(*job) << "  " << std::setw(4) << job->Area() << "  "
+             << std::setw(result) << OneLine(job->Result()) << "  " << ms / 1000 << "." << ms % 1000 / 100
+             << '\n';
     }
     out_ << std::flush;
 }

@@ -6,6 +6,7 @@
 
 #include "args.h"
 #include "command.h"
+#include "core/printable.h"
 #include "session.h"
 #include "version/version.h"
 
@@ -63,7 +64,7 @@ int Main(int argc, char** argv) {
                 PrintCommandHelp(*command, std::cout);
                 return kExitOk;
             }
-            std::cerr << kTool << ": unknown command '" << args[1] << "'\n";
+            std::cerr << kTool << ": unknown command '" << ShownValue(args[1]) << "'\n";
             return kExitUsage;
         }
         PrintToolHelp(std::cout);
@@ -71,8 +72,8 @@ int Main(int argc, char** argv) {
     }
     Command* command = FindCommand(name);
     if (command == nullptr) {
-        std::cerr << kTool << ": unknown " << (name.starts_with('-') ? "option" : "command") << " '" << name
-                  << "'\nRun '" << kTool << " --help' for the list of commands.\n";
+        std::cerr << kTool << ": unknown " << (name.starts_with('-') ? "option" : "command") << " '"
+                  << ShownValue(name) << "'\nRun '" << kTool << " --help' for the list of commands.\n";
         return kExitUsage;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -87,14 +88,16 @@ int Main(int argc, char** argv) {
         if (!std::cout) throw Failure("cannot write to standard output");
         return status;
     } catch (const UsageError& e) {
-        std::cerr << kTool << ' ' << command->Name() << ": " << e.what() << "\n"
+        // Messages quote file names, values and lines of files: none of their control characters (an escape
+        // sequence for the terminal) gets through, and no line is echoed whole.
+        std::cerr << kTool << ' ' << command->Name() << ": " << PrintableMessage(e.what()) << "\n"
                   << "Usage: " << kTool << ' ' << command->Name() << ' ' << command->Synopsis() << "\n";
         return kExitUsage;
     } catch (const Failure& e) {
-        std::cerr << kTool << ' ' << command->Name() << ": " << e.what() << "\n";
+        std::cerr << kTool << ' ' << command->Name() << ": " << PrintableMessage(e.what()) << "\n";
         return command->FailureStatus();
     } catch (const std::exception& e) {
-        std::cerr << kTool << ' ' << command->Name() << ": " << e.what() << "\n";
+        std::cerr << kTool << ' ' << command->Name() << ": " << PrintableMessage(e.what()) << "\n";
         return command->FailureStatus();
     }
 }
