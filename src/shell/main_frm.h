@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "core/edit_lock.h"
 #include "core/state.h"
 #include "widgets/editor_hooks.h"
 
@@ -117,11 +118,18 @@ private:
     void AboutCommand();
     bool WriteDataFile(const std::string& path);
     bool LoadFile(const std::string& path, bool nameFile);
+    // Saves under a name that is not the current file's; it becomes the current file.
+    bool SaveAsNewFile(const std::string& path);
+    // No file is current any more (New, a read from the radio, a failed load): its lock is let go.
+    void ForgetFile();
     void SettlePort();
     QString MenuHint(int tag) const;
 
     std::string settingsPath_;
     std::string currentFileName_;
+    // The lock on the current file, held from its Open or Save until the next New, Open or the end, so that
+    // no other program changes the file while the window shows it (core/edit_lock.h).
+    EditLock fileLock_;
     bool started_ = false;
     std::map<int, QPointer<QMdiSubWindow>> children_;
     std::map<int, QAction*> menuActions_;

@@ -1,18 +1,18 @@
 // The commands of the main window that run a dialog: read, write, port, model, embedded message, language,
 // help and About.
 #include "core/state.h"
+#include "globals/globals.h"
 #include "link/area_table.h"
-#include "shell/about_box.h"
-#include "shell/command_table.h"
 #include "settings/language.h"
 #include "settings/startup.h"
+#include "shell/about_box.h"
+#include "shell/command_table.h"
 #include "shell/dialog_commands.h"
 #include "shell/help.h"
 #include "shell/main_frm.h"
 #include "shell/set_language.h"
 #include "widgets/qt_translation.h"
 #include "widgets/translate.h"
-#include "globals/globals.h"
 
 namespace lm {
 
@@ -20,7 +20,7 @@ void TfMainFrm::ReadCommand() {
     if (!RunDialogCommand(cmd::kRead, *this)) return;
     // A completed read replaced the image.
     gDocument.MarkReplaced();
-    currentFileName_.clear();
+    ForgetFile();
     UpdateStatusAndCaption();
     RefreshEditors(1);
 }
@@ -42,7 +42,9 @@ void TfMainFrm::AboutCommand() { RunAboutBox(this); }
 
 void TfMainFrm::LanguageChange() {
     if (!RunLanguageDialog(settingsPath_, this)) return;
-    LoadMessageTable(gLanguage, ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), gAll.LanguageName), gAll.LanguageName);
+    LoadMessageTable(gLanguage,
+                     ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), gAll.LanguageName),
+                     gAll.LanguageName);
     InstallQtTranslation(gAll.LanguageName);
     ResetUndoCaptions();
     TranslateForm(this, gAll.LanguageName, true);

@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "core/datafile.h"
+#include "core/edit_lock.h"
+#include "core/printable.h"
 #include "core/state.h"
 #include "globals/globals.h"
 #include "settings/language.h"
@@ -40,11 +42,16 @@ bool TfMainFrm::FileNew(const std::function<void(TALL&)>& select) {
     NewImage(gAll);
     gAll.Modified = false;
     gDocument.MarkReplaced();
-    currentFileName_.clear();
+    ForgetFile();
     UpdateStatusAndCaption();
     RefreshEditors(1);
     gAll.Modified = false;
     return true;
+}
+
+void TfMainFrm::ForgetFile() {
+    currentFileName_.clear();
+    fileLock_.Release();
 }
 
 bool TfMainFrm::FileOpen() {
@@ -63,19 +70,24 @@ bool TfMainFrm::OpenFile(const std::string& path) {
 }
 
 bool TfMainFrm::LoadFile(const std::string& path, bool nameFile) {
-    currentFileName_ = path;
-    const DataFileResult result = LoadDataFile(gAll, path);
-    if (!result.ok) {
+    // The file is locked before it is read; the lock of the file open until now is kept when it is this file.
+    EditLock lock;
+    const FileOutcome locked = fileLock_.Covers(path) ? FileOutcome{} : LockForEditing(path, lock);
+    DataFileResult result;
+    if (locked.ok) result = LoadDataFile(gAll, path);
+    if (!locked.ok || !result.ok) {
         // The image is untouched; a file that did not load is not the current file, so that a later Save
         // cannot overwrite it with an image that never came from it.
-        currentFileName_.clear();
-        std::string text = FailureText(result);
+        ForgetFile();
+        std::string text = locked.ok ? FailureText(result) : locked.reason;
         // Nobody chose this file in a dialog just now: the message says which file it was.
         if (nameFile && text.find(path) == std::string::npos) text = path + "\n\n" + text;
         ShowInformation(text);
         UpdateStatusAndCaption();
         return false;
     }
+    if (!fileLock_.Covers(path)) fileLock_ = std::move(lock);
+    currentFileName_ = path;
     gDocument.MarkReplaced();
     RebuildTree();
     UpdateStatusAndCaption();
@@ -98,17 +110,26 @@ bool TfMainFrm::FileSave() {
         written = WriteDataFile(currentFileName_);
     } else {
         const std::string path = ChooseSaveFile(this);
-        if (!path.empty()) {
-            currentFileName_ = path;
-            if (FileExists(path) && !AskYesNo(gLanguage.FileExists)) {
-                currentFileName_.clear();
-            } else {
-                written = WriteDataFile(path);
-            }
-        }
+        if (!path.empty() && (!FileExists(path) || AskYesNo(gLanguage.FileExists)))
+            written = SaveAsNewFile(path);
+        if (currentFileName_.empty()) fileLock_.Release();
     }
     UpdateStatusAndCaption();
     return written;
+}
+
+bool TfMainFrm::SaveAsNewFile(const std::string& path) {
+    EditLock lock;
+    if (!fileLock_.Covers(path)) {
+        if (const FileOutcome locked = LockForEditing(path, lock); !locked.ok) {
+            ShowInformation(locked.busy ? locked.reason : "Cannot save " + path + ": " + locked.reason);
+            return false;
+        }
+        fileLock_ = std::move(lock);
+    }
+    // Even a failed save leaves the name current, so that Save tries it again.
+    currentFileName_ = path;
+    return WriteDataFile(path);
 }
 
 bool TfMainFrm::FileSaveAs() {
@@ -127,10 +148,11 @@ void TfMainFrm::closeEvent(QCloseEvent* event) {
         return;
     }
     CloseAllChildren();
+    ForgetFile();
     // Leaving is not held up for the settings; a terminal at least learns that port and language were not
     // kept.
     if (std::string problem; !WriteSystemSettings(gAll, settingsPath_, &problem))
-        std::fprintf(stderr, "lm418t: the settings were not kept: %s\n", problem.c_str());
+        std::fprintf(stderr, "lm418t: the settings were not kept: %s\n", PrintableMessage(problem).c_str());
     event->accept();
 }
 

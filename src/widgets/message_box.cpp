@@ -4,8 +4,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "settings/language.h"
+#include "core/printable.h"
 #include "globals/globals.h"
+#include "settings/language.h"
 
 namespace lm {
 
@@ -44,14 +45,14 @@ MessagePresenter* SetMessagePresenter(MessagePresenter* presenter) {
 int ShowMessageBox(const std::string& caption, const std::string& text, int kind) {
     QWidget* parent = QApplication::activeModalWidget();
     if (parent == nullptr) parent = QApplication::activeWindow();
-    const int answer = gPresenter->Show(parent, caption, text, kind);
+    // Messages quote names and values from files, the radio and the system: their control characters are
+    // shown escaped and a huge line is cut.
+    const int answer = gPresenter->Show(parent, caption, PrintableMessage(text), kind);
     if (kind == kMessageQuestion) return answer == kAnswerYes ? kAnswerYes : kAnswerNo;
     return kAnswerOk;
 }
 
-void ShowInformation(const std::string& text) {
-    ShowMessageBox(gLanguage.Confirmation, text, kMessageInfo);
-}
+void ShowInformation(const std::string& text) { ShowMessageBox(gLanguage.Confirmation, text, kMessageInfo); }
 
 bool AskYesNo(const std::string& text) {
     return ShowMessageBox(gLanguage.Confirmation, text, kMessageQuestion) == kAnswerYes;

@@ -6,7 +6,10 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <chrono>
+
 #include "core/datafile.h"
+#include "core/edit_lock.h"
 #include "core/models.h"
 #include "core/state.h"
 #include "widgets/file_dialogs.h"
@@ -231,6 +234,33 @@ private slots:
         QVERIFY(main.FileNew());
         QVERIFY(!undo->isEnabled());
         QCOMPARE(undo->text(), QString("&Undo"));
+    }
+
+    // The window holds the lock on its file from Open or Save to the next New, so that no other program
+    // changes it meanwhile; a file another program holds is not opened, and the message says why, escaped.
+    void theOpenFileIsHeldUntilNew() {
+        using std::chrono::milliseconds;
+        ShellFixture f;
+        auto& main = f.main();
+        const std::string path = VhfFile(f, "held.dat");
+        lm::EditLock other;
+        f.files.Answer(path);
+        QVERIFY(main.FileOpen());
+        QVERIFY(lm::LockForEditing(path, other, milliseconds(0)).busy);
+        lm::gAll.Modified = true;
+        QVERIFY(main.FileSave());
+        QVERIFY(lm::LockForEditing(path, other, milliseconds(0)).busy);
+        QVERIFY(main.FileNew());
+        QVERIFY(lm::LockForEditing(path, other, milliseconds(0)).ok && other.Held());
+
+        f.files.Answer(path);
+        QVERIFY(!main.FileOpen());
+        QCOMPARE(f.messages.texts().back(), path + " is being changed by another program");
+        QCOMPARE(main.CurrentFileName(), std::string());
+        f.files.Answer(f.path("\x1b]0;x.dat"));
+        QVERIFY(!main.FileOpen());
+        QCOMPARE(f.messages.texts().back(),
+                 "Cannot open " + f.path("\\x1B]0;x.dat") + ": No such file or directory");
     }
 
     void leavingWritesTheSettings() {
