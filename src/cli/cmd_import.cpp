@@ -6,7 +6,9 @@
 #include "command.h"
 #include "core/channel_csv.h"
 #include "core/channel_csv_row.h"
+#include "core/edit_lock.h"
 #include "core/file_io.h"
+#include "core/printable.h"
 #include "globals/globals.h"
 #include "session.h"
 
@@ -54,10 +56,11 @@ public:
         ExpectOperands(parsed, 2, "FILE.dat IN.csv");
         const std::string& dataPath = parsed.Operands[0];
         const std::string& csvPath = parsed.Operands[1];
+        const EditLock lock = LockOrFail(dataPath);
         LoadOrFail(gAll, dataPath);
         const ImportOptions options = Options(parsed);
         std::string text;
-        const FileOutcome read = ReadRegularFile(csvPath, kChannelCsvLimit, text);
+        const FileOutcome read = ReadInputFile(csvPath, InputKind::ChannelList, text);
         if (!read.ok) throw Failure(csvPath + ": " + read.reason);
         if (parsed.Has("--dry-run")) {
             const ImportPreview preview = PreviewChannelsCsv(gAll, text, options);
@@ -69,7 +72,8 @@ public:
         TALL trial = gAll;
         const ImportReport report = ImportChannelsCsv(trial, text, options);
         if (report.Refused()) throw Failure(csvPath + ": " + report.refusal->Text());
-        err << report.Text() << "\n";
+        // The ignored columns' names come from the file.
+        err << PrintableMessage(report.Text()) << "\n";
         if (parsed.Has("--dry-run")) err << "Dry run: " << dataPath << " was not changed.\n";
         if (!parsed.Has("--dry-run") && trial.Image != before) {
             gAll = trial;
@@ -102,7 +106,7 @@ private:
     static void PrintRow(const ImportRow& row, std::ostream& out) {
         out << "row " << row.row << " (line " << row.line << ")";
         if (row.channel == 0) {
-            out << ": skipped, " << row.skipped << "\n";
+            out << ": skipped, " << PrintableMessage(row.skipped) << "\n";
             return;
         }
         const auto& c = row.cells;
@@ -112,7 +116,7 @@ private:
         else
             out << c[1] << " / " << (c[2].empty() ? "(no TX)" : c[2]) << ", " << c[3] << " / " << c[4] << ", "
                 << c[5] << ", " << c[6] << ", scan " << c[7];
-        for (const std::string& warning : row.warnings) out << "; " << warning;
+        for (const std::string& warning : row.warnings) out << "; " << PrintableMessage(warning);
         out << "\n";
     }
 };

@@ -4,6 +4,7 @@
 #include "core/channel_edit.h"
 #include "core/channel_table.h"
 #include "core/item_text.h"
+#include "core/printable.h"
 
 namespace lm {
 
@@ -26,7 +27,7 @@ RowReading ReadGridRow(const CsvRecord& record) {
         if (!problem.empty()) return Refuse(problem);
     }
     if (!cells[0].empty() && !IsDigits(cells[0]))
-        return Refuse(titles[0] + " \"" + cells[0] + "\" is not a channel number");
+        return Refuse(titles[0] + " \"" + ShownValue(cells[0]) + "\" is not a channel number");
     RowReading reading;
     reading.plan.line = record.line;
     reading.plan.channel = cells[0].empty() ? -1 : ChannelNumberOf(cells[0]);

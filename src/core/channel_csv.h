@@ -18,9 +18,6 @@ namespace lm {
 
 enum class CsvFormat { Grid, Common };
 
-// The largest channel file read at all: 16 channels take a few kilobytes.
-constexpr std::size_t kChannelCsvLimit = 1024 * 1024;
-
 // The header row of each format, without the line break.
 std::vector<std::string> CsvHeader(CsvFormat format);
 

@@ -6,6 +6,7 @@
 #include "core/channel_form.h"
 #include "core/channel_table.h"
 #include "core/item_text.h"
+#include "core/printable.h"
 #include "core/tones.h"
 
 namespace lm::csv {
@@ -141,7 +142,7 @@ bool ReadTones(const std::vector<std::string>& f, std::string& tx, std::string& 
     std::string polarity = f[kDtcsPolarity].empty() ? "NN" : f[kDtcsPolarity];
     for (char& c : polarity) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos) {
-        reason = "unknown DtcsPolarity \"" + f[kDtcsPolarity] + "\"";
+        reason = "unknown DtcsPolarity \"" + ShownValue(f[kDtcsPolarity]) + "\"";
         return false;
     }
     const std::string& mode = f[kTone];
@@ -159,14 +160,14 @@ bool ReadTones(const std::vector<std::string>& f, std::string& tx, std::string& 
         for (const char* item : kCross)
             if (Same(f[kCrossMode], item)) cross = item;
         if (cross.empty()) {
-            reason = "unknown CrossMode \"" + f[kCrossMode] + "\"";
+            reason = "unknown CrossMode \"" + ShownValue(f[kCrossMode]) + "\"";
             return false;
         }
     } else if (Same(mode, "TSQL-R") || Same(mode, "DTCS-R")) {
         reason = "reverse squelch (Tone " + mode + ") is not available on this radio";
         return false;
     } else {
-        reason = "unknown Tone \"" + mode + "\"";
+        reason = "unknown Tone \"" + ShownValue(mode) + "\"";
         return false;
     }
     // Takes the tone of a column; false with the reason when the column is empty.
@@ -201,7 +202,7 @@ bool ReadTransmit(const std::vector<std::string>& f, long long rx, std::string& 
     }
     if (Same(duplex, "off")) return true;
     if (duplex != "+" && duplex != "-" && !Same(duplex, "split")) {
-        reason = "unknown Duplex \"" + duplex + "\"";
+        reason = "unknown Duplex \"" + ShownValue(duplex) + "\"";
         return false;
     }
     if (offset.empty()) {
@@ -272,9 +273,9 @@ std::optional<CommonColumns> MapCommonHeader(const CsvRecord& header) {
             if (columns.at[c] < 0)
                 columns.at[c] = static_cast<int>(i);
             else
-                columns.ignored.push_back(std::string(name) + " (again)");
+                columns.ignored.push_back(ShownValue(name) + " (again)");
         }
-        if (!known) columns.ignored.emplace_back(name);
+        if (!known) columns.ignored.push_back(ShownValue(name));
     }
     if (columns.at[kLocation] < 0 && columns.at[kFrequency] < 0) return std::nullopt;
     return columns;
@@ -294,7 +295,7 @@ RowReading ReadCommonRow(const CsvRecord& record, const CommonColumns& columns) 
         if (!problem.empty()) return Refuse(problem);
     }
     if (!f[kLocation].empty() && !IsDigits(f[kLocation]))
-        return Refuse("Location \"" + f[kLocation] + "\" is not a channel number");
+        return Refuse("Location \"" + ShownValue(f[kLocation]) + "\" is not a channel number");
 
     RowReading reading;
     ChannelPlan& plan = reading.plan;
@@ -312,10 +313,11 @@ RowReading ReadCommonRow(const CsvRecord& record, const CommonColumns& columns) 
     if (Same(f[kMode], "FM")) bandwidth = "Wide";
     if (Same(f[kMode], "NFM")) bandwidth = "Narrow";
     if (bandwidth.empty())
-        return Skip("Mode \"" + f[kMode] + "\" is not available on this radio (FM or NFM)");
-    if (!f[kSkip].empty() && !Same(f[kSkip], "S")) return Skip("unknown Skip \"" + f[kSkip] + "\"");
+        return Skip("Mode \"" + ShownValue(f[kMode]) + "\" is not available on this radio (FM or NFM)");
+    if (!f[kSkip].empty() && !Same(f[kSkip], "S"))
+        return Skip("unknown Skip \"" + ShownValue(f[kSkip]) + "\"");
     const std::string power = PowerItem(f[kPower], plan.notes);
-    if (power.empty()) return Skip("unknown Power \"" + f[kPower] + "\"");
+    if (power.empty()) return Skip("unknown Power \"" + ShownValue(f[kPower]) + "\"");
 
     auto& t = plan.texts;
     t[cfRxFreq] = FormatScaled(rx, kGridDecimals);

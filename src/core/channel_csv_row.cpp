@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "core/printable.h"
+
 namespace lm::csv {
 
 RowReading Refuse(std::string reason) {
@@ -87,7 +89,7 @@ int ChannelNumberOf(std::string_view digits) {
 
 std::string NumberProblem(std::string_view column, std::string_view text) {
     if (text.empty() || IsDecimal(text)) return {};
-    return std::string(column) + " \"" + std::string(text) + "\" is not a number";
+    return std::string(column) + " \"" + ShownValue(text) + "\" is not a number";
 }
 
 }  // namespace lm::csv

@@ -10,6 +10,7 @@
 #include "core/channel_edit.h"
 #include "core/channel_table.h"
 #include "core/item_text.h"
+#include "core/printable.h"
 
 namespace lm {
 
@@ -136,7 +137,7 @@ bool ApplyPlan(TALL& state, const ChannelPlan& plan, ImportReport& report, const
                 std::copy(before.begin(), before.end(), slot);
                 const std::string why =
                     edit.Ok() ? messageText(kErrRangeMessage) : std::string(RefusalText(edit.refusal));
-                report.skipped.push_back({plan.line, n, title + " \"" + given + "\": " + why});
+                report.skipped.push_back({plan.line, n, title + " \"" + ShownValue(given) + "\": " + why});
                 return false;
             }
             const std::string stored =
@@ -246,7 +247,7 @@ std::optional<std::vector<std::pair<int, int>>> ParseRowRanges(std::string_view 
         const int first = csv::IsDigits(a) ? csv::ChannelNumberOf(a) : 0;
         const int last = csv::IsDigits(b) ? csv::ChannelNumberOf(b) : 0;
         if (first < 1 || last < first) {
-            reason = "\"" + std::string(part) + "\" is not a row or a range of rows (such as 1-16)";
+            reason = "\"" + ShownValue(part) + "\" is not a row or a range of rows (such as 1-16)";
             return std::nullopt;
         }
         ranges.emplace_back(first, last);

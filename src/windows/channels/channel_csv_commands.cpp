@@ -73,7 +73,7 @@ bool RunImportChannels(QWidget* parent) {
     const std::string path = ChooseOpenFile(parent, filters);
     if (path.empty()) return false;
     std::string text;
-    const FileOutcome read = ReadRegularFile(path, kChannelCsvLimit, text);
+    const FileOutcome read = ReadInputFile(path, InputKind::ChannelList, text);
     if (!read.ok) {
         ShowMessageBox(texts("lImport"), path + ": " + read.reason, kMessageInfo);
         return false;
