@@ -107,38 +107,14 @@ void DiffChannels(DiffBuilder& builder, const TALL& a, const TALL& b, const Text
     }
 }
 
-// The bits of the image that a setting's control shows.
+// The bits of the image that a setting's control shows: its field, and a code's digit count.
 Bits SettingBits(const Setting& s) {
-    using E = SettingEncoding;
-    const int codeBytes = (s.maxDigits + 1) / 2;
-    switch (s.encoding) {
-        case E::ItemIndex:
-        case E::KeyList:
-        case E::VoxLevel:
-            return {{s.byte, 0xFF}};
-        case E::BitField:
-            return {{s.byte, static_cast<std::uint8_t>(((1 << s.width) - 1) << s.shift)}};
-        case E::Voice:
-        case E::StarHashTone:
-            return {{s.byte, 0x03}};
-        case E::CodeSpaceTime:
-            return {{s.byte, 0x3C}};
-        case E::StunType:
-            return {{s.byte, 0x80}};
-        case E::IdCode:
-            return WholeBytes(s.byte, codeBytes);
-        case E::DigitCode:
-        case E::Autodial: {
-            Bits bits = WholeBytes(s.byte, codeBytes);
-            bits.push_back({s.lengthByte, 0xFF});
-            return bits;
-        }
-        case E::FmBound:
-            return WholeBytes(s.byte, 2);
-        case E::Unbound:
-            return {};
-    }
-    return {};
+    if (s.field.empty()) return {};
+    const MemoryField& f = SettingField(s.field);
+    Bits bits;
+    for (int i = 0; i < f.bytes; ++i) bits.push_back({f.offset + i, FieldMask(f)});
+    if (s.lengthByte > 0) bits.push_back({s.lengthByte, 0xFF});
+    return bits;
 }
 
 void DiffSettings(DiffBuilder& builder, const TALL& a, const TALL& b, const TextLookup& lookup) {

@@ -62,7 +62,14 @@ std::span<const MemoryField> SlotUnused();
 // The slot's field f (a TChannelField); f must be one.
 const MemoryField& SlotField(int f);
 
-// The settings' fields that the image check keeps in range (Image indexes).
+// The names of the autodial memories' digits and digit counts.
+constexpr std::string_view kAutodialFields[img::kAutodialCount] = {
+    "Autodial1", "Autodial2", "Autodial3", "Autodial4", "Autodial5", "Autodial6", "Autodial7", "Autodial8"};
+constexpr std::string_view kAutodialLengthFields[img::kAutodialCount] = {
+    "Autodial1Length", "Autodial2Length", "Autodial3Length", "Autodial4Length",
+    "Autodial5Length", "Autodial6Length", "Autodial7Length", "Autodial8Length"};
+
+// The settings' fields (Image indexes); the image check keeps the whole-byte items in range.
 std::span<const MemoryField> SettingFields();
 // The settings' field of that name; throws std::out_of_range for an unknown name.
 const MemoryField& SettingField(std::string_view name);

@@ -16,10 +16,16 @@ constexpr MemoryField Byte(std::string_view name, int index, int max, int fallba
     return {.name = name, .offset = index, .max = max, .fallback = fallback};
 }
 
-constexpr std::string_view kAutodialLengthNames[img::kAutodialCount] = {
-    "Autodial1Length", "Autodial2Length", "Autodial3Length", "Autodial4Length",
-    "Autodial5Length", "Autodial6Length", "Autodial7Length", "Autodial8Length",
-};
+// `width` bits from bit `shift` of a flag byte: an item index.
+constexpr MemoryField Flag(std::string_view name, int index, int shift, int width) {
+    return {.name = name, .offset = index, .shift = shift, .width = width, .max = (1 << width) - 1};
+}
+
+// At most `digits` DTMF digits, two a byte.
+constexpr MemoryField Digits(std::string_view name, int index, int digits) {
+    return {
+        .name = name, .offset = index, .bytes = (digits + 1) / 2, .codec = C::PackedDigits, .max = digits};
+}
 
 std::vector<MemoryField> BuildSettingFields() {
     std::vector<MemoryField> t = {
@@ -62,8 +68,23 @@ std::vector<MemoryField> BuildSettingFields() {
         Byte("GroupCode", img::kDtmfFirst + 7, 6, 0),
         Byte("AutoResetTime", img::kDtmfFirst + 8, 15, 10),
         Byte("Transpond", img::kDtmfFirst + 9, 2, 0),
-        {.name = "IdCode", .offset = img::kDtmfIdFirst, .bytes = 5, .codec = C::PackedDigits, .max = 10},
+        Digits("IdCode", img::kDtmfIdFirst, 10),
         Byte("StunLength", img::kDtmfStunLength, 10, 0),
+        Digits("StunCode", img::kDtmfStunLength + 1, 10),
+        Digits("BotCode", img::kDtmfBotDigits, 16),
+        Digits("EotCode", img::kDtmfEotDigits, 16),
+        Flag("Voice", img::kOptionFlags, 0, 2),
+        Flag("ChsWavs", img::kOptionFlags, 2, 1),
+        Flag("Tone", img::kOptionFlags, 3, 1),
+        Flag("VolInhibitTx", img::kOptionFlags, 4, 2),
+        Flag("InceptAlarm", img::kOptionFlags, 6, 1),
+        Flag("VoxInhibit", img::kOptionFlags, 7, 1),
+        Flag("Sos1750Time", img::kSosBits, 0, 4),
+        Flag("Whisper", img::kSosBits, 4, 1),
+        Flag("StarHashTone", img::kDtmfFlags, 0, 2),
+        Flag("CodeSpaceTime", img::kDtmfFlags, 2, 4),
+        Flag("SideTone", img::kDtmfFlags, 6, 1),
+        Flag("StunType", img::kDtmfFlags, 7, 1),
         {.name = "AlwaysErased",
          .offset = img::kAlwaysFfFirst,
          .bytes = 2,
@@ -71,8 +92,11 @@ std::vector<MemoryField> BuildSettingFields() {
          .max = 0xFF,
          .fallback = 0xFF},
     };
-    for (int m = 0; m < img::kAutodialCount; ++m)
-        t.push_back(Byte(kAutodialLengthNames[m], img::kAutodialFirst + m * img::kAutodialStride, 10, 0));
+    for (int m = 0; m < img::kAutodialCount; ++m) {
+        const int first = img::kAutodialFirst + m * img::kAutodialStride;
+        t.push_back(Byte(kAutodialLengthFields[m], first, 10, 0));
+        t.push_back(Digits(kAutodialFields[m], first + 1, 10));
+    }
     return t;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/bits.h"
 #include "core/item_text.h"
+#include "core/memory_map.h"
 
 namespace lm {
 
@@ -19,7 +20,9 @@ constexpr int kKeyLayoutWithoutLight = 3;
 constexpr int kIdMinDigits = 3;
 
 std::uint8_t& ByteOf(TALL& state, const Setting& s) { return state.Image[static_cast<std::size_t>(s.byte)]; }
-std::uint8_t ByteOf(const TALL& state, const Setting& s) { return state.Image[static_cast<std::size_t>(s.byte)]; }
+std::uint8_t ByteOf(const TALL& state, const Setting& s) {
+    return state.Image[static_cast<std::size_t>(s.byte)];
+}
 
 int Nibble(const ImageBytes& im, int first, int k) {
     const std::uint8_t b = im[static_cast<std::size_t>(first + k / 2)];
@@ -61,20 +64,26 @@ int StoredItem(const TALL& state, const Setting& s) {
     const std::uint8_t b = ByteOf(state, s);
     switch (s.encoding) {
         case E::ItemIndex:
-        case E::KeyList: return InRange(b, ItemCount(s));
-        case E::BitField: return InRange(GetField(b, s.shift, s.width), ItemCount(s));
-        case E::VoxLevel: return TestBit(b, 0) ? 0 : InRange((b >> 1) + 1, ItemCount(s));
+        case E::KeyList:
+            return InRange(b, ItemCount(s));
+        case E::BitField:
+            return InRange(GetField(b, s.shift, s.width), ItemCount(s));
+        case E::VoxLevel:
+            return TestBit(b, 0) ? 0 : InRange((b >> 1) + 1, ItemCount(s));
         case E::Voice: {
-            const int f = GetField(b, 0, 2);
+            const int f = GetField(b, s.shift, s.width);
             return f == 1 ? 1 : f == 3 ? 2 : 0;
         }
         case E::StarHashTone: {
-            const int f = GetField(b, 0, 2);
+            const int f = GetField(b, s.shift, s.width);
             return f == 3 ? 0 : f + 1;
         }
-        case E::CodeSpaceTime: return (GetField(b, 2, 4) + 1) % 16;
-        case E::StunType: return TestBit(b, 7) ? 0 : 1;
-        default: throw std::logic_error("not a list setting: " + std::string(s.component));
+        case E::CodeSpaceTime:
+            return (GetField(b, s.shift, s.width) + 1) % 16;
+        case E::StunType:
+            return GetField(b, s.shift, s.width) == 1 ? 0 : 1;
+        default:
+            throw std::logic_error("not a list setting: " + std::string(s.component));
     }
 }
 
@@ -115,11 +124,15 @@ void WriteItem(TALL& state, const Setting& setting, int item) {
         throw std::out_of_range("no item " + std::to_string(item) + " in " + std::string(setting.component));
     std::uint8_t& b = ByteOf(state, setting);
     switch (setting.encoding) {
-        case E::ItemIndex: b = static_cast<std::uint8_t>(item); break;
+        case E::ItemIndex:
+            b = static_cast<std::uint8_t>(item);
+            break;
         case E::KeyList:  // the first entry of the full list with the offered text
             b = static_cast<std::uint8_t>(FindItem(setting.items, offered[static_cast<std::size_t>(item)]));
             break;
-        case E::BitField: SetField(b, setting.shift, setting.width, item); break;
+        case E::BitField:
+            SetField(b, setting.shift, setting.width, item);
+            break;
         case E::VoxLevel:
             if (item == 0)
                 SetBit(b, 0, true);
@@ -128,34 +141,43 @@ void WriteItem(TALL& state, const Setting& setting, int item) {
             break;
         case E::Voice:
             if (item == 0)
-                SetBit(b, 0, false);
+                SetBit(b, setting.shift, false);
             else
-                SetField(b, 0, 2, item == 1 ? 1 : 3);
+                SetField(b, setting.shift, setting.width, item == 1 ? 1 : 3);
             break;
-        case E::StarHashTone: SetField(b, 0, 2, item == 0 ? 3 : item - 1); break;
-        case E::CodeSpaceTime: SetField(b, 2, 4, item == 0 ? 15 : item - 1); break;
-        case E::StunType: SetBit(b, 7, item == 0); break;
-        default: throw std::logic_error("not a list setting: " + std::string(setting.component));
+        case E::StarHashTone:
+            SetField(b, setting.shift, setting.width, item == 0 ? 3 : item - 1);
+            break;
+        case E::CodeSpaceTime:
+            SetField(b, setting.shift, setting.width, item == 0 ? 15 : item - 1);
+            break;
+        case E::StunType:
+            SetField(b, setting.shift, setting.width, item == 0 ? 1 : 0);
+            break;
+        default:
+            throw std::logic_error("not a list setting: " + std::string(setting.component));
     }
 }
 
 std::string ReadText(const TALL& state, const Setting& setting) {
     const ImageBytes& im = state.Image;
     switch (setting.encoding) {
-        case E::IdCode: return DecodeDigits(im, setting.byte, 9, setting.maxDigits);
+        case E::IdCode:
+            return DecodeDigits(im, setting.byte, 9, setting.maxDigits);
         case E::DigitCode:
         case E::Autodial: {
-            // A count past the field (never after SanitizeImage) reads no further than the field's own digits.
+            // A count past the field (never after SanitizeImage) reads no further than the field's own
+            // digits.
             const int count = im[static_cast<std::size_t>(setting.lengthByte)];
             return DecodeDigits(im, setting.byte, 15, std::min(count, setting.maxDigits));
         }
         case E::FmBound: {
-            const int kHz = (im[static_cast<std::size_t>(setting.byte)] +
-                             256 * im[static_cast<std::size_t>(setting.byte + 1)]) * 25;
+            const int kHz = ReadBound16(im.data(), SettingField(setting.field)) * 25;
             const std::string frac = std::to_string(1000 + kHz % 1000).substr(1);
             return std::to_string(kHz / 1000) + "." + frac;
         }
-        default: throw std::logic_error("not a text setting: " + std::string(setting.component));
+        default:
+            throw std::logic_error("not a text setting: " + std::string(setting.component));
     }
 }
 

@@ -36,19 +36,20 @@ struct Setting {
     std::string_view label;      // the English label: "VOX Gain Level"
     std::string_view key;        // the command line's name: "vox-level"; empty for the hidden controls
     SettingEncoding encoding;
-    int byte = 0;        // Image index of the value (of the digits for codes); 0 for Unbound
-    int shift = 0;       // first bit of a bit field
-    int width = 8;       // bits of a bit field
+    int byte = 0;                    // Image index of the value (of the digits for codes); 0 for Unbound
+    int shift = 0;                   // first bit of the value's bits
+    int width = 8;                   // bits of the value
     std::vector<std::string> items;  // the items the control holds; empty for codes and FM bounds
-    int lengthByte = 0;  // Image index of a code's digit count; 0 for the ID code
-    int maxDigits = 0;   // characters a code field takes
-    bool hidden = false; // the window holds the control but never shows it
+    int lengthByte = 0;              // Image index of a code's digit count; 0 for the ID code
+    int maxDigits = 0;               // characters a code field takes
+    bool hidden = false;             // the window holds the control but never shows it
     // The label that names the control in its window, as the language file knows it ("L1": "<label>.Caption";
     // a check box is its own label, the autodial memories share the caption of their page "cxAuto"), and the
     // frame around it where the label alone does not tell two settings apart ("Lkey1", "Key - 1").
     std::string_view labelComponent{};
     std::string_view groupComponent{};
     std::string_view groupLabel{};
+    std::string_view field{};  // the memory map's field of the value; empty for Unbound
 };
 
 // Every setting, window by window in the windows' storing order.
