@@ -37,7 +37,8 @@ void RegisterWindows() {
         RunEmbeddedMessageDialog(&main);
         return true;
     });
-    RegisterDialogCommand(cmd::kExportChannels, [](TfMainFrm& main) { return RunExportChannels(&main); });
+    RegisterDialogCommand(cmd::kExportChannels,
+                          [](TfMainFrm& main) { return RunExportChannels(&main, main.CurrentFileName()); });
     RegisterDialogCommand(cmd::kImportChannels, [](TfMainFrm& main) { return RunImportChannels(&main); });
     RegisterChildWindow(cmd::kChannelInfo, [](QWidget*) { return CreateChannelInfoWindow(); });
     RegisterChildWindow(cmd::kChannelEdit, [](QWidget*) { return CreateChannelEditWindow(); });

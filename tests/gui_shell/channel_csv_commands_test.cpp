@@ -123,6 +123,16 @@ private slots:
         f.main().DispatchCommand(lm::cmd::kExportChannels);
         QCOMPARE(lmtest::ReadFile(path + ".csv"), lm::ExportChannelsCsv(lm::gAll, lm::CsvFormat::Common));
         QVERIFY(lmtest::ReadFile(path + ".csv").find("\r\n2,,460.012500,") != std::string::npos);
+
+        // Never over the data file that is open.
+        const std::string data = f.path("radio.dat");
+        f.files.Answer(data);
+        f.main().DispatchCommand(lm::cmd::kSaveAs);
+        const std::string saved = lmtest::ReadFile(data);
+        f.files.Answer(data);
+        f.main().DispatchCommand(lm::cmd::kExportChannels);
+        QCOMPARE(lmtest::ReadFile(data), saved);
+        QVERIFY(Shown(f.messages, "This is the data file that is open"));
     }
 };
 

@@ -32,6 +32,7 @@ public:
         Add("lExport", "Export Channels");
         Add("lImport", "Import Channels");
         Add("lRefused", "The file was not imported; nothing was changed.");
+        Add("lOpenFile", "This is the data file that is open; choose another file.");
         TranslateOnOpen(&form_, false);
     }
     std::string operator()(const char* name) const {
@@ -55,11 +56,16 @@ bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fro
 
 }  // namespace
 
-bool RunExportChannels(QWidget* parent) {
+bool RunExportChannels(QWidget* parent, const std::string& openFile) {
     const CsvTexts texts;
     FileFilters filters{{texts("lCommon"), texts("lGrid")}};
     const std::string path = ChooseSaveFile(parent, filters, ".csv");
     if (path.empty()) return false;
+    // The channels never replace the data file they come from.
+    if (!openFile.empty() && SameFile(path, openFile)) {
+        ShowMessageBox(texts("lExport"), path + "\n" + texts("lOpenFile"), kMessageInfo);
+        return false;
+    }
     if (FileExists(path) && !AskYesNo(gLanguage.FileExists)) return false;
     const CsvFormat format = filters.chosen == 1 ? CsvFormat::Grid : CsvFormat::Common;
     const FileOutcome written = ReplaceFile(path, ExportChannelsCsv(gDocument.State(), format));
