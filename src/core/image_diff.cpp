@@ -132,23 +132,14 @@ void DiffSettings(DiffBuilder& builder, const TALL& a, const TALL& b, const Text
 }
 
 // The bytes a field of the radio information window is shown from.
-Bits InfoBits(std::string_view fieldName) {
-    constexpr int kIdentBytes = 8;
-    constexpr int kAreaBytes = 2;
-    constexpr int kSerialBytes = 16;
-    constexpr int kPackedStampBytes = 7;
-    if (fieldName == "cxModel" || fieldName == "cxFreq") return WholeBytes(img::kIdentFirst, kIdentBytes);
-    if (fieldName == "cxSerial") return WholeBytes(img::kSerialText, kSerialBytes);
-    if (fieldName == "cxArea") return WholeBytes(img::kAreaCodeFirst, kAreaBytes);
-    if (fieldName == "cxRadioTime") return WholeBytes(img::kWriteStamp, kPackedStampBytes);
-    if (fieldName == "cxLeaveTime") return WholeBytes(img::kFactoryStamp, kPackedStampBytes);
-    return {};
+Bits InfoBits(const RadioInfoField& field) {
+    const MemoryField& f = InfoField(field.memoryField);
+    return WholeBytes(f.offset, f.bytes);
 }
 
 void DiffRadioInfo(DiffBuilder& builder, const TALL& a, const TALL& b, const TextLookup& lookup) {
     for (const RadioInfoField& f : RadioInfoFields())
-        builder.Add(DiffSection::RadioInfo, ShownInfoLabel(f, lookup), f.value(a), f.value(b),
-                    InfoBits(f.fieldName));
+        builder.Add(DiffSection::RadioInfo, ShownInfoLabel(f, lookup), f.value(a), f.value(b), InfoBits(f));
 }
 
 }  // namespace

@@ -74,6 +74,13 @@ std::span<const MemoryField> SettingFields();
 // The settings' field of that name; throws std::out_of_range for an unknown name.
 const MemoryField& SettingField(std::string_view name);
 
+// The fields of the radio information (Image indexes).
+std::span<const MemoryField> InfoFields();
+// The information field of that name; throws std::out_of_range for an unknown name.
+const MemoryField& InfoField(std::string_view name);
+// The bytes and bits outside the channel slots that no field holds (Image indexes).
+std::span<const MemoryField> ImageUnused();
+
 // The bits of each of its bytes that field f holds.
 std::uint8_t FieldMask(const MemoryField& f);
 // The item index of a Bits field whose first byte is at base[f.offset], clamped to f.max.

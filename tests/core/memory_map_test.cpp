@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/channel.h"
 
@@ -12,33 +13,41 @@ namespace {
 
 using Slot = std::array<std::uint8_t, kSlotBytes>;
 
-TEST(MemoryMap, EverySlotBitIsOneFieldsOrUnused) {
-    Slot covered{};
-    const auto cover = [&covered](const MemoryField& f) {
-        for (int i = f.offset; i < f.offset + f.bytes; ++i) {
-            ASSERT_LT(i, kSlotBytes) << f.name;
-            EXPECT_EQ(covered[static_cast<std::size_t>(i)] & FieldMask(f), 0)
-                << f.name << " overlaps at " << i;
-            covered[static_cast<std::size_t>(i)] |= FieldMask(f);
+// Every byte and bit of the image belongs to exactly one field, or is marked unused.
+TEST(MemoryMap, EveryImageBitIsOneFieldsOrUnused) {
+    std::array<std::uint8_t, kImageSize> covered{};
+    const auto cover = [&covered](const MemoryField& f, int base) {
+        for (int i = base + f.offset; i < base + f.offset + f.bytes; ++i) {
+            ASSERT_TRUE(i >= 1 && i < kImageSize) << f.name;
+            const auto k = static_cast<std::size_t>(i);
+            EXPECT_EQ(covered[k] & FieldMask(f), 0) << f.name << " overlaps at Image[" << i << "]";
+            covered[k] |= FieldMask(f);
         }
     };
-    for (const MemoryField& f : SlotFields()) cover(f);
-    for (const MemoryField& f : SlotUnused()) cover(f);
-    for (int i = 0; i < kSlotBytes; ++i)
-        EXPECT_EQ(covered[static_cast<std::size_t>(i)], 0xFF) << "byte " << i;
+    for (int n = 1; n <= kMaxSlots; ++n) {
+        for (const MemoryField& f : SlotFields()) cover(f, SlotFirst(n));
+        for (const MemoryField& f : SlotUnused()) cover(f, SlotFirst(n));
+    }
+    for (const auto list : {SettingFields(), InfoFields(), ImageUnused()})
+        for (const MemoryField& f : list) cover(f, 0);
+    for (int i = 1; i < kImageSize; ++i)
+        EXPECT_EQ(covered[static_cast<std::size_t>(i)], 0xFF) << "Image[" << i << "]";
 }
 
 TEST(MemoryMap, EveryItemFieldRoundTripsAndKeepsTheOtherBits) {
-    for (const MemoryField& f : SlotFields()) {
+    std::vector<MemoryField> fields(SlotFields().begin(), SlotFields().end());
+    fields.insert(fields.end(), SettingFields().begin(), SettingFields().end());
+    for (const MemoryField& f : fields) {
         if (f.codec != FieldCodec::Bits) continue;
         for (const std::uint8_t background : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
             for (int value = f.min; value <= f.max; ++value) {
-                Slot slot;
-                slot.fill(background);
-                WriteBits(slot.data(), f, value);
-                EXPECT_EQ(ReadBits(slot.data(), f), value) << f.name;
+                ImageBytes image;
+                image.fill(background);
+                WriteBits(image.data(), f, value);
+                EXPECT_EQ(ReadBits(image.data(), f), value) << f.name;
                 const auto outside = static_cast<std::uint8_t>(~FieldMask(f));
-                EXPECT_EQ(slot[static_cast<std::size_t>(f.offset)] & outside, background & outside) << f.name;
+                EXPECT_EQ(image[static_cast<std::size_t>(f.offset)] & outside, background & outside)
+                    << f.name;
             }
         }
     }
@@ -67,9 +76,16 @@ TEST(MemoryMap, EveryCodedFieldRoundTripsThroughTheDecoder) {
     }
 }
 
-TEST(MemoryMap, EverySettingFallbackLiesInItsRange) {
-    for (const MemoryField& f : SettingFields())
+TEST(MemoryMap, EverySettingFallbackLiesInItsRangeAndBoundsRoundTrip) {
+    ImageBytes image{};
+    for (const MemoryField& f : SettingFields()) {
         EXPECT_TRUE(f.min <= f.fallback && f.fallback <= f.max) << f.name;
+        if (f.codec != FieldCodec::Bound16) continue;
+        for (const int value : {f.min, f.fallback, f.max}) {
+            WriteBound16(image.data(), f, value);
+            EXPECT_EQ(ReadBound16(image.data(), f), value) << f.name;
+        }
+    }
 }
 
 }  // namespace
