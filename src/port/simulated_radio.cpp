@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <utility>
@@ -79,18 +80,23 @@ sim::Memory PlausibleRadioMemory() {
         };
         for (const auto& [field, value] : items) WriteBits(slot, SlotField(field), value);
     }
+    std::uint8_t* const image = radio.Image.data();
     const std::string area = SplitAreaRow(AreaRowText(1)).Code;  // Beijing
-    radio.Image[img::kAreaCodeFirst] = HexByte(area.substr(0, 2));
-    radio.Image[img::kAreaCodeFirst + 1] = HexByte(area.substr(2, 2));
-    const auto password = sim::EncodeRadioPassword("", 0x5B);
-    std::copy(password.begin(), password.end(), radio.Image.begin() + img::kPasswordFirst);
-    std::fill(radio.Image.begin() + img::kSerialText, radio.Image.begin() + img::kSerialText + 16, 0xFF);
+    const std::array<std::uint8_t, 2> areaCode = {HexByte(area.substr(0, 2)), HexByte(area.substr(2, 2))};
+    WriteBytes(image, InfoField("AreaCode"), areaCode.data());
+    WriteBytes(image, InfoField("Password"), sim::EncodeRadioPassword("", 0x5B).data());
+    const MemoryField& serialField = InfoField("SerialNumber");
+    WriteBytes(image, serialField, nullptr);
     const std::string serial = "LM418T-2404A0117";
-    std::copy(serial.begin(), serial.end(), radio.Image.begin() + img::kSerialText);
-    std::fill(radio.Image.begin() + img::kWriteStamp, radio.Image.begin() + img::kWriteStamp + 16, 0xFF);
-    PackTimestamp(radio.Image, "2024-05-02 14:12:05", img::kWriteStamp);
-    std::fill(radio.Image.begin() + img::kFactoryStamp, radio.Image.begin() + img::kFactoryStamp + 16, 0xFF);
-    PackTimestamp(radio.Image, "2024-03-18 09:30:00", img::kFactoryStamp);
+    std::copy(serial.begin(), serial.end(), radio.Image.begin() + serialField.offset);
+    // A time stamp fills the start of its block; the rest of the block stays erased.
+    const std::pair<const char*, const char*> stamps[] = {{"WriteStamp", "2024-05-02 14:12:05"},
+                                                          {"FactoryStamp", "2024-03-18 09:30:00"}};
+    for (const auto& [name, text] : stamps) {
+        const int first = InfoField(name).offset;
+        std::fill(image + first, image + first + kBlockBytes, std::uint8_t{0xFF});
+        PackTimestamp(radio.Image, text, first);
+    }
 
     sim::Memory memory{};
     std::copy(radio.Image.begin() + 1, radio.Image.end(), memory.begin());
