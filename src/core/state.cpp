@@ -1,9 +1,13 @@
 #include "core/state.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
+#include <iterator>
 #include <random>
+#include <string_view>
+#include <utility>
 
 #include "core/memory_map.h"
 #include "core/models.h"
@@ -97,12 +101,14 @@ void NewImageAt(TALL& state, const std::string& stampText) {
     im[0] = 0;
     for (int i = 1; i < img::kBlock32First; ++i) im[i] = kErased;
     WriteIdent(state);
-    PackTimestamp(im, stampText, img::kWriteStamp);
-    im[img::kDtmfBotLength] = 6;
-    im[img::kDtmfBotDigits] = 0x12;  // begin-of-transmission code 1 2 3 4 5 6
-    im[img::kDtmfBotDigits + 1] = 0x34;
-    im[img::kDtmfBotDigits + 2] = 0x56;
-    im[img::kDtmfFlags] = 0xC3;
+    PackTimestamp(im, stampText, InfoField("WriteStamp").offset);
+    // A new radio's begin-of-transmission code is 1 2 3 4 5 6.
+    constexpr std::uint8_t kBotDigits[] = {0x12, 0x34, 0x56};
+    im[static_cast<std::size_t>(SettingField("BotLength").offset)] = 6;
+    std::copy(std::begin(kBotDigits), std::end(kBotDigits), im.begin() + SettingField("BotCode").offset);
+    const std::pair<std::string_view, int> dtmfFlags[] = {
+        {"StarHashTone", 3}, {"CodeSpaceTime", 0}, {"SideTone", 1}, {"StunType", 1}};
+    for (const auto& [name, value] : dtmfFlags) WriteBits(im.data(), SettingField(name), value);
     SanitizeImage(state);
 }
 
