@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/memory_map.h"
 #include "core/state.h"
 
 namespace lm {
@@ -74,6 +75,11 @@ std::string AreaCodeText(std::uint8_t b0, std::uint8_t b1) {
     return {kHex[b0 >> 4], kHex[b0 & 0x0F], kHex[b1 >> 4], kHex[b1 & 0x0F]};
 }
 
+std::string AreaCodeOf(const ImageBytes& image) {
+    const auto first = static_cast<std::size_t>(InfoField("AreaCode").offset);
+    return AreaCodeText(image[first], image[first + 1]);
+}
+
 std::string LookupAreaName(const std::string& code, bool useChinese) {
     if (code.size() != 4) return {};
 
@@ -96,7 +102,7 @@ std::string LookupAreaName(const std::string& code, bool useChinese) {
 }
 
 void DecodeAreaCode(TALL& state) {
-    state.AreaCode = AreaCodeText(state.Image[img::kAreaCodeFirst], state.Image[img::kAreaCodeFirst + 1]);
+    state.AreaCode = AreaCodeOf(state.Image);
     state.AreaText = LookupAreaName(state.AreaCode, state.LanguageId > 0);
 }
 

@@ -15,8 +15,8 @@ constexpr int kAreaEndRow = 316;         // end marker, code "FFFF"
 
 // One row split into its four fields, blanks and control characters trimmed.
 struct TAreaRow {
-    std::string Code;     // four hexadecimal characters
-    std::string Range;    // "rrr-rrr": first three digits name the parent row, 000 for none
+    std::string Code;   // four hexadecimal characters
+    std::string Range;  // "rrr-rrr": first three digits name the parent row, 000 for none
     std::string English;
     std::string Chinese;  // UTF-8
 };
@@ -29,13 +29,15 @@ TAreaRow SplitAreaRow(std::string_view row);
 
 // Four uppercase hexadecimal digits: high and low half of b0, then of b1.
 std::string AreaCodeText(std::uint8_t b0, std::uint8_t b1);
+// The AreaCodeText of the area code bytes of an image.
+std::string AreaCodeOf(const ImageBytes& image);
 
 // The description of a four-character area code: "Region - City", a region's own name, "User-Defined - 1234",
 // or the unknown-area name; "" when the code is not four characters long.
 std::string LookupAreaName(const std::string& code, bool useChinese);
 
-// Sets the state's AreaCode from the area bytes of its image and AreaText from it, in Chinese when its LanguageId
-// is greater than 0.
+// Sets the state's AreaCode from the area bytes of its image and AreaText from it, in Chinese when its
+// LanguageId is greater than 0.
 void DecodeAreaCode(TALL& state);
 
 }  // namespace lm

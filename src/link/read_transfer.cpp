@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/memory_map.h"
 #include "core/models.h"
 #include "core/state.h"
 #include "link/area_table.h"
@@ -108,7 +109,9 @@ void ReadTransfer::Complete() {
         outcome_.blocks = staging_;
         outcome_.modelCode = modelCode_;
         outcome_.bandCode = staging_[img::kBandCode - 1];
-        outcome_.areaCode = AreaCodeText(staging_[img::kAreaCodeFirst - 1], staging_[img::kAreaCodeFirst]);
+        const auto area =
+            static_cast<std::size_t>(InfoField("AreaCode").offset - 1);  // staging is by address
+        outcome_.areaCode = AreaCodeText(staging_[area], staging_[area + 1]);
         outcome_.password = radioPassword_;
         succeeded_ = true;
         running_ = false;

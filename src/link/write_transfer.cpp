@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/memory_map.h"
 #include "core/state.h"
 
 namespace lm::link {
@@ -51,9 +52,8 @@ IdentResult WriteTransfer::CheckIdent() {
 
     const std::string forRadio = update_ ? TrimPassword(newPassword_) : radioPassword;
     const auto encoded = EncodePassword(forRadio, [this](int bound) { return Random(bound); });
-    target_.Image[img::kAreaCodeFirst] = rxBuffer_[8];
-    target_.Image[img::kAreaCodeFirst + 1] = rxBuffer_[9];
-    std::copy(encoded.begin(), encoded.end(), target_.Image.begin() + img::kPasswordFirst);
+    WriteBytes(target_.Image.data(), InfoField("AreaCode"), &rxBuffer_[8]);
+    WriteBytes(target_.Image.data(), InfoField("Password"), encoded.data());
     target_.LastPassword = forRadio;
     passwordForRadio_ = forRadio;
     return kIdentOk;
@@ -76,14 +76,16 @@ ImageBytes ImageAsWritten(const TALL& memory, const ImageBytes& radio, const std
     WriteIdent(sent);
     ImageBytes written = radio;
     std::copy(sent.Image.begin() + 1, sent.Image.begin() + kWriteLastIndex + 1, written.begin() + 1);
-    std::copy(radio.begin() + img::kAreaCodeFirst, radio.begin() + img::kPasswordFirst + img::kPasswordBytes,
-              written.begin() + img::kAreaCodeFirst);
-    PackTimestamp(written, stamp, img::kWriteStamp);
+    for (const char* kept : {"AreaCode", "Password"}) {  // the radio's own
+        const MemoryField& f = InfoField(kept);
+        WriteBytes(written.data(), f, &radio[static_cast<std::size_t>(f.offset)]);
+    }
+    PackTimestamp(written, stamp, InfoField("WriteStamp").offset);
     return written;
 }
 
 void WriteTransfer::ConfirmAnswered() {
-    PackTimestamp(target_.Image, clock_ ? clock_() : LocalTimestampText(), img::kWriteStamp);
+    PackTimestamp(target_.Image, clock_ ? clock_() : LocalTimestampText(), InfoField("WriteStamp").offset);
 }
 
 void WriteTransfer::StepBlock() {
