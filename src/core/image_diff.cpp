@@ -133,8 +133,9 @@ void DiffSettings(DiffBuilder& builder, const TALL& a, const TALL& b, const Text
 
 // The bytes a field of the radio information window is shown from.
 Bits InfoBits(const RadioInfoField& field) {
-    const MemoryField& f = InfoField(field.memoryField);
-    return WholeBytes(f.offset, f.bytes);
+    const MemoryField& first = InfoField(field.memoryField);
+    const MemoryField& last = field.memoryLast ? InfoField(field.memoryLast) : first;
+    return WholeBytes(first.offset, last.offset + last.bytes - first.offset);
 }
 
 void DiffRadioInfo(DiffBuilder& builder, const TALL& a, const TALL& b, const TextLookup& lookup) {

@@ -11,8 +11,10 @@ namespace {
 using C = FieldCodec;
 
 constexpr MemoryField kInfoFields[] = {
-    // "P", the model code, the band code and two zero bytes.
-    {.name = "Ident", .offset = img::kIdentFirst, .bytes = 8, .codec = C::Text},
+    {.name = "IdentTag", .offset = img::kIdentFirst, .codec = C::Text},  // "P"
+    {.name = "ModelCode", .offset = img::kIdentFirst + 1, .bytes = 4, .codec = C::Text},
+    {.name = "BandCode", .offset = img::kBandCode, .max = 255},
+    {.name = "IdentEnd", .offset = img::kBandCode + 1, .bytes = 2},  // always 0
     {.name = "AreaCode", .offset = img::kAreaCodeFirst, .bytes = 2, .codec = C::PackedDigits, .max = 4},
     {.name = "Password", .offset = img::kPasswordFirst, .bytes = img::kPasswordBytes, .codec = C::Text},
     {.name = "WriteStamp", .offset = img::kWriteStamp, .bytes = 7, .codec = C::TimeStamp},

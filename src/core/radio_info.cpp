@@ -33,8 +33,8 @@ std::string SerialNumberText(const ImageBytes& image) {
 
 const std::vector<RadioInfoField>& RadioInfoFields() {
     static const std::vector<RadioInfoField> fields = {
-        {"Model Type", "Label1", "cxModel", kUnlimited, ModelOf, "Ident"},
-        {"Frequency[MHz]", "Label2", "cxFreq", kUnlimited, BandOf, "Ident"},
+        {"Model Type", "Label1", "cxModel", kUnlimited, ModelOf, "IdentTag", "IdentEnd"},
+        {"Frequency[MHz]", "Label2", "cxFreq", kUnlimited, BandOf, "IdentTag", "IdentEnd"},
         {"Serial Number", "Label3", "cxSerial", InfoField("SerialNumber").bytes, SerialOf, "SerialNumber"},
         {"Area", "Label6", "cxArea", 16, AreaOf, "AreaCode"},
         {"Write Time", "Label4", "cxRadioTime", kUnlimited, WriteTimeOf, "WriteStamp"},

@@ -18,7 +18,8 @@ struct RadioInfoField {
     const char* fieldName;  // the text field's component name: "cxModel"
     int maxLength;          // characters the field holds
     std::string (*value)(const TALL& all);
-    const char* memoryField;  // the memory map's information field the text is shown from
+    const char* memoryField;           // the memory map's information field the text is shown from,
+    const char* memoryLast = nullptr;  // or the fields from memoryField to this one
 };
 
 // Model Type, Frequency[MHz], Serial Number, Area, Write Time, Leave Factory Time.

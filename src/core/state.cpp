@@ -76,15 +76,17 @@ std::uint8_t RangeOrDefault(std::uint8_t value, std::uint8_t lo, std::uint8_t hi
 
 void WriteIdent(TALL& state) {
     auto& im = state.Image;
-    im[img::kIdentFirst + 7] = 0;
-    im[img::kIdentFirst + 6] = 0;
-    im[img::kBandCode] = static_cast<std::uint8_t>(gFrqList.CodeOf(state.BandName));
-    for (int i = 3; i >= 0; --i) {
+    const MemoryField& end = InfoField("IdentEnd");
+    std::fill(im.begin() + end.offset, im.begin() + end.offset + end.bytes, std::uint8_t{0});
+    im[static_cast<std::size_t>(InfoField("BandCode").offset)] =
+        static_cast<std::uint8_t>(gFrqList.CodeOf(state.BandName));
+    const MemoryField& model = InfoField("ModelCode");
+    for (int i = model.bytes - 1; i >= 0; --i) {
         const auto pos = static_cast<std::size_t>(i);
         const char c = pos < state.ModelCode.size() ? state.ModelCode[pos] : '\0';
-        im[img::kIdentFirst + 1 + i] = static_cast<std::uint8_t>(c);
+        im[static_cast<std::size_t>(model.offset + i)] = static_cast<std::uint8_t>(c);
     }
-    im[img::kIdentFirst] = 0x50;
+    im[static_cast<std::size_t>(InfoField("IdentTag").offset)] = 0x50;
 }
 
 void SanitizeImage(TALL& state) {
@@ -93,7 +95,8 @@ void SanitizeImage(TALL& state) {
         if (f.codec == FieldCodec::Bits && f.width == 8) CheckItemBytes(im, f);
     CheckFmRange(im);
     CheckDtmfId(im);
-    im[img::kBandCode] = static_cast<std::uint8_t>(gFrqList.CodeOf(state.BandName));
+    im[static_cast<std::size_t>(InfoField("BandCode").offset)] =
+        static_cast<std::uint8_t>(gFrqList.CodeOf(state.BandName));
 }
 
 void NewImageAt(TALL& state, const std::string& stampText) {

@@ -108,7 +108,7 @@ void ReadTransfer::Complete() {
     Then([this] {
         outcome_.blocks = staging_;
         outcome_.modelCode = modelCode_;
-        outcome_.bandCode = staging_[img::kBandCode - 1];
+        outcome_.bandCode = staging_[static_cast<std::size_t>(InfoField("BandCode").offset - 1)];
         const auto area =
             static_cast<std::size_t>(InfoField("AreaCode").offset - 1);  // staging is by address
         outcome_.areaCode = AreaCodeText(staging_[area], staging_[area + 1]);

@@ -58,11 +58,12 @@ sim::Memory PlausibleRadioMemory() {
         radio.Image[0] = 0;
         radio.ModelCode = "LM41";
         radio.BandName = gFrqList.Count() > 0 ? gFrqList.NameOf(244) : "";
-        radio.Image[img::kBandCode] = 244;
+        radio.Image[static_cast<std::size_t>(InfoField("BandCode").offset)] = 244;
     }
-    radio.Image[img::kIdentFirst] = 'P';
-    for (int i = 0; i < 4; ++i)
-        radio.Image[img::kIdentFirst + 1 + i] = static_cast<std::uint8_t>(
+    radio.Image[static_cast<std::size_t>(InfoField("IdentTag").offset)] = 'P';
+    const MemoryField& model = InfoField("ModelCode");
+    for (int i = 0; i < model.bytes; ++i)
+        radio.Image[static_cast<std::size_t>(model.offset + i)] = static_cast<std::uint8_t>(
             i < static_cast<int>(radio.ModelCode.size()) ? radio.ModelCode[i] : ' ');
     int n = 1;
     for (const PlausibleChannel& c : kChannels) {
