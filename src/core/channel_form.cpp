@@ -1,8 +1,10 @@
 #include "core/channel_form.h"
 
 #include <exception>
+#include <string>
 
 #include "core/channel_table.h"
+#include "core/memory_map.h"
 
 namespace lm {
 
@@ -30,10 +32,9 @@ int IndexOf(const std::string& text) {
 ChannelTexts NewChannelTexts(const std::string& rx) {
     ChannelTexts texts;
     texts[cfRxFreq] = texts[cfTxFreq] = rx;
-    texts[cfPower] = "2";
-    texts[cfBandwidth] = "0";
-    for (const int field : {cfScanAdd, cfCompander, cfScrambler, cfBusyLock, cfEpilogue, cfOverTone})
-        texts[static_cast<std::size_t>(field)] = "1";
+    for (const MemoryField& f : SlotFields())  // the items of a new channel are the map's defaults
+        if (f.codec == FieldCodec::Bits)
+            texts[static_cast<std::size_t>(f.field)] = std::to_string(f.fallback);
     return texts;
 }
 
