@@ -9,9 +9,9 @@
 #include "command.h"
 #include "core/radio_info.h"
 #include "core/state.h"
+#include "globals/globals.h"
 #include "link/area_table.h"
 #include "session.h"
-#include "globals/globals.h"
 
 namespace lm::cli {
 namespace {
@@ -43,8 +43,7 @@ public:
         // The area as a read decodes it, from the area code in the image; the window's fields, with the code
         // itself before the area.
         const ImageBytes& image = gAll.Image;
-        const std::string areaCode =
-            AreaCodeText(image[img::kAreaCodeFirst], image[img::kAreaCodeFirst + 1]);
+        const std::string areaCode = AreaCodeOf(image);
         gAll.AreaText = LookupAreaName(areaCode, gAll.LanguageId > 0);
         std::vector<std::pair<std::string, std::string>> fields;
         for (const RadioInfoField& f : RadioInfoFields()) {

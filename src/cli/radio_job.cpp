@@ -4,6 +4,7 @@
 
 #include "command.h"
 #include "core/port_name.h"
+#include "link/area_table.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
 #include "session.h"
@@ -40,8 +41,10 @@ RadioJob::~RadioJob() {
 void RadioJob::Start() {
     clock_.start();
     line_ = CreateRadioLink(plan_.port);
-    if (plan_.kind == JobPlan::Kind::Read) Begin(Step::Read);
-    else Begin(plan_.backupPath.empty() ? Step::Write : Step::Backup);
+    if (plan_.kind == JobPlan::Kind::Read)
+        Begin(Step::Read);
+    else
+        Begin(plan_.backupPath.empty() ? Step::Write : Step::Backup);
 }
 
 link::EngineOptions RadioJob::Options() {
@@ -53,10 +56,14 @@ link::EngineOptions RadioJob::Options() {
 
 std::string RadioJob::Stage() const {
     switch (step_) {
-        case Step::Backup: return "Backup";
-        case Step::Write: return "Writing";
-        case Step::Verify: return "Verifying";
-        case Step::Read: break;
+        case Step::Backup:
+            return "Backup";
+        case Step::Write:
+            return "Writing";
+        case Step::Verify:
+            return "Verifying";
+        case Step::Read:
+            break;
     }
     return "Reading";
 }
@@ -82,7 +89,8 @@ void RadioJob::Begin(Step step) {
         engine_ = std::move(engine);
     }
     host_ = std::make_unique<TransferHost>(
-        *engine_, *line_, static_cast<TransferObserver&>(*this), write ? TransferHost::kWriteDrainGiveUpMs : TransferHost::kReadDrainGiveUpMs);
+        *engine_, *line_, static_cast<TransferObserver&>(*this),
+        write ? TransferHost::kWriteDrainGiveUpMs : TransferHost::kReadDrainGiveUpMs);
     host_->OpenPort(plan_.port, !write);
 }
 
@@ -109,13 +117,15 @@ void RadioJob::Finished(const link::Finished& finished) {
     stepEnded_ = true;
     listener_.Transferred(*this, Stage(), host_->Stats());
     // The host is still carrying out this answer: the job goes on from the event loop.
-    QMetaObject::invokeMethod(&context_, [this, outcome = finished.outcome] { Next(outcome); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &context_, [this, outcome = finished.outcome] { Next(outcome); }, Qt::QueuedConnection);
 }
 
 void RadioJob::Closed() {
     if (stepEnded_) return;
     stepEnded_ = true;
-    QMetaObject::invokeMethod(&context_, [this] { Next(link::Outcome::Failed); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &context_, [this] { Next(link::Outcome::Failed); }, Qt::QueuedConnection);
 }
 
 void RadioJob::Next(link::Outcome outcome) {
@@ -125,8 +135,10 @@ void RadioJob::Next(link::Outcome outcome) {
     }
     if (step_ == Step::Write) {
         writtenPassword_ = static_cast<const link::WriteTransfer&>(*engine_).PasswordWritten();
-        if (plan_.verify) Begin(Step::Verify);
-        else Finish(true, completion_);
+        if (plan_.verify)
+            Begin(Step::Verify);
+        else
+            Finish(true, completion_);
         return;
     }
     AfterRead(static_cast<const link::ReadTransfer&>(*engine_).Outcome());
@@ -173,12 +185,9 @@ void RadioJob::Finish(bool ok, const std::string& result) {
 }
 
 std::string RadioJob::Area() const {
-    const std::uint8_t hi = state_.Image[img::kAreaCodeFirst];
-    const std::uint8_t lo = state_.Image[img::kAreaCodeFirst + 1];
-    if (hi == 0xFF && lo == 0xFF) return "";
-    char text[8];
-    std::snprintf(text, sizeof text, "%02X%02X", hi, lo);
-    return text;
+    // Erased bytes: no radio has answered yet.
+    const std::string code = AreaCodeOf(state_.Image);
+    return code == "FFFF" ? "" : code;
 }
 
 }  // namespace lm::cli

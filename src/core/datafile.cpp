@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/file_io.h"
+#include "core/memory_map.h"
 #include "core/models.h"
 
 namespace lm {
@@ -11,8 +12,13 @@ namespace lm {
 namespace {
 
 constexpr std::uint8_t kErased = 0xFF;
-constexpr int kHiddenFirst = img::kAreaCodeFirst;                           // area code and password:
-constexpr int kHiddenLast = img::kPasswordFirst + img::kPasswordBytes - 1;  // Image[441..448]
+// The bytes a data file never keeps: the radio's area code and password.
+void EraseHidden(std::uint8_t* image) {
+    for (const char* name : {"AreaCode", "Password"}) {
+        const MemoryField& field = InfoField(name);
+        std::fill(image + field.offset, image + field.offset + field.bytes, kErased);
+    }
+}
 
 DataFileResult Failure(DataFileError error, std::string text, std::string key = "") {
     DataFileResult r;
@@ -61,8 +67,7 @@ std::vector<std::uint8_t> EncodeDataFile(const ImageBytes& image, const std::str
                                          const std::string& modelCode) {
     std::vector<std::uint8_t> bytes = EncodeDataHeader(fileTag, modelCode);
     bytes.insert(bytes.end(), image.begin() + 1, image.end());
-    for (int k = kHiddenFirst; k <= kHiddenLast; ++k)
-        bytes[static_cast<std::size_t>(kDataHeaderBytes - 1 + k)] = kErased;
+    EraseHidden(bytes.data() + kDataHeaderBytes - 1);  // the file's offset of Image[k] is 15 + k
     return bytes;
 }
 
@@ -77,7 +82,8 @@ DataFileResult LoadDataBytes(TALL& state, const std::uint8_t* data, std::size_t 
     state.CurrentChannel = 1;
     std::copy(data + kDataHeaderBytes, data + kDataFileBytes, state.Image.begin() + 1);
     state.Image[0] = 0;
-    SelectModel(state, h.ModelCode, state.Image[img::kBandCode], true);
+    SelectModel(state, h.ModelCode, state.Image[static_cast<std::size_t>(InfoField("BandCode").offset)],
+                true);
     state.AreaCode.clear();
     state.AreaText.clear();
     SanitizeImage(state);
@@ -106,7 +112,7 @@ DataFileResult SaveDataFile(TALL& state, const std::string& path) {
     if (const FileOutcome saved = ReplaceFile(path, data); !saved.ok) {
         return Failure(DataFileError::WriteFailed, StepText("save", path, saved.reason));
     }
-    for (int k = kHiddenFirst; k <= kHiddenLast; ++k) state.Image[k] = kErased;
+    EraseHidden(state.Image.data());
     state.Modified = false;
     return Success();
 }
