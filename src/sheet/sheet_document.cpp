@@ -11,7 +11,6 @@
 #include <QTextDocument>
 
 #include "core/channel_sheet.h"
-#include "core/file_io.h"
 #include "settings/sheet_language.h"
 
 namespace lm {
@@ -44,13 +43,6 @@ std::string SheetPdf(const std::string& html) {
         PrintSheet(html, writer);
     }
     return bytes.toStdString();
-}
-
-bool WriteSheetPdf(const std::string& html, const std::string& path, std::string* problem) {
-    const FileOutcome outcome = ReplaceFile(path, SheetPdf(html));
-    if (outcome.ok) return true;
-    if (problem != nullptr) *problem = path + ": writing the PDF file: " + outcome.reason;
-    return false;
 }
 
 }  // namespace lm

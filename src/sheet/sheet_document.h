@@ -26,8 +26,4 @@ void PrintSheet(const std::string& html, QPagedPaintDevice& device);
 // The document as a PDF file's bytes, on SheetPageLayout() pages.
 std::string SheetPdf(const std::string& html);
 
-// Writes the document as a PDF file. The file is replaced in one step (core/file_io.h ReplaceFile), so a
-// failure leaves any previous file as it was; false then, with the file, the step and the reason in problem.
-bool WriteSheetPdf(const std::string& html, const std::string& path, std::string* problem);
-
 }  // namespace lm

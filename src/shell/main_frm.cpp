@@ -36,7 +36,6 @@ namespace lm {
 
 namespace {
 
-TfMainFrm* gMainFrame = nullptr;
 constexpr int kTagRole = Qt::UserRole;
 constexpr int kRootChildTags[] = {cmd::kRadioInfo, cmd::kChannelInfo, cmd::kKeyFunction,
                                   cmd::kVoxFunction, cmd::kOptionalFunction, cmd::kScanInfo};
@@ -52,11 +51,8 @@ QTreeWidgetItem* Node(const QString& text, int tag) {
 
 }  // namespace
 
-TfMainFrm* MainFrame() { return gMainFrame; }
-
 TfMainFrm::TfMainFrm(std::string settingsPath, QWidget* parent)
     : QMainWindow(parent), settingsPath_(std::move(settingsPath)) {
-    gMainFrame = this;
     SetEditorHost(this);
     setObjectName("fMainFrm");
     setWindowTitle(Q(gAll.ProductTitle));
@@ -87,7 +83,6 @@ TfMainFrm::TfMainFrm(std::string settingsPath, QWidget* parent)
 }
 
 TfMainFrm::~TfMainFrm() {
-    if (gMainFrame == this) gMainFrame = nullptr;
     if (TheEditorHost() == this) SetEditorHost(nullptr);
     if (documentListener_ != 0) gDocument.RemoveListener(documentListener_);
 }

@@ -150,7 +150,5 @@ private:
     QToolBar* toolBar_ = nullptr;
 };
 
-// The main window of the program while it exists.
-TfMainFrm* MainFrame();
 
 }  // namespace lm
