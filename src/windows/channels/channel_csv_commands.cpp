@@ -96,11 +96,13 @@ bool RunImportChannels(QWidget* parent) {
     TfImportChannels window(parent, path, text, gDocument.State());
     if (window.exec() != QDialog::Accepted) return false;
     const ImportOptions options = window.Options();
-    // A trial on a copy names the step after the channels the rows reach.
-    TALL trial = gDocument.State();
-    ImportReport report = ImportChannelsCsv(trial, text, options);
-    if (!report.channels.empty())
-        gDocument.Apply(StepName("Import", report.channels),
+    // The window's preview already says which channels the rows reach: the step is named after them.
+    std::vector<int> channels;
+    for (const ImportRow& row : window.Preview().rows)
+        if (row.channel > 0) channels.push_back(row.channel);
+    ImportReport report;
+    if (!channels.empty())
+        gDocument.Apply(StepName("Import", channels),
                         [&](TALL& state) { report = ImportChannelsCsv(state, text, options, Translated); });
     ShowMessageBox(texts("lImport"), path + "\n" + report.Text(), kMessageInfo);
     return true;
