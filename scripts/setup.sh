@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build and the tests need. Run as root; does nothing when all are present.
 set -euo pipefail
-packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev xvfb xauth)
+packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev xvfb xauth
+  ccache clang-format)
 # The Debian package and its checks: manual pages, dependencies, lintian, the desktop, MIME and AppStream files.
 packages+=(help2man gzip file dpkg-dev lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
   groff-base)

@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 jobs=${JOBS:-2}
 export QT_QPA_PLATFORM=offscreen
+bash scripts/check-format.sh
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr -DLM_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"

@@ -5,8 +5,8 @@
 #include "args.h"
 #include "channel_listing.h"
 #include "command.h"
-#include "session.h"
 #include "globals/globals.h"
+#include "session.h"
 
 namespace lm::cli {
 namespace {
@@ -23,7 +23,8 @@ public:
                "  Channel No., RX Frequency, TX Frequency, QT/DQT Dec, QT/DQT Enc, TX Power, W/N, Scan Add,\n"
                "  Compander, Scrambler, Busy Lock, Epilogue, Over Tone\n"
                "and the texts of the channel grid: frequencies in MHz with five decimals (\"446.00625\"; an\n"
-               "empty TX Frequency means none), tones as \"67.0\", \"D023N\", \"D754I\" or \"None\", TX Power\n"
+               "empty TX Frequency means none), tones as \"67.0\", \"D023N\", \"D754I\" or \"None\", TX "
+               "Power\n"
                "Low/Mid/High, W/N Wide/Narrow, the four switches Yes/No, Epilogue OFF/Type-1/Type-2 with a\n"
                "CTCSS transmit tone and OFF/ON otherwise, Over Tone OFF/ON.\n"
                "An empty channel shows its number and (empty).\n"

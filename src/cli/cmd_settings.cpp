@@ -27,7 +27,8 @@ public:
     std::string_view Details() const override {
         return "Prints one KEY=VALUE line per setting, under a \"# <window>\" line for each window (\"# Key\n"
                "Function\"). The value is the English item the window shows, or the digits of a code field.\n"
-               "The output is what \"set FILE.dat --from SETTINGS.txt\" takes, so settings can be copied from one\n"
+               "The output is what \"set FILE.dat --from SETTINGS.txt\" takes, so settings can be copied "
+               "from one\n"
                "data file to another. \"set --help\" lists the keys and their values.\n";
     }
 

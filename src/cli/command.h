@@ -37,8 +37,8 @@ public:
     virtual std::string_view Summary() const = 0;
     // The body of "<command> --help": options and what is printed.
     virtual std::string_view Details() const = 0;
-    // Runs with the arguments after the name ("--help" already handled). Data goes to out, diagnostics to err.
-    // Returns an exit status or throws UsageError / Failure.
+    // Runs with the arguments after the name ("--help" already handled). Data goes to out, diagnostics to
+    // err. Returns an exit status or throws UsageError / Failure.
     virtual int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) = 0;
     // The status of a Failure: kExitFailure, unless the command's own answers use that status (diff: 1 means
     // "the files differ", so its failures exit with 2).

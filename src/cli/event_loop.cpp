@@ -1,7 +1,6 @@
 #include "event_loop.h"
 
 #include <QCoreApplication>
-
 #include <clocale>
 
 namespace lm::cli {

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
-
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -1,7 +1,8 @@
 #pragma once
-// Runs the radio jobs (made after the board, so that they go first) of a link command side by side on the event loop and shows how they go: one progress
-// line per radio, redrawn in place on a terminal and plain lines otherwise; the notes of each radio; with
-// several radios a closing table of port, area, result and seconds.
+// Runs the radio jobs (made after the board, so that they go first) of a link command side by side on the
+// event loop and shows how they go: one progress line per radio, redrawn in place on a terminal and plain
+// lines otherwise; the notes of each radio; with several radios a closing table of port, area, result and
+// seconds.
 #include <iosfwd>
 #include <map>
 #include <memory>

@@ -5,7 +5,6 @@
 // loop and one job's failure never touches another.
 #include <QElapsedTimer>
 #include <QObject>
-
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -57,7 +56,8 @@ public:
     void Start();
 
     const JobPlan& Plan() const { return plan_; }
-    // The job's state record: after a read the radio's image, model and band; after a write the image written.
+    // The job's state record: after a read the radio's image, model and band; after a write the image
+    // written.
     const TALL& State() const { return state_; }
     bool Done() const { return done_; }
     bool Succeeded() const { return succeeded_; }

@@ -61,8 +61,8 @@ std::string ResolveBand(const TMacType& variant, const std::string& name) {
         if (other == &variant) continue;
         for (const std::string& band : other->Bands)
             if (band == name || WithoutBlanks(band) == WithoutBlanks(name))
-                message += " (\"" + band + "\" is a band of the " + VariantName(*other) + " variant: use --variant " +
-                           VariantName(*other) + ")";
+                message += " (\"" + band + "\" is a band of the " + VariantName(*other) +
+                           " variant: use --variant " + VariantName(*other) + ")";
     }
     throw UsageError(message);
 }

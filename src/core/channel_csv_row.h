@@ -60,8 +60,8 @@ struct CommonColumns {
 // The columns of a header row; nullopt when it names neither Location nor Frequency (no such file).
 std::optional<CommonColumns> MapCommonHeader(const CsvRecord& header);
 // A row read into a plan. A missing column means what the older layouts meant: no Power a new channel's
-// power, no RxDtcsCode the receive code is DtcsCode, no CrossMode "Tone->Tone", no Mode FM (and so does an empty cell of these). A blank Location
-// gives channel -1, which the caller places or skips.
+// power, no RxDtcsCode the receive code is DtcsCode, no CrossMode "Tone->Tone", no Mode FM (and so does an
+// empty cell of these). A blank Location gives channel -1, which the caller places or skips.
 RowReading ReadCommonRow(const CsvRecord& record, const CommonColumns& columns);
 
 // The grid's layout: its header (the grid's column titles) and a row read into a plan.

@@ -28,7 +28,8 @@ SheetGroup GroupOf(const TALL& state, SettingWindow window, const SheetLookup& l
     const std::string_view section = SettingsSection(window);
     SheetGroup group{lookup(section, std::string(section) + ".Caption", WindowCaption(window)), {}};
     for (const Setting* s : WindowSettings(window))
-        if (IsShownSetting(*s)) group.fields.push_back({ShownSettingLabel(*s, lookup), ShownSettingValue(state, *s, lookup)});
+        if (IsShownSetting(*s))
+            group.fields.push_back({ShownSettingLabel(*s, lookup), ShownSettingValue(state, *s, lookup)});
     return group;
 }
 
@@ -53,7 +54,8 @@ Sheet BuildSheet(const TALL& state, const SheetSource& source, const SheetLookup
     for (SettingWindow window : kWindows) sheet.settings.push_back(GroupOf(state, window, lookup));
 
     sheet.infoCaption = lookup("fInfoMsg", "fInfoMsg.Caption", "Radio Information");
-    for (const RadioInfoField& f : RadioInfoFields()) sheet.info.push_back({ShownInfoLabel(f, lookup), f.value(state)});
+    for (const RadioInfoField& f : RadioInfoFields())
+        sheet.info.push_back({ShownInfoLabel(f, lookup), f.value(state)});
 
     sheet.footer = SheetText(lookup, "PrintedBy", "Printed by lm418t");
     return sheet;

@@ -1,8 +1,8 @@
 #pragma once
-// The channel sheet: what a printed page about one data file shows (title, the channel table, the settings of the
-// function windows, the radio information), and the sheet as a self-contained HTML document. Every label comes
-// through a lookup, so the sheet follows the language of the windows; the caller supplies one backed by a
-// language file (settings/sheet_language.h), or NoTranslation for the built-in English texts.
+// The channel sheet: what a printed page about one data file shows (title, the channel table, the settings of
+// the function windows, the radio information), and the sheet as a self-contained HTML document. Every label
+// comes through a lookup, so the sheet follows the language of the windows; the caller supplies one backed by
+// a language file (settings/sheet_language.h), or NoTranslation for the built-in English texts.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +37,7 @@ struct Sheet {
     std::string title;               // "Channel Sheet"
     std::vector<SheetField> header;  // model, band, data file, date
     std::string channelsCaption;
-    std::vector<std::string> columns;  // the grid's 13 titles; a "|" breaks a title into two lines
+    std::vector<std::string> columns;    // the grid's 13 titles; a "|" breaks a title into two lines
     std::vector<SheetChannel> channels;  // every channel of the model
     std::string settingsCaption;
     std::vector<SheetGroup> settings;  // the five settings windows

@@ -18,7 +18,7 @@ constexpr int kEpilogueColumn = 11;  // index in the table
 // The item of index in items; an index past the end shows the last item.
 std::string ItemOf(const std::vector<std::string>& items, int index) {
     return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)]
-                                                                 : items.back();
+                                                                : items.back();
 }
 
 }  // namespace
@@ -87,7 +87,8 @@ ChannelRow ChannelTableRow(const TALL& all, int n) {
     const std::vector<ChannelColumn>& columns = ChannelColumns();
     for (int c = 5; c < kChannelColumns; ++c) {
         const int value = options[c - 5];
-        const std::vector<std::string>& items = c == kEpilogueColumn ? EpilogueItems(ch.TxTone) : columns[c].items;
+        const std::vector<std::string>& items =
+            c == kEpilogueColumn ? EpilogueItems(ch.TxTone) : columns[c].items;
         row.values[static_cast<std::size_t>(c)] = value;
         row.cells[static_cast<std::size_t>(c)] = ItemOf(items, value);
     }

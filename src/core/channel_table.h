@@ -15,11 +15,11 @@ constexpr int kChannelColumns = 13;
 enum class ColumnAlign { Left = 1, Centre = 2, Right = 3 };
 
 struct ChannelColumn {
-    std::string title;               // design title; a "|" breaks it into two lines ("Channel|No.")
-    int width = 0;                   // pixels
+    std::string title;  // design title; a "|" breaks it into two lines ("Channel|No.")
+    int width = 0;      // pixels
     ColumnAlign alignment = ColumnAlign::Centre;
-    int field = -1;                  // TChannelField selector of the column; -1 for the channel number
-    std::string box;                 // the option box that edits it ("cxPower"); "" for typed and fixed columns
+    int field = -1;   // TChannelField selector of the column; -1 for the channel number
+    std::string box;  // the option box that edits it ("cxPower"); "" for typed and fixed columns
     std::vector<std::string> items;  // the box's items (for the epilogue, those with a CTCSS transmit tone)
 };
 
@@ -37,7 +37,8 @@ bool IsCtcssTone(std::string_view tone);
 // otherwise "OFF", "ON" (box cxDcs).
 const std::vector<std::string>& EpilogueItems(std::string_view txTone);
 
-// The epilogue item shown for a stored epilogue value: a value past the items of the transmit tone shows item 1
+// The epilogue item shown for a stored epilogue value: a value past the items of the transmit tone shows item
+// 1
 // ("ON").
 int EpilogueShown(int stored, std::string_view txTone);
 

@@ -34,7 +34,10 @@ std::unique_ptr<TMacType> MakeModel(const std::string& title, double minMHz, dou
 }  // namespace
 
 TMacType::TMacType(std::string code, std::string title, int channelCount, int keyLayout)
-    : ModelCode(std::move(code)), ModelTitle(std::move(title)), ChannelCount(channelCount), KeyLayout(keyLayout) {}
+    : ModelCode(std::move(code)),
+      ModelTitle(std::move(title)),
+      ChannelCount(channelCount),
+      KeyLayout(keyLayout) {}
 
 void TMacList::Add(std::unique_ptr<TMacType> model) {
     if (model) models_.push_back(std::move(model));
@@ -127,7 +130,8 @@ std::pair<double, double> SplitBandText(const std::string& text) {
     if (dash == std::string::npos) throw std::invalid_argument("band text without '-': " + text);
     const auto mhz = text.find("MHz", dash + 1);
     const std::string low = text.substr(0, dash);
-    const std::string high = text.substr(dash + 1, mhz == std::string::npos ? std::string::npos : mhz - dash - 1);
+    const std::string high =
+        text.substr(dash + 1, mhz == std::string::npos ? std::string::npos : mhz - dash - 1);
     return {ReadMHz(low), ReadMHz(high)};
 }
 

@@ -40,8 +40,8 @@ private:
 class TFrqList {
 public:
     void Add(const std::string& band, int code);
-    int CodeOf(const std::string& band) const;       // entry 0's code (253) when unknown
-    std::string NameOf(int code) const;              // entry 10's name when unknown
+    int CodeOf(const std::string& band) const;  // entry 0's code (253) when unknown
+    std::string NameOf(int code) const;         // entry 10's name when unknown
     int Count() const { return static_cast<int>(rows_.size()); }
     const std::string& NameAt(int index) const { return rows_.at(index).first; }
     int CodeAt(int index) const { return rows_.at(index).second; }
@@ -63,12 +63,12 @@ void FillCatalogue(TALL& state);
 // Reads "400 - 470MHz" into {400.0, 470.0}; throws std::invalid_argument on text without "-" or numbers.
 std::pair<double, double> SplitBandText(const std::string& text);
 
-// Makes a variant and band current in the state: the variant of modelCode that offers the band of bandCode (its
-// default band, the area cleared); with bandOverride, that band and its limits whatever the variant.
+// Makes a variant and band current in the state: the variant of modelCode that offers the band of bandCode
+// (its default band, the area cleared); with bandOverride, that band and its limits whatever the variant.
 void SelectModel(TALL& state, const std::string& modelCode, int bandCode, bool bandOverride);
 
-// Starts a session as the program does at start-up: channel 1, the first variant with its default band and the
-// band's limits, a new image, not modified. The catalogue and band table must be filled.
+// Starts a session as the program does at start-up: channel 1, the first variant with its default band and
+// the band's limits, a new image, not modified. The catalogue and band table must be filled.
 void StartSession(TALL& state);
 
 }  // namespace lm

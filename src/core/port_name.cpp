@@ -1,10 +1,8 @@
 #include "core/port_name.h"
 
 #include <algorithm>
-#include <tuple>
-
-#include <algorithm>
 #include <cctype>
+#include <tuple>
 
 namespace lm {
 

@@ -21,8 +21,8 @@ struct PortEntry {
     bool usb = false;          // a USB serial adapter, as programming cables are
 };
 
-// Orders the ports for choosing one: USB serial adapters first, then the others, each by name; so with no port
-// configured, the first port is the programming cable rather than a built-in serial port.
+// Orders the ports for choosing one: USB serial adapters first, then the others, each by name; so with no
+// port configured, the first port is the programming cable rather than a built-in serial port.
 void OrderPortsForChoice(std::vector<PortEntry>& ports);
 
 // What the system says of a port: "description (manufacturer)", either part alone, or "".

@@ -1,7 +1,7 @@
 #pragma once
 // Reading and writing the settings of the function windows (settings_table.h) on a state record. Every write
-// changes only the bytes and bits of its own setting, so a window's store of all its values, or one command-line
-// assignment, is a plain operation on the record that TDocument::Apply can take as one step.
+// changes only the bytes and bits of its own setting, so a window's store of all its values, or one
+// command-line assignment, is a plain operation on the record that TDocument::Apply can take as one step.
 #include <optional>
 #include <string>
 #include <string_view>

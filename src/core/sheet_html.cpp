@@ -42,7 +42,8 @@ void Fields(std::string& html, const std::vector<SheetField>& fields, const char
 }
 
 void Channels(std::string& html, const Sheet& sheet) {
-    html += "<h2>" + HtmlEscape(sheet.channelsCaption) + "</h2>\n<table class=\"channels\" width=\"100%\">\n<tr>";
+    html +=
+        "<h2>" + HtmlEscape(sheet.channelsCaption) + "</h2>\n<table class=\"channels\" width=\"100%\">\n<tr>";
     for (const std::string& title : sheet.columns) html += "<th>" + TitleHtml(title) + "</th>";
     html += "</tr>\n";
     for (const SheetChannel& channel : sheet.channels) {
@@ -67,21 +68,32 @@ std::string HtmlEscape(std::string_view text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&#39;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
 }
 
 std::string SheetHtml(const Sheet& sheet) {
-    std::string html =
-        "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" + HtmlEscape(sheet.title) +
-        "</title>\n<style>\n" + kStyle + "</style>\n</head>\n<body>\n<h1>" + HtmlEscape(sheet.title) + "</h1>\n";
+    std::string html = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+                       HtmlEscape(sheet.title) + "</title>\n<style>\n" + kStyle +
+                       "</style>\n</head>\n<body>\n<h1>" + HtmlEscape(sheet.title) + "</h1>\n";
     Fields(html, sheet.header, "header");
     Channels(html, sheet);
 

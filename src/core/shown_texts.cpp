@@ -45,7 +45,8 @@ std::string ColumnEntryTitle(std::string_view entry) {
 
 std::string ShownColumnTitle(int c, const TextLookup& lookup) {
     const std::string& builtIn = ChannelColumns().at(static_cast<std::size_t>(c)).title;
-    const std::string title = ColumnEntryTitle(lookup(kGridSection, "BColText." + std::to_string(c), builtIn));
+    const std::string title =
+        ColumnEntryTitle(lookup(kGridSection, "BColText." + std::to_string(c), builtIn));
     return title.empty() ? builtIn : title;
 }
 
@@ -76,11 +77,16 @@ std::string ShownChannelName(int n, const TextLookup& lookup) {
 
 std::string_view SettingsSection(SettingWindow window) {
     switch (window) {
-        case SettingWindow::KeyFunction: return "fKeyFun";
-        case SettingWindow::VoxFunction: return "fVoxFun";
-        case SettingWindow::OptionalFunction: return "fOptFun";
-        case SettingWindow::ScanInformation: return "fScanFun";
-        case SettingWindow::Dtmf: return "fDtmf";
+        case SettingWindow::KeyFunction:
+            return "fKeyFun";
+        case SettingWindow::VoxFunction:
+            return "fVoxFun";
+        case SettingWindow::OptionalFunction:
+            return "fOptFun";
+        case SettingWindow::ScanInformation:
+            return "fScanFun";
+        case SettingWindow::Dtmf:
+            return "fDtmf";
     }
     return {};
 }

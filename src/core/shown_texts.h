@@ -37,8 +37,8 @@ std::string ShownChannelName(int n, const TextLookup& lookup);
 // The language file's section of a settings window: "fKeyFun".
 std::string_view SettingsSection(SettingWindow window);
 
-// A setting's label in its window; where the label alone does not tell two settings apart, with the caption of
-// the frame around it ("Key - 1 Short Press") or the memory's number ("Autodial Memory 3").
+// A setting's label in its window; where the label alone does not tell two settings apart, with the caption
+// of the frame around it ("Key - 1 Short Press") or the memory's number ("Autodial Memory 3").
 std::string ShownSettingLabel(const Setting& setting, const TextLookup& lookup);
 
 // The item or the digits the setting's control shows; "" when no item shows.

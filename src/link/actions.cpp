@@ -39,7 +39,9 @@ std::string Describe(const Action& action) {
             },
             [](const ShowMessage& a) { return "message " + a.key; },
             [](const EnableOk& a) { return std::string(a.enabled ? "ok on" : "ok off"); },
-            [](const EnablePasswords& a) { return std::string(a.enabled ? "passwords on" : "passwords off"); },
+            [](const EnablePasswords& a) {
+                return std::string(a.enabled ? "passwords on" : "passwords off");
+            },
             [](const CloseDialog&) { return std::string("close"); },
             [](const Finished& a) {
                 const char* what = a.outcome == Outcome::Completed ? "completed"

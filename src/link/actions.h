@@ -1,19 +1,21 @@
 #pragma once
-// What a transfer engine asks its host to do. The engines (read_transfer.h, write_transfer.h) never touch a port,
-// a timer or a window: every input returns a list of these actions, to be carried out in order.
+// What a transfer engine asks its host to do. The engines (read_transfer.h, write_transfer.h) never touch a
+// port, a timer or a window: every input returns a list of these actions, to be carried out in order.
 //
 // Suspensions: three actions pause the engine until the host reports back.
-//   - WaitDrained: the host calls OutputDrained() once the bytes sent so far are on the wire (or after its own
+//   - WaitDrained: the host calls OutputDrained() once the bytes sent so far are on the wire (or after its
+//   own
 //     give-up time: about 1 s for the read, 5 s for the write).
-//   - StartTimer with id kDelay: a pause of the given milliseconds (450 ms, 50 ms, 5 ms, 2.5 s); the host calls
+//   - StartTimer with id kDelay: a pause of the given milliseconds (450 ms, 50 ms, 5 ms, 2.5 s); the host
+//   calls
 //     TimerExpired(kDelay) when it is over. The host must not block its event loop for it.
-//   - ShowMessage: the host shows the message (modal or not) and calls MessageClosed() when the user has closed
+//   - ShowMessage: the host shows the message (modal or not) and calls MessageClosed() when the user has
+//   closed
 //     it. Other inputs may arrive while a message is open; they are handled at once, as in a modal loop.
-// While the engine waits for a drain or a delay, received bytes, line errors, timer expiries and MessageClosed()
-// are kept and handled afterwards, in order. A purge discards kept received bytes; stopping or restarting a
-// timer discards its kept expiry.
-// When a Send or Purge fails, the host calls PortFailed() instead of carrying out the rest of the list, and
-// carries out what PortFailed() returns.
+// While the engine waits for a drain or a delay, received bytes, line errors, timer expiries and
+// MessageClosed() are kept and handled afterwards, in order. A purge discards kept received bytes; stopping
+// or restarting a timer discards its kept expiry. When a Send or Purge fails, the host calls PortFailed()
+// instead of carrying out the rest of the list, and carries out what PortFailed() returns.
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -90,15 +92,16 @@ struct Finished {
     std::string messageKey;
 };
 
-using Action = std::variant<SendBytes, StartTimer, StopTimer, WaitDrained, PurgeBuffers, SetProgress, ShowMessage,
-                            EnableOk, EnablePasswords, CloseDialog, Finished>;
+using Action = std::variant<SendBytes, StartTimer, StopTimer, WaitDrained, PurgeBuffers, SetProgress,
+                            ShowMessage, EnableOk, EnablePasswords, CloseDialog, Finished>;
 using Actions = std::vector<Action>;
 
-// The text a message is shown with: text (the translation of its key, or its own text) followed by its detail,
-// the message box's line break (13) in the detail becoming a new line.
+// The text a message is shown with: text (the translation of its key, or its own text) followed by its
+// detail, the message box's line break (13) in the detail becoming a new line.
 std::string WithDetail(std::string text, const ShowMessage& message);
 
-// One line of text for an action, for traces and tests ("send 50 52 4f", "start 1 500", "message ComError" ...).
+// One line of text for an action, for traces and tests ("send 50 52 4f", "start 1 500", "message ComError"
+// ...).
 std::string Describe(const Action& action);
 
 // The messages the transfers show: key and built-in text.
@@ -113,6 +116,7 @@ constexpr MessageText kPortError{"PortError", "Cannot Open Communication Port."}
 constexpr MessageText kReadOk{"ReadOk", "Reading Completed."};
 constexpr MessageText kWriteOk{"WriteOk", "Writing Completed."};
 // A new password may only hold digits; refused before anything is sent.
-constexpr MessageText kPwdDigits{"PwdDigits", "The new password may contain only the digits 0 to 9 (at most 10)."};
+constexpr MessageText kPwdDigits{"PwdDigits",
+                                 "The new password may contain only the digits 0 to 9 (at most 10)."};
 
 }  // namespace lm::link

@@ -1,10 +1,10 @@
 #pragma once
 // The read transfer: the handshake, 31 block reads of 16 bytes (radio bytes 0..495) into a staging buffer,
-// the end frame. The engine changes no state record: a completed read (reported after the "Reading Completed."
-// message has been closed) leaves its outcome as a value, which whoever ran it applies with ApplyReadOutcome.
-// A failed or cancelled read therefore has nothing to undo.
-// A first line error restarts the transfer 500 ms later, once per engine (one engine per dialog). A refused
-// password leaves the dialog open with Ok and the password edit enabled for another try.
+// the end frame. The engine changes no state record: a completed read (reported after the "Reading
+// Completed." message has been closed) leaves its outcome as a value, which whoever ran it applies with
+// ApplyReadOutcome. A failed or cancelled read therefore has nothing to undo. A first line error restarts the
+// transfer 500 ms later, once per engine (one engine per dialog). A refused password leaves the dialog open
+// with Ok and the password edit enabled for another try.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -13,8 +13,8 @@
 
 namespace lm::link {
 
-// What a completed read brought: radio bytes 0..511 as staged (bytes 496..511 are 0), the accepted model code,
-// the band code of the radio, its area code text and its password.
+// What a completed read brought: radio bytes 0..511 as staged (bytes 496..511 are 0), the accepted model
+// code, the band code of the radio, its area code text and its password.
 struct ReadOutcome {
     std::array<std::uint8_t, 512> blocks{};
     std::string modelCode;
@@ -23,9 +23,9 @@ struct ReadOutcome {
     std::string password;
 };
 
-// Applies a completed read to a state record in one step: Image[1..512] from the blocks, the model and band of the
-// radio (SelectModel with band override), the area code and its name, SanitizeImage, Modified := true and
-// LastPassword.
+// Applies a completed read to a state record in one step: Image[1..512] from the blocks, the model and band
+// of the radio (SelectModel with band override), the area code and its name, SanitizeImage, Modified := true
+// and LastPassword.
 void ApplyReadOutcome(TALL& state, const ReadOutcome& outcome);
 
 constexpr int kReadBlocks = 31;

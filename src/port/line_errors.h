@@ -1,7 +1,7 @@
 #pragma once
-// Line errors of a serial device on Linux. The kernel counts framing, parity, overrun and break conditions per
-// port (TIOCGICOUNT); a rise of any counter since the last look is a line error. Devices whose driver keeps no
-// counters (pseudo-terminals, some USB adapters) report none.
+// Line errors of a serial device on Linux. The kernel counts framing, parity, overrun and break conditions
+// per port (TIOCGICOUNT); a rise of any counter since the last look is a line error. Devices whose driver
+// keeps no counters (pseudo-terminals, some USB adapters) report none.
 #include <cstdint>
 
 namespace lm {

@@ -1,7 +1,6 @@
 #include "port/port_access.h"
 
 #include <QSerialPortInfo>
-
 #include <algorithm>
 
 #ifndef _WIN32
@@ -60,8 +59,8 @@ std::string PermissionAdvice(const std::string& device) {
     if (stat(device.c_str(), &st) == 0) {
         const group* g = getgrgid(st.st_gid);
         const std::string name = g != nullptr ? g->gr_name : std::to_string(st.st_gid);
-        text += " The device belongs to the group \"" + name + "\"; join it with\n    sudo usermod -aG " + name +
-                " $USER\nthen log out and in again.";
+        text += " The device belongs to the group \"" + name + "\"; join it with\n    sudo usermod -aG " +
+                name + " $USER\nthen log out and in again.";
     }
 #endif
     return text;
@@ -71,7 +70,8 @@ std::string RefusalReason(const std::string& device) {
 #ifndef _WIN32
     if (access(device.c_str(), R_OK | W_OK) != 0) return PermissionAdvice(device);
 #endif
-    return "The serial port " + device + " is busy: another program is using it (or holds its lock). Close that "
+    return "The serial port " + device +
+           " is busy: another program is using it (or holds its lock). Close that "
            "program and try again.";
 }
 

@@ -7,13 +7,14 @@
 
 namespace lm {
 
-// The serial ports that are present, USB serial adapters first (OrderPortsForChoice), with what the system says
-// of each.
+// The serial ports that are present, USB serial adapters first (OrderPortsForChoice), with what the system
+// says of each.
 std::vector<PortEntry> ListPorts();
 // Appends the system names of the serial ports that are present in ListPorts' order (/dev/ttyUSB0,
 // /dev/ttyACM0, /dev/ttyS0 ...).
 void EnumeratePorts(std::vector<std::string>& list);
-// What the system says of a present port ("CP2102 USB to UART Bridge Controller (Silicon Labs)"); "" for none.
+// What the system says of a present port ("CP2102 USB to UART Bridge Controller (Silicon Labs)"); "" for
+// none.
 std::string PortDescription(const std::string& name);
 // The device path for a port name: a path stays as it is, "ttyUSB0" becomes "/dev/ttyUSB0".
 std::string PortDevicePath(const std::string& name);

@@ -14,7 +14,9 @@ SerialLink::SerialLink(QObject* parent) : RadioLink(parent), port_(std::make_uni
 
 SerialLink::~SerialLink() = default;
 
-bool SerialLink::Open(const std::string& portName, std::string& detail) { return port_->Open(portName, detail); }
+bool SerialLink::Open(const std::string& portName, std::string& detail) {
+    return port_->Open(portName, detail);
+}
 void SerialLink::Close() { port_->Close(); }
 bool SerialLink::IsOpen() const { return port_->IsOpen(); }
 bool SerialLink::Purge() { return port_->Purge(); }

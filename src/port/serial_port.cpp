@@ -53,15 +53,15 @@ bool SerialPort::Open(const std::string& name, std::string& detail) {
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!port_.open(QIODevice::ReadWrite)) {
         switch (port_.error()) {
-        case QSerialPort::PermissionError:
-            detail = RefusalReason(device);
-            break;
-        case QSerialPort::DeviceNotFoundError:
-            detail = "There is no serial port " + device + ".";
-            break;
-        default:
-            detail = device + ": " + port_.errorString().toStdString();
-            break;
+            case QSerialPort::PermissionError:
+                detail = RefusalReason(device);
+                break;
+            case QSerialPort::DeviceNotFoundError:
+                detail = "There is no serial port " + device + ".";
+                break;
+            default:
+                detail = device + ": " + port_.errorString().toStdString();
+                break;
         }
         port_.clearError();
         return false;
@@ -134,7 +134,8 @@ void SerialPort::OnReadyRead() {
 }
 
 void SerialPort::OnError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError && error != QSerialPort::WriteError)
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
+        error != QSerialPort::WriteError)
         return;
     if (lostReported_) return;
     lostReported_ = true;

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QSerialPort>
 #include <QTimer>
-
 #include <cstdint>
 #include <span>
 #include <string>
@@ -22,7 +21,8 @@ public:
     explicit SerialPort(QObject* parent = nullptr);
     ~SerialPort() override;
 
-    // Opens the port exclusively; on failure detail says why (and what to do when it is a permission problem).
+    // Opens the port exclusively; on failure detail says why (and what to do when it is a permission
+    // problem).
     bool Open(const std::string& name, std::string& detail);
     void Close();
     bool IsOpen() const { return port_.isOpen(); }
@@ -56,7 +56,7 @@ private:
     std::int64_t drainDeadlineUs_ = 0;  // from sinceWrite_: when the last queued byte has been on the wire
     bool draining_ = false;
     int drainPolls_ = 0;
-    int session_ = 0;           // changes with every Close, so that a late loss report of an old session is void
+    int session_ = 0;  // changes with every Close, so that a late loss report of an old session is void
     bool lostReported_ = false;
 };
 

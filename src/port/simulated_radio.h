@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "port/radio_link.h"
 #include "link/sim/radio.h"
+#include "port/radio_link.h"
 
 namespace lm {
 
@@ -17,8 +17,8 @@ inline constexpr const char* kSimulatedPortName = "SIMULATED";
 inline constexpr const char* kSimulatedPortCaption = "Simulated radio";
 bool IsSimulatedPort(const std::string& portName);
 
-// The memory of a plausible radio of the first catalogue model: eight channels in use, settings of a new image,
-// a serial number, the area code of Beijing, no password, a factory time and a time of the last write.
+// The memory of a plausible radio of the first catalogue model: eight channels in use, settings of a new
+// image, a serial number, the area code of Beijing, no password, a factory time and a time of the last write.
 sim::Memory PlausibleRadioMemory();
 
 // The simulated radio of the process, created with PlausibleRadioMemory on first use.

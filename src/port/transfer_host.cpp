@@ -1,7 +1,6 @@
 #include "port/transfer_host.h"
 
 #include <QPointer>
-
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -96,7 +95,8 @@ QTimer& TransferHost::TimerFor(int id) {
         slot = std::make_unique<QTimer>();
         slot->setSingleShot(true);
         slot->setTimerType(Qt::PreciseTimer);
-        connect(slot.get(), &QTimer::timeout, this, [this, id] { Input([this, id] { return engine_.TimerExpired(id); }); });
+        connect(slot.get(), &QTimer::timeout, this,
+                [this, id] { Input([this, id] { return engine_.TimerExpired(id); }); });
     }
     return *slot;
 }

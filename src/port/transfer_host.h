@@ -1,14 +1,13 @@
 #pragma once
 // Runs one protocol engine (a read or a write) over a line to the radio on the Qt event loop: opens the line,
-// carries out every action the engine answers with (bytes, timers, drain waits, purges) and feeds it the line's
-// notifications, the timer expiries and the closing of its messages. What a person must see (progress, messages,
-// the state of Ok and the passwords, the end) goes to an observer: a window or the command line.
-// Nothing blocks: every pause is a timer. An input that arrives while the actions of another are being carried
-// out is handled afterwards, from the event loop.
+// carries out every action the engine answers with (bytes, timers, drain waits, purges) and feeds it the
+// line's notifications, the timer expiries and the closing of its messages. What a person must see (progress,
+// messages, the state of Ok and the passwords, the end) goes to an observer: a window or the command line.
+// Nothing blocks: every pause is a timer. An input that arrives while the actions of another are being
+// carried out is handled afterwards, from the event loop.
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -36,8 +35,8 @@ public:
     // The line is open: Ok may be pressed.
     virtual void PortOpened() {}
     virtual void Progress(int /*position*/, int /*max*/) {}
-    // A message to show (TransferHost::MessageText composes its text). closed() must be called once it has been
-    // closed, at once or later; inputs that arrive meanwhile are handled as they come.
+    // A message to show (TransferHost::MessageText composes its text). closed() must be called once it has
+    // been closed, at once or later; inputs that arrive meanwhile are handled as they come.
     virtual void Message(const link::ShowMessage& message, std::function<void()> closed) = 0;
     virtual void EnableOk(bool /*enabled*/) {}
     virtual void EnablePasswords(bool /*enabled*/) {}
@@ -62,18 +61,20 @@ public:
                  QObject* parent = nullptr);
     ~TransferHost() override;
 
-    // Closes the line and opens it again kOpenDelayMs from now; purge: the buffers are purged as well. A failure
-    // goes to the engine (PortError, then its dialog closes) and its reason is kept in PortFailure().
+    // Closes the line and opens it again kOpenDelayMs from now; purge: the buffers are purged as well. A
+    // failure goes to the engine (PortError, then its dialog closes) and its reason is kept in PortFailure().
     void OpenPort(const std::string& portName, bool purge);
     // Hands an input to the engine (Ok, a changed password ...) and carries out its answer.
     void Input(std::function<link::Actions()> input);
-    void Cancel() { Input([this] { return engine_.Cancel(); }); }
+    void Cancel() {
+        Input([this] { return engine_.Cancel(); });
+    }
 
     // Why the line could not be opened or was lost ("" when it was not).
     const std::string& PortFailure() const { return portFailure_; }
-    // The text of a message: its translation (the built-in English text when translated is ""), its detail with
-    // each carriage return as a line break; the message that the port cannot be opened
-    // says why on a line of its own.
+    // The text of a message: its translation (the built-in English text when translated is ""), its detail
+    // with each carriage return as a line break; the message that the port cannot be opened says why on a
+    // line of its own.
     std::string MessageText(const link::ShowMessage& message, const std::string& translated) const;
     const TransferStats& Stats() const { return stats_; }
 

@@ -12,9 +12,10 @@ public:
     IniFile() = default;
     // Parses the text of a file (any line ends; a leading UTF-8 byte order mark is kept with the first line).
     static IniFile Parse(std::string_view bytes);
-    // Loads a file, decoding its text to UTF-8 (see DecodeFileText); a missing or unreadable file gives an empty
-    // one. Only a regular file of at most kIniFileLimit bytes is read; why another file was not read (a folder, a
-    // FIFO, a huge file, no permission) goes to problem, a missing file is no problem. Saving writes UTF-8.
+    // Loads a file, decoding its text to UTF-8 (see DecodeFileText); a missing or unreadable file gives an
+    // empty one. Only a regular file of at most kIniFileLimit bytes is read; why another file was not read (a
+    // folder, a FIFO, a huge file, no permission) goes to problem, a missing file is no problem. Saving
+    // writes UTF-8.
     static IniFile Load(const std::string& path, std::string* problem = nullptr);
 
     std::string Read(std::string_view section, std::string_view key, std::string_view fallback) const;
@@ -22,7 +23,8 @@ public:
     // Sets one key, adding the key (and the section) when missing.
     void Write(std::string_view section, std::string_view key, std::string_view value);
     std::string Text() const;
-    // Replaces the file with the text (ReplaceFile); false on failure, with the step, file and reason in problem.
+    // Replaces the file with the text (ReplaceFile); false on failure, with the step, file and reason in
+    // problem.
     bool Save(const std::string& path, std::string* problem = nullptr) const;
 
 private:
@@ -40,6 +42,7 @@ private:
 std::string IniRead(const std::string& path, std::string_view section, std::string_view key,
                     std::string_view fallback);
 // Writes one value into a file, creating the file when missing; false when the file cannot be written.
-bool IniWrite(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
+bool IniWrite(const std::string& path, std::string_view section, std::string_view key,
+              std::string_view value);
 
 }  // namespace lm

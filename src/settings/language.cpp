@@ -4,11 +4,11 @@
 
 namespace lm {
 
-
 const std::string_view kMessageKeys[kMessageKeyCount] = {
-    "Confirmation", "ExitProgram", "SaveProgram", "Channel",   "Info",     "OutRange",  "Caution",  "FChBigT",
-    "Close",        "Open",        "ComError",    "ModError",  "PwdError", "ClearData", "Modforce", "FileExists",
-    "All",          "ErrRange",    "ModelType",   "Frequency", "ReadOk",   "WriteOk",   "PortError"};
+    "Confirmation", "ExitProgram", "SaveProgram", "Channel",    "Info",     "OutRange",
+    "Caution",      "FChBigT",     "Close",       "Open",       "ComError", "ModError",
+    "PwdError",     "ClearData",   "Modforce",    "FileExists", "All",      "ErrRange",
+    "ModelType",    "Frequency",   "ReadOk",      "WriteOk",    "PortError"};
 
 namespace {
 
@@ -26,10 +26,10 @@ bool SameName(std::string_view a, std::string_view b) {
 template <typename L>
 auto FieldOf(L& t, std::string_view key) -> decltype(&t.Confirmation) {
     decltype(&t.Confirmation) fields[kMessageKeyCount] = {
-        &t.Confirmation, &t.ExitProgram, &t.SaveProgram, &t.Channel,   &t.Info,     &t.OutRange,  &t.Caution,
-        &t.FChBigT,      &t.Close,       &t.Open,        &t.ComError,  &t.ModError, &t.PwdError,  &t.ClearData,
-        &t.Modforce,     &t.FileExists,  &t.All,         &t.ErrRange,  &t.ModelType, &t.Frequency, &t.ReadOk,
-        &t.WriteOk,      &t.PortError};
+        &t.Confirmation, &t.ExitProgram, &t.SaveProgram, &t.Channel,    &t.Info,     &t.OutRange,
+        &t.Caution,      &t.FChBigT,     &t.Close,       &t.Open,       &t.ComError, &t.ModError,
+        &t.PwdError,     &t.ClearData,   &t.Modforce,    &t.FileExists, &t.All,      &t.ErrRange,
+        &t.ModelType,    &t.Frequency,   &t.ReadOk,      &t.WriteOk,    &t.PortError};
     for (int i = 0; i < kMessageKeyCount; ++i)
         if (SameName(kMessageKeys[i], key)) return fields[i];
     return nullptr;

@@ -50,14 +50,15 @@ inline constexpr const char* kFallbackLanguage = "English";
 // True for a name that can only name a file beside the others: not empty, no "/" or "\\", no "..".
 bool IsLanguageName(std::string_view name);
 
-// The language file of a language: appDir + languageName + ".Ini" (appDir ends with the separator); a name that
-// is no language name (IsLanguageName) gives the file of kFallbackLanguage, so it never reaches another folder.
+// The language file of a language: appDir + languageName + ".Ini" (appDir ends with the separator); a name
+// that is no language name (IsLanguageName) gives the file of kFallbackLanguage, so it never reaches another
+// folder.
 std::string LanguageFilePath(const std::string& appDir, const std::string& languageName);
-// Reads the 23 keys of section "Language" from the file, each with its built-in text as default. Why a file that
-// is there could not be read goes to problem.
+// Reads the 23 keys of section "Language" from the file, each with its built-in text as default. Why a file
+// that is there could not be read goes to problem.
 TLanguage LoadMessageTable(const std::string& languageFilePath, std::string* problem = nullptr);
-// Loads the table of a language (its file in appDir) into table; returns why its file could not be read, empty
-// when it could (or is missing).
+// Loads the table of a language (its file in appDir) into table; returns why its file could not be read,
+// empty when it could (or is missing).
 std::string LoadMessageTable(TLanguage& table, const std::string& appDir, const std::string& languageName);
 
 }  // namespace lm

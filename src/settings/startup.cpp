@@ -126,13 +126,15 @@ StartupPaths RunStartup(TALL& state, TLanguage& language, const char* argv0) {
     paths.settingsPath = ResolveSettingsPath(paths.appDir, dataDir, installed);
     std::vector<std::string> warnings;
     if (paths.settingsPath.empty())
-        warnings.push_back("neither HOME nor XDG_CONFIG_HOME is set: no settings file is used, and the "
-                           "settings of this run are not kept");
+        warnings.push_back(
+            "neither HOME nor XDG_CONFIG_HOME is set: no settings file is used, and the "
+            "settings of this run are not kept");
     // The language name is known only from the settings; read them once to find the language folder.
     TALL probe;
     ReadSystemSettings(probe, paths.settingsPath);
     paths.languageDir = ResolveLanguageDir(paths.appDir, dataDir, probe.LanguageName);
-    for (std::string& warning : RunStartupSteps(state, language, paths)) warnings.push_back(std::move(warning));
+    for (std::string& warning : RunStartupSteps(state, language, paths))
+        warnings.push_back(std::move(warning));
     for (const std::string& warning : warnings) std::cerr << "lm418t: " << warning << '\n';
     return paths;
 }

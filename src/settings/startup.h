@@ -19,20 +19,22 @@ struct StartupPaths {
 std::string ExecutableDir(const char* argv0);
 
 // The installed data folder (language, help and default settings files), ending with the separator: the one
-// beside the installed programs (share/lm418t next to bin/) when it exists, otherwise the folder the program was
-// configured for; empty when there is neither.
+// beside the installed programs (share/lm418t next to bin/) when it exists, otherwise the folder the program
+// was configured for; empty when there is neither.
 std::string InstalledDataDir(const std::string& appDir);
 std::string InstalledDataDir(const std::string& appDir, const std::string& relativeToApp,
                              const std::string& configured);
 
 // SysInfo.Ini beside the executable when it exists there or the folder is writable (a portable install),
-// otherwise the same file in the user's configuration folder ($XDG_CONFIG_HOME/lm418t, else ~/.config/lm418t),
-// which is created then and, on the first run, starts as a copy of the defaults in the installed data folder.
-// An installed program (installed: its data folder stands beside bin/) is never a portable install, even in a
-// folder it may write (run as root): only a SysInfo.Ini already beside it is used there.
-// "" when the user's folder is needed but there is no home (neither an absolute XDG_CONFIG_HOME nor HOME): the
-// program then runs without a settings file.
-std::string ResolveSettingsPath(const std::string& appDir, const std::string& dataDir, bool installed = false);
+// otherwise the same file in the user's configuration folder ($XDG_CONFIG_HOME/lm418t, else
+// ~/.config/lm418t), which is created then and, on the first run, starts as a copy of the defaults in the
+// installed data folder. An installed program (installed: its data folder stands beside bin/) is never a
+// portable install, even in a folder it may write (run as root): only a SysInfo.Ini already beside it is used
+// there.
+// "" when the user's folder is needed but there is no home (neither an absolute XDG_CONFIG_HOME nor HOME):
+// the program then runs without a settings file.
+std::string ResolveSettingsPath(const std::string& appDir, const std::string& dataDir,
+                                bool installed = false);
 
 // The folder holding the language files: beside the executable when the language file is there, otherwise
 // the installed data folder (dataDir), otherwise beside the executable.

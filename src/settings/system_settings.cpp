@@ -9,7 +9,8 @@ namespace lm {
 namespace {
 constexpr std::string_view kSection = "SysInfo";
 constexpr std::string_view kDefaultLanguages = "Chinese|English";
-constexpr std::string_view kDefaultDisplayNames = "\xE4\xB8\xAD\xE6\x96\x87|\xE8\x8B\xB1\xE6\x96\x87";  // 中文|英文
+constexpr std::string_view kDefaultDisplayNames =
+    "\xE4\xB8\xAD\xE6\x96\x87|\xE8\x8B\xB1\xE6\x96\x87";  // 中文|英文
 }  // namespace
 
 std::vector<std::string> SplitLanguageList(std::string_view text) {

@@ -13,8 +13,9 @@ std::vector<std::string> SplitLanguageList(std::string_view text);
 // A decimal number with optional sign and surrounding blanks; anything else (or out of range) counts as 0.
 int DecimalOrZero(std::string_view text);
 
-// Reads PortName, LanguageId, HelpName, PicId and LanguageName from the file; a missing file (or an empty path,
-// no settings file at all) gives the defaults. Returns why a file that is there could not be read, else "".
+// Reads PortName, LanguageId, HelpName, PicId and LanguageName from the file; a missing file (or an empty
+// path, no settings file at all) gives the defaults. Returns why a file that is there could not be read, else
+// "".
 std::string ReadSystemSettings(TALL& all, const std::string& settingsPath);
 // Writes Com, Language_ID and PicID (in this order), keeping every other line; creates the file when missing.
 // An empty path writes nothing. False, with the step, file and reason in problem, when the file could not be

@@ -1,6 +1,6 @@
 #pragma once
-// Text of settings and language files: UTF-8 (with or without byte order mark) or the legacy Chinese 8-bit code
-// page (GBK). Everything inside the program is UTF-8.
+// Text of settings and language files: UTF-8 (with or without byte order mark) or the legacy Chinese 8-bit
+// code page (GBK). Everything inside the program is UTF-8.
 #include <string>
 #include <string_view>
 

@@ -15,15 +15,16 @@
 
 namespace lm {
 
-std::string BuildSheetHtml(const TALL& state, const std::string& dataFile, const std::string& languageFilePath,
-                           std::string* problem) {
+std::string BuildSheetHtml(const TALL& state, const std::string& dataFile,
+                           const std::string& languageFilePath, std::string* problem) {
     const SheetLookup lookup = LanguageFileLookup(languageFilePath, problem);
     const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
     return SheetHtml(BuildSheet(state, {dataFile, today}, lookup));
 }
 
 QPageLayout SheetPageLayout() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
 }
 
 void PrintSheet(const std::string& html, QPagedPaintDevice& device) {

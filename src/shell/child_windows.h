@@ -2,10 +2,10 @@
 // The editor windows that the main window shows as child windows, one per kind, created by command tag.
 //
 // Adding an editor window is adding one class in its subsystem's window library and one line in
-// RegisterWindows() (shell/windows_wiring.cpp) that registers a factory for its command tag (the window is shown
-// inside the main window's client area). A
-// window that follows the current channel implements EditorHooks as well. A window may close itself (a Close
-// button of its own calling close()); its frame in the client area goes with it.
+// RegisterWindows() (shell/windows_wiring.cpp) that registers a factory for its command tag (the window is
+// shown inside the main window's client area). A window that follows the current channel implements
+// EditorHooks as well. A window may close itself (a Close button of its own calling close()); its frame in
+// the client area goes with it.
 #include <functional>
 #include <map>
 

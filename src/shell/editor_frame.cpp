@@ -11,15 +11,16 @@ namespace lm {
 
 namespace {
 
-// The frame's own keys (its window menu closes it with Ctrl+W besides Ctrl+F4) give way to the commands of the
-// main window: Ctrl+W is Write To Radio whichever window is active.
+// The frame's own keys (its window menu closes it with Ctrl+W besides Ctrl+F4) give way to the commands of
+// the main window: Ctrl+W is Write To Radio whichever window is active.
 void YieldCommandShortcuts(QMenu* windowMenu) {
     if (windowMenu == nullptr) return;
     for (QAction* action : windowMenu->actions()) {
         QList<QKeySequence> keys = action->shortcuts();
         const auto taken = [](const QKeySequence& key) {
             for (const MenuItemDef& def : MenuItems()) {
-                if (*def.shortcut != '\0' && key == QKeySequence(QString::fromLatin1(def.shortcut))) return true;
+                if (*def.shortcut != '\0' && key == QKeySequence(QString::fromLatin1(def.shortcut)))
+                    return true;
             }
             return false;
         };

@@ -5,8 +5,8 @@
 #include <QUrl>
 
 #include "core/state.h"
-#include "settings/startup.h"
 #include "globals/globals.h"
+#include "settings/startup.h"
 
 namespace lm {
 

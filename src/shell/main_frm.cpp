@@ -22,22 +22,22 @@
 
 #include "core/models.h"
 #include "core/state.h"
+#include "globals/globals.h"
 #include "port/port_access.h"
-#include "widgets/artwork.h"
 #include "shell/child_windows.h"
 #include "shell/command_table.h"
 #include "shell/dialog_commands.h"
 #include "shell/editor_frame.h"
 #include "shell/port_check.h"
+#include "widgets/artwork.h"
 #include "widgets/translate.h"
-#include "globals/globals.h"
 
 namespace lm {
 
 namespace {
 
 constexpr int kTagRole = Qt::UserRole;
-constexpr int kRootChildTags[] = {cmd::kRadioInfo, cmd::kChannelInfo, cmd::kKeyFunction,
+constexpr int kRootChildTags[] = {cmd::kRadioInfo,   cmd::kChannelInfo,      cmd::kKeyFunction,
                                   cmd::kVoxFunction, cmd::kOptionalFunction, cmd::kScanInfo};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
@@ -118,8 +118,12 @@ void TfMainFrm::BuildMenus() {
         menu->addAction(action);
         if (def.separator) continue;
         switch (def.tag) {
-            case cmd::kExit: connect(action, &QAction::triggered, this, &QWidget::close); break;
-            case cmd::kTreeView: connect(action, &QAction::triggered, this, &TfMainFrm::ToggleTreeView); break;
+            case cmd::kExit:
+                connect(action, &QAction::triggered, this, &QWidget::close);
+                break;
+            case cmd::kTreeView:
+                connect(action, &QAction::triggered, this, &TfMainFrm::ToggleTreeView);
+                break;
             case cmd::kToolbar:
                 toolbarItem_ = action;
                 connect(action, &QAction::triggered, this, &TfMainFrm::ToggleToolbar);
@@ -128,8 +132,11 @@ void TfMainFrm::BuildMenus() {
                 statusItem_ = action;
                 connect(action, &QAction::triggered, this, &TfMainFrm::ToggleStatusBar);
                 break;
-            case cmd::kDtmf: break;  // the hidden DTMF item has no click handler
-            default: connect(action, &QAction::triggered, this, &TfMainFrm::ButtonClick); break;
+            case cmd::kDtmf:
+                break;  // the hidden DTMF item has no click handler
+            default:
+                connect(action, &QAction::triggered, this, &TfMainFrm::ButtonClick);
+                break;
         }
     }
 }
@@ -198,7 +205,8 @@ void TfMainFrm::BuildLeftPanel() {
     tree_->setExpandsOnDoubleClick(false);
     tree_->setIconSize(QSize(16, 16));
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { cxTreeClick(node); });
-    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) { cxTreeDblClick(node); });
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* node) { cxTreeDblClick(node); });
     layout->addWidget(header);
     layout->addWidget(tree_);
     leftPanel_->setMinimumWidth(60);
@@ -274,18 +282,42 @@ void TfMainFrm::DispatchCommand(int tag) {
         return;
     }
     switch (tag) {
-        case cmd::kNew: FileNew(); break;
-        case cmd::kOpen: FileOpen(); break;
-        case cmd::kSave: FileSave(); break;
-        case cmd::kSaveAs: FileSaveAs(); break;
-        case cmd::kExit: close(); break;
-        case cmd::kEmbeddedMessage: EmbeddedMessageCommand(); break;
-        case cmd::kRead: ReadCommand(); break;
-        case cmd::kWrite: WriteCommand(); break;
-        case cmd::kModel: ModelCommand(); break;
-        case cmd::kPort: PortCommand(); break;
-        case cmd::kLanguage: LanguageChange(); break;
-        case cmd::kTreeView: ToggleTreeView(); break;
+        case cmd::kNew:
+            FileNew();
+            break;
+        case cmd::kOpen:
+            FileOpen();
+            break;
+        case cmd::kSave:
+            FileSave();
+            break;
+        case cmd::kSaveAs:
+            FileSaveAs();
+            break;
+        case cmd::kExit:
+            close();
+            break;
+        case cmd::kEmbeddedMessage:
+            EmbeddedMessageCommand();
+            break;
+        case cmd::kRead:
+            ReadCommand();
+            break;
+        case cmd::kWrite:
+            WriteCommand();
+            break;
+        case cmd::kModel:
+            ModelCommand();
+            break;
+        case cmd::kPort:
+            PortCommand();
+            break;
+        case cmd::kLanguage:
+            LanguageChange();
+            break;
+        case cmd::kTreeView:
+            ToggleTreeView();
+            break;
         case cmd::kToolbar:
             toolbarItem_->toggle();
             ToggleToolbar();
@@ -294,22 +326,43 @@ void TfMainFrm::DispatchCommand(int tag) {
             statusItem_->toggle();
             ToggleStatusBar();
             break;
-        case cmd::kCascade: mdi_->cascadeSubWindows(); break;
-        case cmd::kTileHorizontal: TileChildren(true); break;
-        case cmd::kTileVertical: TileChildren(false); break;
-        case cmd::kArrangeIcons: ArrangeIcons(); break;
-        case cmd::kCloseAll: CloseAllWindows(); break;
-        case cmd::kUndo: UndoCommand(); break;
-        case cmd::kRedo: RedoCommand(); break;
-        case cmd::kHelp: HelpCommand(); break;
-        case cmd::kAbout: AboutCommand(); break;
+        case cmd::kCascade:
+            mdi_->cascadeSubWindows();
+            break;
+        case cmd::kTileHorizontal:
+            TileChildren(true);
+            break;
+        case cmd::kTileVertical:
+            TileChildren(false);
+            break;
+        case cmd::kArrangeIcons:
+            ArrangeIcons();
+            break;
+        case cmd::kCloseAll:
+            CloseAllWindows();
+            break;
+        case cmd::kUndo:
+            UndoCommand();
+            break;
+        case cmd::kRedo:
+            RedoCommand();
+            break;
+        case cmd::kHelp:
+            HelpCommand();
+            break;
+        case cmd::kAbout:
+            AboutCommand();
+            break;
         case cmd::kPrint:
         case cmd::kPrintPreview:
         case cmd::kImportChannels:
         case cmd::kExportChannels:
         case cmd::kCompareWithFile:
-        case cmd::kCompareWithRadio: RunDialogCommand(tag, *this); break;
-        default: break;  // Change Password, Pass Word, Test Online: accepted, no effect
+        case cmd::kCompareWithRadio:
+            RunDialogCommand(tag, *this);
+            break;
+        default:
+            break;  // Change Password, Pass Word, Test Online: accepted, no effect
     }
 }
 
@@ -362,7 +415,8 @@ QString TfMainFrm::PanelText(int panel) const {
 }
 
 void TfMainFrm::cxTreeClick(QTreeWidgetItem* node) {
-    if (node == nullptr || node != tree_->currentItem() || node->data(0, kTagRole).toInt() != cmd::kChannelEdit) {
+    if (node == nullptr || node != tree_->currentItem() ||
+        node->data(0, kTagRole).toInt() != cmd::kChannelEdit) {
         return;
     }
     gAll.CurrentChannel = node->parent()->indexOfChild(node) + 1;
@@ -426,7 +480,8 @@ void TfMainFrm::ShowChildWindow(int kind) {
         MarkAsForm(editor);
         frame = new EditorFrame(editor);
         mdi_->addSubWindow(frame);
-        frame->setWindowIcon(editor->windowIcon().isNull() ? ImageListIcon(kImageNode) : editor->windowIcon());
+        frame->setWindowIcon(editor->windowIcon().isNull() ? ImageListIcon(kImageNode)
+                                                           : editor->windowIcon());
         children_[kind] = frame;
     } else {
         mdi_->setActiveSubWindow(frame);

@@ -150,5 +150,4 @@ private:
     QToolBar* toolBar_ = nullptr;
 };
 
-
 }  // namespace lm

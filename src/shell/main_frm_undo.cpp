@@ -11,7 +11,8 @@ namespace lm {
 
 void TfMainFrm::ConnectDocument() {
     if (QAction* redo = MenuAction(cmd::kRedo))
-        redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+        redo->setShortcuts(
+            {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     documentListener_ = gDocument.AddListener([this](const DocumentEvent& event) {
         RefreshUndoActions();
         if (event.kind == DocumentEventKind::Undone || event.kind == DocumentEventKind::Redone) {

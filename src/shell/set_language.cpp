@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "core/state.h"
+#include "globals/globals.h"
 #include "settings/system_settings.h"
 #include "widgets/translate.h"
-#include "globals/globals.h"
 
 namespace lm {
 
@@ -52,8 +52,8 @@ TfSetLanguage::TfSetLanguage(const std::string& settingsPath, QWidget* parent) :
     for (const std::string& name : display) cbLanguage_->addItem(QString::fromStdString(name));
     for (const std::string& name : internal) language_->addItem(QString::fromStdString(name));
     if (gAll.LanguageId > 0) TranslateForm(this, gAll.LanguageName, false);
-    cbLanguage_->setCurrentIndex(gAll.LanguageId >= 0 && gAll.LanguageId < cbLanguage_->count() ? gAll.LanguageId
-                                                                                                  : -1);
+    cbLanguage_->setCurrentIndex(
+        gAll.LanguageId >= 0 && gAll.LanguageId < cbLanguage_->count() ? gAll.LanguageId : -1);
     changed_ = false;
 }
 

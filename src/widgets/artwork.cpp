@@ -1,13 +1,11 @@
 #include "widgets/artwork.h"
 
-#include <cmath>
-
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-
+#include <cmath>
 
 namespace lm {
 

@@ -11,8 +11,8 @@ constexpr int kChildWindowLeft = 20;
 constexpr int kChildWindowTop = 20;
 
 // Watches window (and is owned by it): once the window has been put into a sub-window of the main window's
-// client area, that frame gets the buttons above and a border that cannot be dragged; when the window is first
-// shown, its frame is moved to (20, 20). A window shown on its own is left alone.
+// client area, that frame gets the buttons above and a border that cannot be dragged; when the window is
+// first shown, its frame is moved to (20, 20). A window shown on its own is left alone.
 class ChildFrame : public QObject {
     Q_OBJECT
 

@@ -27,24 +27,27 @@ class QtFileChooser : public FileChooser {
 public:
     std::string ChooseOpen(QWidget* parent, FileFilters& filters) override {
         QString picked;
-        const QString path = QFileDialog::getOpenFileName(parent, QString(), gLastFolder, Joined(filters), &picked);
+        const QString path =
+            QFileDialog::getOpenFileName(parent, QString(), gLastFolder, Joined(filters), &picked);
         filters.chosen = IndexOf(filters, picked);
         return path.toStdString();
     }
     std::string ChooseSave(QWidget* parent, FileFilters& filters) override {
         QString picked;
-        const QString path = QFileDialog::getSaveFileName(parent, QString(), gLastFolder, Joined(filters), &picked,
-                                                          QFileDialog::DontConfirmOverwrite);
+        const QString path = QFileDialog::getSaveFileName(parent, QString(), gLastFolder, Joined(filters),
+                                                          &picked, QFileDialog::DontConfirmOverwrite);
         filters.chosen = IndexOf(filters, picked);
         return path.toStdString();
     }
     std::string ChooseOpen(QWidget* parent) override {
-        return QFileDialog::getOpenFileName(parent, QString(), gLastFolder, QString::fromLatin1(kDataFileFilter))
+        return QFileDialog::getOpenFileName(parent, QString(), gLastFolder,
+                                            QString::fromLatin1(kDataFileFilter))
             .toStdString();
     }
     std::string ChooseSave(QWidget* parent) override {
-        return QFileDialog::getSaveFileName(parent, QString(), gLastFolder, QString::fromLatin1(kDataFileFilter),
-                                            nullptr, QFileDialog::DontConfirmOverwrite)
+        return QFileDialog::getSaveFileName(parent, QString(), gLastFolder,
+                                            QString::fromLatin1(kDataFileFilter), nullptr,
+                                            QFileDialog::DontConfirmOverwrite)
             .toStdString();
     }
 };

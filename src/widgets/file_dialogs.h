@@ -1,6 +1,6 @@
 #pragma once
-// The open and save dialogs for data files (and, with filters of the caller's, for other files), behind a seam
-// that tests can answer in advance.
+// The open and save dialogs for data files (and, with filters of the caller's, for other files), behind a
+// seam that tests can answer in advance.
 #include <deque>
 #include <string>
 #include <vector>

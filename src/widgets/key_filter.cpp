@@ -16,7 +16,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == QLatin1String(",")) {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->text() == QLatin1String(",")) {
             if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->insert(QStringLiteral("."));
             return true;
         }

@@ -1,7 +1,8 @@
 #pragma once
-// A key filter for text edits: only the characters of a given set reach the edit, besides Backspace and Enter.
-// Keys that carry no character (arrows, Delete, Home ...) and Tab, Backtab and Escape pass unchanged; every other
-// key with a character (Ctrl+V included) is discarded. Pasted text is held to the same set by a validator.
+// A key filter for text edits: only the characters of a given set reach the edit, besides Backspace and
+// Enter. Keys that carry no character (arrows, Delete, Home ...) and Tab, Backtab and Escape pass unchanged;
+// every other key with a character (Ctrl+V included) is discarded. Pasted text is held to the same set by a
+// validator.
 #include <QObject>
 #include <QString>
 

@@ -53,7 +53,10 @@ public:
     int Show(QWidget* parent, const std::string& caption, const std::string& text, int kind) override;
     const std::vector<Shown>& shown() const { return shown_; }
     std::vector<std::string> texts() const;
-    void Clear() { shown_.clear(); answers_.clear(); }
+    void Clear() {
+        shown_.clear();
+        answers_.clear();
+    }
 
 private:
     MessagePresenter* previous_ = nullptr;

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
-
 #include <memory>
 
 namespace lm {
@@ -25,7 +24,8 @@ std::unique_ptr<QTranslator>& Installed() {
 
 std::string QtLocaleOf(const std::string& languageName) {
     for (const LanguageLocale& l : kLocales)
-        if (QString::fromStdString(languageName).compare(l.language, Qt::CaseInsensitive) == 0) return l.locale;
+        if (QString::fromStdString(languageName).compare(l.language, Qt::CaseInsensitive) == 0)
+            return l.locale;
     return {};
 }
 

@@ -1,7 +1,5 @@
 #include "widgets/translate.h"
 
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QAction>
@@ -16,13 +14,14 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
+#include <algorithm>
 
 #include "core/state.h"
+#include "globals/globals.h"
 #include "settings/ini_file.h"
 #include "settings/language.h"
 #include "settings/sheet_language.h"
 #include "settings/startup.h"
-#include "globals/globals.h"
 
 namespace lm {
 
@@ -37,8 +36,8 @@ bool IsWalked(const QObject* child) {
     const auto* w = qobject_cast<const QWidget*>(child);
     if (w == nullptr) return true;
     if (w->isWindow() && qobject_cast<const QMenu*>(w) == nullptr) return false;
-    return qobject_cast<const QMdiSubWindow*>(w) == nullptr && qobject_cast<const QStatusBar*>(w) == nullptr &&
-           !w->property(kFormProperty).toBool();
+    return qobject_cast<const QMdiSubWindow*>(w) == nullptr &&
+           qobject_cast<const QStatusBar*>(w) == nullptr && !w->property(kFormProperty).toBool();
 }
 
 class Translator {

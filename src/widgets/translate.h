@@ -1,5 +1,6 @@
 #pragma once
-// Applying a language file to a window: titles, captions, hints, list items and grid headings by component name.
+// Applying a language file to a window: titles, captions, hints, list items and grid headings by component
+// name.
 #include <string>
 
 #include "core/shown_texts.h"
@@ -23,8 +24,8 @@ int TagOf(const QObject* component);
 // enclosing window does not walk into it.
 void MarkAsForm(QWidget* form);
 
-// Marks a group box as a styled group box, whose title the language file never replaces (the controls inside it
-// are translated as usual).
+// Marks a group box as a styled group box, whose title the language file never replaces (the controls inside
+// it are translated as usual).
 void MarkAsStyledGroup(QGroupBox* group);
 
 // The language file of a language name: beside the executable, else in the installed data folder.
@@ -37,7 +38,8 @@ TextLookup CurrentLanguageLookup();
 // - the window title from <section>.Caption;
 // - labels, buttons, check boxes, radio buttons, group boxes (not styled ones) and tab pages: <name>.Caption;
 // - menu items (actions and menus) and tool buttons: <name>.Caption, then the hint (tool tip) <name>.Hint;
-// - grids (table views) unless tagged -2: the heading of grid column c (c = 1 .. columns; the fixed first column
+// - grids (table views) unless tagged -2: the heading of grid column c (c = 1 .. columns; the fixed first
+// column
 //   of the grid is the view's row header) from <name>.<c>;
 // - drop-down lists only when withItems is set and not tagged -2: item 0 only when tagged -3, otherwise every
 //   item i from <name>.<i>; the selection stays;

@@ -1,5 +1,6 @@
 #pragma once
-// lm418t-cli run as a process on real data files in a temporary folder: the fixture of the command-line tests.
+// lm418t-cli run as a process on real data files in a temporary folder: the fixture of the command-line
+// tests.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -42,7 +43,9 @@ inline void WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& by
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+inline bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 class CliTest : public ::testing::Test {
 protected:

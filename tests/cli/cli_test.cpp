@@ -1,6 +1,4 @@
 // lm418t-cli run as a process on real data files in a temporary folder.
-#include "cli_fixture.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -14,6 +12,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "cli_fixture.h"
 
 namespace {
 
@@ -137,7 +137,8 @@ TEST_F(CliTest, SpecialFilesAreRefusedAndKept) {
     } cases[] = {
         {{"new", "--force", File("folder.dat").string()},
          "Cannot save " + File("folder.dat").string() + ": Is a directory"},
-        {{"info", File("fifo.dat").string()}, "Cannot open " + File("fifo.dat").string() + ": Not a regular file"},
+        {{"info", File("fifo.dat").string()},
+         "Cannot open " + File("fifo.dat").string() + ": Not a regular file"},
         {{"channels", "/dev/zero"}, "Cannot open /dev/zero: Not a regular file"},
         {{"sim", "--image", "/dev/zero"}, "Cannot open /dev/zero: Not a regular file"},
         {{"sim", "--link", File("precious.dat").string()}, "is not a symbolic link"},
@@ -163,7 +164,8 @@ TEST_F(CliTest, InfoShowsTheRadioInformation) {
         << fresh.out;
     EXPECT_TRUE(Has(fresh.out, "\nSerial Number:\n")) << fresh.out;
     EXPECT_TRUE(Has(fresh.out, "\nLeave Factory Time:\n"));
-    EXPECT_TRUE(std::regex_search(fresh.out, std::regex("\nArea Code: +FFFF\nArea: +Unknown Area\n"))) << fresh.out;
+    EXPECT_TRUE(std::regex_search(fresh.out, std::regex("\nArea Code: +FFFF\nArea: +Unknown Area\n")))
+        << fresh.out;
 
     // Image index k is at file offset 15 + k.
     const std::vector<std::uint8_t> serial = {0x41, 0x42, 0x20, 0x31, 0x32, 0x0A, 0xB0};
@@ -284,9 +286,10 @@ TEST_F(CliTest, SettingsCopyFromOneFileToAnother) {
     EXPECT_TRUE(Has(set.err, "warning: autodial-2 cut to ABCD123456")) << set.err;
     const CliRun shown = Cli({"settings", a});
     ASSERT_EQ(shown.status, 0) << shown.err;
-    for (const char* line : {"# Key Function\nlong-press-time=2.0\n", "\nkey2-long=SOS Tx\n", "\n\n# Vox Function\n",
-                             "\nvox-level=3\n", "\ntx-time-out=450\n", "\nvoice=English\n", "\nid-code=700\n",
-                             "\nautodial-2=ABCD123456\n", "\nbegin-of-tx=\n", "\n# DTMF\n"})
+    for (const char* line :
+         {"# Key Function\nlong-press-time=2.0\n", "\nkey2-long=SOS Tx\n", "\n\n# Vox Function\n",
+          "\nvox-level=3\n", "\ntx-time-out=450\n", "\nvoice=English\n", "\nid-code=700\n",
+          "\nautodial-2=ABCD123456\n", "\nbegin-of-tx=\n", "\n# DTMF\n"})
         EXPECT_TRUE(Has(shown.out, line)) << line << shown.out;
 
     std::ofstream(File("fleet.txt")) << shown.out;
@@ -306,8 +309,9 @@ TEST_F(CliTest, SetChangesOnlyTheNamedBitsAndRefusesWithoutWriting) {
     EXPECT_EQ(Bytes(File("s.dat")), expected);
 
     const std::vector<std::pair<std::string, std::string>> refused = {
-        {"vox-delay=3.0", "\"2.5\""}, {"tx-time-out=600", "\"450\""}, {"volume=1", "unknown setting"},
-        {"begin-of-tx=12E", "0-9 A-D # *"}, {"id-code=1A", "0-9"}, {"stun-code=12345678901", "at most 10"},
+        {"vox-delay=3.0", "\"2.5\""},    {"tx-time-out=600", "\"450\""},
+        {"volume=1", "unknown setting"}, {"begin-of-tx=12E", "0-9 A-D # *"},
+        {"id-code=1A", "0-9"},           {"stun-code=12345678901", "at most 10"},
         {"squelch", "KEY=VALUE"}};
     for (const auto& [assignment, part] : refused) {
         const CliRun run = Cli({"set", file, "squelch=1", assignment});
@@ -322,7 +326,9 @@ TEST_F(CliTest, SetChangesOnlyTheNamedBitsAndRefusesWithoutWriting) {
 TEST_F(CliTest, ExportAndImportChannelsAsCsv) {
     NewFile("a.dat");
     const std::string a = File("a.dat").string(), b = File("b.dat").string();
-    ASSERT_EQ(Cli({"channel", a, "2", "rx=460.0125", "tx=465.0125", "tx-tone=D023I", "bandwidth=narrow"}).status, 0);
+    ASSERT_EQ(
+        Cli({"channel", a, "2", "rx=460.0125", "tx=465.0125", "tx-tone=D023I", "bandwidth=narrow"}).status,
+        0);
     ASSERT_EQ(Cli({"channel", a, "5", "rx=455.5", "tx=", "rx-tone=67.0", "scan-add=no"}).status, 0);
     const std::string csv = File("a.csv").string();
     for (const std::string format : {"grid", "common"}) {
@@ -341,7 +347,8 @@ TEST_F(CliTest, ExportAndImportChannelsAsCsv) {
     std::ofstream(File("bad.csv"), std::ios::binary) << Slurp(csv) << "7,\"Name,460\r\n";
     const CliRun refused = Cli({"import", b, File("bad.csv").string()});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, "lm418t-cli import: " + File("bad.csv").string() + ": line 4: unbalanced quotes\n");
+    EXPECT_EQ(refused.err,
+              "lm418t-cli import: " + File("bad.csv").string() + ": line 4: unbalanced quotes\n");
     EXPECT_EQ(Bytes(File("b.dat")), before);
 }
 

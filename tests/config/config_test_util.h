@@ -1,10 +1,10 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace lm::test {
 

@@ -28,13 +28,15 @@ TEST(IniFile, NamesMatchWithoutCaseAndMissingPartsGiveTheDefault) {
 TEST(IniFile, WritingOneKeyKeepsEveryOtherLine) {
     test::TempDir dir;
     const std::string path = dir.File("a.ini");
-    test::WriteBytes(path, "; top comment\r\n[SysInfo]\r\ncom=COM1\r\n; inner\r\nHelp=QX\r\n\r\n[Next]\r\nx=1\r\n");
+    test::WriteBytes(path,
+                     "; top comment\r\n[SysInfo]\r\ncom=COM1\r\n; inner\r\nHelp=QX\r\n\r\n[Next]\r\nx=1\r\n");
     ASSERT_TRUE(IniWrite(path, "SYSINFO", "Com", "COM7"));
     ASSERT_TRUE(IniWrite(path, "SysInfo", "PicID", "4"));
     ASSERT_TRUE(IniWrite(path, "New", "k", "v"));
-    EXPECT_EQ(test::ReadBytes(path),
-              "; top comment\r\n[SysInfo]\r\nCom=COM7\r\n; inner\r\nHelp=QX\r\nPicID=4\r\n\r\n[Next]\r\nx=1\r\n"
-              "\r\n[New]\r\nk=v\r\n");
+    EXPECT_EQ(
+        test::ReadBytes(path),
+        "; top comment\r\n[SysInfo]\r\nCom=COM7\r\n; inner\r\nHelp=QX\r\nPicID=4\r\n\r\n[Next]\r\nx=1\r\n"
+        "\r\n[New]\r\nk=v\r\n");
     // No temporary file is left behind.
     int files = 0;
     for (auto& e : std::filesystem::directory_iterator(dir.Dir())) (void)e, ++files;

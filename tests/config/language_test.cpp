@@ -26,7 +26,8 @@ TEST(Language, MissingFileGivesBuiltInTextsAndKeysAreFound) {
 TEST(Language, Utf8AndGbkFilesGiveTheSameText) {
     test::TempDir dir;
     // 确认 and 中文 in GBK.
-    test::WriteBytes(dir.File("Gbk.Ini"), "[Language]\r\nConfirmation=\xC8\xB7\xC8\xCF\r\nAll=\xD6\xD0\xCE\xC4\r\n");
+    test::WriteBytes(dir.File("Gbk.Ini"),
+                     "[Language]\r\nConfirmation=\xC8\xB7\xC8\xCF\r\nAll=\xD6\xD0\xCE\xC4\r\n");
     test::WriteBytes(dir.File("Utf.Ini"), "\xEF\xBB\xBF[Language]\r\nConfirmation=确认\r\nAll=中文\r\n");
     TLanguage gbk = LoadMessageTable(dir.File("Gbk.Ini"));
     TLanguage utf = LoadMessageTable(dir.File("Utf.Ini"));
@@ -62,7 +63,7 @@ TEST(Language, MessageTextFallsBackToTheBuiltInText) {
         {"ModError", "Model Type Wrong.", "Falsches Modell."},
         {"moderror", "Model Type Wrong.", "Falsches Modell."},
         {"ReadOk", "Reading Completed.", "Reading Completed."},  // an empty translation
-        {"PwdDigits", "Digits only.", "Digits only."},            // a key the language file cannot hold
+        {"PwdDigits", "Digits only.", "Digits only."},           // a key the language file cannot hold
         {"", "Cannot save x: Permission denied", "Cannot save x: Permission denied"},
     };
     for (const auto& c : cases) EXPECT_EQ(MessageText(table, c.key, c.builtIn), c.shown) << c.key;
@@ -74,9 +75,9 @@ TEST(Language, ANameThatIsNoFileNameGivesTheFallbackLanguage) {
         const char* name;
         const char* file;
     } cases[] = {
-        {"Chinese", "/d/Chinese.Ini"},    {"My Lang", "/d/My Lang.Ini"},       {"", "/d/English.Ini"},
-        {"../../tmp/x", "/d/English.Ini"}, {"sub/x", "/d/English.Ini"},        {"..", "/d/English.Ini"},
-        {"a\\b", "/d/English.Ini"},       {"/etc/passwd", "/d/English.Ini"},
+        {"Chinese", "/d/Chinese.Ini"},     {"My Lang", "/d/My Lang.Ini"},     {"", "/d/English.Ini"},
+        {"../../tmp/x", "/d/English.Ini"}, {"sub/x", "/d/English.Ini"},       {"..", "/d/English.Ini"},
+        {"a\\b", "/d/English.Ini"},        {"/etc/passwd", "/d/English.Ini"},
     };
     for (const auto& c : cases) EXPECT_EQ(LanguageFilePath("/d/", c.name), c.file) << c.name;
 }

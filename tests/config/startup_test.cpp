@@ -72,7 +72,8 @@ TEST(Startup, DataFolderBesideTheInstalledProgramsBeforeTheConfiguredOne) {
     const std::string appDir = moved.File("bin") + "/";
     EXPECT_EQ(InstalledDataDir(appDir, "../share/lm418t", configured.Dir()), configured.Dir());
     std::filesystem::create_directories(moved.File("share/lm418t"));
-    EXPECT_EQ(InstalledDataDir(appDir, "../share/lm418t", configured.Dir()), moved.File("share/lm418t") + "/");
+    EXPECT_EQ(InstalledDataDir(appDir, "../share/lm418t", configured.Dir()),
+              moved.File("share/lm418t") + "/");
     // Neither folder there: none, and the files beside the executable are all there is.
     EXPECT_EQ(InstalledDataDir(appDir, "../nowhere", configured.File("gone")), "");
     EXPECT_EQ(InstalledDataDir(appDir, "", ""), "");
@@ -83,8 +84,8 @@ TEST(Startup, SettingsBesideAWritableExecutableFolderElseInTheUsersFolder) {
     EXPECT_EQ(ResolveSettingsPath(dir.Dir(), dir.File("share")), dir.File("SysInfo.Ini"));
     EXPECT_EQ(ExecutableDir("ignored").back(), '/');
 
-    // An executable folder that cannot be written: the user's configuration folder, created and on the first run
-    // filled with the shipped defaults; later runs keep what the user's file holds.
+    // An executable folder that cannot be written: the user's configuration folder, created and on the first
+    // run filled with the shipped defaults; later runs keep what the user's file holds.
     std::filesystem::create_directories(dir.File("share"));
     WriteBytes(dir.File("share/SysInfo.Ini"), "[SysInfo]\nCom=COM5\n");
     const char* saved = std::getenv("XDG_CONFIG_HOME");
@@ -122,8 +123,9 @@ TEST(Startup, NoHomeMeansNoSettingsFile) {
         const char* xdg;
         const char* home;
         std::string expected;
-    } cases[] = {
-        {nullptr, nullptr, ""}, {"relative", nullptr, ""}, {nullptr, home.c_str(), home + "/.config/lm418t/SysInfo.Ini"}};
+    } cases[] = {{nullptr, nullptr, ""},
+                 {"relative", nullptr, ""},
+                 {nullptr, home.c_str(), home + "/.config/lm418t/SysInfo.Ini"}};
     const std::string savedXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
     const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     for (const auto& c : cases) {

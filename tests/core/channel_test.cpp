@@ -80,7 +80,8 @@ TEST(ToneCodec, NormalizeTypedTone) {
     EXPECT_EQ(NormalizeToneText("1.2.3"), "290.0");
     EXPECT_EQ(NormalizeToneText("D023N"), "D023N");
     EXPECT_EQ(NormalizeToneText("D023n"), "D023n");
-    for (const char* bad : {"d023n", "D089N", "D23N", "XYZ", "D023X"}) EXPECT_EQ(NormalizeToneText(bad), "D777N") << bad;
+    for (const char* bad : {"d023n", "D089N", "D23N", "XYZ", "D023X"})
+        EXPECT_EQ(NormalizeToneText(bad), "D777N") << bad;
 }
 
 TEST(FrequencyText, BcdIsExactDecimal) {
@@ -120,10 +121,22 @@ TEST(ChannelEncode, EveryFieldKeepsForeignBits) {
     SetUhf(state);
     const std::array<std::uint8_t, 16> start{0x25, 0x06, 0x60, 0x44, 0x00, 0x00, 0x55, 0x14,
                                              0x70, 0x06, 0x23, 0x80, 0xAA, 0x55, 0xAA, 0x5A};
-    struct Case { int field; const char* text; };
-    for (Case c : {Case{cfRxFreq, "145.5"}, {cfTxFreq, "446.00625"}, {cfRxTone, "D754I"}, {cfTxTone, "100.0"},
-                   {cfPower, "1"}, {cfBandwidth, "1"}, {cfScanAdd, "0"}, {cfCompander, "1"}, {cfScrambler, "0"},
-                   {cfOverTone, "1"}, {cfBusyLock, "1"}, {cfEpilogue, "2"}}) {
+    struct Case {
+        int field;
+        const char* text;
+    };
+    for (Case c : {Case{cfRxFreq, "145.5"},
+                   {cfTxFreq, "446.00625"},
+                   {cfRxTone, "D754I"},
+                   {cfTxTone, "100.0"},
+                   {cfPower, "1"},
+                   {cfBandwidth, "1"},
+                   {cfScanAdd, "0"},
+                   {cfCompander, "1"},
+                   {cfScrambler, "0"},
+                   {cfOverTone, "1"},
+                   {cfBusyLock, "1"},
+                   {cfEpilogue, "2"}}) {
         std::copy(start.begin(), start.end(), Slot(state, 3));
         EncodeChannelField(state, 3, c.field, c.text);
         EXPECT_EQ(Slot(state, 3)[15], 0x5A) << c.field;
@@ -132,11 +145,21 @@ TEST(ChannelEncode, EveryFieldKeepsForeignBits) {
         EXPECT_EQ(Slot(state, 3)[14] & 0xFE, 0xAA) << c.field;
         TChannel ch;
         ASSERT_TRUE(DecodeChannel(Slot(state, 3), ch));
-        if (c.field == cfPower) { EXPECT_EQ(ch.Power, 1); }
-        if (c.field == cfEpilogue) { EXPECT_EQ(ch.Epilogue, 2); }
-        if (c.field == cfRxTone) { EXPECT_EQ(ch.RxTone, "D754I"); }
-        if (c.field == cfBandwidth) { EXPECT_EQ(ch.Bandwidth, 1); }
-        if (c.field == cfOverTone) { EXPECT_EQ(ch.OverTone, 1); }
+        if (c.field == cfPower) {
+            EXPECT_EQ(ch.Power, 1);
+        }
+        if (c.field == cfEpilogue) {
+            EXPECT_EQ(ch.Epilogue, 2);
+        }
+        if (c.field == cfRxTone) {
+            EXPECT_EQ(ch.RxTone, "D754I");
+        }
+        if (c.field == cfBandwidth) {
+            EXPECT_EQ(ch.Bandwidth, 1);
+        }
+        if (c.field == cfOverTone) {
+            EXPECT_EQ(ch.OverTone, 1);
+        }
     }
     std::copy(start.begin(), start.end(), Slot(state, 3));
     EncodeChannelField(state, 3, cfTxFreq, "");
@@ -172,9 +195,10 @@ TEST(Bits, TestSetAndContains) {
 TEST(Locale, CommaLocaleDoesNotChangeTexts) {
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
         const std::string dir = ::testing::TempDir() + "lm_locale";
-        const std::string cmd = "mkdir -p " + dir + " && localedef -c -i de_DE -f UTF-8 " + dir +
-                                "/de_DE.UTF-8 >/dev/null 2>&1";
-        if (std::system(cmd.c_str()) == -1) {}
+        const std::string cmd =
+            "mkdir -p " + dir + " && localedef -c -i de_DE -f UTF-8 " + dir + "/de_DE.UTF-8 >/dev/null 2>&1";
+        if (std::system(cmd.c_str()) == -1) {
+        }
         setenv("LOCPATH", dir.c_str(), 1);
         if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
             unsetenv("LOCPATH");

@@ -1,13 +1,13 @@
 #include "core/datafile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "core/models.h"
 #include "core/state.h"
@@ -57,8 +57,13 @@ protected:
 // Remembers the parts of a state record that a refused load or save must not touch.
 struct Snapshot {
     explicit Snapshot(const TALL& watched)
-        : state(watched), image(watched.Image), title(watched.ModelTitle), band(watched.BandName),
-          channel(watched.CurrentChannel), modified(watched.Modified), area(watched.AreaCode) {}
+        : state(watched),
+          image(watched.Image),
+          title(watched.ModelTitle),
+          band(watched.BandName),
+          channel(watched.CurrentChannel),
+          modified(watched.Modified),
+          area(watched.AreaCode) {}
     void ExpectUnchanged() const {
         EXPECT_EQ(state.Image, image);
         EXPECT_EQ(state.ModelTitle, title);
@@ -248,7 +253,8 @@ TEST_F(DataFileTest, NewKeepsBlock32InTheSavedFile) {
     ASSERT_TRUE(SaveDataFile(state, path).ok);
     const Bytes file = ReadAll(path);
     ASSERT_EQ(file.size(), 544u);
-    for (int off = 528; off < 544; ++off) EXPECT_EQ(file[off], static_cast<std::uint8_t>((off - 15) * 3)) << off;
+    for (int off = 528; off < 544; ++off)
+        EXPECT_EQ(file[off], static_cast<std::uint8_t>((off - 15) * 3)) << off;
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include "core/models.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -5,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/models.h"
 #include "core/state.h"
 #include "core_fixture.h"
 

@@ -10,9 +10,9 @@ TEST(ComPortNumber, ComFollowedByDigitsOnly) {
         const char* name;
         int number;
     } cases[] = {
-        {"COM1", 1},         {"com12", 12},  {"Com3", 3},      {"COM01", 1},  {"COM012", 12},
-        {"COM0", 0},         {"COM", 0},     {"COM1x", 0},     {"COM 1", 0},  {"COM-1", 0},
-        {"/dev/ttyUSB0", 0}, {"ttyS1", 0},   {"", 0},          {"XCOM1", 0},  {"COM99999999999", kComPortLimit},
+        {"COM1", 1},         {"com12", 12}, {"Com3", 3},  {"COM01", 1}, {"COM012", 12},
+        {"COM0", 0},         {"COM", 0},    {"COM1x", 0}, {"COM 1", 0}, {"COM-1", 0},
+        {"/dev/ttyUSB0", 0}, {"ttyS1", 0},  {"", 0},      {"XCOM1", 0}, {"COM99999999999", kComPortLimit},
     };
     for (const auto& c : cases) EXPECT_EQ(ComPortNumber(c.name), c.number) << c.name;
 }
@@ -31,7 +31,9 @@ TEST(OrderPortsForChoice, UsbAdaptersFirstThenByName) {
     const struct {
         PortEntry port;
         const char* text;
-    } cases[] = {{ports[0], "Modem"}, {ports[1], "USB Serial (Maker)"}, {ports[2], ""},
+    } cases[] = {{ports[0], "Modem"},
+                 {ports[1], "USB Serial (Maker)"},
+                 {ports[2], ""},
                  {{"x", "", "Maker", true}, "Maker"}};
     for (const auto& c : cases) EXPECT_EQ(PortDescriptionText(c.port), c.text) << c.port.name;
 }

@@ -22,7 +22,8 @@ TEST_F(SettingsTest, TableAgreesWithTheRangeCheck) {
             WriteItem(state, s, item);
             const ImageBytes written = state.Image;
             SanitizeImage(state);
-            EXPECT_EQ(state.Image, written) << s.component << " item " << s.items[static_cast<std::size_t>(item)];
+            EXPECT_EQ(state.Image, written)
+                << s.component << " item " << s.items[static_cast<std::size_t>(item)];
             EXPECT_EQ(ReadItem(state, s), item) << s.component;
         }
         for (int v = 0; v < 256; ++v) {
@@ -39,16 +40,17 @@ TEST_F(SettingsTest, NewImageShowsTheDefaults) {
     std::string shown;
     for (const Setting& s : SettingsTable())
         if (!s.key.empty()) shown += std::string(s.key) + "=" + *ReadSetting(state, s.key) + "\n";
-    EXPECT_EQ(shown,
-              "long-press-time=2.0\nkey1-short=Scan\nkey2-short=H/L Power\nkey1-long=Transient Monmome\n"
-              "key2-long=Scrambler\nvox-level=OFF\nvox-delay=1.0\nvox-inhibit-on-receive=Yes\nsquelch=5\n"
-              "tx-time-out=180\nbattery-save=1:4\nvoice=China\nchs-wavs=None\ntone=On\nvol-inhibit-tx=Both\n"
-              "incept-alarm=On\n1750-time=Durative\nwhisper=Off\nscan-speed=50\ndropout-delay=15\n"
-              "priority-channel=Off\nscan-mode=TE\ndtmf-speed=6\nfirst-digit-time=0\nfirst-digit-delay=100\n"
-              "star-hash-tone=0\ncode-space-time=1s\nside-tone=On\nstun-type=Tx Inhibit\nptt-id=BOT\n"
-              "begin-of-tx=123456\nend-of-tx=\nid-code=000\ngroup-code=Off\nauto-reset-time=10\ntranspond=Off\n"
-              "stun-code=\nautodial-1=\nautodial-2=\nautodial-3=\nautodial-4=\nautodial-5=\nautodial-6=\n"
-              "autodial-7=\nautodial-8=\n");
+    EXPECT_EQ(
+        shown,
+        "long-press-time=2.0\nkey1-short=Scan\nkey2-short=H/L Power\nkey1-long=Transient Monmome\n"
+        "key2-long=Scrambler\nvox-level=OFF\nvox-delay=1.0\nvox-inhibit-on-receive=Yes\nsquelch=5\n"
+        "tx-time-out=180\nbattery-save=1:4\nvoice=China\nchs-wavs=None\ntone=On\nvol-inhibit-tx=Both\n"
+        "incept-alarm=On\n1750-time=Durative\nwhisper=Off\nscan-speed=50\ndropout-delay=15\n"
+        "priority-channel=Off\nscan-mode=TE\ndtmf-speed=6\nfirst-digit-time=0\nfirst-digit-delay=100\n"
+        "star-hash-tone=0\ncode-space-time=1s\nside-tone=On\nstun-type=Tx Inhibit\nptt-id=BOT\n"
+        "begin-of-tx=123456\nend-of-tx=\nid-code=000\ngroup-code=Off\nauto-reset-time=10\ntranspond=Off\n"
+        "stun-code=\nautodial-1=\nautodial-2=\nautodial-3=\nautodial-4=\nautodial-5=\nautodial-6=\n"
+        "autodial-7=\nautodial-8=\n");
     const Setting* fmMin = FindSettingByComponent(SettingWindow::ScanInformation, "cxFM_Min");
     const Setting* fmMax = FindSettingByComponent(SettingWindow::ScanInformation, "cxFM_Max");
     ASSERT_TRUE(fmMin && fmMax && fmMin->hidden);
@@ -68,16 +70,25 @@ struct ItemCase {
 
 TEST_F(SettingsTest, ListEncodings) {
     const ItemCase cases[] = {
-        {"vox-level", 298, 0x06, "4", "off", 0x07},         {"vox-level", 298, 0x07, "OFF", "9", 0x10},
-        {"vox-level", 298, 0x09, "OFF", "1", 0x00},         {"voice", 293, 0xF2, "Off", "English", 0xF1},
-        {"voice", 293, 0xF3, "China", "Off", 0xF2},         {"voice", 293, 0x01, "English", "China", 0x03},
-        {"star-hash-tone", 317, 0xC3, "0", "1000", 0xC2},   {"star-hash-tone", 317, 0xC0, "100", "0", 0xC3},
-        {"code-space-time", 317, 0x3C, "0s", "1s", 0x00},   {"code-space-time", 317, 0x00, "1s", "0s", 0x3C},
+        {"vox-level", 298, 0x06, "4", "off", 0x07},
+        {"vox-level", 298, 0x07, "OFF", "9", 0x10},
+        {"vox-level", 298, 0x09, "OFF", "1", 0x00},
+        {"voice", 293, 0xF2, "Off", "English", 0xF1},
+        {"voice", 293, 0xF3, "China", "Off", 0xF2},
+        {"voice", 293, 0x01, "English", "China", 0x03},
+        {"star-hash-tone", 317, 0xC3, "0", "1000", 0xC2},
+        {"star-hash-tone", 317, 0xC0, "100", "0", 0xC3},
+        {"code-space-time", 317, 0x3C, "0s", "1s", 0x00},
+        {"code-space-time", 317, 0x00, "1s", "0s", 0x3C},
         {"stun-type", 317, 0x80, "Tx Inhibit", "tx/rx inhibit", 0x00},
-        {"side-tone", 317, 0x00, "Off", "On", 0x40},        {"key1-short", 306, 0, "Off", "Scrambler", 7},
-        {"key1-long", 307, 0, "Off", "Scrambler", 8},       {"vox-inhibit-on-receive", 293, 0xFF, "Yes", "No", 0x7F},
-        {"vol-inhibit-tx", 293, 0x00, "Off", "High Inhibit", 0x20}, {"whisper", 297, 0xFF, "Off", "On", 0xEF},
-        {"1750-time", 297, 0xE0, "1", "Durative", 0xEF},     {"tx-time-out", 295, 12, "180", "450", 30},
+        {"side-tone", 317, 0x00, "Off", "On", 0x40},
+        {"key1-short", 306, 0, "Off", "Scrambler", 7},
+        {"key1-long", 307, 0, "Off", "Scrambler", 8},
+        {"vox-inhibit-on-receive", 293, 0xFF, "Yes", "No", 0x7F},
+        {"vol-inhibit-tx", 293, 0x00, "Off", "High Inhibit", 0x20},
+        {"whisper", 297, 0xFF, "Off", "On", 0xEF},
+        {"1750-time", 297, 0xE0, "1", "Durative", 0xEF},
+        {"tx-time-out", 295, 12, "180", "450", 30},
     };
     for (const ItemCase& c : cases) {
         state.Image[static_cast<std::size_t>(c.byte)] = c.before;
@@ -89,7 +100,8 @@ TEST_F(SettingsTest, ListEncodings) {
     for (const char* refused : {"vox-delay=3.0", "tx-time-out=465", "tx-time-out=600", "scan-mode=XX"}) {
         const std::string a = refused;
         const std::size_t eq = a.find('=');
-        EXPECT_EQ(WriteSetting(state, a.substr(0, eq), a.substr(eq + 1)).refusal, SettingRefusal::NotAnItem) << a;
+        EXPECT_EQ(WriteSetting(state, a.substr(0, eq), a.substr(eq + 1)).refusal, SettingRefusal::NotAnItem)
+            << a;
     }
     EXPECT_EQ(WriteSetting(state, "volume", "1").refusal, SettingRefusal::UnknownKey);
 }
@@ -141,7 +153,8 @@ TEST_F(SettingsTest, CodeFields) {
         EXPECT_EQ(w.shown, c.shows) << c.key << "=" << c.text;
         EXPECT_EQ(w.cut, c.cut) << c.key;
         for (std::size_t k = 0; k < c.digits.size(); ++k)
-            EXPECT_EQ(state.Image[static_cast<std::size_t>(s.byte) + k], c.digits[k]) << c.key << " byte " << k;
+            EXPECT_EQ(state.Image[static_cast<std::size_t>(s.byte) + k], c.digits[k])
+                << c.key << " byte " << k;
         if (c.length >= 0) {
             EXPECT_EQ(state.Image[static_cast<std::size_t>(s.lengthByte)], c.length) << c.key;
         }

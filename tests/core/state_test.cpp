@@ -1,9 +1,10 @@
+#include "core/state.h"
+
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <string>
 
-#include "core/state.h"
 #include "core_fixture.h"
 
 namespace lm {
@@ -19,12 +20,14 @@ struct Expect {
 TEST_F(StateTest, SanitizeOfErasedImageGivesTheDefaults) {
     state.Image.fill(0xFF);
     SanitizeImage(state);
-    const Expect defaults[] = {
-        {289, 8}, {290, 8}, {294, 5}, {295, 12}, {296, 4}, {298, 9}, {299, 1}, {300, 0}, {301, 0}, {302, 12},
-        {303, 0}, {305, 3}, {306, 3}, {307, 2}, {308, 2}, {309, 8}, {310, 0xC0}, {311, 0x0D}, {312, 0xE0},
-        {313, 0x10}, {314, 2}, {315, 0}, {316, 0}, {318, 0}, {319, 0}, {320, 0}, {321, 0}, {322, 10}, {323, 0},
-        {324, 0x00}, {325, 0x0F}, {326, 0xFF}, {327, 0xFF}, {328, 0xFF}, {329, 0}, {335, 0xFF}, {336, 0xFF},
-        {353, 0}, {361, 0}, {369, 0}, {377, 0}, {385, 0}, {393, 0}, {401, 0}, {409, 0}, {438, 244}};
+    const Expect defaults[] = {{289, 8},    {290, 8},    {294, 5},    {295, 12},   {296, 4},    {298, 9},
+                               {299, 1},    {300, 0},    {301, 0},    {302, 12},   {303, 0},    {305, 3},
+                               {306, 3},    {307, 2},    {308, 2},    {309, 8},    {310, 0xC0}, {311, 0x0D},
+                               {312, 0xE0}, {313, 0x10}, {314, 2},    {315, 0},    {316, 0},    {318, 0},
+                               {319, 0},    {320, 0},    {321, 0},    {322, 10},   {323, 0},    {324, 0x00},
+                               {325, 0x0F}, {326, 0xFF}, {327, 0xFF}, {328, 0xFF}, {329, 0},    {335, 0xFF},
+                               {336, 0xFF}, {353, 0},    {361, 0},    {369, 0},    {377, 0},    {385, 0},
+                               {393, 0},    {401, 0},    {409, 0},    {438, 244}};
     for (const auto& e : defaults) EXPECT_EQ(state.Image[e.index], e.value) << "Image[" << e.index << "]";
     for (int untouched : {291, 292, 293, 297, 304, 317, 330, 354, 416, 437, 439, 528}) {
         EXPECT_EQ(state.Image[untouched], 0xFF) << "Image[" << untouched << "]";
@@ -106,13 +109,14 @@ TEST_F(StateTest, NewImageFillsBlocksZeroToThirtyOneAndKeepsBlock32) {
     state.Image[20] = 0x00;
     state.Image[465] = 0x41;
     NewImageAt(state, kFixtureStamp);
-    for (int i = img::kBlock32First; i <= img::kLast; ++i) EXPECT_EQ(state.Image[i], static_cast<std::uint8_t>(i));
+    for (int i = img::kBlock32First; i <= img::kLast; ++i)
+        EXPECT_EQ(state.Image[i], static_cast<std::uint8_t>(i));
     EXPECT_EQ(state.Image[0], 0);
     EXPECT_EQ(state.Image[20], 0xFF);
     EXPECT_EQ(state.Image[465], 0xFF);
-    const Expect fixed[] = {{317, 0xC3}, {319, 6},    {337, 0x12}, {338, 0x34}, {339, 0x56}, {340, 0xFF},
-                            {433, 0x50}, {434, 'L'},  {435, 'M'},  {436, '4'},  {437, '1'},  {438, 244},
-                            {439, 0},    {440, 0},    {449, 0xE8}, {450, 0x07}, {455, 0x09}, {456, 0xFF}};
+    const Expect fixed[] = {{317, 0xC3}, {319, 6},   {337, 0x12}, {338, 0x34}, {339, 0x56}, {340, 0xFF},
+                            {433, 0x50}, {434, 'L'}, {435, 'M'},  {436, '4'},  {437, '1'},  {438, 244},
+                            {439, 0},    {440, 0},   {449, 0xE8}, {450, 0x07}, {455, 0x09}, {456, 0xFF}};
     for (const auto& e : fixed) EXPECT_EQ(state.Image[e.index], e.value) << "Image[" << e.index << "]";
     EXPECT_EQ(UnpackTimestamp(state.Image, img::kWriteStamp), kFixtureStamp);
 }

@@ -25,8 +25,11 @@ TEST(ToneLists, ToneBoxItems) {
     // The normal codes are a subset of the standard set, ascending, none of the 21 left out.
     for (int i = 40; i <= 122; ++i) {
         const std::string code = t[i].substr(1, 3);
-        EXPECT_NE(std::find(StandardDcsCodes().begin(), StandardDcsCodes().end(), code), StandardDcsCodes().end());
-        if (i > 40) { EXPECT_LT(t[i - 1], t[i]); }
+        EXPECT_NE(std::find(StandardDcsCodes().begin(), StandardDcsCodes().end(), code),
+                  StandardDcsCodes().end());
+        if (i > 40) {
+            EXPECT_LT(t[i - 1], t[i]);
+        }
     }
     for (const char* gone : {"D036N", "D145N", "D526N", "D245I", "D351I", "159.8", "254.1"})
         EXPECT_EQ(std::find(t.begin(), t.end(), gone), t.end()) << gone;

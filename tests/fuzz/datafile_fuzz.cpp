@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto file = lm::EncodeDataFile(state.Image, state.FileTag, state.ModelCode);
     if (file.size() != static_cast<std::size_t>(lm::kDataFileBytes)) std::abort();
     for (int k = 1; k <= lm::kImageBytes; ++k) {
-        const std::uint8_t expected = (k >= lm::img::kAreaCodeFirst && k < lm::img::kWriteStamp)
-                                          ? 0xFF : state.Image[k];
+        const std::uint8_t expected =
+            (k >= lm::img::kAreaCodeFirst && k < lm::img::kWriteStamp) ? 0xFF : state.Image[k];
         if (file[15 + k] != expected) std::abort();
     }
     return 0;

@@ -1,8 +1,8 @@
 // Feeds both transfer engines a random mix of received bytes, correct radio answers, timer expiries, line
 // errors, drain and message notices, port failures and cancels. Checks that nothing crashes or reads out of
-// bounds (the sanitizers), that a read changes no state (a completed one hands over an outcome that applies to a
-// loaded, modified image), and that a write changes only the identification, area, password and time-stamp bytes
-// and never Modified.
+// bounds (the sanitizers), that a read changes no state (a completed one hands over an outcome that applies
+// to a loaded, modified image), and that a write changes only the identification, area, password and
+// time-stamp bytes and never Modified.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -70,7 +70,8 @@ void Drive(TransferEngine& engine, Input& in, bool isRead, bool& completed) {
         switch (op % 12) {
             case 0:
                 if (isRead) {
-                    apply(static_cast<ReadTransfer&>(engine).Ok(std::string(1, static_cast<char>(in.Byte()))));
+                    apply(
+                        static_cast<ReadTransfer&>(engine).Ok(std::string(1, static_cast<char>(in.Byte()))));
                 } else {
                     const bool update = in.Byte() & 1;
                     std::string pw(in.Byte() % 13, static_cast<char>('0' + in.Byte() % 11));

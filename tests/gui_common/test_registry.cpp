@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
 #include <cstdio>
 #include <map>
 #include <memory>

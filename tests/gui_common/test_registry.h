@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <string>
 
@@ -14,8 +13,8 @@ using TestFactory = std::function<QObject*()>;
 int RegisterTest(const char* name, TestFactory factory);
 
 // Runs the registered classes in the order of their names, afterEach after each one. "-only Name" runs that
-// class alone; the other arguments go to QtTest. Returns the number of classes that failed, each also named on
-// stderr.
+// class alone; the other arguments go to QtTest. Returns the number of classes that failed, each also named
+// on stderr.
 int RunRegisteredTests(QStringList args, const std::function<void()>& afterEach = {});
 
 // Writes text to dir/name; returns the path, "" when the file cannot be written.

@@ -1,5 +1,7 @@
-// The channel grid: what it types, picks, deletes, pastes and undoes lands in the image through the engine and
-// the document, and the grid shows the image as it then is.
+// The channel grid: what it types, picks, deletes, pastes and undoes lands in the image through the engine
+// and the document, and the grid shows the image as it then is.
+#include "windows/channels/ch_info.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -7,7 +9,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 #include <vector>
 
@@ -15,12 +16,11 @@
 #include "core/channel_edit.h"
 #include "core/channel_table.h"
 #include "dialog_test.h"
-#include "tone_picker_helpers.h"
 #include "globals/globals.h"
+#include "tone_picker_helpers.h"
 #include "widgets/editor_hooks.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
-#include "windows/channels/ch_info.h"
 #include "windows/channels/channel_grid.h"
 
 using namespace lm;
@@ -37,7 +37,9 @@ public:
     std::vector<std::pair<char, int>> calls;
 };
 
-std::string Cell(int n, int column) { return ChannelTableRow(gAll, n).cells[static_cast<std::size_t>(column) + 1]; }
+std::string Cell(int n, int column) {
+    return ChannelTableRow(gAll, n).cells[static_cast<std::size_t>(column) + 1];
+}
 
 // Channels 1 .. count on 460 MHz and up, made through the document as the grid would make them.
 void MakeChannels(int count) {
@@ -111,7 +113,7 @@ private slots:
         QVERIFY(Open(0, kRxColumn));
         auto* edit = Editor<QLineEdit>();
         QVERIFY(edit != nullptr);
-        QTest::keyClicks(edit, "44x6,007");  // the letter is dropped, the comma is the point
+        QTest::keyClicks(edit, "44x6,007");     // the letter is dropped, the comma is the point
         QTest::keyClick(edit, Qt::Key_Return);  // confirms once the event loop runs
         // The default band is 450 - 470 MHz: kept after the warning, snapped to the raster.
         QTRY_COMPARE(Cell(1, kRxColumn), std::string("446.00625"));
@@ -121,7 +123,8 @@ private slots:
         QCOMPARE(messages_->shown()[0].caption, std::string("Caution"));
         QCOMPARE(messages_->shown()[0].text, std::string("Frequecy is Out of range."));
         QCOMPARE(gDocument.UndoName(), FieldStepName(cfRxFreq, {1}));
-        QVERIFY(std::find(host_.calls.begin(), host_.calls.end(), std::make_pair('R', 2)) != host_.calls.end());
+        QVERIFY(std::find(host_.calls.begin(), host_.calls.end(), std::make_pair('R', 2)) !=
+                host_.calls.end());
         // Moving to another channel's row makes it current and tells the main window.
         Grid()->setCurrentIndex(Grid()->model()->index(2, kRxColumn));
         QCOMPARE(gAll.CurrentChannel, 3);

@@ -9,13 +9,12 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 #include "core/channel_form.h"
 #include "dialog_test.h"
-#include "tone_picker_helpers.h"
 #include "globals/globals.h"
+#include "tone_picker_helpers.h"
 #include "widgets/message_box.h"
 #include "windows/channels/info_edit.h"
 #include "windows/channels/tone_option.h"
@@ -25,7 +24,8 @@ using namespace lm;
 namespace {
 
 // Channel n on rx with the given transmit tone and epilogue; the history starts after it.
-void PutChannel(int n, const std::string& rx, const std::string& txTone = "", const std::string& epilogue = "1") {
+void PutChannel(int n, const std::string& rx, const std::string& txTone = "",
+                const std::string& epilogue = "1") {
     ChannelTexts texts = NewChannelTexts(rx);
     texts[cfTxTone] = txTone;
     texts[cfEpilogue] = epilogue;

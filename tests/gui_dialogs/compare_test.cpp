@@ -76,7 +76,8 @@ private slots:
         QCOMPARE(seen.rows.front(), (QStringList{"Channel 1 RX Frequency", "(empty)", "460.12500"}));
         // A write sends radio bytes 0..463 with a fresh time stamp: not the serial number, nothing after it.
         QVERIFY(std::count_if(seen.rows.begin(), seen.rows.end(), [](const QStringList& row) {
-                    return row[0] == "Write Time" && row[1].startsWith(QDate::currentDate().toString(Qt::ISODate));
+                    return row[0] == "Write Time" &&
+                           row[1].startsWith(QDate::currentDate().toString(Qt::ISODate));
                 }) == 1);
         for (const QStringList& row : seen.rows)
             QVERIFY2(row[0] != "Serial Number" && (!row[0].startsWith("Byte ") || row[0] < "Byte 0x01D0"),

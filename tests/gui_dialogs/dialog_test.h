@@ -6,17 +6,16 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-
 #include <functional>
 #include <string>
 
-#include "gui_common/test_registry.h"
 #include "globals/globals.h"
+#include "gui_common/test_registry.h"
 
 namespace dlgtest {
 
-// A fresh program state with gAll.AppDir = appDir: band table, catalogue, built-in messages, the default model
-// and a new image, English, not modified.
+// A fresh program state with gAll.AppDir = appDir: band table, catalogue, built-in messages, the default
+// model and a new image, English, not modified.
 void ResetProgramState(const QString& appDir);
 // Writes text to dir/name.
 using guitest::WriteFile;

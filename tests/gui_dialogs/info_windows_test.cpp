@@ -11,13 +11,13 @@
 
 #include "core/state.h"
 #include "dialog_test.h"
+#include "globals/globals.h"
+#include "shell/child_windows.h"
+#include "shell/main_frm.h"
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/info_msg.h"
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/write_radio_dialog.h"
-#include "shell/child_windows.h"
-#include "shell/main_frm.h"
-#include "globals/globals.h"
 
 using namespace lm;
 

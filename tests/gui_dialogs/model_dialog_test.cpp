@@ -1,4 +1,6 @@
 // The Model Information dialog: its two lists, and the Model command with its question and the New command.
+#include "windows/core/model_dialog.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -7,10 +9,9 @@
 
 #include "core/models.h"
 #include "core/state.h"
-#include "windows/core/model_dialog.h"
 #include "dialog_test.h"
-#include "widgets/message_box.h"
 #include "globals/globals.h"
+#include "widgets/message_box.h"
 
 using namespace lm;
 
@@ -78,9 +79,10 @@ private slots:
     }
 
     void translatedWithoutItems() {
-        dlgtest::WriteFile(dir_.path(), "Test.Ini",
-                           "[fModel]\r\nfModel.Caption=Variant\r\nLabel1.Caption=Type:\r\nbtnOk.Caption=&Yes\r\n"
-                           "cbCopmut.0=Translated\r\ncbPd.0=Translated\r\n");
+        dlgtest::WriteFile(
+            dir_.path(), "Test.Ini",
+            "[fModel]\r\nfModel.Caption=Variant\r\nLabel1.Caption=Type:\r\nbtnOk.Caption=&Yes\r\n"
+            "cbCopmut.0=Translated\r\ncbPd.0=Translated\r\n");
         gAll.LanguageId = 1;
         gAll.LanguageName = "Test";
         TfModel d;
@@ -102,7 +104,10 @@ private slots:
         ScriptedMessages messages;
         const ImageBytes image = gAll.Image;
         int news = 0;
-        auto performNew = [&](const ModelSelection&) { ++news; return true; };
+        auto performNew = [&](const ModelSelection&) {
+            ++news;
+            return true;
+        };
 
         Choose(vhf_, "", "btnCancel");
         QVERIFY(!RunModelDialog(nullptr, performNew));

@@ -9,23 +9,23 @@
 
 #include "core/state.h"
 #include "dialog_test.h"
+#include "globals/globals.h"
+#include "port/simulated_radio.h"
 #include "windows/link/port_choice.h"
 #include "windows/link/set_port_dialog.h"
-#include "port/simulated_radio.h"
-#include "globals/globals.h"
 
 using namespace lm;
 
 namespace {
 
 PortSource Ports(std::vector<std::string> names, bool numbered) {
-    return PortSource{[names](std::vector<std::string>& list) { list.insert(list.end(), names.begin(), names.end()); },
-                      numbered, {}};
+    return PortSource{
+        [names](std::vector<std::string>& list) { list.insert(list.end(), names.begin(), names.end()); },
+        numbered,
+        {}};
 }
 
-void PressOk(TfSetPort& d) {
-    QTest::mouseClick(d.findChild<QPushButton*>("btnOk"), Qt::LeftButton);
-}
+void PressOk(TfSetPort& d) { QTest::mouseClick(d.findChild<QPushButton*>("btnOk"), Qt::LeftButton); }
 
 }  // namespace
 

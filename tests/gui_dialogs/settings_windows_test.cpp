@@ -6,7 +6,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 #include "core/state.h"
@@ -92,7 +91,7 @@ private slots:
         QVERIFY(!Combo(opt.get(), "cxFM")->isVisibleTo(opt.get()));
         Combo(opt.get(), "cxWavs")->setCurrentText("English");
         QCOMPARE(gAll.Image[293] & 0x83, 0x01);
-        QCOMPARE(gAll.Image[289], 3);  // the hidden volume is written back unchanged
+        QCOMPARE(gAll.Image[289], 3);                      // the hidden volume is written back unchanged
         QCOMPARE(Combo(opt.get(), "cxTot")->count(), 31);  // up to "450", which the range check keeps
     }
 

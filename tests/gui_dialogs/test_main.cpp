@@ -5,8 +5,8 @@
 #include "core/models.h"
 #include "core/state.h"
 #include "dialog_test.h"
-#include "settings/language.h"
 #include "globals/globals.h"
+#include "settings/language.h"
 
 namespace dlgtest {
 

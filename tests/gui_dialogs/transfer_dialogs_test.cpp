@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <algorithm>
 
 #include "core/channel.h"
@@ -13,14 +12,14 @@
 #include "core/radio_info.h"
 #include "core/state.h"
 #include "dialog_test.h"
-#include "windows/editors/info_msg.h"
-#include "integration/sim_fixture.h"
-#include "windows/link/read_radio_dialog.h"
-#include "port/simulated_radio.h"
-#include "windows/link/write_radio_dialog.h"
-#include "widgets/message_box.h"
-#include "simulator/sim_options.h"
 #include "globals/globals.h"
+#include "integration/sim_fixture.h"
+#include "port/simulated_radio.h"
+#include "simulator/sim_options.h"
+#include "widgets/message_box.h"
+#include "windows/editors/info_msg.h"
+#include "windows/link/read_radio_dialog.h"
+#include "windows/link/write_radio_dialog.h"
 
 using namespace lm;
 
@@ -76,7 +75,8 @@ private slots:
         QVERIFY(SameRange(gAll.Image, img::kChannelsFirst, memory, 16, 256));
         QVERIFY(SameRange(gAll.Image, img::kIdentFirst, memory, 432, 16));
         QVERIFY(SameRange(gAll.Image, img::kSerialText, memory, 464, 32));
-        QVERIFY(std::all_of(gAll.Image.begin() + 497, gAll.Image.begin() + 513, [](auto b) { return b == 0; }));
+        QVERIFY(
+            std::all_of(gAll.Image.begin() + 497, gAll.Image.begin() + 513, [](auto b) { return b == 0; }));
         QCOMPARE(int(gAll.Image[513]), 0x77);
         QVERIFY(gAll.Modified);
         QCOMPARE(gAll.BandName, std::string("400 - 420MHz"));
@@ -99,7 +99,8 @@ private slots:
         ShowAndPressOk(d);
         QVERIFY(dlgtest::SpinUntil([&] { return !d.isVisible(); }, 20000));
         QCOMPARE(messages.texts(),
-                 std::vector<std::string>{"Please check all connections and communication port settings.\n\nOpen the Cable Check to find out why?"});
+                 std::vector<std::string>{"Please check all connections and communication port "
+                                          "settings.\n\nOpen the Cable Check to find out why?"});
         QVERIFY(!d.Succeeded());
         QVERIFY(gAll.Image == image);
         QVERIFY(!gAll.Modified);
@@ -112,7 +113,10 @@ private slots:
         for (int kind = 0; kind < 2; ++kind) {
             messages.Clear();
             std::unique_ptr<QDialog> d;
-            if (kind == 0) d = std::make_unique<TfReadRadio>(); else d = std::make_unique<TfWriteRadio>();
+            if (kind == 0)
+                d = std::make_unique<TfReadRadio>();
+            else
+                d = std::make_unique<TfWriteRadio>();
             QElapsedTimer t;
             t.start();
             d->show();
@@ -120,7 +124,8 @@ private slots:
             QVERIFY(t.elapsed() >= 300);
             // The message says why on a line of its own.
             const std::string why = "There is no serial port " + gAll.PortName + ".";
-            QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot Open Communication Port.\n" + why + "\n\nOpen the Cable Check to find out why?"});
+            QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot Open Communication Port.\n" + why +
+                                                                "\n\nOpen the Cable Check to find out why?"});
         }
     }
 
@@ -214,7 +219,8 @@ private slots:
         QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
         QVERIFY(dlgtest::SpinUntil([&] { return !messages.shown().empty(); }, 10000));
         QCOMPARE(messages.texts(), std::vector<std::string>{"Pass Word Wrong."});
-        QVERIFY(dlgtest::SpinUntil([&] { return Button(&d, "btnOk")->isEnabled() && pass->isEnabled(); }, 2000));
+        QVERIFY(
+            dlgtest::SpinUntil([&] { return Button(&d, "btnOk")->isEnabled() && pass->isEnabled(); }, 2000));
 
         // The right password, and a new one for the radio.
         pass->clear();

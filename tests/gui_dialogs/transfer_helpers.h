@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 #include <vector>
 
@@ -55,9 +54,8 @@ class LoopWatch {
 public:
     LoopWatch() {
         timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            longestMs_ = std::max(longestMs_, clock_.restart());
-        });
+        QObject::connect(&timer_, &QTimer::timeout,
+                         [this] { longestMs_ = std::max(longestMs_, clock_.restart()); });
         clock_.start();
         timer_.start(5);
     }

@@ -5,18 +5,17 @@
 #include <QFileInfo>
 #include <QTest>
 #include <QTreeWidget>
-
 #include <chrono>
 
 #include "core/datafile.h"
 #include "core/edit_lock.h"
 #include "core/models.h"
 #include "core/state.h"
-#include "widgets/file_dialogs.h"
-#include "widgets/message_box.h"
+#include "globals/globals.h"
 #include "shell/command_table.h"
 #include "shell_fixture.h"
-#include "globals/globals.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/message_box.h"
 
 using lmtest::ShellFixture;
 
@@ -93,7 +92,8 @@ private slots:
         QVERIFY(main.FileOpen());
         QCOMPARE(main.CurrentFileName(), path);
         // The next open or save dialog starts in the folder of this file.
-        QCOMPARE(QString::fromStdString(lm::FileDialogFolder()), QFileInfo(QString::fromStdString(path)).absolutePath());
+        QCOMPARE(QString::fromStdString(lm::FileDialogFolder()),
+                 QFileInfo(QString::fromStdString(path)).absolutePath());
         QCOMPARE(lm::gAll.ModelTitle, std::string("LM-418T(VHF)"));
         QCOMPARE(main.PanelText(4), QString("LM-418T(VHF)"));
         QCOMPARE(main.PanelText(5), QString("150 - 174MHz"));
@@ -140,7 +140,8 @@ private slots:
             QCOMPARE(main.CurrentFileName(), std::string());
         }
         // The step, the file and the system's reason.
-        QCOMPARE(f.messages.shown()[1].text, "Cannot open " + f.path("missing.dat") + ": No such file or directory");
+        QCOMPARE(f.messages.shown()[1].text,
+                 "Cannot open " + f.path("missing.dat") + ": No such file or directory");
         f.messages.Clear();
         f.messages.Answer(lm::kAnswerNo);
         f.files.Answer(foreign);

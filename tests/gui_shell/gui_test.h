@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "gui_common/test_registry.h"
 #include "globals/globals.h"
+#include "gui_common/test_registry.h"
 
 namespace lmtest {
 

@@ -1,24 +1,25 @@
 // Language change of the running program, the Language File Setup dialog, the About box and help.
+#include "settings/language.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "core/state.h"
+#include "globals/globals.h"
 #include "shell/about_box.h"
-#include "settings/language.h"
 #include "shell/help.h"
-#include "widgets/message_box.h"
 #include "shell/set_language.h"
 #include "shell_fixture.h"
-#include "globals/globals.h"
+#include "widgets/message_box.h"
 
 using lmtest::ShellFixture;
 
@@ -195,7 +196,8 @@ private slots:
         QCOMPARE(seen.icon, QMessageBox::Information);
         QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         answer(QMessageBox::No);
-        QCOMPARE(lm::ShowMessageBox("Caution", "Frequecy is Out of range.", lm::kMessageQuestion), lm::kAnswerNo);
+        QCOMPARE(lm::ShowMessageBox("Caution", "Frequecy is Out of range.", lm::kMessageQuestion),
+                 lm::kAnswerNo);
         QCOMPARE(seen.title, QString("Caution"));
         QCOMPARE(seen.icon, QMessageBox::Question);
         QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);

@@ -14,10 +14,10 @@
 
 #include "core/models.h"
 #include "core/state.h"
+#include "globals/globals.h"
 #include "port/port_access.h"
 #include "shell/command_table.h"
 #include "shell_fixture.h"
-#include "globals/globals.h"
 
 using lmtest::ShellFixture;
 
@@ -68,7 +68,8 @@ private slots:
         QCOMPARE(main.windowTitle(), QString("LM-418T"));
         QVERIFY(w.messages.shown().empty());
 
-        // The port check: the hidden list holds the ports present; com3 becomes COM3, or the first present port.
+        // The port check: the hidden list holds the ports present; com3 becomes COM3, or the first present
+        // port.
         std::vector<std::string> present;
         lm::EnumeratePorts(present);
         auto* cbCom = main.findChild<QComboBox*>("cbCom");
@@ -95,8 +96,9 @@ private slots:
         for (int languageId : {0, 1}) {
             QTemporaryDir dir;
             lmtest::ResetProgramState(dir.path());
-            lmtest::WriteFile(dir.path(), "Testish.Ini",
-                              "[fMainFrm]\r\nN1.Caption=&Neu\r\nnKey.Hint=Tasten\r\nlbChannel.Caption=\"Nr. - \"\r\n");
+            lmtest::WriteFile(
+                dir.path(), "Testish.Ini",
+                "[fMainFrm]\r\nN1.Caption=&Neu\r\nnKey.Hint=Tasten\r\nlbChannel.Caption=\"Nr. - \"\r\n");
             lm::gAll.LanguageName = "Testish";
             lm::gAll.LanguageId = languageId;
             StartedWindow w(dir.path());

@@ -12,12 +12,12 @@
 #include <QTreeWidget>
 
 #include "core/state.h"
+#include "globals/globals.h"
 #include "shell/command_table.h"
 #include "shell/dialog_commands.h"
 #include "shell/port_check.h"
-#include "widgets/translate.h"
 #include "shell_fixture.h"
-#include "globals/globals.h"
+#include "widgets/translate.h"
 
 using lmtest::ProbeWindow;
 using lmtest::ShellFixture;
@@ -30,7 +30,9 @@ QStringList ItemNames(const QMenu* menu) {
     return names;
 }
 
-ProbeWindow* Probe(lm::TfMainFrm& main, int kind) { return dynamic_cast<ProbeWindow*>(main.ChildWindow(kind)); }
+ProbeWindow* Probe(lm::TfMainFrm& main, int kind) {
+    return dynamic_cast<ProbeWindow*>(main.ChildWindow(kind));
+}
 
 }  // namespace
 
@@ -43,16 +45,18 @@ private slots:
         auto& main = f.main();
         auto* file = main.findChild<QMenu*>("nFile");
         QVERIFY(file);
-        QCOMPARE(ItemNames(file), QStringList({"N1", "O1", "S2", "A1", "N2(h)", "nUpdPwd(h)", "N3", "nImport", "nExport",
-                                               "nCompareFile", "N14", "P2", "V2", "N5", "nExit"}));
+        QCOMPARE(ItemNames(file), QStringList({"N1", "O1", "S2", "A1", "N2(h)", "nUpdPwd(h)", "N3", "nImport",
+                                               "nExport", "nCompareFile", "N14", "P2", "V2", "N5", "nExit"}));
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nEdit")),
-                 QStringList({"nUndo", "nRedo", "N13", "nChInfo", "nChEdit", "N6", "nKey", "nVox", "nOpt", "nScan", "nDtmf(h)", "nInfo",
-                              "N7(h)", "P0(h)", "E11(h)"}));
-        QCOMPARE(ItemNames(main.findChild<QMenu*>("nProgram")), QStringList({"R1", "W2", "nCompareRadio", "N8", "T1(h)"}));
+                 QStringList({"nUndo", "nRedo", "N13", "nChInfo", "nChEdit", "N6", "nKey", "nVox", "nOpt",
+                              "nScan", "nDtmf(h)", "nInfo", "N7(h)", "P0(h)", "E11(h)"}));
+        QCOMPARE(ItemNames(main.findChild<QMenu*>("nProgram")),
+                 QStringList({"R1", "W2", "nCompareRadio", "N8", "T1(h)"}));
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nSetup")), QStringList({"N4", "N9", "C2", "nLanguage"}));
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nView")), QStringList({"T4", "N10", "nCool", "nBar"}));
         QVERIFY(!main.findChild<QMenu*>("nWindow")->menuAction()->isVisible());
-        QCOMPARE(ItemNames(main.findChild<QMenu*>("nHelp")), QStringList({"nHelpTopics", "nCableCheck", "N12", "nAbout"}));
+        QCOMPARE(ItemNames(main.findChild<QMenu*>("nHelp")),
+                 QStringList({"nHelpTopics", "nCableCheck", "N12", "nAbout"}));
 
         for (const lm::MenuItemDef& def : lm::MenuItems()) {
             if (def.separator) continue;
@@ -74,8 +78,8 @@ private slots:
         auto* bar = f.main().findChild<QToolBar*>("ToolBar1");
         QStringList order;
         for (const QAction* a : bar->actions()) order << (a->isSeparator() ? "|" : a->toolTip());
-        QCOMPARE(order, QStringList({"New", "Open", "Save", "|", "Channel Edit", "|", "Print", "|", "COM", "|",
-                                     "Read", "|", "Write", "|", "Help"}));
+        QCOMPARE(order, QStringList({"New", "Open", "Save", "|", "Channel Edit", "|", "Print", "|", "COM",
+                                     "|", "Read", "|", "Write", "|", "Help"}));
         QCOMPARE(lm::TagOf(f.main().findChild<QAction*>("tbCom")), 31);
         QCOMPARE(lm::TagOf(f.main().findChild<QAction*>("ToolButton3")), 11);
         QCOMPARE(bar->height(), 29);
@@ -89,8 +93,8 @@ private slots:
         QCOMPARE(main.tree()->currentItem(), root);
         QStringList texts;
         for (int i = 0; i < root->childCount(); ++i) texts << root->child(i)->text(0);
-        QCOMPARE(texts, QStringList({"Radio Information", "Channel Information", "Key Function", "Vox Function",
-                                     "Optional Function", "Scan Information"}));
+        QCOMPARE(texts, QStringList({"Radio Information", "Channel Information", "Key Function",
+                                     "Vox Function", "Optional Function", "Scan Information"}));
         QTreeWidgetItem* channels = root->child(1);
         QCOMPARE(channels->childCount(), 16);
         QCOMPARE(channels->child(0)->text(0), QString("No. -  1"));
@@ -162,7 +166,8 @@ private slots:
         main.cxTreeClick(channels->child(7));
         QCOMPARE(lm::gAll.CurrentChannel, 8);
         QCOMPARE(edit->loads, 1);
-        // A single click counts only on the selected channel node; a function node or empty space does nothing.
+        // A single click counts only on the selected channel node; a function node or empty space does
+        // nothing.
         main.cxTreeClick(channels->child(9));
         main.cxTreeClick(nullptr);
         main.tree()->setCurrentItem(main.tree()->topLevelItem(0)->child(3));

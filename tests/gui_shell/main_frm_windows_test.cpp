@@ -10,19 +10,21 @@
 #include <optional>
 
 #include "core/state.h"
-#include "widgets/artwork.h"
+#include "globals/globals.h"
 #include "shell/command_table.h"
 #include "shell/dialog_commands.h"
 #include "shell/windows_wiring.h"
 #include "shell_fixture.h"
-#include "globals/globals.h"
+#include "widgets/artwork.h"
 
 using lmtest::ProbeWindow;
 using lmtest::ShellFixture;
 
 namespace {
 
-ProbeWindow* Probe(lm::TfMainFrm& main, int kind) { return dynamic_cast<ProbeWindow*>(main.ChildWindow(kind)); }
+ProbeWindow* Probe(lm::TfMainFrm& main, int kind) {
+    return dynamic_cast<ProbeWindow*>(main.ChildWindow(kind));
+}
 
 QImage Picture(const QIcon& icon, QIcon::Mode mode) { return icon.pixmap(QSize(16, 16), mode).toImage(); }
 

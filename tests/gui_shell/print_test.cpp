@@ -1,13 +1,12 @@
 // File > Print and File > Print Preview: the commands reach Qt's dialogs through the print seam.
 #include <QTest>
-
 #include <filesystem>
 
 #include "core/channel_edit.h"
+#include "globals/globals.h"
 #include "shell/command_table.h"
 #include "shell_fixture.h"
 #include "windows/print/print_sheet.h"
-#include "globals/globals.h"
 
 using lmtest::ShellFixture;
 

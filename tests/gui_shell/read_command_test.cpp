@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "core/state.h"
+#include "globals/globals.h"
 #include "link/area_table.h"
 #include "port/simulated_radio.h"
 #include "shell_fixture.h"
-#include "globals/globals.h"
 
 using lmtest::ShellFixture;
 
@@ -58,7 +58,8 @@ private slots:
         // The image was replaced: the other windows closed, a fresh channel grid opened.
         QVERIFY(main.ChildWindow(10));
         QVERIFY(!main.ChildWindow(13));
-        QCOMPARE(f.messages.texts().back(), std::string("Reading Completed.\n(Simulated radio)"));  // the simulated radio says so
+        QCOMPARE(f.messages.texts().back(),
+                 std::string("Reading Completed.\n(Simulated radio)"));  // the simulated radio says so
     }
 
     void failedReadChangesNothing() {
@@ -82,7 +83,8 @@ private slots:
         auto& main = f.main();
         const std::string code = lm::SplitAreaRow(lm::AreaRowText(1)).Code;
         lm::gAll.Image[lm::img::kAreaCodeFirst] = static_cast<std::uint8_t>(lm::HexToInt(code.substr(0, 2)));
-        lm::gAll.Image[lm::img::kAreaCodeFirst + 1] = static_cast<std::uint8_t>(lm::HexToInt(code.substr(2, 2)));
+        lm::gAll.Image[lm::img::kAreaCodeFirst + 1] =
+            static_cast<std::uint8_t>(lm::HexToInt(code.substr(2, 2)));
         lm::DecodeAreaCode(lm::gAll);
         const std::string english = lm::gAll.AreaText;
         lmtest::WriteFile(f.dir(), "SysInfo.Ini", "[SysInfo]\r\nLanguage=English|Other\r\nEnglish=E|O\r\n");

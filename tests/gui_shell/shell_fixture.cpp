@@ -52,8 +52,10 @@ void OnNextModal(std::function<void(QWidget*)> act) {
 
 void RejectNextModal() {
     OnNextModal([](QWidget* w) {
-        if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
-        else w->close();
+        if (auto* d = qobject_cast<QDialog*>(w))
+            d->reject();
+        else
+            w->close();
     });
 }
 

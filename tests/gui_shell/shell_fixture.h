@@ -11,8 +11,8 @@
 
 #include "gui_test.h"
 #include "shell/child_windows.h"
-#include "widgets/file_dialogs.h"
 #include "shell/main_frm.h"
+#include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
 #include "windows/print/print_sheet.h"
 

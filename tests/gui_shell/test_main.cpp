@@ -5,11 +5,11 @@
 
 #include "core/models.h"
 #include "core/state.h"
+#include "globals/globals.h"
 #include "gui_test.h"
-#include "shell_fixture.h"
 #include "settings/language.h"
 #include "shell/windows_wiring.h"
-#include "globals/globals.h"
+#include "shell_fixture.h"
 
 namespace lmtest {
 
@@ -37,7 +37,7 @@ void ResetProgramState(const QString& appDir) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     lm::RegisterWindows();
-    // "-only Name" runs one class; other arguments go to QtTest. The pollers of a class whose dialog never came
-    // are dropped before the next class.
+    // "-only Name" runs one class; other arguments go to QtTest. The pollers of a class whose dialog never
+    // came are dropped before the next class.
     return guitest::RunRegisteredTests(app.arguments(), lmtest::CancelPendingModals);
 }

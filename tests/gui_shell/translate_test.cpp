@@ -1,23 +1,24 @@
 // Translating a window from a language file: captions, hints, the -2 and -3 marks, grids, list boxes.
+#include "widgets/translate.h"
+
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QToolButton>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "gui_test.h"
 #include "widgets/qt_translation.h"
-#include "widgets/translate.h"
 
 namespace {
 
@@ -134,8 +135,10 @@ private slots:
             list->addItems({"x", "y", "z"});
 
             lm::TranslateFormFromFile(&form, path_, withItems);
-            const QStringList expectAll = withItems ? QStringList{"zero", "one", "c"} : QStringList{"a", "b", "c"};
-            const QStringList expectFirst = withItems ? QStringList{"off", "b", "c"} : QStringList{"a", "b", "c"};
+            const QStringList expectAll =
+                withItems ? QStringList{"zero", "one", "c"} : QStringList{"a", "b", "c"};
+            const QStringList expectFirst =
+                withItems ? QStringList{"off", "b", "c"} : QStringList{"a", "b", "c"};
             for (int i = 0; i < 3; ++i) {
                 QCOMPARE(all->itemText(i), expectAll[i]);
                 QCOMPARE(first->itemText(i), expectFirst[i]);

@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStringList>
-
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -44,7 +43,9 @@ inline CliRun RunCli(const QStringList& args, const QByteArray& input = {}, int 
     return r;
 }
 
-inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 // A fresh temporary folder per test, removed at the end.
 class TempDir {

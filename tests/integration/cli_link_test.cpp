@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-
 #include <filesystem>
 
 #include "cli_helpers.h"
@@ -26,15 +25,15 @@ TEST(CliLink, SimulateCommandServesAReadAndAWriteUntilInterrupted) {
     ASSERT_TRUE(test::SpinUntil([&] { return sim.canReadLine(); }, 5000));
     EXPECT_EQ(sim.readLine().trimmed().toStdString(), link);
 
-    const test::CliRun read = test::RunCli({"read", "--port", QString::fromStdString(link),
-                                            QString::fromStdString(dir.File("out.dat"))});
+    const test::CliRun read = test::RunCli(
+        {"read", "--port", QString::fromStdString(link), QString::fromStdString(dir.File("out.dat"))});
     EXPECT_EQ(read.status, 0) << read.err;
     // The default radio: a new UHF radio of band code 244 without area code.
     EXPECT_TRUE(Contains(read.out, "LM-418T(UHF), 450 - 470MHz, area 0000")) << read.out;
 
     test::WriteDataFile(dir.File("in.dat"), test::ValidRadio(9));
-    const test::CliRun write = test::RunCli({"write", "--port", QString::fromStdString(link),
-                                             QString::fromStdString(dir.File("in.dat"))});
+    const test::CliRun write = test::RunCli(
+        {"write", "--port", QString::fromStdString(link), QString::fromStdString(dir.File("in.dat"))});
     EXPECT_EQ(write.status, 0) << write.err;
     ASSERT_TRUE(test::SpinUntil([&] { return std::filesystem::exists(dir.File("saved.dat")); }, 3000));
     const auto saved = test::ReadAll(dir.File("saved.dat"));
@@ -70,8 +69,10 @@ TEST(CliLink, TimingCountsEveryByteAndProgressIsPlainLinesOffATerminal) {
     test::TempDir dir;
     test::WriteDataFile(dir.File("in.dat"), test::ValidRadio(5));
     const QString port = QString::fromStdString(device);
-    const test::CliRun read = test::RunCli({"read", "--port", port, "--timing", QString::fromStdString(dir.File("o.dat"))});
-    const test::CliRun write = test::RunCli({"write", "--port", port, "--timing", QString::fromStdString(dir.File("in.dat"))});
+    const test::CliRun read =
+        test::RunCli({"read", "--port", port, "--timing", QString::fromStdString(dir.File("o.dat"))});
+    const test::CliRun write =
+        test::RunCli({"write", "--port", port, "--timing", QString::fromStdString(dir.File("in.dat"))});
     sim.Stop();
     ASSERT_EQ(read.status, 0) << read.err;
     ASSERT_EQ(write.status, 0) << write.err;
@@ -94,7 +95,8 @@ TEST(CliLink, RepeatNumbersTheBackupsAndStopsAtAFailedRadio) {
     {
         test::SimThread sim(test::ValidRadio(11), {});
         const QString port = QString::fromStdString(sim.Start());
-        const test::CliRun run = test::RunCli({"write", "--port", port, "--repeat", "--backup", backup, in}, "\n");
+        const test::CliRun run =
+            test::RunCli({"write", "--port", port, "--repeat", "--backup", backup, in}, "\n");
         sim.Stop();
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(test::ReadAll(dir.File("b.dat")).size(), 544u);
@@ -119,12 +121,14 @@ TEST(CliLink, VerifyReportsTheFirstAddressTheRadioDidNotKeep) {
     // The radio acknowledges frame 20 (radio bytes 160..167) but keeps its old bytes there.
     test::SimThread sim(test::ValidRadio(11), {.forgetFrame = 20});
     const QString port = QString::fromStdString(sim.Start());
-    const test::CliRun run = test::RunCli({"write", "--port", port, "--verify", QString::fromStdString(dir.File("in.dat"))});
+    const test::CliRun run =
+        test::RunCli({"write", "--port", port, "--verify", QString::fromStdString(dir.File("in.dat"))});
     sim.Stop();
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Contains(run.out, "Writing Completed.")) << run.out;
     // 160 * 11 + 3 = 0x6E3 was there, 160 * 5 + 3 = 0x323 was written.
-    EXPECT_TRUE(Contains(run.err, "Verify failed: radio byte 0x0A0 reads 0xE3, 0x23 was written.")) << run.err;
+    EXPECT_TRUE(Contains(run.err, "Verify failed: radio byte 0x0A0 reads 0xE3, 0x23 was written."))
+        << run.err;
 }
 
 }  // namespace

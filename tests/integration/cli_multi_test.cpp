@@ -1,12 +1,10 @@
 // lm418t-cli write with several radios at once, and the rules that keep a backup from destroying what it
 // should protect.
 #include <gtest/gtest.h>
-
-#include <QProcess>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QProcess>
 #include <filesystem>
 #include <sstream>
 
@@ -42,7 +40,8 @@ TEST(CliMulti, ThreeRadiosAtOnceOneVanishing) {
     std::vector<std::string> lines;
     for (std::string line; std::getline(rows, line);) lines.push_back(line);
     ASSERT_EQ(lines.size(), 4u);  // the heading and one row per radio
-    EXPECT_TRUE(Contains(lines[1], a.toStdString() + ",LM-418T(UHF),") && Contains(lines[1], ",Writing Completed.,"));
+    EXPECT_TRUE(Contains(lines[1], a.toStdString() + ",LM-418T(UHF),") &&
+                Contains(lines[1], ",Writing Completed.,"));
     EXPECT_TRUE(Contains(lines[2], c.toStdString() + ",") && !Contains(lines[2], "Writing Completed."));
     EXPECT_TRUE(Contains(lines[3], b.toStdString() + ",") && Contains(lines[3], ",Writing Completed.,"));
 
@@ -54,7 +53,8 @@ TEST(CliMulti, ThreeRadiosAtOnceOneVanishing) {
         ASSERT_EQ(read.status, 0) << read.err;
         const auto held = test::ReadAll(out.toStdString());
         ASSERT_EQ(held.size(), 544u);
-        for (int i = 0; i < 432; ++i) ASSERT_EQ(held[16 + i], written[16 + i]) << port.toStdString() << " byte " << i;
+        for (int i = 0; i < 432; ++i)
+            ASSERT_EQ(held[16 + i], written[16 + i]) << port.toStdString() << " byte " << i;
     }
     healthy.terminate();
     vanishing.terminate();
@@ -80,7 +80,8 @@ TEST(CliMulti, BackupsNeverDestroyWhatTheyProtect) {
         {"a folder that may not be written", "locked/b.dat", false, false, 1, "cannot write in the folder"},
     };
     for (const Case& c : cases) {
-        if (geteuid() == 0 && std::string(c.backup).rfind("locked/", 0) == 0) continue;  // root writes anywhere
+        if (geteuid() == 0 && std::string(c.backup).rfind("locked/", 0) == 0)
+            continue;  // root writes anywhere
         SCOPED_TRACE(c.name);
         test::TempDir dir;
         test::WriteDataFile(dir.File("in.dat"), test::ValidRadio(5));

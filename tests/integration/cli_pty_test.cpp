@@ -81,8 +81,8 @@ TEST(CliPty, FullWriteDeliversRadioBytes0To463) {
     const sim::Memory before = test::ValidRadio(11, "2580");
     test::SimThread sim(before, {});
     const std::string device = sim.Start();
-    const test::CliRun run =
-        test::RunCli({"write", "--port", QString::fromStdString(device), QString::fromStdString(dir.File("in.dat"))});
+    const test::CliRun run = test::RunCli(
+        {"write", "--port", QString::fromStdString(device), QString::fromStdString(dir.File("in.dat"))});
     sim.Stop();
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "Writing Completed.")) << run.out;
@@ -115,7 +115,10 @@ TEST(CliPty, ReadFaultsFailWithTheirMessageAndLeaveTheFile) {
     const std::vector<Row> rows = {
         {"wrong key echo", {.faults = {.wrongKeyEcho = true}}, kComError, true},
         {"wrong model", {.model = "XX99"}, "Model Type Wrong.", true},
-        {"wrong password", {.radioPassword = "1234", .extra = {"--password", "9999"}}, "Pass Word Wrong.", true},
+        {"wrong password",
+         {.radioPassword = "1234", .extra = {"--password", "9999"}},
+         "Pass Word Wrong.",
+         true},
         {"wrong confirmation", {.faults = {.wrongConfirm = true}}, kComError, true},
         {"short block", {.faults = {.shortBlock = 3}}, kComError, false},
         {"nak", {.faults = {.nakBlock = 5}}, kComError, false},
@@ -125,7 +128,8 @@ TEST(CliPty, ReadFaultsFailWithTheirMessageAndLeaveTheFile) {
         SCOPED_TRACE(row.name);
         test::TempDir dir;
         const std::vector<std::uint8_t> old(544, 0x42);
-        std::ofstream(dir.File("out.dat"), std::ios::binary).write(reinterpret_cast<const char*>(old.data()), 544);
+        std::ofstream(dir.File("out.dat"), std::ios::binary)
+            .write(reinterpret_cast<const char*>(old.data()), 544);
         test::SimThread sim(test::ValidRadio(7, row.c.radioPassword), row.c.faults);
         const test::CliRun run = ReadWith(row.c, sim, dir);
         EXPECT_EQ(run.status, 1) << run.out;
@@ -160,7 +164,8 @@ TEST(CliPty, HandshakeTimeoutsAndAVanishingDevice) {
         test::SimThread sim(test::ValidRadio(7), f);
         const test::CliRun run = ReadWith({.faults = f}, sim, dir);
         EXPECT_EQ(run.status, 1) << run.out;
-        EXPECT_TRUE(Contains(run.err, kComError) || Contains(run.err, "Cannot Open Communication Port.")) << run.err;
+        EXPECT_TRUE(Contains(run.err, kComError) || Contains(run.err, "Cannot Open Communication Port."))
+            << run.err;
         EXPECT_FALSE(std::filesystem::exists(dir.File("out.dat")));
         EXPECT_LT(run.ms, 6000);
     }
@@ -218,8 +223,8 @@ TEST(CliPty, WriteVerifyBackupAndRepeat) {
     test::SimThread sim(before, {});
     const std::string device = sim.Start();
     const QString port = QString::fromStdString(device);
-    const test::CliRun run = test::RunCli({"write", "--port", port, "--new-password", "777", "--verify", "--backup",
-                                           QString::fromStdString(dir.File("backup.dat")),
+    const test::CliRun run = test::RunCli({"write", "--port", port, "--new-password", "777", "--verify",
+                                           "--backup", QString::fromStdString(dir.File("backup.dat")),
                                            QString::fromStdString(dir.File("in.dat"))});
     EXPECT_EQ(run.status, 0) << run.err;
     const auto backup = test::ReadAll(dir.File("backup.dat"));
@@ -227,8 +232,8 @@ TEST(CliPty, WriteVerifyBackupAndRepeat) {
     for (int a = 0; a < 432; ++a) ASSERT_EQ(backup[16 + a], before[a]) << a;
 
     // Two radios in one session (the same simulated one twice): two stamps, both written completely.
-    const test::CliRun twice = test::RunCli({"write", "--port", port, "--repeat", QString::fromStdString(dir.File("in.dat"))},
-                                            "\n");
+    const test::CliRun twice =
+        test::RunCli({"write", "--port", port, "--repeat", QString::fromStdString(dir.File("in.dat"))}, "\n");
     sim.Stop();
     EXPECT_EQ(twice.status, 0) << twice.err;
     std::size_t completed = 0;

@@ -1,7 +1,8 @@
 // The serial port adapter over a real pseudo-terminal, with the simulated radio on the other side.
-#include <gtest/gtest.h>
+#include "port/serial_port.h"
 
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
@@ -10,7 +11,6 @@
 
 #include "cli_helpers.h"
 #include "port/port_access.h"
-#include "port/serial_port.h"
 #include "sim_fixture.h"
 
 namespace lm {
@@ -86,7 +86,8 @@ TEST(SerialPortPty, DeviceThatVanishesIsReportedAndClosed) {
     std::string detail;
     ASSERT_TRUE(port.Open(device, detail)) << detail;
     QString lost;
-    QObject::connect(&port, &SerialPort::portLost, [&](const QString& why) { lost = why.isEmpty() ? "?" : why; });
+    QObject::connect(&port, &SerialPort::portLost,
+                     [&](const QString& why) { lost = why.isEmpty() ? "?" : why; });
     sim.radio();  // nothing is read from the radio while it runs
     const std::uint8_t frames[] = {'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x65, 0x02};
     port.Write(frames);
@@ -123,7 +124,8 @@ TEST(SerialPortPty, OpeningFailuresSayWhy) {
     ASSERT_NE(g, nullptr);
     const std::string advice = PermissionAdvice(path);
     EXPECT_NE(advice.find(std::string("\"") + g->gr_name + "\""), std::string::npos) << advice;
-    EXPECT_NE(advice.find(std::string("sudo usermod -aG ") + g->gr_name + " $USER"), std::string::npos) << advice;
+    EXPECT_NE(advice.find(std::string("sudo usermod -aG ") + g->gr_name + " $USER"), std::string::npos)
+        << advice;
     std::remove(path);
 
     // A port that another program holds (here: another port object) is busy, not a matter of permission.

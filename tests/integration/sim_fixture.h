@@ -2,13 +2,12 @@
 // A simulated radio served on a pseudo-terminal from a thread of the test.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-
 #include <functional>
 #include <memory>
 #include <thread>
 
-#include "simulator/pty_runner.h"
 #include "link/sim/radio.h"
+#include "simulator/pty_runner.h"
 
 namespace lm::test {
 

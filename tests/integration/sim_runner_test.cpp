@@ -29,13 +29,15 @@ TEST(SimRunnerPty, WriteSessionIsSavedAfterTheEndFrame) {
     QObject::connect(&port, &SerialPort::received, [&](const QByteArray& b) { got += b; });
     ASSERT_TRUE(Exchange(port, got, {'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x62}, 1));
     ASSERT_TRUE(Exchange(port, got, {0x02}, 17));
-    std::vector<std::uint8_t> confirm{'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j', 'k', 'l', 'm', 'n', 'o'};
+    std::vector<std::uint8_t> confirm{'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h',
+                                      'i', 'j', 'k', 'l', 'm', 'n', 'o'};
     confirm.push_back(sim::ConfirmCheckByte(confirm.data()));
     ASSERT_TRUE(Exchange(port, got, confirm, 18));
     EXPECT_EQ(static_cast<std::uint8_t>(got[17]), sim::ConfirmAnswer(confirm.data()));
     ASSERT_TRUE(Exchange(port, got, {0x06}, 19));
     for (int f = 0; f < 58; ++f) {
-        std::vector<std::uint8_t> frame{'W', static_cast<std::uint8_t>(8 * f >> 8), static_cast<std::uint8_t>(8 * f), 8};
+        std::vector<std::uint8_t> frame{'W', static_cast<std::uint8_t>(8 * f >> 8),
+                                        static_cast<std::uint8_t>(8 * f), 8};
         for (int i = 0; i < 8; ++i) frame.push_back(static_cast<std::uint8_t>(f));
         ASSERT_TRUE(Exchange(port, got, frame, 20 + f)) << f;
     }

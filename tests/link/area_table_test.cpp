@@ -1,4 +1,6 @@
 // The area table against the reference list in tests/link/data/area_list.txt, and the area lookup.
+#include "link/area_table.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "core/state.h"
-#include "link/area_table.h"
 
 namespace lm {
 namespace {
@@ -80,8 +81,8 @@ std::map<int, ListRow> ReadList() {
             if (paren == std::string::npos || paren <= 5) continue;
             const int n = first + static_cast<int>(i);
             EXPECT_EQ(rows.count(n), 0u) << "row " << n << " listed twice";
-            rows[n] = {it.substr(0, 4), Three(parent) + "-" + Three(static_cast<int>(i) + 1), it.substr(5, paren - 5),
-                       it.substr(paren + 2, it.size() - paren - 3)};
+            rows[n] = {it.substr(0, 4), Three(parent) + "-" + Three(static_cast<int>(i) + 1),
+                       it.substr(5, paren - 5), it.substr(paren + 2, it.size() - paren - 3)};
         }
     }
     return rows;
@@ -150,7 +151,8 @@ TEST(AreaTable, UnknownAndMalformedCodes) {
         EXPECT_EQ(LookupAreaName(code, false), "Unknown Area") << code;
         EXPECT_EQ(LookupAreaName(code, true), "未知区域") << code;
     }
-    for (const char* code : {"", "031", "03100", "12345", "FFFFF"}) EXPECT_EQ(LookupAreaName(code, false), "") << code;
+    for (const char* code : {"", "031", "03100", "12345", "FFFFF"})
+        EXPECT_EQ(LookupAreaName(code, false), "") << code;
 }
 
 TEST(AreaTable, DecodeReadsTheAreaBytesInTheInterfaceLanguage) {

@@ -10,7 +10,8 @@ void ScriptedRadio::SetPassword(const std::string& digits, std::uint8_t mask) {
     for (std::size_t i = 0; i < digits.size(); ++i) {
         std::uint8_t& b = password[1 + i / 2];
         const int d = digits[i] - '0';
-        b = i % 2 == 0 ? static_cast<std::uint8_t>((b & 0x0F) | (d << 4)) : static_cast<std::uint8_t>((b & 0xF0) | d);
+        b = i % 2 == 0 ? static_cast<std::uint8_t>((b & 0x0F) | (d << 4))
+                       : static_cast<std::uint8_t>((b & 0xF0) | d);
     }
     password[0] = mask;
     for (int i = 1; i < 6; ++i) password[i] ^= mask;
@@ -34,9 +35,16 @@ std::vector<Bytes> ScriptedRadio::Receive(const Bytes& f) {
     } else if (f.size() == 1 && f[0] == 0x02) {
         log.push_back("ident");
         if (silentAt == "ident") return {};
-        reply = {'P', static_cast<std::uint8_t>(model[0]), static_cast<std::uint8_t>(model[1]),
-                 static_cast<std::uint8_t>(model[2]), static_cast<std::uint8_t>(model[3]), band,
-                 static_cast<std::uint8_t>(wrongKey ? SwapHalves(key) ^ 0x01 : SwapHalves(key)), 0, area0, area1};
+        reply = {'P',
+                 static_cast<std::uint8_t>(model[0]),
+                 static_cast<std::uint8_t>(model[1]),
+                 static_cast<std::uint8_t>(model[2]),
+                 static_cast<std::uint8_t>(model[3]),
+                 band,
+                 static_cast<std::uint8_t>(wrongKey ? SwapHalves(key) ^ 0x01 : SwapHalves(key)),
+                 0,
+                 area0,
+                 area1};
         reply.insert(reply.end(), password.begin(), password.end());
         reply.insert(reply.end(), extraAfterIdent.begin(), extraAfterIdent.end());
     } else if (f.size() == 16) {
@@ -45,8 +53,9 @@ std::vector<Bytes> ScriptedRadio::Receive(const Bytes& f) {
         // The radio's own arithmetic, written out independently of the engine.
         const auto* d = f.data();
         auto sw = [](int x) { return ((x << 4) | (x >> 4)) & 0xFF; };
-        int sum = d[1] + (d[2] >> 1) + ((2 * d[3]) & 0xFF) + d[4] + sw(d[5]) + (255 - d[6]) + (d[7] & 0x0F) + d[8] +
-                  ((2 * d[9]) & 0xFF) + (d[10] >> 1) + d[11] + (255 - d[12]) + sw(d[13]) + (d[14] & 0xF0);
+        int sum = d[1] + (d[2] >> 1) + ((2 * d[3]) & 0xFF) + d[4] + sw(d[5]) + (255 - d[6]) + (d[7] & 0x0F) +
+                  d[8] + ((2 * d[9]) & 0xFF) + (d[10] >> 1) + d[11] + (255 - d[12]) + sw(d[13]) +
+                  (d[14] & 0xF0);
         reply = {static_cast<std::uint8_t>((sum + (wrongConfirm ? 1 : 0)) & 0xFF)};
     } else if (f.size() == 1 && f[0] == 0x06) {
         log.push_back("ack");

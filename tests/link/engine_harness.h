@@ -1,6 +1,6 @@
 #pragma once
-// Drives a transfer engine with a fake clock and a scripted radio: sent frames go to the radio, its replies come
-// back as notifications once the output has drained, timers expire in time order.
+// Drives a transfer engine with a fake clock and a scripted radio: sent frames go to the radio, its replies
+// come back as notifications once the output has drained, timers expire in time order.
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -25,16 +25,16 @@ struct ScriptedRadio {
     std::uint8_t band = 0xFE;
     std::uint8_t area0 = 0x12, area1 = 0x34;
     std::array<std::uint8_t, 6> password{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    std::string silentAt;          // "wake", "ident", "confirm", "ack", "block"
-    int silentBlock = -1;          // with "block": that block request / frame index
+    std::string silentAt;  // "wake", "ident", "confirm", "ack", "block"
+    int silentBlock = -1;  // with "block": that block request / frame index
     bool wrongKey = false;
     bool wrongConfirm = false;
-    bool strayBeforeAck = false;   // a stray byte before the wake-up acknowledgement
-    bool strayOnly = false;        // a stray byte instead of the acknowledgement
-    int shortBlock = -1;           // read: 19 bytes for this block
-    int nakAfter = -1;             // read: 0x15 for the acknowledgement after this block; write: for this frame
-    std::size_t fragment = 0;      // split replies into pieces of this size
-    Bytes extraAfterIdent;         // bytes appended to the ident reply in the same notification
+    bool strayBeforeAck = false;  // a stray byte before the wake-up acknowledgement
+    bool strayOnly = false;       // a stray byte instead of the acknowledgement
+    int shortBlock = -1;          // read: 19 bytes for this block
+    int nakAfter = -1;         // read: 0x15 for the acknowledgement after this block; write: for this frame
+    std::size_t fragment = 0;  // split replies into pieces of this size
+    Bytes extraAfterIdent;     // bytes appended to the ident reply in the same notification
     std::uint8_t key = 0;
     int blocksRead = 0, framesWritten = 0;
     std::vector<int> writeAddresses;

@@ -1,9 +1,9 @@
 // The handshake shared by both transfers: key byte, confirmation frame, password codec, the reply collection.
 #include <gtest/gtest.h>
 
-#include "link/sim/radio.h"
 #include "engine_harness.h"
 #include "link/read_transfer.h"
+#include "link/sim/radio.h"
 #include "link/write_transfer.h"
 
 namespace lm::link {

@@ -1,9 +1,10 @@
 // The read transfer against a scripted radio: the complete read, every row of its failure table.
+#include "link/read_transfer.h"
+
 #include <gtest/gtest.h>
 
 #include "engine_harness.h"
 #include "link/area_table.h"
-#include "link/read_transfer.h"
 
 namespace lm::link {
 namespace {
@@ -63,7 +64,8 @@ TEST_F(ReadFixture, CompleteRead) {
     EXPECT_EQ(h.sent.back(), Bytes{'E'});
 
     // Radio bytes 0..495 land at Image[1..496]; 497..512 become 0; block 32 and Image[0] untouched.
-    // Settings bytes may be repaired by SanitizeImage; the channel slots and the stamps are copied as they are.
+    // Settings bytes may be repaired by SanitizeImage; the channel slots and the stamps are copied as they
+    // are.
     for (int a = 0; a < 256 + 16; ++a) EXPECT_EQ(state.Image[1 + a], radio.memory[a]) << a;
     for (int a = 448; a < 496; ++a) EXPECT_EQ(state.Image[1 + a], radio.memory[a]) << a;
     for (int i = 497; i <= 512; ++i) EXPECT_EQ(state.Image[i], 0) << i;
@@ -103,7 +105,8 @@ TEST_F(ReadFixture, HandshakeFailures) {
         {"key echo", [](ScriptedRadio& r) { r.wrongKey = true; }, "", "ComError", true},
         {"password", [](ScriptedRadio&) {}, "2222", "PwdError", false},
         {"confirmation", [](ScriptedRadio& r) { r.wrongConfirm = true; }, "", "ComError", true},
-        {"block silent", [](ScriptedRadio& r) { r.silentAt = "block", r.silentBlock = 7; }, "", "ComError", true},
+        {"block silent", [](ScriptedRadio& r) { r.silentAt = "block", r.silentBlock = 7; }, "", "ComError",
+         true},
         {"short block", [](ScriptedRadio& r) { r.shortBlock = 3; }, "", "ComError", true},
         {"nak", [](ScriptedRadio& r) { r.nakAfter = 5; }, "", "ComError", true},
     };
@@ -133,7 +136,9 @@ TEST_F(ReadFixture, HandshakeFailures) {
             h.Run();
             EXPECT_TRUE(read.Succeeded());
         }
-        if (name == "no wake answer") { EXPECT_EQ(h.TimeOf("message ComError"), 3500); }
+        if (name == "no wake answer") {
+            EXPECT_EQ(h.TimeOf("message ComError"), 3500);
+        }
         if (name == "block silent" || name == "short block" || name == "nak") {
             // TryTime: 450 ms after the last step, closed 300 ms after the message.
             const long shown = h.TimeOf("message ComError");

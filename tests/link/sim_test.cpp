@@ -9,7 +9,8 @@
 namespace lm::sim {
 namespace {
 
-const std::uint8_t kSessionKey[15] = {'8', '3', '1', '9', 'Z', 'Q', '7', 'K', '2', 'M', 'X', 'D', '4', 'H', 'P'};
+const std::uint8_t kSessionKey[15] = {'8', '3', '1', '9', 'Z', 'Q', '7', 'K',
+                                      '2', 'M', 'X', 'D', '4', 'H', 'P'};
 
 Memory Pattern() {
     Memory m{};
@@ -96,7 +97,8 @@ TEST(SimRadio, FullReadAndWriteExchanges) {
     EXPECT_EQ(Send(radio, {kAck}), Bytes{kAck});
     for (int b = 0; b < 31; ++b) {
         const int a = 16 * b;
-        const Bytes reply = Send(radio, {'R', static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a), 0x10});
+        const Bytes reply =
+            Send(radio, {'R', static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a), 0x10});
         ASSERT_EQ(reply.size(), 20u) << b;
         EXPECT_EQ(Bytes(reply.begin() + 4, reply.end()), Bytes(before.begin() + a, before.begin() + a + 16));
         EXPECT_EQ(Send(radio, {kAck}), Bytes{kAck});

@@ -1,9 +1,10 @@
-// The write transfer against a scripted radio: the complete write, the bytes it puts into the image, every row
-// of its failure table, and several radios written one after the other.
+// The write transfer against a scripted radio: the complete write, the bytes it puts into the image, every
+// row of its failure table, and several radios written one after the other.
+#include "link/write_transfer.h"
+
 #include <gtest/gtest.h>
 
 #include "engine_harness.h"
-#include "link/write_transfer.h"
 
 namespace lm::link {
 namespace {
@@ -49,8 +50,8 @@ TEST_F(WriteFixture, CompleteWrite) {
     EXPECT_EQ(h.sent.back(), Bytes{'E'});
     for (int a = 464; a < 528; ++a) EXPECT_EQ(radio.memory[a], 0xEE) << a;
     for (int a = 0; a < 464; ++a) EXPECT_EQ(radio.memory[a], state.Image[1 + a]) << a;
-    // What Compare With Radio sets against the radio is what the write left there, area code and password aside
-    // (those come from the radio's answer and a fresh mask).
+    // What Compare With Radio sets against the radio is what the write left there, area code and password
+    // aside (those come from the radio's answer and a fresh mask).
     const ImageBytes asWritten = ImageAsWritten(before, radioBefore, "2026-12-09 10:01:00");
     for (int a = 0; a < 528; ++a) {
         if (a + 1 < img::kAreaCodeFirst || a + 1 >= img::kPasswordFirst + img::kPasswordBytes) {
@@ -147,7 +148,8 @@ TEST_F(WriteFixture, FailureTable) {
         {"key echo", [](ScriptedRadio& r) { r.wrongKey = true; }, "", "ComError", true, false},
         {"password", [](ScriptedRadio&) {}, "1", "PwdError", false, true},
         {"confirmation", [](ScriptedRadio& r) { r.wrongConfirm = true; }, "", "ComError", true, true},
-        {"no ack", [](ScriptedRadio& r) { r.silentAt = "block", r.silentBlock = 9; }, "", "ComError", true, false},
+        {"no ack", [](ScriptedRadio& r) { r.silentAt = "block", r.silentBlock = 9; }, "", "ComError", true,
+         false},
         {"nak", [](ScriptedRadio& r) { r.nakAfter = 20; }, "", "ComError", true, false},
     };
     for (const Row& row : rows) {
@@ -179,7 +181,8 @@ TEST_F(WriteFixture, FailureTable) {
         if (name == "no ack" || name == "nak") {
             EXPECT_TRUE(h.okEnabled);  // TryTime enables Ok before its message
             EXPECT_EQ(h.TimeOf("close") - h.TimeOf("message ComError"), 300);
-            EXPECT_NE(UnpackTimestamp(state.Image, img::kWriteStamp), "");  // stamped when the confirmation was answered
+            EXPECT_NE(UnpackTimestamp(state.Image, img::kWriteStamp),
+                      "");  // stamped when the confirmation was answered
         }
     }
 }
@@ -197,8 +200,8 @@ TEST_F(WriteFixture, LineErrorAndPortFailures) {
         h.Run();
         EXPECT_EQ(h.messages.size(), 1u);
         EXPECT_EQ(h.LastMessage(), "ComError");
-        EXPECT_FALSE(h.closed);      // no automatic restart, the dialog stays open
-        EXPECT_FALSE(h.okEnabled);   // with its controls disabled
+        EXPECT_FALSE(h.closed);     // no automatic restart, the dialog stays open
+        EXPECT_FALSE(h.okEnabled);  // with its controls disabled
         EXPECT_LT(r.framesWritten, 58);
     }
     {

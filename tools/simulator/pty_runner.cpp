@@ -1,19 +1,19 @@
 #include "pty_runner.h"
 
-#include "device_link.h"
-#include "sim_file.h"
-
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <optional>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+
+#include "device_link.h"
+#include "sim_file.h"
 
 namespace lm::sim {
 namespace {
@@ -180,8 +180,8 @@ int PtyRunner::Run() {
             break;
         }
         WriteDue(now);
-        // Wake exactly when the next byte is due (ppoll takes nanoseconds; poll's milliseconds would add up to
-        // a millisecond to every answer).
+        // Wake exactly when the next byte is due (ppoll takes nanoseconds; poll's milliseconds would add up
+        // to a millisecond to every answer).
         std::optional<Clock::duration> wait;
         for (const auto* q : {&input_, &output_}) {
             if (q->empty()) continue;

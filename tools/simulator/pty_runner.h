@@ -12,12 +12,12 @@
 namespace lm::sim {
 
 struct RunnerOptions {
-    std::string linkPath;     // optional symbolic link to the device
-    bool paced = true;        // 10 bits per byte at 9600 baud, both ways
-    int turnaroundMs = 0;     // extra time the radio takes before it answers
-    int fragmentGapMs = 5;    // pause between the pieces of a reply split into fragments
-    std::string savePath;     // data file written after every session that wrote blocks
-    bool verbose = false;     // trace of the frames on standard error
+    std::string linkPath;   // optional symbolic link to the device
+    bool paced = true;      // 10 bits per byte at 9600 baud, both ways
+    int turnaroundMs = 0;   // extra time the radio takes before it answers
+    int fragmentGapMs = 5;  // pause between the pieces of a reply split into fragments
+    std::string savePath;   // data file written after every session that wrote blocks
+    bool verbose = false;   // trace of the frames on standard error
 };
 
 class PtyRunner {
@@ -53,7 +53,7 @@ private:
     Radio& radio_;
     RunnerOptions options_;
     int master_ = -1;
-    int slave_ = -1;          // held open so that the terminal lives between the program's sessions
+    int slave_ = -1;  // held open so that the terminal lives between the program's sessions
     int wakePipe_[2] = {-1, -1};
     std::string devicePath_;
     std::string linkPath_;

@@ -1,9 +1,9 @@
 #include "sim_options.h"
 
 #include <algorithm>
-#include <csignal>
 #include <array>
 #include <charconv>
+#include <csignal>
 #include <memory>
 #include <thread>
 
@@ -109,28 +109,46 @@ bool ParseSimArgs(const std::vector<std::string>& args, SimConfig& config, std::
         std::string text;
         int n = 0;
         bool ok = true;
-        if (a == "--link") ok = value(text), config.links.push_back(text);
-        else if (a == "--image") ok = value(config.imagePath);
-        else if (a == "--save") ok = value(config.runner.savePath);
-        else if (a == "--model") ok = value(text) && text.size() == 4, config.model = text;
-        else if (a == "--band") ok = number(10, 0, 255, n), config.band = n;
-        else if (a == "--area") ok = number(16, 0, 0xFFFF, n), config.area = n;
+        if (a == "--link")
+            ok = value(text), config.links.push_back(text);
+        else if (a == "--image")
+            ok = value(config.imagePath);
+        else if (a == "--save")
+            ok = value(config.runner.savePath);
+        else if (a == "--model")
+            ok = value(text) && text.size() == 4, config.model = text;
+        else if (a == "--band")
+            ok = number(10, 0, 255, n), config.band = n;
+        else if (a == "--area")
+            ok = number(16, 0, 0xFFFF, n), config.area = n;
         else if (a == "--password") {
-            ok = value(text) && text.size() <= 10 &&
-                 text.find_first_not_of("0123456789") == std::string::npos;
+            ok =
+                value(text) && text.size() <= 10 && text.find_first_not_of("0123456789") == std::string::npos;
             config.password = text;
-        } else if (a == "--unpaced") config.runner.paced = false;
-        else if (a == "--turnaround") ok = number(10, 0, 10000, config.runner.turnaroundMs);
-        else if (a == "--silent-at") ok = value(text) && ParseStep(text, config.faults);
-        else if (a == "--wrong-key-echo") config.faults.wrongKeyEcho = true;
-        else if (a == "--wrong-confirm") config.faults.wrongConfirm = true;
-        else if (a == "--stray-byte") config.faults.strayByte = true;
-        else if (a == "--short-block") ok = number(10, 0, 65, config.faults.shortBlock);
-        else if (a == "--nak-block") ok = number(10, 0, 65, config.faults.nakBlock);
-        else if (a == "--vanish-after") ok = number(10, 0, 65, config.faults.vanishAfter);
-        else if (a == "--fragment") ok = number(10, 1, 64, config.faults.fragmentBytes);
-        else if (a == "--forget-frame") ok = number(10, 0, 57, config.faults.forgetFrame);
-        else if (a == "--verbose") config.runner.verbose = true;
+        } else if (a == "--unpaced")
+            config.runner.paced = false;
+        else if (a == "--turnaround")
+            ok = number(10, 0, 10000, config.runner.turnaroundMs);
+        else if (a == "--silent-at")
+            ok = value(text) && ParseStep(text, config.faults);
+        else if (a == "--wrong-key-echo")
+            config.faults.wrongKeyEcho = true;
+        else if (a == "--wrong-confirm")
+            config.faults.wrongConfirm = true;
+        else if (a == "--stray-byte")
+            config.faults.strayByte = true;
+        else if (a == "--short-block")
+            ok = number(10, 0, 65, config.faults.shortBlock);
+        else if (a == "--nak-block")
+            ok = number(10, 0, 65, config.faults.nakBlock);
+        else if (a == "--vanish-after")
+            ok = number(10, 0, 65, config.faults.vanishAfter);
+        else if (a == "--fragment")
+            ok = number(10, 1, 64, config.faults.fragmentBytes);
+        else if (a == "--forget-frame")
+            ok = number(10, 0, 57, config.faults.forgetFrame);
+        else if (a == "--verbose")
+            config.runner.verbose = true;
         else {
             error = "unknown option: " + a;
             return false;
@@ -179,7 +197,8 @@ int RunSimulator(const SimConfig& config, const Memory& defaultMemory, std::ostr
     std::signal(SIGTERM, SIG_DFL);
     int status = 0;
     for (const auto& s : served) {
-        if (s->radio.Vanished()) err << "The simulated radio " << s->runner.DevicePath() << " has been unplugged.\n";
+        if (s->radio.Vanished())
+            err << "The simulated radio " << s->runner.DevicePath() << " has been unplugged.\n";
         status = std::max(status, s->status);
     }
     return status;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "pty_runner.h"
 #include "link/sim/radio.h"
+#include "pty_runner.h"
 
 namespace lm::sim {
 
@@ -27,9 +27,9 @@ Memory DefaultRadioMemory();
 bool ParseSimArgs(const std::vector<std::string>& args, SimConfig& config, std::string& error);
 // The option summary for the help text.
 const char* SimUsage();
-// Builds the radios (one per link, all alike) from the configuration and the memory to use when no image file is
-// given, prints each device path on a line of out, serves them side by side until SIGINT/SIGTERM or until every
-// device has vanished. Returns the exit status.
+// Builds the radios (one per link, all alike) from the configuration and the memory to use when no image file
+// is given, prints each device path on a line of out, serves them side by side until SIGINT/SIGTERM or until
+// every device has vanished. Returns the exit status.
 int RunSimulator(const SimConfig& config, const Memory& defaultMemory, std::ostream& out, std::ostream& err);
 
 }  // namespace lm::sim

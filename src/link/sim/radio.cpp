@@ -73,7 +73,8 @@ Radio::Radio(const Memory& memory, const Faults& faults) : memory_(memory), faul
 
 void Radio::SetModelCode(std::string_view code) {
     for (int i = 0; i < 4; ++i)
-        memory_[kIdentAddress + 1 + i] = i < static_cast<int>(code.size()) ? static_cast<std::uint8_t>(code[i]) : ' ';
+        memory_[kIdentAddress + 1 + i] =
+            i < static_cast<int>(code.size()) ? static_cast<std::uint8_t>(code[i]) : ' ';
 }
 
 void Radio::SetBandCode(std::uint8_t code) { memory_[kBandAddress] = code; }
@@ -117,7 +118,8 @@ void Radio::LineQuiet() {
 }
 
 void Radio::Answer(std::vector<Bytes>& out, Bytes reply) const {
-    const std::size_t piece = faults_.fragmentBytes > 0 ? static_cast<std::size_t>(faults_.fragmentBytes) : reply.size();
+    const std::size_t piece =
+        faults_.fragmentBytes > 0 ? static_cast<std::size_t>(faults_.fragmentBytes) : reply.size();
     for (std::size_t at = 0; at < reply.size(); at += piece)
         out.emplace_back(reply.begin() + at, reply.begin() + std::min(reply.size(), at + piece));
 }
@@ -137,59 +139,59 @@ bool Radio::HandleOne(std::vector<Bytes>& out) {
         return true;
     }
     switch (state_) {
-    case State::Idle:
-        consume(1);
-        return true;
-    case State::Woken:
-        if (pending_[0] == 0x02) {
-            consume(1);
-            Ident(out);
-        } else {
-            consume(1);
-        }
-        return true;
-    case State::Identified:
-        // The program refused the identification: its end byte is followed by the next wake-up at once, so
-        // an 'E' directly before the start of the wake-up text ends the session instead of opening a
-        // confirmation frame.
-        if (pending_[0] == 'E' && pending_.size() > 1 && pending_[1] == kWakeText[0]) {
-            consume(1);
-            Note("end");
-            state_ = State::Idle;
-            return true;
-        }
-        if (pending_.size() < kConfirmBytes) return false;
-        Confirm(out);
-        consume(kConfirmBytes);
-        return true;
-    case State::Open:
-        switch (pending_[0]) {
-        case kAck:
-            consume(1);
-            AckFrame(out);
-            return true;
-        case 'R':
-            if (pending_.size() < kReadRequestBytes) return false;
-            ReadBlock(out);
-            consume(kReadRequestBytes);
-            return true;
-        case 'W':
-            if (pending_.size() < kWriteFrameBytes) return false;
-            WriteBlock(out);
-            consume(kWriteFrameBytes);
-            return true;
-        case 'E':
-            consume(1);
-            Note("end");
-            if (sessionWrote_) writeSessionDone_ = true;
-            sessionWrote_ = false;
-            state_ = State::Idle;
-            return true;
-        default:
-            Note(Hex("stray byte", pending_[0]));
+        case State::Idle:
             consume(1);
             return true;
-        }
+        case State::Woken:
+            if (pending_[0] == 0x02) {
+                consume(1);
+                Ident(out);
+            } else {
+                consume(1);
+            }
+            return true;
+        case State::Identified:
+            // The program refused the identification: its end byte is followed by the next wake-up at once,
+            // so an 'E' directly before the start of the wake-up text ends the session instead of opening a
+            // confirmation frame.
+            if (pending_[0] == 'E' && pending_.size() > 1 && pending_[1] == kWakeText[0]) {
+                consume(1);
+                Note("end");
+                state_ = State::Idle;
+                return true;
+            }
+            if (pending_.size() < kConfirmBytes) return false;
+            Confirm(out);
+            consume(kConfirmBytes);
+            return true;
+        case State::Open:
+            switch (pending_[0]) {
+                case kAck:
+                    consume(1);
+                    AckFrame(out);
+                    return true;
+                case 'R':
+                    if (pending_.size() < kReadRequestBytes) return false;
+                    ReadBlock(out);
+                    consume(kReadRequestBytes);
+                    return true;
+                case 'W':
+                    if (pending_.size() < kWriteFrameBytes) return false;
+                    WriteBlock(out);
+                    consume(kWriteFrameBytes);
+                    return true;
+                case 'E':
+                    consume(1);
+                    Note("end");
+                    if (sessionWrote_) writeSessionDone_ = true;
+                    sessionWrote_ = false;
+                    state_ = State::Idle;
+                    return true;
+                default:
+                    Note(Hex("stray byte", pending_[0]));
+                    consume(1);
+                    return true;
+            }
     }
     return true;
 }
@@ -276,7 +278,8 @@ void Radio::WriteBlock(std::vector<Bytes>& out) {
         Answer(out, {kNak});
         return;
     }
-    if (frame != faults_.forgetFrame) std::copy(pending_.begin() + 4, pending_.begin() + 12, memory_.begin() + address);
+    if (frame != faults_.forgetFrame)
+        std::copy(pending_.begin() + 4, pending_.begin() + 12, memory_.begin() + address);
     std::fill(written_.begin() + address, written_.begin() + address + 8, true);
     sessionWrote_ = true;
     ++blocksWritten_;

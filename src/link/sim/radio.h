@@ -15,7 +15,7 @@ using Memory = std::array<std::uint8_t, kMemoryBytes>;
 using Bytes = std::vector<std::uint8_t>;
 
 // Radio addresses of the identification block.
-constexpr int kIdentAddress = 432;     // 432..447: 'P', model code, band code, 0, 0, area code, password
+constexpr int kIdentAddress = 432;  // 432..447: 'P', model code, band code, 0, 0, area code, password
 constexpr int kBandAddress = 437;
 constexpr int kAreaAddress = 440;
 constexpr int kPasswordAddress = 442;
@@ -33,10 +33,10 @@ struct Faults {
     bool wrongConfirm = false;  // answers the confirmation frame with a wrong byte
     bool strayByte = false;     // one stray byte before the wake-up acknowledgement
     int shortBlock = -1;        // answers this block request with 19 bytes instead of 20
-    int nakBlock = -1;          // read: answers the acknowledgement after this block with 0x15; write: this frame
-    int vanishAfter = -1;       // the device disappears when block index N is requested (after N blocks)
-    int fragmentBytes = 0;      // every reply is split into pieces of at most this many bytes
-    int forgetFrame = -1;       // write: acknowledges this frame but keeps its old bytes (a failing memory)
+    int nakBlock = -1;      // read: answers the acknowledgement after this block with 0x15; write: this frame
+    int vanishAfter = -1;   // the device disappears when block index N is requested (after N blocks)
+    int fragmentBytes = 0;  // every reply is split into pieces of at most this many bytes
+    int forgetFrame = -1;   // write: acknowledges this frame but keeps its old bytes (a failing memory)
 };
 
 // Password in the radio's encoded form: mask byte, then five bytes of digit halves XOR mask.
@@ -53,14 +53,14 @@ public:
 
     void SetModelCode(std::string_view code);  // four characters
     void SetBandCode(std::uint8_t code);
-    void SetAreaCode(std::uint16_t code);      // 0x1234 gives the bytes 0x12 0x34
+    void SetAreaCode(std::uint16_t code);  // 0x1234 gives the bytes 0x12 0x34
     void SetPassword(std::string_view digits, std::uint8_t mask = 0x5B);
 
     // Bytes from the program, in order; returns the answer as the pieces in which it is to be sent.
     // nowMs is a monotonic clock: a frame left incomplete for a second is discarded.
     std::vector<Bytes> Receive(std::span<const std::uint8_t> bytes, std::uint64_t nowMs = 0);
-    // The program has stopped sending (for a second, or for good): an incomplete frame is discarded, but a lone
-    // 'E' after the identification is the end frame that follows a refused identification.
+    // The program has stopped sending (for a second, or for good): an incomplete frame is discarded, but a
+    // lone 'E' after the identification is the end frame that follows a refused identification.
     void LineQuiet();
 
     bool Vanished() const { return vanished_; }
@@ -93,8 +93,8 @@ private:
     Bytes pending_;
     std::uint64_t lastByteMs_ = 0;
     std::uint8_t key_ = 0;
-    bool firstAck_ = false;       // the next acknowledgement is the one after the confirmation
-    int lastBlockRead_ = -1;      // block whose reply the next acknowledgement answers
+    bool firstAck_ = false;   // the next acknowledgement is the one after the confirmation
+    int lastBlockRead_ = -1;  // block whose reply the next acknowledgement answers
     bool vanished_ = false;
     bool sessionWrote_ = false;
     bool writeSessionDone_ = false;

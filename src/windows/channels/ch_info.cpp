@@ -1,13 +1,12 @@
 #include "windows/channels/ch_info.h"
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/channel_table.h"
 #include "globals/globals.h"
@@ -87,7 +86,8 @@ TfChInfo::TfChInfo(QWidget* parent) : QWidget(parent) {
     gvData->horizontalHeader()->setFixedHeight(kTitleRowHeight);
     // Titles wider than their column go on a second line of the title row, not cut off; the current column's
     // title is not set in bold, which would widen it.
-    gvData->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) | Qt::Alignment(Qt::TextWordWrap));
+    gvData->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) |
+                                                    Qt::Alignment(Qt::TextWordWrap));
     gvData->horizontalHeader()->setHighlightSections(false);
     commands_ = new GridCommands(gvData, lDelete);
     auto* layout = new QVBoxLayout(this);
@@ -95,7 +95,8 @@ TfChInfo::TfChInfo(QWidget* parent) : QWidget(parent) {
     layout->addWidget(gvData);
 
     // A click lays the cell's editor over it at once: the option box, or the frequency's text editor.
-    connect(gvData, &QAbstractItemView::clicked, gvData, [this](const QModelIndex& index) { gvData->edit(index); });
+    connect(gvData, &QAbstractItemView::clicked, gvData,
+            [this](const QModelIndex& index) { gvData->edit(index); });
     connect(gvData->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { CurrentCellChanged(current); });
     connect(delegate, &OptionDelegate::toneDoubleClicked, this,
@@ -137,13 +138,15 @@ void TfChInfo::BuildGrid() {
     const std::vector<ChannelColumn>& design = ChannelColumns();
     for (int i = 0; i < static_cast<int>(design.size()); ++i) {
         const ColumnTitle fallback = ColumnTitleOf(design[static_cast<std::size_t>(i)]);
-        columns.push_back(i < BColText->count() ? ParseColumnEntry(BColText->item(i)->text(), fallback) : fallback);
+        columns.push_back(i < BColText->count() ? ParseColumnEntry(BColText->item(i)->text(), fallback)
+                                                : fallback);
         width += columns.back().width;
     }
     model_->SetColumns(columns);
     gvData->SetCornerTitle(columns.front().title);
     gvData->verticalHeader()->setFixedWidth(columns.front().width);
-    for (int c = 0; c + 1 < static_cast<int>(columns.size()); ++c) gvData->setColumnWidth(c, model_->Column(c).width);
+    for (int c = 0; c + 1 < static_cast<int>(columns.size()); ++c)
+        gvData->setColumnWidth(c, model_->Column(c).width);
     const int height = std::min(kDesignHeight, kRowsHeight * gAll.ChannelCount);
     designSize_ = QSize(width + kWidthMargin, height);
     resize(designSize_);
@@ -160,7 +163,8 @@ void TfChInfo::LeaveEditing() { gvData->LeaveEditing(); }
 
 std::vector<int> TfChInfo::EditTargets(int n) const {
     const std::vector<int> selected = GridCommands::SelectedChannels(gvData);
-    if (selected.size() > 1 && std::find(selected.begin(), selected.end(), n) != selected.end()) return selected;
+    if (selected.size() > 1 && std::find(selected.begin(), selected.end(), n) != selected.end())
+        return selected;
     return {n};
 }
 

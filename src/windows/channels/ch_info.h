@@ -6,7 +6,6 @@
 // current and when a channel changed.
 #include <QSize>
 #include <QWidget>
-
 #include <map>
 #include <string>
 #include <vector>
@@ -32,8 +31,8 @@ public:
     explicit TfChInfo(QWidget* parent = nullptr);
     ~TfChInfo() override;
 
-    // Translates the window (when a language is chosen), builds the grid and fills every row; the current cell
-    // is the receive frequency of channel 1.
+    // Translates the window (when a language is chosen), builds the grid and fills every row; the current
+    // cell is the receive frequency of channel 1.
     void FormShow();
     // Decodes the channel of a row (row 2 holds channel 1) / of every row again.
     void RefreshRow(int row) override;

@@ -1,9 +1,8 @@
 #include "windows/channels/channel_model.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QPalette>
+#include <algorithm>
 
 #include "core/channel_edit.h"
 #include "globals/globals.h"
@@ -83,13 +82,17 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::EditRole: return Shown(index.row(), index.column());
-        case kValueRole: return std::max(0, rows_[At(index.row())].values[At(index.column() + 1)]);
-        case Qt::TextAlignmentRole: return static_cast<int>(Column(index.column()).alignment);
+        case Qt::EditRole:
+            return Shown(index.row(), index.column());
+        case kValueRole:
+            return std::max(0, rows_[At(index.row())].values[At(index.column() + 1)]);
+        case Qt::TextAlignmentRole:
+            return static_cast<int>(Column(index.column()).alignment);
         case Qt::BackgroundRole:
             if ((index.row() + 1) % kTintEvery == 0) return QApplication::palette().toolTipBase();
             return {};
-        default: return {};
+        default:
+            return {};
     }
 }
 
@@ -106,7 +109,8 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.isValid() && FieldEditorOf(gAll, index.row() + 1, FieldOf(index.column())).kind != EditorKind::None)
+    if (index.isValid() &&
+        FieldEditorOf(gAll, index.row() + 1, FieldOf(index.column())).kind != EditorKind::None)
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -127,7 +131,9 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
             // The none text as the box shows it (translated) means no tone.
             const QStringList tones = items_(ChannelColumns()[At(index.column() + 1)].box);
             const std::string shownNone = tones.isEmpty() ? NoneText() : tones.front().toStdString();
-            edit = [field, text, shownNone](TALL& s, int ch) { return SetTone(s, ch, field, text, shownNone); };
+            edit = [field, text, shownNone](TALL& s, int ch) {
+                return SetTone(s, ch, field, text, shownNone);
+            };
             break;
         }
         case EditorKind::ListBox: {
@@ -135,7 +141,8 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
             edit = [field, item](TALL& s, int ch) { return SetOption(s, ch, field, item); };
             break;
         }
-        case EditorKind::None: return false;
+        case EditorKind::None:
+            return false;
     }
     // Typing a receive frequency may create or delete the channel: it goes to this channel alone.
     const std::vector<int> channels = field == cfRxFreq ? std::vector<int>{n} : targets_(n);

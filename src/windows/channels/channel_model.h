@@ -4,7 +4,6 @@
 // the none text in the window's language, and writes an edited cell through the engine's editing rules.
 #include <QAbstractTableModel>
 #include <QStringList>
-
 #include <functional>
 #include <string>
 #include <vector>

@@ -20,7 +20,8 @@ QValidator::State ChannelSpin::validate(QString& input, int& /*pos*/) const {
     return value >= minimum() && value <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
-// SpinEditPropertiesValidate: a number above the maximum becomes the maximum, one below the minimum the minimum.
+// SpinEditPropertiesValidate: a number above the maximum becomes the maximum, one below the minimum the
+// minimum.
 void ChannelSpin::fixup(QString& input) const {
     bool number = false;
     const long long value = input.trimmed().toLongLong(&number);

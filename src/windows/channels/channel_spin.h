@@ -1,6 +1,6 @@
 #pragma once
-// The channel number edit of the channel edit window: whole numbers may be typed freely, and a confirmed number
-// outside minimum .. maximum is pulled to the nearer limit without a message.
+// The channel number edit of the channel edit window: whole numbers may be typed freely, and a confirmed
+// number outside minimum .. maximum is pulled to the nearer limit without a message.
 #include <QSpinBox>
 
 namespace lm {

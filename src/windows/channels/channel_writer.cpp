@@ -20,7 +20,8 @@ void TellHost() {
     if (EditorHost* host = TheEditorHost()) host->RefreshEditors(2);
 }
 
-std::vector<ChannelEdit> Step(const std::string& name, const std::function<std::vector<ChannelEdit>(TALL&)>& run) {
+std::vector<ChannelEdit> Step(const std::string& name,
+                              const std::function<std::vector<ChannelEdit>(TALL&)>& run) {
     std::vector<ChannelEdit> edits;
     gDocument.Apply(name, [&](TALL& s) { edits = run(s); });
     TellHost();
@@ -34,7 +35,8 @@ std::vector<ChannelEdit> WriteChannel(int n, int field, const ChannelEditFn& edi
     return Step(FieldStepName(field, {n}), [&](TALL& s) { return std::vector<ChannelEdit>{edit(s, n)}; });
 }
 
-std::vector<ChannelEdit> WriteChannels(const std::vector<int>& channels, int field, const ChannelEditFn& edit) {
+std::vector<ChannelEdit> WriteChannels(const std::vector<int>& channels, int field,
+                                       const ChannelEditFn& edit) {
     return Step(FieldStepName(field, channels),
                 [&](TALL& s) { return EditExistingChannels(s, channels, edit); });
 }
@@ -58,8 +60,8 @@ PasteOutcome PasteIntoChannels(int first, const std::string& text) {
     std::string notes;
     for (const ChannelEdit& edit : outcome.notes) {
         const int column = ColumnOfField(edit.field);
-        const std::string field = column >= 0 ? TitleLine(ChannelColumns()[static_cast<std::size_t>(column)].title)
-                                              : std::string();
+        const std::string field =
+            column >= 0 ? TitleLine(ChannelColumns()[static_cast<std::size_t>(column)].title) : std::string();
         notes += EditNote(edit, field, Translated(WarningMessage(edit.warning))) + "\n";
     }
     if (!notes.empty()) ShowCaution(notes.substr(0, notes.size() - 1));

@@ -16,7 +16,8 @@ using ChannelEditFn = std::function<ChannelEdit(TALL&, int)>;
 // Runs edit on channel n alone (typing may create or delete it), as the step of field.
 std::vector<ChannelEdit> WriteChannel(int n, int field, const ChannelEditFn& edit);
 // Runs edit on every existing channel of the list, as one step of field.
-std::vector<ChannelEdit> WriteChannels(const std::vector<int>& channels, int field, const ChannelEditFn& edit);
+std::vector<ChannelEdit> WriteChannels(const std::vector<int>& channels, int field,
+                                       const ChannelEditFn& edit);
 // Erases the channels as one step named what ("Delete", "Cut").
 void EraseChannels(const std::vector<int>& channels, std::string_view what);
 // Pastes text into the channels from first on as one step; the notes are shown together in one message.

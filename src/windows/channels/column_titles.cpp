@@ -6,10 +6,14 @@ namespace {
 
 Qt::Alignment AlignmentOf(int code, Qt::Alignment fallback) {
     switch (code) {
-        case static_cast<int>(ColumnAlign::Left): return Qt::AlignLeft | Qt::AlignVCenter;
-        case static_cast<int>(ColumnAlign::Centre): return Qt::AlignCenter;
-        case static_cast<int>(ColumnAlign::Right): return Qt::AlignRight | Qt::AlignVCenter;
-        default: return fallback;
+        case static_cast<int>(ColumnAlign::Left):
+            return Qt::AlignLeft | Qt::AlignVCenter;
+        case static_cast<int>(ColumnAlign::Centre):
+            return Qt::AlignCenter;
+        case static_cast<int>(ColumnAlign::Right):
+            return Qt::AlignRight | Qt::AlignVCenter;
+        default:
+            return fallback;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The grid's column entries as the hidden list BColText holds them, "RX Frequency [80|80]3": the title before
-// "[" (a "|" breaks it into two lines), the width in the two characters after "[", the alignment code after "]"
+// "[" (a "|" breaks it into two lines), the width in the two characters after "[", the alignment code after
+// "]"
 // ("1" left, "2" centre, "3" right). The language file replaces the entries like any other list item.
 #include <QString>
 #include <QStringList>

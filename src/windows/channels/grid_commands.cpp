@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTableView>
-
 #include <set>
 
 #include "core/channel_batch.h"
@@ -73,10 +72,14 @@ bool GridCommands::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         void (GridCommands::*run)() = nullptr;
-        if (key->matches(QKeySequence::Copy)) run = &GridCommands::Copy;
-        else if (key->matches(QKeySequence::Cut)) run = &GridCommands::Cut;
-        else if (key->matches(QKeySequence::Paste)) run = &GridCommands::Paste;
-        else if (key->matches(QKeySequence::Delete)) run = &GridCommands::Delete;
+        if (key->matches(QKeySequence::Copy))
+            run = &GridCommands::Copy;
+        else if (key->matches(QKeySequence::Cut))
+            run = &GridCommands::Cut;
+        else if (key->matches(QKeySequence::Paste))
+            run = &GridCommands::Paste;
+        else if (key->matches(QKeySequence::Delete))
+            run = &GridCommands::Delete;
         if (run != nullptr) {
             // The grid takes these keys before any shortcut of the main window.
             if (event->type() == QEvent::KeyPress) (this->*run)();

@@ -1,10 +1,9 @@
 #pragma once
-// Cut, Copy, Paste and Delete on the channel grid's rows: the keys Ctrl+X, Ctrl+C, Ctrl+V and Delete while the
-// grid has the focus (elsewhere they keep the main window's commands), and the grid's context menu. Copy puts
-// the channels on the clipboard as tab-separated text with the grid's columns; Paste takes such text, from this
-// program or a spreadsheet, into the channels from the current row on.
+// Cut, Copy, Paste and Delete on the channel grid's rows: the keys Ctrl+X, Ctrl+C, Ctrl+V and Delete while
+// the grid has the focus (elsewhere they keep the main window's commands), and the grid's context menu. Copy
+// puts the channels on the clipboard as tab-separated text with the grid's columns; Paste takes such text,
+// from this program or a spreadsheet, into the channels from the current row on.
 #include <QObject>
-
 #include <vector>
 
 class QAction;
@@ -32,7 +31,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* AddAction(const char* name, const char* caption, const QKeySequence& key, void (GridCommands::*run)());
+    QAction* AddAction(const char* name, const char* caption, const QKeySequence& key,
+                       void (GridCommands::*run)());
 
     QTableView* grid_;
     QLabel* deleteQuestion_;

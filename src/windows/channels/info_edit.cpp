@@ -92,7 +92,8 @@ void TfInfoEdit::BuildControls() {
     cxRx_Freq->setObjectName("cxRx_Freq");
     cxTx_Freq = new QLineEdit(page);
     cxTx_Freq->setObjectName("cxTx_Freq");
-    for (QLineEdit* edit : {cxRx_Freq, cxTx_Freq}) InstallNumberKeyFilter(edit, QString::fromLatin1(kFrequencyKeys));
+    for (QLineEdit* edit : {cxRx_Freq, cxTx_Freq})
+        InstallNumberKeyFilter(edit, QString::fromLatin1(kFrequencyKeys));
     connect(cxRx_Freq, &QLineEdit::editingFinished, this, &TfInfoEdit::eReceiveValueChanged);
     connect(cxTx_Freq, &QLineEdit::editingFinished, this, &TfInfoEdit::eSendValueChanged);
     cxRxDcts = ToneBox("cxRxDcts");
@@ -104,8 +105,8 @@ void TfInfoEdit::BuildControls() {
     cxDcs = ListBox("cxDcs", EpilogueItems(""));
     cxCts->hide();
     cxDcs->hide();
-    for (const auto& [box, field] : {std::pair{cxWn, cfBandwidth}, std::pair{cxPower, cfPower},
-                                     std::pair{cxRevTx, cfEpilogue}}) {
+    for (const auto& [box, field] :
+         {std::pair{cxWn, cfBandwidth}, std::pair{cxPower, cfPower}, std::pair{cxRevTx, cfEpilogue}}) {
         connect(box, &QComboBox::activated, this, [this, f = field] { SaveChannel(f, ControlTexts()); });
     }
 
@@ -135,15 +136,18 @@ void TfInfoEdit::BuildControls() {
         int field;
         int row;
         int column;
-    } checks[] = {{"cxScan", "Scan Add", cfScanAdd, 4, 0},     {"cxBclo", "Busy Lock", cfBusyLock, 5, 0},
-                  {"cxOver_Tone", "Over Tone", cfOverTone, 6, 0}, {"cxComp", "Compander", cfCompander, 4, 2},
+    } checks[] = {{"cxScan", "Scan Add", cfScanAdd, 4, 0},
+                  {"cxBclo", "Busy Lock", cfBusyLock, 5, 0},
+                  {"cxOver_Tone", "Over Tone", cfOverTone, 6, 0},
+                  {"cxComp", "Compander", cfCompander, 4, 2},
                   {"cxScrm", "Scrambler", cfScrambler, 5, 2}};
     for (std::size_t i = 0; i < checks_.size(); ++i) {
         auto* box = new QCheckBox(checks[i].caption, page);
         box->setObjectName(checks[i].name);
         grid->addWidget(box, checks[i].row, checks[i].column, 1, 2);
         checks_[i] = {box, checks[i].field};
-        connect(box, &QCheckBox::clicked, this, [this, f = checks[i].field] { SaveChannel(f, ControlTexts()); });
+        connect(box, &QCheckBox::clicked, this,
+                [this, f = checks[i].field] { SaveChannel(f, ControlTexts()); });
     }
 
     btnClose = new QPushButton("&Close", this);
@@ -165,7 +169,8 @@ QComboBox* TfInfoEdit::ToneBox(const char* name) {
     box->lineEdit()->installEventFilter(this);
     const int field = std::string_view(name) == "cxRxDcts" ? cfRxTone : cfTxTone;
     connect(box, &QComboBox::activated, this, [this, box, field] { cxDctsExit(box, field); });
-    connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, box, field] { cxDctsExit(box, field); });
+    connect(box->lineEdit(), &QLineEdit::editingFinished, this,
+            [this, box, field] { cxDctsExit(box, field); });
     return box;
 }
 
@@ -208,7 +213,8 @@ ChannelTexts TfInfoEdit::ControlTexts() const {
     texts[cfBandwidth] = std::to_string(cxWn->currentIndex());
     texts[cfPower] = std::to_string(cxPower->currentIndex());
     texts[cfEpilogue] = std::to_string(cxRevTx->currentIndex());
-    for (const auto& [box, field] : checks_) texts[static_cast<std::size_t>(field)].assign(1, box->isChecked() ? '0' : '1');
+    for (const auto& [box, field] : checks_)
+        texts[static_cast<std::size_t>(field)].assign(1, box->isChecked() ? '0' : '1');
     return texts;
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 // The channel edit window (fInfoEdit): one channel at a time, the current channel of gAll, with a control for
-// every field. Every change the user makes is stored at once, the whole channel through the engine, as one step
-// of the program's document; the window follows undo, redo and the grid's edits. A child window of the main
-// window.
+// every field. Every change the user makes is stored at once, the whole channel through the engine, as one
+// step of the program's document; the window follows undo, redo and the grid's edits. A child window of the
+// main window.
 #include <QWidget>
-
 #include <array>
 #include <optional>
 #include <string>
@@ -32,7 +31,8 @@ public:
     TfInfoEdit(const TfInfoEdit&) = delete;
     TfInfoEdit& operator=(const TfInfoEdit&) = delete;
 
-    // Translates the window (when a language is chosen), sets the channel count and loads the current channel.
+    // Translates the window (when a language is chosen), sets the channel count and loads the current
+    // channel.
     void FormShow();
     // Fills the controls from the current channel of gAll.
     void LoadChannel() override;

@@ -74,7 +74,8 @@ void TfInfoEdit::eReceiveValueChanged() {
         const std::optional<std::string> accepted = TypedFrequency(cxRx_Freq);
         if (!accepted) return;
         texts[cfRxFreq] = *accepted;
-        if (texts[cfTxFreq].empty()) texts[cfTxFreq] = *accepted;  // a new channel sends on its receive frequency
+        if (texts[cfTxFreq].empty())
+            texts[cfTxFreq] = *accepted;  // a new channel sends on its receive frequency
     }
     SaveChannel(cfRxFreq, texts);
 }

@@ -27,16 +27,20 @@ OptionDelegate::OptionDelegate(ChannelTableModel::BoxItems items, QObject* paren
 
 QWidget* OptionDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                       const QModelIndex& index) const {
-    const FieldEditor editor = FieldEditorOf(gAll, index.row() + 1, ChannelTableModel::FieldOf(index.column()));
+    const FieldEditor editor =
+        FieldEditorOf(gAll, index.row() + 1, ChannelTableModel::FieldOf(index.column()));
     switch (editor.kind) {
         case EditorKind::Typed: {
             auto* edit = qobject_cast<QLineEdit*>(QStyledItemDelegate::createEditor(parent, option, index));
             if (edit != nullptr) FilterKeys(edit, kFrequencyKeys);
             return edit;
         }
-        case EditorKind::ToneBox: return ToneBox(parent, editor.box, index);
-        case EditorKind::ListBox: return ListBox(parent, editor.box);
-        case EditorKind::None: break;
+        case EditorKind::ToneBox:
+            return ToneBox(parent, editor.box, index);
+        case EditorKind::ListBox:
+            return ListBox(parent, editor.box);
+        case EditorKind::None:
+            break;
     }
     return nullptr;
 }
@@ -88,7 +92,8 @@ void OptionDelegate::setEditorData(QWidget* editor, const QModelIndex& index) co
     }
 }
 
-void OptionDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
+void OptionDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                  const QModelIndex& index) const {
     auto* combo = qobject_cast<QComboBox*>(editor);
     if (combo == nullptr) {
         QStyledItemDelegate::setModelData(editor, model, index);

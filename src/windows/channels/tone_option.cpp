@@ -1,7 +1,5 @@
 #include "windows/channels/tone_option.h"
 
-#include <algorithm>
-
 #include <QColor>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,7 +7,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTableWidget>
-
+#include <algorithm>
 #include <vector>
 
 #include "core/tones.h"
@@ -47,7 +45,8 @@ const TableLayout kCtcssTable{"gvCtcss", 5, 9, {{32, kIndexColour}, {43, Qt::whi
 const TableLayout kDcsNTable{"gvDcsN", 8, 11, {{25, kNumberColour}, {43, Qt::white}}, 1};
 const TableLayout kDcsITable{"gvDcsI", 8, 11, {{25, kNumberColour}, {43, Qt::white}}, 1};
 
-// "01-67.0-XZ" gives "01", "67.0", "XZ"; "1-D023" gives "1", "D023", "D023"; an empty entry three empty parts.
+// "01-67.0-XZ" gives "01", "67.0", "XZ"; "1-D023" gives "1", "D023", "D023"; an empty entry three empty
+// parts.
 std::array<QString, 3> SplitEntry(QString entry) {
     std::array<QString, 3> parts;
     if (entry.isEmpty()) return parts;
@@ -155,8 +154,8 @@ TfToneOption::TfToneOption(QWidget* parent) : QDialog(parent) {
                 [this, grid](int row, int column) { gvDblClick(grid, row, column); });
     }
     BuildTables();
-    // A column keeps its width unless its bold values need more ("123.0" in this font): the tables, frames and
-    // the dialog then grow with it, so that no tone is cut off.
+    // A column keeps its width unless its bold values need more ("123.0" in this font): the tables, frames
+    // and the dialog then grow with it, so that no tone is cut off.
     int width = 548;
     for (QTableWidget* grid : grids_) width = std::max(width, FitColumns(grid) + 4);
     for (QTableWidget* grid : grids_) grid->setGeometry(10, 22, width, kRowHeight * 11 + 4);
@@ -171,7 +170,8 @@ void TfToneOption::BuildTables() {
 
     for (int g = 0; g < kCtcssTable.groups; ++g) {
         for (int r = 0; r < kCtcssTable.rows; ++r) {
-            const std::array<QString, 3> parts = SplitEntry(entry(kPickerCtcssFirst + kCtcssTable.rows * g + r));
+            const std::array<QString, 3> parts =
+                SplitEntry(entry(kPickerCtcssFirst + kCtcssTable.rows * g + r));
             for (int part = 0; part < 3; ++part) SetCell(grids_[0], r, 3 * g + part, parts[part], part == 1);
         }
     }

@@ -1,9 +1,8 @@
 #pragma once
-// The tone picker (fToneOption): the CTCSS tones and the DCS codes of both polarities in three tables, one shown
-// at a time; a double click on a tone picks it and closes the picker. The channel windows open it from their
-// tone boxes; it reads and writes no channel data.
+// The tone picker (fToneOption): the CTCSS tones and the DCS codes of both polarities in three tables, one
+// shown at a time; a double click on a tone picks it and closes the picker. The channel windows open it from
+// their tone boxes; it reads and writes no channel data.
 #include <QDialog>
-
 #include <array>
 #include <string>
 
@@ -38,8 +37,8 @@ private:
     std::string result_;
 };
 
-// Shows the picker modally over parent. True when a tone was picked; tone then holds it. A pick of an empty cell
-// or closing the picker returns false and leaves tone as it was.
+// Shows the picker modally over parent. True when a tone was picked; tone then holds it. A pick of an empty
+// cell or closing the picker returns false and leaves tone as it was.
 bool RunToneOption(QWidget* parent, std::string& tone);
 
 }  // namespace lm

@@ -134,7 +134,8 @@ bool RunCompareWithFile(QWidget* parent) {
         ShowInformation(MessageText(gLanguage, result.messageKey, result.text));
         return false;
     }
-    ShowCompareWindow(parent, DiffImages(gAll, file, img::kLast, CurrentLanguageLookup()), CompareWith::File, path);
+    ShowCompareWindow(parent, DiffImages(gAll, file, img::kLast, CurrentLanguageLookup()), CompareWith::File,
+                      path);
     return true;
 }
 

@@ -6,15 +6,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <vector>
 
 #include "core/models.h"
 #include "core/state.h"
+#include "globals/globals.h"
 #include "settings/language.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
-#include "globals/globals.h"
 
 namespace lm {
 namespace {

@@ -1,7 +1,6 @@
 #pragma once
 // The Model Information dialog (fModel): chooses the variant and the band that a new image is made for.
 #include <QDialog>
-
 #include <functional>
 #include <string>
 
@@ -45,8 +44,8 @@ using ModelSelection = std::function<void(TALL& state)>;
 
 // The Model command. performNew is the New command of the main window: it asks SaveProgram when the image is
 // modified, applies the selection and makes the new image, and returns false when it stopped (the save was
-// cancelled or failed). Returns true when a new image for the chosen variant and band has been made; otherwise
-// model, band and image are as they were.
+// cancelled or failed). Returns true when a new image for the chosen variant and band has been made;
+// otherwise model, band and image are as they were.
 bool RunModelDialog(QWidget* parent, const std::function<bool(const ModelSelection&)>& performNew);
 
 }  // namespace lm

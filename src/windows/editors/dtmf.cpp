@@ -112,9 +112,8 @@ QWidget* TfDtmf::AutodialPage() {
             [this, row](const QString& t) { grid_->item(row, 0)->setText(t); });
     }
     connect(grid_, &QTableWidget::itemChanged, this, &TfDtmf::CellChanged);
-    connect(grid_, &QTableWidget::cellPressed, this, [this](int row, int column) {
-        grid_->editItem(grid_->item(row, column));
-    });
+    connect(grid_, &QTableWidget::cellPressed, this,
+            [this](int row, int column) { grid_->editItem(grid_->item(row, column)); });
     return page;
 }
 
@@ -131,7 +130,8 @@ QLineEdit* TfDtmf::Code(const char* component, QWidget* parent, int maxLength, c
         edit->setCursorPosition(cursor);
     });
     connect(edit, &QLineEdit::textChanged, &Binder(), &SettingsBinder::Store);
-    Binder().Text(component, [edit] { return edit->text(); }, [edit](const QString& t) { edit->setText(t); });
+    Binder().Text(
+        component, [edit] { return edit->text(); }, [edit](const QString& t) { edit->setText(t); });
     return edit;
 }
 

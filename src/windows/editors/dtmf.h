@@ -1,6 +1,6 @@
 #pragma once
-// The DTMF window: encoder settings with the PTT ID codes, decoder settings with the ID and stun codes, and the
-// eight autodial memories, on three pages. The code fields take capitals only through their key filters.
+// The DTMF window: encoder settings with the PTT ID codes, decoder settings with the ID and stun codes, and
+// the eight autodial memories, on three pages. The code fields take capitals only through their key filters.
 #include "windows/editors/settings_window.h"
 
 class QLineEdit;

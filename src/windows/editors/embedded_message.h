@@ -1,6 +1,6 @@
 #pragma once
-// The embedded message dialog (fEmbeddedMessage): two lines of text, at most 32 letters, digits or blanks each.
-// It reads nothing from the image and stores nothing.
+// The embedded message dialog (fEmbeddedMessage): two lines of text, at most 32 letters, digits or blanks
+// each. It reads nothing from the image and stores nothing.
 #include <QDialog>
 
 class QLineEdit;

@@ -31,7 +31,8 @@ QWidget* Loaded() {
 
 }  // namespace
 
-TfKeyFun::TfKeyFun(QWidget* parent) : SettingsWindow(SettingWindow::KeyFunction, "fKeyFun", {314, 306}, parent) {
+TfKeyFun::TfKeyFun(QWidget* parent)
+    : SettingsWindow(SettingWindow::KeyFunction, "fKeyFun", {314, 306}, parent) {
     SetTag(Row("cxLongTime", this, 16, 16), kTagNoItems);
     QGroupBox* key1 = Group("Lkey1", "Key - 1", {8, 52, 298, 96}, this);
     keys_[0] = Row("cxKey1_S", key1, 12, 26, 124);
@@ -66,7 +67,8 @@ void TfKeyFun::Fill(QComboBox* combo, const QListWidget* list) {
     }
 }
 
-TfVoxFun::TfVoxFun(QWidget* parent) : SettingsWindow(SettingWindow::VoxFunction, "fVoxFun", {314, 192}, parent) {
+TfVoxFun::TfVoxFun(QWidget* parent)
+    : SettingsWindow(SettingWindow::VoxFunction, "fVoxFun", {314, 192}, parent) {
     QGroupBox* frame = Group("L0", "Vox Function", {8, 8, 298, 136}, this);
     SetTag(Row("cxVox", frame, 12, 28), kTagFirstItemOnly);
     Row("cxVoxDely", frame, 12, 64);
@@ -108,7 +110,8 @@ TfScanFun::TfScanFun(QWidget* parent)
         edit->setObjectName(bound);
         edit->setReadOnly(true);
         edit->setGeometry(x, 24, 60, 22);
-        Binder().Text(bound, [edit] { return edit->text(); }, [edit](const QString& t) { edit->setText(t); });
+        Binder().Text(
+            bound, [edit] { return edit->text(); }, [edit](const QString& t) { edit->setText(t); });
         x += 76;
     }
 }

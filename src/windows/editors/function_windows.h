@@ -1,6 +1,6 @@
 #pragma once
-// The key, VOX, optional function and scan windows: child windows of the main window that lay out the controls
-// of their part of the settings table; the binder loads and stores them.
+// The key, VOX, optional function and scan windows: child windows of the main window that lay out the
+// controls of their part of the settings table; the binder loads and stores them.
 #include "windows/editors/settings_window.h"
 
 class QListWidget;

@@ -1,8 +1,7 @@
 #pragma once
-// The radio information window (fInfoMsg): model, band, serial number, area, the time of the last write and the
-// factory time of the loaded image, read-only. A child window of the main window; it changes nothing.
+// The radio information window (fInfoMsg): model, band, serial number, area, the time of the last write and
+// the factory time of the loaded image, read-only. A child window of the main window; it changes nothing.
 #include <QWidget>
-
 #include <vector>
 
 class QLabel;

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-
 #include <stdexcept>
 
 #include "core/settings_access.h"

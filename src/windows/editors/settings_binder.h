@@ -4,7 +4,6 @@
 // bound value of the window as one step of gDocument. Undoing or redoing a step reloads the controls.
 #include <QObject>
 #include <QString>
-
 #include <functional>
 #include <string>
 #include <vector>

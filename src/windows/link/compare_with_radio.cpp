@@ -2,8 +2,8 @@
 
 #include "core/image_diff.h"
 #include "globals/globals.h"
-#include "widgets/translate.h"
 #include "link/write_transfer.h"
+#include "widgets/translate.h"
 #include "windows/compare/compare_window.h"
 #include "windows/link/read_radio_dialog.h"
 
@@ -17,7 +17,8 @@ bool RunCompareWithRadio(QWidget* parent) {
     // What a write would change: the image as a write would leave it, over the bytes a write sends.
     TALL written = gAll;
     written.Image = link::ImageAsWritten(gAll, radio.Image, LocalTimestampText());
-    ShowCompareWindow(parent, DiffImages(written, radio, link::kWriteLastIndex, CurrentLanguageLookup()), CompareWith::Radio);
+    ShowCompareWindow(parent, DiffImages(written, radio, link::kWriteLastIndex, CurrentLanguageLookup()),
+                      CompareWith::Radio);
     return true;
 }
 

@@ -12,8 +12,8 @@ std::string ShortPortName(const std::string& name) {
     return name;
 }
 
-TPortChoice ChoosePortButtons(const std::vector<std::string>& present, const std::string& portName, bool numbered,
-                              const std::string& captionPrefix) {
+TPortChoice ChoosePortButtons(const std::vector<std::string>& present, const std::string& portName,
+                              bool numbered, const std::string& captionPrefix) {
     TPortChoice choice;
     if (numbered) {
         for (int n = 1; n <= kPortButtons; ++n) {

@@ -27,7 +27,8 @@ void TfReadRadio::FormShow() {
 
     link::EngineOptions options = PortOptions();
     options.areaLabel = lArea->text().toStdString();
-    engine_ = &Start(std::make_unique<link::ReadTransfer>(state_, options), TransferHost::kReadDrainGiveUpMs, true);
+    engine_ =
+        &Start(std::make_unique<link::ReadTransfer>(state_, options), TransferHost::kReadDrainGiveUpMs, true);
     connect(cxPass, &QLineEdit::textChanged, this,
             [this](const QString& text) { engine_->SetPassword(text.toStdString()); });
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The read dialog (fReadRadio): copies the radio's memory into the image. Only a completed read changes the
 // image; the dialog then closes by itself.
-#include "link/read_transfer.h"
 #include "globals/globals.h"
+#include "link/read_transfer.h"
 #include "windows/link/transfer_dialog.h"
 
 class QLabel;

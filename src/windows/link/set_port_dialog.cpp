@@ -5,14 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <algorithm>
 
 #include "core/state.h"
+#include "globals/globals.h"
 #include "port/port_access.h"
 #include "port/simulated_radio.h"
 #include "widgets/translate.h"
-#include "globals/globals.h"
 
 namespace lm {
 
@@ -109,8 +108,8 @@ void TfSetPort::FormShow() {
     if (!source_.numbered) LayOutNamedPorts();
 }
 
-// Named ports: one row each, as wide as its text (at most the frame's width), the simulated radio right below the last; the frame and
-// the dialog as tall as that, without the gap the unused buttons would leave.
+// Named ports: one row each, as wide as its text (at most the frame's width), the simulated radio right below
+// the last; the frame and the dialog as tall as that, without the gap the unused buttons would leave.
 void TfSetPort::LayOutNamedPorts() {
     constexpr int kRow = 24, kFirstRow = 22, kWidth = 368;
     int row = 0;
@@ -130,7 +129,8 @@ void TfSetPort::LayOutNamedPorts() {
 
 void TfSetPort::btnOKClick() {
     for (int i = 0; i < kPortButtons; ++i) {
-        if (buttons_[i]->isChecked() && !choice_.buttons[i].name.empty()) gAll.PortName = choice_.buttons[i].name;
+        if (buttons_[i]->isChecked() && !choice_.buttons[i].name.empty())
+            gAll.PortName = choice_.buttons[i].name;
     }
     if (cxSim->isChecked()) gAll.PortName = kSimulatedPortName;
     accept();

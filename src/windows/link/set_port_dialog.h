@@ -1,7 +1,6 @@
 #pragma once
 // The Communication Port dialog (fSetPort): twenty port buttons and the built-in simulated radio.
 #include <QDialog>
-
 #include <array>
 #include <functional>
 #include <string>

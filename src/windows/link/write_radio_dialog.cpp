@@ -63,8 +63,9 @@ void TfWriteRadio::cxUpdPropertiesChange() { cxNew->setEnabled(passwordsEnabled_
 
 void TfWriteRadio::btnOkClick() {
     if (!engine_) return;
-    Host().Input([this, password = cxPass->text().toStdString(), update = cxUpd->isChecked(),
-                  newPassword = cxNew->text().toStdString()] { return engine_->Ok(password, update, newPassword); });
+    Host().Input(
+        [this, password = cxPass->text().toStdString(), update = cxUpd->isChecked(),
+         newPassword = cxNew->text().toStdString()] { return engine_->Ok(password, update, newPassword); });
 }
 
 void RunWriteDialog(QWidget* parent) {

@@ -2,8 +2,8 @@
 // The write dialog (fWriteRadio): copies the first 464 bytes of the image into the radio. Each Ok writes one
 // radio; after a completed write the dialog stays open for the next one.
 #include "globals/globals.h"
-#include "windows/link/transfer_dialog.h"
 #include "link/write_transfer.h"
+#include "windows/link/transfer_dialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -33,7 +33,8 @@ private:
     QLabel* Label2 = nullptr;
     QLineEdit* cxNew = nullptr;
     QCheckBox* cxUpd = nullptr;
-    QLabel* lDigits = nullptr;  // hidden: the text of the message that refuses a new password of other characters
+    QLabel* lDigits =
+        nullptr;  // hidden: the text of the message that refuses a new password of other characters
 
     TALL& state_;
     link::WriteTransfer* engine_ = nullptr;  // held by the base from the first showing

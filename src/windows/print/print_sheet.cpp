@@ -36,7 +36,8 @@ void PreparePrinter(QPrinter& printer, const std::string& dataFile) {
 bool PrintOn(QPrinter& printer, const std::string& html) {
     PrintSheet(html, printer);
     if (printer.printerState() != QPrinter::Error) return true;
-    const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    const QString where =
+        printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     const std::string failed = IniRead(LanguageFileFor(gAll.LanguageName), "fSheet", "PrintFailed", "");
     ShowInformation((failed.empty() ? std::string("Printing failed:") : failed) + " " + where.toStdString());
     return false;

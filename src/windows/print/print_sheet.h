@@ -1,7 +1,7 @@
 #pragma once
 // File > Print and File > Print Preview: the channel sheet of the image (gAll) through Qt's print and preview
-// dialogs, so that printing to a PDF file works as with any program. Behind a seam that tests answer without a
-// modal dialog.
+// dialogs, so that printing to a PDF file works as with any program. Behind a seam that tests answer without
+// a modal dialog.
 #include <memory>
 #include <string>
 

@@ -12,11 +12,11 @@
 #include <sstream>
 #include <string>
 
-#include "widgets/artwork.h"
+#include "globals/globals.h"
 #include "settings/startup.h"
 #include "shell/main_frm.h"
 #include "shell/windows_wiring.h"
-#include "globals/globals.h"
+#include "widgets/artwork.h"
 
 namespace {
 

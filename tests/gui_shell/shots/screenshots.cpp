@@ -13,18 +13,18 @@
 #include <cstdio>
 #include <functional>
 
+#include "core/channel_edit.h"
+#include "core/image_diff.h"
+#include "core/settings_access.h"
 #include "core/state.h"
+#include "globals/globals.h"
 #include "settings/startup.h"
 #include "shell/main_frm.h"
 #include "shell/windows_wiring.h"
 #include "widgets/message_box.h"
-#include "globals/globals.h"
 #include "windows/channels/tone_option.h"
-#include "windows/print/print_sheet.h"
 #include "windows/compare/compare_window.h"
-#include "core/channel_edit.h"
-#include "core/image_diff.h"
-#include "core/settings_access.h"
+#include "windows/print/print_sheet.h"
 
 namespace {
 
@@ -38,12 +38,15 @@ void Wait(int ms) {
 
 void Save(QWidget* w, const QString& name) {
     const QString path = QDir(gOut).filePath(name + ".png");
-    if (!w->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    else std::printf("%s\n", qPrintable(path));
+    if (!w->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
 }
 
 // Runs `open`, which shows a modal dialog: `act` gets the dialog once it is shown, then the dialog is closed.
-void ShootModal(const std::function<void()>& open, const QString& name, const std::function<void(QWidget*)>& act = {}) {
+void ShootModal(const std::function<void()>& open, const QString& name,
+                const std::function<void(QWidget*)>& act = {}) {
     auto* timer = new QTimer;
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
@@ -110,13 +113,18 @@ int main(int argc, char* argv[]) {
     Wait(200);
     if (QMdiSubWindow* edit = main.ChildFrame(11)) Save(edit, "channel-edit");
     Save(&main, "main-window-channel-edit");
-    ShootModal([&main] {
-        std::string tone = "67.0";
-        lm::RunToneOption(&main, tone);
-    }, "tone-picker");
+    ShootModal(
+        [&main] {
+            std::string tone = "67.0";
+            lm::RunToneOption(&main, tone);
+        },
+        "tone-picker");
     // The settings windows, each alone in the client area.
-    const std::pair<int, const char*> settings[] = {
-        {12, "key-function"}, {13, "vox-function"}, {14, "optional-function"}, {19, "scan-information"}, {17, "dtmf"}};
+    const std::pair<int, const char*> settings[] = {{12, "key-function"},
+                                                    {13, "vox-function"},
+                                                    {14, "optional-function"},
+                                                    {19, "scan-information"},
+                                                    {17, "dtmf"}};
     for (const auto& [tag, name] : settings) {
         main.DispatchCommand(tag);
         Wait(200);
