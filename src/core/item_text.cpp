@@ -18,4 +18,28 @@ int FindItem(const std::vector<std::string>& items, std::string_view text) {
     return -1;
 }
 
+namespace {
+
+int FirstBeginningWith(const std::vector<std::string>& items, std::string_view start) {
+    if (start.empty()) return -1;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].size() >= start.size() &&
+            SameLetters(std::string_view(items[i]).substr(0, start.size()), start))
+            return static_cast<int>(i);
+    return -1;
+}
+
+}  // namespace
+
+int ChooseByTyping(const std::vector<std::string>& items, std::string& typed, std::string_view key) {
+    typed += key;
+    int index = FirstBeginningWith(items, typed);
+    if (index < 0) {
+        typed = key;
+        index = FirstBeginningWith(items, typed);
+    }
+    if (index < 0) typed.clear();
+    return index;
+}
+
 }  // namespace lm

@@ -1,0 +1,34 @@
+#pragma once
+// Choosing by typing in a list-only drop-down box: the typed characters choose the first item that begins
+// with everything typed within a short pause, without regard to case (ChooseByTyping). The box keeps its
+// focus and stays open; Enter, Tab, a click or leaving it confirm the choice as before.
+#include <QElapsedTimer>
+#include <QObject>
+#include <string>
+
+class QComboBox;
+
+namespace lm {
+
+class TypedChoice : public QObject {
+    Q_OBJECT
+
+public:
+    // Installs the choice on box (owned by it) and returns it.
+    static TypedChoice* Install(QComboBox* box);
+
+signals:
+    // Typing chose the item index (it is the box's current item now).
+    void chosen(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit TypedChoice(QComboBox* box);
+    QComboBox* box_;
+    std::string typed_;
+    QElapsedTimer sinceLastKey_;
+};
+
+}  // namespace lm
