@@ -1,8 +1,10 @@
 #include "widgets/child_frame.h"
 
 #include <QEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWidget>
+#include <algorithm>
 
 namespace lm {
 
@@ -13,7 +15,41 @@ QMdiSubWindow* FrameOf(QObject* window) {
     return widget != nullptr ? qobject_cast<QMdiSubWindow*>(widget->parentWidget()) : nullptr;
 }
 
+// The frames shown in the same client area besides frame, in the order they were opened.
+std::vector<QRect> OtherFrames(const QMdiSubWindow* frame) {
+    std::vector<QRect> taken;
+    if (QMdiArea* area = frame->mdiArea()) {
+        for (const QMdiSubWindow* other : area->subWindowList(QMdiArea::CreationOrder)) {
+            if (other != frame && other->isVisible() && !other->isMinimized())
+                taken.push_back(other->geometry());
+        }
+    }
+    return taken;
+}
+
+bool Free(const QRect& place, const std::vector<QRect>& taken, const QRect& area) {
+    if (!area.contains(place)) return false;
+    return std::none_of(taken.begin(), taken.end(), [&place](const QRect& t) { return t.intersects(place); });
+}
+
 }  // namespace
+
+QPoint ChildWindowPlace(const std::vector<QRect>& taken, QSize size, QRect area) {
+    const QPoint first(area.left() + kChildWindowLeft, area.top() + kChildWindowTop);
+    if (taken.empty()) return first;
+    for (const bool right : {true, false}) {
+        for (const QRect& t : taken) {
+            const QRect beside(right ? QPoint(t.right() + 1, t.top()) : QPoint(t.left(), t.bottom() + 1),
+                               size);
+            if (Free(beside, taken, area)) return beside.topLeft();
+        }
+    }
+    const int step = kChildWindowStep * static_cast<int>(taken.size());
+    QPoint place = first + QPoint(step, step);
+    place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - size.width())));
+    place.setY(std::max(area.top(), std::min(place.y(), area.bottom() + 1 - size.height())));
+    return place;
+}
 
 ChildFrame::ChildFrame(QWidget* window) : QObject(window) {}
 
@@ -31,7 +67,9 @@ bool ChildFrame::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::Show && !placed_) {
         if (QMdiSubWindow* frame = FrameOf(watched)) {
             placed_ = true;
-            frame->move(kChildWindowLeft, kChildWindowTop);
+            const QRect area = frame->mdiArea() != nullptr ? frame->mdiArea()->viewport()->rect() : QRect();
+            frame->move(area.isEmpty() ? QPoint(kChildWindowLeft, kChildWindowTop)
+                                       : ChildWindowPlace(OtherFrames(frame), frame->size(), area));
         }
     }
     return QObject::eventFilter(watched, event);

@@ -1,7 +1,11 @@
 #pragma once
-// The frame a settings window stands in inside the main window's client area: a fixed size, a system menu, a
-// minimise box and a close box (no maximise box), placed at (20, 20) when the window is first shown there.
+// The frame an editor window stands in inside the main window's client area: a fixed size, a system menu, a
+// minimise box and a close box (no maximise box), placed where it hides no other window when first shown.
 #include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <vector>
 
 class QWidget;
 
@@ -9,10 +13,19 @@ namespace lm {
 
 constexpr int kChildWindowLeft = 20;
 constexpr int kChildWindowTop = 20;
+constexpr int kChildWindowStep = 24;  // the offset of each further window in a cascade
+
+// Where a new child window of the given size goes in area, with the windows already there at `taken`: the
+// first at (20, 20); a later one beside the right edge of a window already there, or else under one (the
+// first such place, in the order of `taken`, that lies inside area and overlaps no window); otherwise
+// cascaded, 24 pixels further right and down for each window already there, and pulled back inside area as
+// far as its size allows.
+QPoint ChildWindowPlace(const std::vector<QRect>& taken, QSize size, QRect area);
 
 // Watches window (and is owned by it): once the window has been put into a sub-window of the main window's
 // client area, that frame gets the buttons above and a border that cannot be dragged; when the window is
-// first shown, its frame is moved to (20, 20). A window shown on its own is left alone.
+// first shown, its frame is placed by ChildWindowPlace among the other visible frames. A window shown on its
+// own is left alone.
 class ChildFrame : public QObject {
     Q_OBJECT
 
