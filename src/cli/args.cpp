@@ -18,7 +18,7 @@ std::vector<std::string> ParsedArgs::All(const std::string& name) const {
     return it == Repeated.end() ? std::vector<std::string>{} : it->second;
 }
 
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+ParsedArgs ParseArgs(const std::vector<std::string>& args, std::span<const Option> options) {
     ParsedArgs parsed;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -33,12 +33,12 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
         }
         const std::size_t eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
-        const auto spec =
-            std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.Name == name; });
-        if (spec == specs.end()) throw UsageError("unknown option " + ShownValue(name));
-        if (!spec->Repeatable && (parsed.Values.count(name) || parsed.Flags.count(name)))
+        const auto option =
+            std::find_if(options.begin(), options.end(), [&](const Option& o) { return o.name == name; });
+        if (option == options.end()) throw UsageError("unknown option " + ShownValue(name));
+        if (!option->repeatable && (parsed.Values.count(name) || parsed.Flags.count(name)))
             throw UsageError("option " + name + " given twice");
-        if (!spec->TakesValue) {
+        if (!option->TakesValue()) {
             if (eq != std::string::npos) throw UsageError("option " + name + " takes no value");
             parsed.Flags.insert(name);
         } else if (eq == std::string::npos && i + 1 >= args.size()) {

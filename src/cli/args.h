@@ -1,20 +1,25 @@
 #pragma once
-// Options and operands of one command's arguments.
+// A command's options, declared once, and the parse of its arguments against them.
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 namespace lm::cli {
 
-struct OptionSpec {
-    OptionSpec(std::string name, bool takesValue = false, bool repeatable = false)
-        : Name(std::move(name)), TakesValue(takesValue), Repeatable(repeatable) {}
-    std::string Name;  // with its dashes: "--band"
-    bool TakesValue;
-    bool Repeatable;  // may be given more than once (with a value): see ParsedArgs::All
+// One option of a command: what the parser accepts, the usage line shows and the help lists.
+struct Option {
+    std::string_view name;   // with its dashes: "--band"
+    std::string_view value;  // what its value is called ("NAME", "grid|common"); empty for a flag
+    // The help text: logical lines, wrapped by the help; lines after the first stand under it.
+    std::string_view help;
+    bool required = false;    // the usage line shows it without brackets (the command checks it)
+    bool repeatable = false;  // may be given more than once: see ParsedArgs::All
+
+    bool TakesValue() const { return !value.empty(); }
 };
 
 struct ParsedArgs {
@@ -30,8 +35,8 @@ struct ParsedArgs {
 };
 
 // "--name value" and "--name=value"; "--" ends the options; "-" alone is an operand. An unknown option, a
-// repeated one that is not Repeatable, a missing value or a value given to a flag throws UsageError.
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+// repeated one that is not repeatable, a missing value or a value given to a flag throws UsageError.
+ParsedArgs ParseArgs(const std::vector<std::string>& args, std::span<const Option> options);
 
 // Throws UsageError unless there are exactly `count` operands; `names` describes them ("OUT.dat").
 void ExpectOperands(const ParsedArgs& parsed, std::size_t count, const std::string& names);

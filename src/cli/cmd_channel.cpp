@@ -4,14 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "args.h"
 #include "channel_listing.h"
 #include "command.h"
 #include "core/channel_edit.h"
-#include "core/edit_lock.h"
 #include "core/printable.h"
+#include "file_command.h"
 #include "globals/globals.h"
-#include "session.h"
 #include "settings/language.h"
 
 namespace lm::cli {
@@ -51,67 +49,68 @@ int ParseChannelNumber(const std::string& text) {
     return std::stoi(text);
 }
 
-class ChannelCommand : public Command {
+constexpr Option kOptions[] = {
+    {"--csv", "", "comma-separated values, as \"channels --csv\" prints them"},
+};
+
+class ChannelCommand : public FileCommand {
 public:
     std::string_view Name() const override { return "channel"; }
-    std::string_view Synopsis() const override { return "[--csv] FILE.dat N [FIELD=VALUE ...]"; }
-    std::string_view Summary() const override {
-        return "Show channel N of a data file, or change its fields as typing into the channel grid does.";
-    }
-    std::string_view Details() const override {
-        return "Without FIELD=VALUE, prints channel N as \"channels\" does (--csv as there).\n"
-               "Otherwise changes the fields in the order given, through the rules of the channel grid, and\n"
-               "saves the file (area code and password bytes FF). Fields and values, as the grid shows "
-               "them,\n"
-               "items without regard to case:\n"
-               "  rx=446.007            receive frequency in MHz; an empty channel is created with the "
-               "grid's\n"
-               "                        defaults, transmitting on the same frequency; rx= empties the "
-               "channel\n"
-               "  tx=446.1              transmit frequency; tx= removes it and the transmit tone\n"
-               "  rx-tone=67            receive tone: a CTCSS tone (67, 88.5), a DCS code (D023N, D754I) or "
-               "None\n"
-               "  tx-tone=D023N         transmit tone, the same; needs a transmit frequency\n"
-               "  power=Low|Mid|High    bandwidth=Wide|Narrow\n"
-               "  scan-add=Yes|No       compander=Yes|No    scrambler=Yes|No    busy-lock=Yes|No\n"
-               "  over-tone=OFF|ON\n"
-               "  epilogue=OFF|Type-1|Type-2 while the transmit tone is a CTCSS tone, epilogue=OFF|ON "
-               "otherwise\n"
-               "A frequency outside the band or the model's limits, or a repaired tone, is reported on "
-               "standard\n"
-               "error with the value stored, and the change is made. An unknown field, a value that is no "
-               "item\n"
-               "of the field's list, a frequency that is not a number, a channel number outside the model's\n"
-               "channels, or another field than rx of an empty channel is a usage error: nothing is "
-               "written.\n"
-               "The file is locked from its load to its save: while another program changes it, the command\n"
-               "waits up to 2 seconds, then fails with \"FILE.dat is being changed by another program\".\n";
+    std::span<const Option> Options() const override { return kOptions; }
+    std::string_view Operands() const override { return "FILE.dat N [FIELD=VALUE ...]"; }
+    HelpText Help() const override {
+        return {
+            .summary =
+                "Show channel N of a data file, or change its fields as typing into the channel grid does.",
+            .intro =
+                "Without FIELD=VALUE, prints channel N as \"channels\" does (--csv as there).\n"
+                "Otherwise changes the fields in the order given, through the rules of the channel grid, "
+                "and saves the file (area code and password bytes FF). Fields and values, as the grid "
+                "shows them, items without regard to case:\n"
+                "  rx=446.007            receive frequency in MHz; an empty channel is created with the "
+                "grid's defaults, transmitting on the same frequency; rx= empties the channel\n"
+                "  tx=446.1              transmit frequency; tx= removes it and the transmit tone\n"
+                "  rx-tone=67            receive tone: a CTCSS tone (67, 88.5), a DCS code (D023N, D754I) "
+                "or None\n"
+                "  tx-tone=D023N         transmit tone, the same; needs a transmit frequency\n"
+                "  power=Low|Mid|High    bandwidth=Wide|Narrow\n"
+                "  scan-add=Yes|No       compander=Yes|No    scrambler=Yes|No    busy-lock=Yes|No\n"
+                "  over-tone=OFF|ON\n"
+                "  epilogue=OFF|Type-1|Type-2  while the transmit tone is a CTCSS tone, epilogue=OFF|ON "
+                "otherwise\n"
+                "A frequency outside the band or the model's limits, or a repaired tone, is reported on "
+                "standard error with the value stored, and the change is made. An unknown field, a value "
+                "that is no item of the field's list, a frequency that is not a number, a channel number "
+                "outside the model's channels, or another field than rx of an empty channel is a usage "
+                "error: nothing is written.\n"
+                "The file is locked from its load to its save: while another program changes it, the "
+                "command waits up to 2 seconds, then fails with \"FILE.dat is being changed by another "
+                "program\".",
+        };
     }
 
-    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
-        const ParsedArgs parsed = ParseArgs(args, {{"--csv", false}});
-        if (parsed.Operands.size() < 2) throw UsageError("expected FILE.dat and a channel number");
-        const std::string& path = parsed.Operands[0];
-        const int n = ParseChannelNumber(parsed.Operands[1]);
-        std::vector<Assignment> assignments;
-        for (std::size_t i = 2; i < parsed.Operands.size(); ++i)
-            assignments.push_back(ParseAssignment(parsed.Operands[i]));
+private:
+    void Check(const ParsedArgs& args) override {
+        if (args.Operands.size() < 2) throw UsageError("expected FILE.dat and a channel number");
+        channel_ = ParseChannelNumber(args.Operands[1]);
+        for (std::size_t i = 2; i < args.Operands.size(); ++i)
+            assignments_.push_back(ParseAssignment(args.Operands[i]));
+    }
+    bool Changes(const ParsedArgs&) const override { return !assignments_.empty(); }
 
-        // A change holds the file from its load to its save, so that no other program's change is lost.
-        EditLock lock;
-        if (!assignments.empty()) lock = LockOrFail(path);
-        LoadOrFail(gAll, path);
-        if (n < 1 || n > gAll.ChannelCount)
-            throw UsageError("no channel " + std::to_string(n) + " (1.." + std::to_string(gAll.ChannelCount) +
-                             ")");
-        if (assignments.empty()) {
-            PrintChannels(gAll, {n}, parsed.Has("--csv"), out);
+    int Work(const ParsedArgs& args, TALL& document, std::ostream& out, std::ostream& err) override {
+        const int n = channel_;
+        if (n < 1 || n > document.ChannelCount)
+            throw UsageError("no channel " + std::to_string(n) + " (1.." +
+                             std::to_string(document.ChannelCount) + ")");
+        if (assignments_.empty()) {
+            PrintChannels(document, {n}, args.Has("--csv"), out);
             return kExitOk;
         }
 
         std::vector<std::string> warnings;
-        for (const Assignment& a : assignments) {
-            const ChannelEdit edit = SetFieldText(gAll, n, a.field, a.value, UnreadableFrequency::Refuse);
+        for (const Assignment& a : assignments_) {
+            const ChannelEdit edit = SetFieldText(document, n, a.field, a.value, UnreadableFrequency::Refuse);
             if (!edit.Ok())
                 throw UsageError(ShownValue(a.text) + ": " + std::string(RefusalText(edit.refusal)));
             const MessageRef message = WarningMessage(edit.warning);
@@ -119,9 +118,12 @@ public:
                 warnings.push_back(EditNote(edit, a.name, MessageText(gLanguage, message.key, message.text)));
         }
         for (const std::string& warning : warnings) err << "warning: " << warning << '\n';
-        SaveOrFail(gAll, path);
+        Save(document);
         return kExitOk;
     }
+
+    int channel_ = 0;
+    std::vector<Assignment> assignments_;
 };
 
 }  // namespace

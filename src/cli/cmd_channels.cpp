@@ -2,45 +2,47 @@
 #include <string>
 #include <vector>
 
-#include "args.h"
 #include "channel_listing.h"
 #include "command.h"
-#include "globals/globals.h"
-#include "session.h"
+#include "file_command.h"
 
 namespace lm::cli {
 namespace {
 
-class ChannelsCommand : public Command {
+constexpr Option kOptions[] = {
+    {"--csv", "",
+     "comma-separated values (RFC 4180) instead of aligned columns; an empty channel has its number and "
+     "empty "
+     "fields"},
+};
+
+class ChannelsCommand : public FileCommand {
 public:
     std::string_view Name() const override { return "channels"; }
-    std::string_view Synopsis() const override { return "[--csv] FILE.dat"; }
-    std::string_view Summary() const override {
-        return "List the channels of a data file with the columns of the channel grid.";
-    }
-    std::string_view Details() const override {
-        return "Prints a title row and one row per channel of the model, with the columns\n"
-               "  Channel No., RX Frequency, TX Frequency, QT/DQT Dec, QT/DQT Enc, TX Power, W/N, Scan Add,\n"
-               "  Compander, Scrambler, Busy Lock, Epilogue, Over Tone\n"
-               "and the texts of the channel grid: frequencies in MHz with five decimals (\"446.00625\"; an\n"
-               "empty TX Frequency means none), tones as \"67.0\", \"D023N\", \"D754I\" or \"None\", TX "
-               "Power\n"
-               "Low/Mid/High, W/N Wide/Narrow, the four switches Yes/No, Epilogue OFF/Type-1/Type-2 with a\n"
-               "CTCSS transmit tone and OFF/ON otherwise, Over Tone OFF/ON.\n"
-               "An empty channel shows its number and (empty).\n"
-               "\n"
-               "Options:\n"
-               "  --csv  comma-separated values (RFC 4180) instead of aligned columns; an empty channel has\n"
-               "         its number and empty fields\n";
+    std::span<const Option> Options() const override { return kOptions; }
+    std::string_view Operands() const override { return "FILE.dat"; }
+    HelpText Help() const override {
+        return {
+            .summary = "List the channels of a data file with the columns of the channel grid.",
+            .intro =
+                "Prints a title row and one row per channel of the model, with the columns\n"
+                "  Channel No., RX Frequency, TX Frequency, QT/DQT Dec, QT/DQT Enc, TX Power, W/N, Scan "
+                "Add, Compander, Scrambler, Busy Lock, Epilogue, Over Tone\n"
+                "and the texts of the channel grid: frequencies in MHz with five decimals (\"446.00625\"; "
+                "an empty TX Frequency means none), tones as \"67.0\", \"D023N\", \"D754I\" or \"None\", "
+                "TX Power Low/Mid/High, W/N Wide/Narrow, the four switches Yes/No, Epilogue "
+                "OFF/Type-1/Type-2 with a CTCSS transmit tone and OFF/ON otherwise, Over Tone OFF/ON.\n"
+                "An empty channel shows its number and (empty).",
+        };
     }
 
-    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) override {
-        const ParsedArgs parsed = ParseArgs(args, {{"--csv", false}});
-        ExpectOperands(parsed, 1, "FILE.dat");
-        LoadOrFail(gAll, parsed.Operands[0]);
+private:
+    void Check(const ParsedArgs& args) override { ExpectOperands(args, 1, "FILE.dat"); }
+
+    int Work(const ParsedArgs& args, TALL& document, std::ostream& out, std::ostream&) override {
         std::vector<int> channels;
-        for (int n = 1; n <= gAll.ChannelCount; ++n) channels.push_back(n);
-        PrintChannels(gAll, channels, parsed.Has("--csv"), out);
+        for (int n = 1; n <= document.ChannelCount; ++n) channels.push_back(n);
+        PrintChannels(document, channels, args.Has("--csv"), out);
         return kExitOk;
     }
 };

@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "args.h"
 #include "command.h"
 #include "core/image_diff.h"
-#include "globals/globals.h"
+#include "file_command.h"
 #include "session.h"
 
 namespace lm::cli {
@@ -18,31 +17,33 @@ constexpr int kExitTrouble = 2;
 class DiffCommand : public Command {
 public:
     std::string_view Name() const override { return "diff"; }
-    std::string_view Synopsis() const override { return "A.dat B.dat"; }
-    std::string_view Summary() const override { return "Show what differs between two data files."; }
-    std::string_view Details() const override {
-        return "Prints one line per difference, in the order of the image:\n"
-               "  Channel 3 RX Frequency: 446.00625 \u2192 446.01250   a column of the channel grid\n"
-               "  Squelch level: 5 \u2192 7                            a setting of a function window\n"
-               "  Serial Number: LM418T-0001 \u2192 LM418T-0002        a field of the radio information\n"
-               "  Byte 0x01F3: 0x00 \u2192 0xFF                        a byte (or bits of one) no window "
-               "shows\n"
-               "A field without a value, or a channel that is empty, shows as (empty).\n"
-               "Exit status:\n"
-               "  0  the images are the same\n"
-               "  1  they differ\n"
-               "  2  bad input: a file that cannot be read or is no data file of this radio, or a wrong "
-               "command line\n";
+    std::string_view Operands() const override { return "A.dat B.dat"; }
+    HelpText Help() const override {
+        return {
+            .summary = "Show what differs between two data files.",
+            .intro =
+                "Prints one line per difference, in the order of the image:\n"
+                "  Channel 3 RX Frequency: 446.00625 \u2192 446.01250   a column of the channel grid\n"
+                "  Squelch level: 5 \u2192 7                            a setting of a function window\n"
+                "  Serial Number: LM418T-0001 \u2192 LM418T-0002        a field of the radio information\n"
+                "  Byte 0x01F3: 0x00 \u2192 0xFF                        a byte (or bits of one) no "
+                "window shows\n"
+                "A field without a value, or a channel that is empty, shows as (empty).\n"
+                "Exit status:\n"
+                "  0  the images are the same\n"
+                "  1  they differ\n"
+                "  2  bad input: a file that cannot be read or is no data file of this radio, or a wrong "
+                "command line",
+        };
     }
     int FailureStatus() const override { return kExitTrouble; }
 
-    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) override {
-        const ParsedArgs parsed = ParseArgs(args, {});
-        ExpectOperands(parsed, 2, "A.dat B.dat");
-        TALL a = gAll;
-        TALL b = gAll;
-        LoadOrFail(a, parsed.Operands[0]);
-        LoadOrFail(b, parsed.Operands[1]);
+    int Run(const ParsedArgs& args, std::ostream& out, std::ostream&) override {
+        ExpectOperands(args, 2, "A.dat B.dat");
+        TALL a = SessionDocument();
+        TALL b = SessionDocument();
+        LoadOrFail(a, args.Operands[0]);
+        LoadOrFail(b, args.Operands[1]);
         const std::vector<Difference> differences = DiffImages(a, b);
         for (const Difference& d : differences) out << d.Text() << '\n';
         return differences.empty() ? kExitOk : kExitDiffer;

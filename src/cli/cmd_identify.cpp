@@ -1,7 +1,6 @@
 // lm418t-cli identify: asks the radio who it is, without reading its memory.
 #include <ostream>
 
-#include "args.h"
 #include "cable_check_run.h"
 #include "command.h"
 #include "core/printable.h"
@@ -9,29 +8,33 @@
 namespace lm::cli {
 namespace {
 
+constexpr Option kOptions[] = {
+    {"--port", "DEVICE",
+     "the serial port of the programming cable ('simulated' for the built-in simulated radio)", true},
+};
+
 class IdentifyCommand : public Command {
 public:
     std::string_view Name() const override { return "identify"; }
-    std::string_view Synopsis() const override { return "--port DEVICE"; }
-    std::string_view Summary() const override {
-        return "Ask the radio on the port who it is: model code, area code and whether it has a password.";
-    }
-    std::string_view Details() const override {
-        return "Options:\n"
-               "  --port DEVICE  the serial port of the programming cable ('simulated' for the built-in\n"
-               "                 simulated radio)\n"
-               "\n"
-               "Sends the wake-up frame, the identification request and the end frame, and reads no memory;\n"
-               "the radio stays as it was. Prints one line: the port, then the model code, the area code "
-               "with\n"
-               "its place and whether the radio has a password, or what went wrong, and the verdict.\n"
-               "'lm418t-cli doctor' runs the same step with the checks of the port and the machine.\n"
-               "\n"
-               "Exit status: 0 when a radio answered, 1 otherwise, 2 on a usage error.\n";
+    std::span<const Option> Options() const override { return kOptions; }
+    std::string_view Operands() const override { return ""; }
+    HelpText Help() const override {
+        return {
+            .summary =
+                "Ask the radio on the port who it is: model code, area code and whether it has a "
+                "password.",
+            .details =
+                "Sends the wake-up frame, the identification request and the end frame, and reads no "
+                "memory; the radio stays as it was. Prints one line: the port, then the model code, the "
+                "area code with its place and whether the radio has a password, or what went wrong, and "
+                "the verdict.\n"
+                "'lm418t-cli doctor' runs the same step with the checks of the port and the machine.\n"
+                "\n"
+                "Exit status: 0 when a radio answered, 1 otherwise, 2 on a usage error.",
+        };
     }
 
-    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) override {
-        const ParsedArgs parsed = ParseArgs(args, {{"--port", true}});
+    int Run(const ParsedArgs& parsed, std::ostream& out, std::ostream&) override {
         ExpectOperands(parsed, 0, "");
         CableCheckRequest request;
         request.port = parsed.Value("--port").value_or("");

@@ -2,11 +2,11 @@
 #include <ostream>
 #include <string>
 
-#include "args.h"
 #include "command.h"
 #include "core/edit_lock.h"
 #include "core/models.h"
 #include "core/state.h"
+#include "file_command.h"
 #include "globals/globals.h"
 #include "output_files.h"
 #include "session.h"
@@ -15,34 +15,34 @@
 namespace lm::cli {
 namespace {
 
+constexpr Option kOptions[] = {
+    {"--variant", "UHF|VHF", "the variant of the radio (default UHF; upper or lower case)"},
+    {"--band", "NAME",
+     "a band the variant is built for, by its exact name such as \"450 - 470MHz\", or the same name without "
+     "its spaces (\"450-470MHz\"); default: the variant's default band (UHF \"450 - 470MHz\", VHF \"150 - "
+     "174MHz\")"},
+    {"--force", "", "replace OUT.dat when it exists (otherwise an existing file is refused)"},
+};
+
 class NewCommand : public Command {
 public:
     std::string_view Name() const override { return "new"; }
-    std::string_view Synopsis() const override {
-        return "[--variant UHF|VHF] [--band NAME] [--force] OUT.dat";
-    }
-    std::string_view Summary() const override {
-        return "Make a new image for a variant and band and save it as the data file OUT.dat.";
-    }
-    std::string_view Details() const override {
-        return "Options:\n"
-               "  --variant UHF|VHF  the variant of the radio (default UHF; upper or lower case)\n"
-               "  --band NAME        a band the variant is built for, by its exact name such as\n"
-               "                     \"450 - 470MHz\", or the same name without its spaces "
-               "(\"450-470MHz\");\n"
-               "                     default: the variant's default band (UHF \"450 - 470MHz\",\n"
-               "                     VHF \"150 - 174MHz\")\n"
-               "  --force            replace OUT.dat when it exists (otherwise an existing file is refused)\n"
-               "\n"
-               "A band the variant does not offer is refused with the list of its bands (exit status 2).\n"
-               "The new image is empty: no channels, every setting at its default, the write time now.\n"
-               "The file is written to a temporary file first and renamed into place, so a failed save\n"
-               "leaves no file behind and an existing file intact.\n";
+    std::span<const Option> Options() const override { return kOptions; }
+    std::string_view Operands() const override { return "OUT.dat"; }
+    HelpText Help() const override {
+        return {
+            .summary = "Make a new image for a variant and band and save it as the data file OUT.dat.",
+            .details =
+                "A band the variant does not offer is refused with the list of its bands (exit status "
+                "2).\n"
+                "The new image is empty: no channels, every setting at its default, the write time now.\n"
+                "The file is written to a temporary file first and renamed into place, so a failed save "
+                "leaves no file behind and an existing file intact.",
+        };
     }
 
-    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) override {
-        const ParsedArgs parsed =
-            ParseArgs(args, {{"--variant", true}, {"--band", true}, {"--force", false}});
+    int Run(const ParsedArgs& parsed, std::ostream& out, std::ostream&) override {
+        TALL& document = SessionDocument();
         ExpectOperands(parsed, 1, "OUT.dat");
         const std::string& path = parsed.Operands[0];
 
@@ -54,12 +54,12 @@ public:
         const EditLock lock = LockOrFail(path);
         CheckOutputTarget(path, "the data file", {}, parsed.Has("--force"));
 
-        SelectModel(gAll, variant.ModelCode, gFrqList.CodeOf(band), true);
-        if (gAll.ModelTitle != variant.ModelTitle || gAll.BandName != band)
+        SelectModel(document, variant.ModelCode, gFrqList.CodeOf(band), true);
+        if (document.ModelTitle != variant.ModelTitle || document.BandName != band)
             throw Failure("the band " + band + " does not select " + variant.ModelTitle);
-        NewImage(gAll);
-        SaveOrFail(gAll, path);
-        out << path << ": " << gAll.ModelTitle << ", " << gAll.BandName << "\n";
+        NewImage(document);
+        SaveOrFail(document, path);
+        out << path << ": " << document.ModelTitle << ", " << document.BandName << "\n";
         return kExitOk;
     }
 };

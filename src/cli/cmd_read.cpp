@@ -2,11 +2,10 @@
 #include <ostream>
 #include <string>
 
-#include "args.h"
 #include "command.h"
 #include "core/edit_lock.h"
 #include "core/state.h"
-#include "globals/globals.h"
+#include "file_command.h"
 #include "job_board.h"
 #include "output_files.h"
 #include "session.h"
@@ -14,47 +13,43 @@
 namespace lm::cli {
 namespace {
 
+constexpr Option kOptions[] = {
+    {"--port", "DEVICE",
+     "the serial port of the programming cable: a device such as /dev/ttyUSB0 or /dev/pts/3, or a name under "
+     "/dev (see 'lm418t-cli ports'); 'simulated' for the built-in simulated radio",
+     true},
+    {"--password", "DIGITS",
+     "the radio's password, if it has one (an empty entry is accepted by every radio)"},
+    {"--force", "",
+     "replace OUT.dat when it exists (otherwise an existing file is refused before the radio is touched)"},
+    {"--timing", "",
+     "print the time the transfer took, its bytes and line time, and the longest the event loop was kept "
+     "waiting, on standard error"},
+};
+
 class ReadCommand : public Command {
 public:
     std::string_view Name() const override { return "read"; }
-    std::string_view Synopsis() const override {
-        return "--port DEVICE [--password DIGITS] [--force] [--timing] OUT.dat";
-    }
-    std::string_view Summary() const override {
-        return "Read a radio through the serial port and save its memory as the data file OUT.dat.";
-    }
-    std::string_view Details() const override {
-        return "Options:\n"
-               "  --port DEVICE      the serial port of the programming cable: a device such as "
-               "/dev/ttyUSB0\n"
-               "                     or /dev/pts/3, or a name under /dev (see 'lm418t-cli ports'); "
-               "'simulated'\n"
-               "                     for the built-in simulated radio\n"
-               "  --password DIGITS  the radio's password, if it has one (an empty entry is accepted by\n"
-               "                     every radio)\n"
-               "  --force            replace OUT.dat when it exists (otherwise an existing file is refused\n"
-               "                     before the radio is touched)\n"
-               "  --timing           print the time the transfer took, its bytes and line time, and the\n"
-               "                     longest the event loop was kept waiting, on standard error\n"
-               "\n"
-               "Reads radio bytes 0 to 495 in 31 blocks; bytes 496 to 511 of the image become 0. The model "
-               "and\n"
-               "band follow the radio, the settings are brought into range, and the file is saved with the\n"
-               "rules of a data file (no area code, no password). The progress is shown on standard error,\n"
-               "\"Reading Completed.\" and a summary on standard output. The folder of OUT.dat must exist "
-               "and\n"
-               "be writable before the radio is touched.\n"
-               "On any failure the transfer's message is printed on standard error (\"Please check all\n"
-               "connections and communication port settings.\", \"Model Type Wrong.\", \"Pass Word Wrong.\" "
-               "with\n"
-               "the area, \"Cannot Open Communication Port.\" with the reason), the exit status is 1 and "
-               "OUT.dat\n"
-               "is neither created nor changed.\n";
+    std::span<const Option> Options() const override { return kOptions; }
+    std::string_view Operands() const override { return "OUT.dat"; }
+    HelpText Help() const override {
+        return {
+            .summary = "Read a radio through the serial port and save its memory as the data file OUT.dat.",
+            .details =
+                "Reads radio bytes 0 to 495 in 31 blocks; bytes 496 to 511 of the image become 0. The "
+                "model and band follow the radio, the settings are brought into range, and the file is "
+                "saved with the rules of a data file (no area code, no password). The progress is shown "
+                "on standard error, \"Reading Completed.\" and a summary on standard output. The folder "
+                "of OUT.dat must exist and be writable before the radio is touched.\n"
+                "On any failure the transfer's message is printed on standard error (\"Please check all "
+                "connections and communication port settings.\", \"Model Type Wrong.\", \"Pass Word "
+                "Wrong.\" with the area, \"Cannot Open Communication Port.\" with the reason), the exit "
+                "status is 1 and OUT.dat is neither created nor changed.",
+        };
     }
 
-    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
-        const ParsedArgs parsed = ParseArgs(
-            args, {{"--port", true}, {"--password", true}, {"--force", false}, {"--timing", false}});
+    int Run(const ParsedArgs& parsed, std::ostream& out, std::ostream& err) override {
+        TALL& document = SessionDocument();
         ExpectOperands(parsed, 1, "OUT.dat");
         const std::string& path = parsed.Operands[0];
         const auto port = parsed.Value("--port");
@@ -70,13 +65,14 @@ public:
         plan.password = parsed.Value("--password").value_or("");
         JobBoard board(out, err, false, parsed.Has("--timing"));
         std::vector<std::unique_ptr<RadioJob>> jobs;
-        jobs.push_back(std::make_unique<RadioJob>(plan, gAll, board));
+        jobs.push_back(std::make_unique<RadioJob>(plan, document, board));
         board.Run(jobs);
         if (!jobs[0]->Succeeded()) throw Failure(jobs[0]->Result());
-        gAll = jobs[0]->State();
-        const std::string area = gAll.AreaCode + (gAll.AreaText.empty() ? "" : " " + gAll.AreaText);
-        SaveOrFail(gAll, path);
-        out << path << ": " << gAll.ModelTitle << ", " << gAll.BandName << ", area " << area << "\n";
+        document = jobs[0]->State();
+        const std::string area =
+            document.AreaCode + (document.AreaText.empty() ? "" : " " + document.AreaText);
+        SaveOrFail(document, path);
+        out << path << ": " << document.ModelTitle << ", " << document.BandName << ", area " << area << "\n";
         return kExitOk;
     }
 };

@@ -5,15 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "args.h"
 #include "command.h"
-#include "core/edit_lock.h"
 #include "core/file_io.h"
 #include "core/printable.h"
 #include "core/settings_access.h"
 #include "core/settings_text.h"
-#include "globals/globals.h"
-#include "session.h"
+#include "file_command.h"
 
 namespace lm::cli {
 namespace {
@@ -42,82 +39,86 @@ std::vector<Assignment> ReadSettingsFile(const std::string& path) {
 }
 
 // Why a value was refused, with what the setting takes.
-std::string RefusalText(const Setting& s, SettingRefusal refusal) {
+std::string RefusalText(const TALL& document, const Setting& s, SettingRefusal refusal) {
     if (refusal == SettingRefusal::TooLong)
         return "too long, at most " + std::to_string(s.maxDigits) + " characters";
     if (IsCode(s))
         return std::string("a character the field does not take; allowed: ") +
                (s.encoding == SettingEncoding::IdCode ? "0-9" : "0-9 A-D # *");
     std::string text = "not an item; allowed values:";
-    for (const std::string& item : OfferedItems(gAll, s)) text += " \"" + item + "\"";
+    for (const std::string& item : OfferedItems(document, s)) text += " \"" + item + "\"";
     return text;
 }
 
-class SetCommand : public Command {
+constexpr Option kOptions[] = {
+    {"--from", "SETTINGS.txt",
+     "read KEY=VALUE lines as \"settings\" prints them; blank lines and lines starting with \"#\" are "
+     "skipped"},
+};
+
+class SetCommand : public FileCommand {
 public:
     std::string_view Name() const override { return "set"; }
-    std::string_view Synopsis() const override {
-        return "FILE.dat KEY=VALUE ... | FILE.dat --from SETTINGS.txt";
-    }
-    std::string_view Summary() const override {
-        return "Change key, VOX, optional, scan and DTMF settings of a data file as their windows do.";
-    }
-    std::string_view Details() const override {
-        return "Changes the named settings, in the order given (--from first), through the encodings of "
-               "their\n"
-               "windows and saves the file (area code and password bytes FF); no other byte or bit changes.\n"
-               "--from reads KEY=VALUE lines as \"settings\" prints them; blank lines and lines starting "
-               "with\n"
-               "\"#\" are skipped. Items match without regard to case.\n"
-               "  Key Function       long-press-time (0.5 .. 2.5), key1-short, key2-short, key1-long, "
-               "key2-long\n"
-               "  Vox Function       vox-level (OFF, 1 .. 9), vox-delay (0.5 .. 2.5), "
-               "vox-inhibit-on-receive\n"
-               "  Optional Function  squelch, tx-time-out (Off, 15 .. 450), battery-save, voice, chs-wavs, "
-               "tone,\n"
-               "                     vol-inhibit-tx, incept-alarm, 1750-time, whisper\n"
-               "  Scan Information   scan-speed, dropout-delay, priority-channel, scan-mode\n"
-               "  DTMF               dtmf-speed, first-digit-time, first-digit-delay, star-hash-tone,\n"
-               "                     code-space-time, side-tone (Off, On), stun-type, ptt-id, group-code,\n"
-               "                     auto-reset-time, transpond; codes of 0-9 A-D # *: begin-of-tx, "
-               "end-of-tx\n"
-               "                     (16), stun-code (10), autodial-1 .. autodial-8 (10, longer ones are "
-               "cut\n"
-               "                     with a warning); id-code: up to 10 digits, completed to three with 0\n"
-               "An empty code (begin-of-tx=) clears it. An unknown key, a value that is not an item (the\n"
-               "allowed values are printed) or a code the field does not take is a usage error and nothing\n"
-               "is written.\n"
-               "SETTINGS.txt must be a text file of at most 256 KB whose first setting line names a\n"
-               "setting; anything else is refused without being quoted.\n"
-               "The file is locked from its load to its save: while another program changes it, the command\n"
-               "waits up to 2 seconds, then fails with \"FILE.dat is being changed by another program\".\n";
+    std::span<const Option> Options() const override { return kOptions; }
+    std::string_view Operands() const override { return "FILE.dat [KEY=VALUE ...]"; }
+    HelpText Help() const override {
+        return {
+            .summary =
+                "Change key, VOX, optional, scan and DTMF settings of a data file as their windows do.",
+            .intro =
+                "Changes the named settings, in the order given (--from first), through the encodings of "
+                "their windows and saves the file (area code and password bytes FF); no other byte or "
+                "bit changes. Items match without regard to case.\n"
+                "  Key Function       long-press-time (0.5 .. 2.5), key1-short, key2-short, key1-long, "
+                "key2-long\n"
+                "  Vox Function       vox-level (OFF, 1 .. 9), vox-delay (0.5 .. 2.5), "
+                "vox-inhibit-on-receive\n"
+                "  Optional Function  squelch, tx-time-out (Off, 15 .. 450), battery-save, voice, "
+                "chs-wavs, tone, vol-inhibit-tx, incept-alarm, 1750-time, whisper\n"
+                "  Scan Information   scan-speed, dropout-delay, priority-channel, scan-mode\n"
+                "  DTMF               dtmf-speed, first-digit-time, first-digit-delay, star-hash-tone, "
+                "code-space-time, side-tone (Off, On), stun-type, ptt-id, group-code, auto-reset-time, "
+                "transpond; codes of 0-9 A-D # *: begin-of-tx, end-of-tx (16), stun-code (10), "
+                "autodial-1 .. autodial-8 (10, longer ones are cut with a warning); id-code: up to 10 "
+                "digits, completed to three with 0\n"
+                "An empty code (begin-of-tx=) clears it. An unknown key, a value that is not an item (the "
+                "allowed values are printed) or a code the field does not take is a usage error and "
+                "nothing is written.\n"
+                "SETTINGS.txt must be a text file of at most 256 KB whose first setting line names a "
+                "setting; anything else is refused without being quoted.\n"
+                "The file is locked from its load to its save: while another program changes it, the "
+                "command waits up to 2 seconds, then fails with \"FILE.dat is being changed by another "
+                "program\".",
+        };
     }
 
-    int Run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) override {
-        const ParsedArgs parsed = ParseArgs(args, {{"--from", true}});
-        if (parsed.Operands.empty()) throw UsageError("expected FILE.dat");
-        const std::string& path = parsed.Operands[0];
-        std::vector<Assignment> assignments;
-        const auto from = parsed.Value("--from");
-        if (from) assignments = ReadSettingsFile(*from);
-        for (std::size_t i = 1; i < parsed.Operands.size(); ++i)
-            assignments.push_back(ParseWord(parsed.Operands[i]));
-        if (assignments.empty()) throw UsageError("expected KEY=VALUE or --from SETTINGS.txt");
+private:
+    void Check(const ParsedArgs& args) override {
+        if (args.Operands.empty()) throw UsageError("expected FILE.dat");
+        from_ = args.Value("--from");
+        if (from_) assignments_ = ReadSettingsFile(*from_);
+        for (std::size_t i = 1; i < args.Operands.size(); ++i)
+            assignments_.push_back(ParseWord(args.Operands[i]));
+        if (assignments_.empty()) throw UsageError("expected KEY=VALUE or --from SETTINGS.txt");
+    }
+    bool Changes(const ParsedArgs&) const override { return true; }
 
-        const EditLock lock = LockOrFail(path);
-        LoadOrFail(gAll, path);
+    int Work(const ParsedArgs&, TALL& document, std::ostream&, std::ostream& err) override {
         std::vector<std::string> warnings;
-        for (const Assignment& a : assignments) {
-            const SettingWrite w = WriteSetting(gAll, a.key, a.value);
+        for (const Assignment& a : assignments_) {
+            const SettingWrite w = WriteSetting(document, a.key, a.value);
             if (!w.Ok())
-                throw UsageError((a.line > 0 ? *from + ": " + a.Where() : "") + ShownValue(a.text) + ": " +
-                                 RefusalText(*FindSettingByKey(a.key), w.refusal));
+                throw UsageError((a.line > 0 ? *from_ + ": " + a.Where() : "") + ShownValue(a.text) + ": " +
+                                 RefusalText(document, *FindSettingByKey(a.key), w.refusal));
             if (w.cut) warnings.push_back(a.key + " cut to " + w.shown);
         }
         for (const std::string& warning : warnings) err << "warning: " << warning << '\n';
-        SaveOrFail(gAll, path);
+        Save(document);
         return kExitOk;
     }
+
+    std::optional<std::string> from_;
+    std::vector<Assignment> assignments_;
 };
 
 }  // namespace

@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "args.h"
 #include "command.h"
 #include "core/settings_access.h"
-#include "globals/globals.h"
-#include "session.h"
+#include "file_command.h"
 
 namespace lm::cli {
 namespace {
@@ -17,30 +15,32 @@ constexpr SettingWindow kWindows[] = {SettingWindow::KeyFunction, SettingWindow:
                                       SettingWindow::OptionalFunction, SettingWindow::ScanInformation,
                                       SettingWindow::Dtmf};
 
-class SettingsCommand : public Command {
+class SettingsCommand : public FileCommand {
 public:
     std::string_view Name() const override { return "settings"; }
-    std::string_view Synopsis() const override { return "FILE.dat"; }
-    std::string_view Summary() const override {
-        return "Show the key, VOX, optional, scan and DTMF settings of a data file as KEY=VALUE lines.";
-    }
-    std::string_view Details() const override {
-        return "Prints one KEY=VALUE line per setting, under a \"# <window>\" line for each window (\"# Key\n"
-               "Function\"). The value is the English item the window shows, or the digits of a code field.\n"
-               "The output is what \"set FILE.dat --from SETTINGS.txt\" takes, so settings can be copied "
-               "from one\n"
-               "data file to another. \"set --help\" lists the keys and their values.\n";
+    std::string_view Operands() const override { return "FILE.dat"; }
+    HelpText Help() const override {
+        return {
+            .summary =
+                "Show the key, VOX, optional, scan and DTMF settings of a data file as KEY=VALUE lines.",
+            .intro =
+                "Prints one KEY=VALUE line per setting, under a \"# <window>\" line for each window (\"# "
+                "Key Function\"). The value is the English item the window shows, or the digits of a code "
+                "field.\n"
+                "The output is what \"set FILE.dat --from SETTINGS.txt\" takes, so settings can be copied "
+                "from one data file to another. \"set --help\" lists the keys and their values.",
+        };
     }
 
-    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) override {
-        const ParsedArgs parsed = ParseArgs(args, {});
-        ExpectOperands(parsed, 1, "FILE.dat");
-        LoadOrFail(gAll, parsed.Operands[0]);
+private:
+    void Check(const ParsedArgs& args) override { ExpectOperands(args, 1, "FILE.dat"); }
+
+    int Work(const ParsedArgs&, TALL& document, std::ostream& out, std::ostream&) override {
         const char* separator = "";
         for (SettingWindow window : kWindows) {
             out << separator << "# " << WindowCaption(window) << '\n';
             for (const Setting* s : WindowSettings(window))
-                if (!s->key.empty()) out << s->key << '=' << *ReadSetting(gAll, s->key) << '\n';
+                if (!s->key.empty()) out << s->key << '=' << *ReadSetting(document, s->key) << '\n';
             separator = "\n";
         }
         return kExitOk;

@@ -9,13 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "args.h"
 #include "command.h"
 #include "core/file_io.h"
 #include "core/printable.h"
+#include "file_command.h"
 #include "globals/globals.h"
 #include "output_files.h"
-#include "session.h"
 #include "settings/language.h"
 #include "settings/startup.h"
 #include "sheet/sheet_document.h"
@@ -58,66 +57,75 @@ void WriteOrFail(const std::string& path, const std::string& bytes, const char* 
     if (!outcome.ok) throw Failure(path + ": writing the " + what + " file: " + outcome.reason);
 }
 
-class SheetCommand : public Command {
+constexpr Option kOptions[] = {
+    {"--pdf", "OUT.pdf", "an A4 PDF file"},
+    {"--html", "OUT.html|-", "a self-contained HTML document; \"-\" writes it to standard output"},
+    {"--language", "NAME",
+     "the language of the texts (a language file's name: English, Chinese); default the language of the "
+     "program's settings"},
+    {"--force", "",
+     "replace an output file that exists (otherwise it is refused and kept); an output may never be FILE.dat "
+     "or the language file"},
+};
+
+class SheetCommand : public FileCommand {
 public:
     std::string_view Name() const override { return "sheet"; }
-    std::string_view Synopsis() const override {
-        return "FILE.dat [--pdf OUT.pdf] [--html OUT.html|-] [--language NAME] [--force]";
-    }
-    std::string_view Summary() const override {
-        return "Write the channel sheet of a data file, the page File > Print prints, as PDF and/or HTML.";
-    }
-    std::string_view Details() const override {
-        return "The sheet has a title with the model, band, data file and today's date, the channel table\n"
-               "with the columns of the channel grid (empty channels marked), the settings of the Key, Vox,\n"
-               "Optional, Scan and DTMF windows and the radio information.\n"
-               "\n"
-               "Options (at least one of --pdf and --html):\n"
-               "  --pdf OUT.pdf      an A4 PDF file\n"
-               "  --html OUT.html    a self-contained HTML document; \"-\" writes it to standard output\n"
-               "  --language NAME    the language of the texts (a language file's name: English, Chinese);\n"
-               "                     default the language of the program's settings\n"
-               "  --force            replace an output file that exists (otherwise it is refused and kept);\n"
-               "                     an output may never be FILE.dat or the language file\n";
+    std::span<const Option> Options() const override { return kOptions; }
+    std::string_view Operands() const override { return "FILE.dat"; }
+    HelpText Help() const override {
+        return {
+            .summary =
+                "Write the channel sheet of a data file, the page File > Print prints, as PDF and/or "
+                "HTML.",
+            .intro =
+                "The sheet has a title with the model, band, data file and today's date, the channel "
+                "table with the columns of the channel grid (empty channels marked), the settings of the "
+                "Key, Vox, Optional, Scan and DTMF windows and the radio information.",
+            .optionsHeading = "Options (at least one of --pdf and --html):",
+        };
     }
 
-    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
-        const ParsedArgs parsed =
-            ParseArgs(args, {{"--pdf", true}, {"--html", true}, {"--language", true}, {"--force", false}});
-        ExpectOperands(parsed, 1, "FILE.dat");
-        const std::optional<std::string> pdf = parsed.Value("--pdf"), html = parsed.Value("--html");
-        if (!pdf && !html) throw UsageError("give --pdf OUT.pdf, --html OUT.html or both");
-        if ((pdf && pdf->empty()) || (html && html->empty()))
+private:
+    void Check(const ParsedArgs& args) override {
+        ExpectOperands(args, 1, "FILE.dat");
+        pdf_ = args.Value("--pdf");
+        html_ = args.Value("--html");
+        if (!pdf_ && !html_) throw UsageError("give --pdf OUT.pdf, --html OUT.html or both");
+        if ((pdf_ && pdf_->empty()) || (html_ && html_->empty()))
             throw UsageError("an output file name is empty");
-        const std::string language = LanguageFileOf(parsed.Value("--language"));
-        const std::string& dataFile = parsed.Operands[0];
-        std::vector<NamedFile> inputs{{dataFile, "the data file"}, {language, "the language file"}};
-        if (pdf) {
-            CheckOutputTarget(*pdf, "the PDF file", inputs, parsed.Has("--force"));
-            inputs.push_back({*pdf, "the PDF file"});
+        language_ = LanguageFileOf(args.Value("--language"));
+        std::vector<NamedFile> inputs{{args.Operands[0], "the data file"}, {language_, "the language file"}};
+        if (pdf_) {
+            CheckOutputTarget(*pdf_, "the PDF file", inputs, args.Has("--force"));
+            inputs.push_back({*pdf_, "the PDF file"});
         }
-        if (html && *html != "-") CheckOutputTarget(*html, "the HTML file", inputs, parsed.Has("--force"));
+        if (html_ && *html_ != "-") CheckOutputTarget(*html_, "the HTML file", inputs, args.Has("--force"));
+    }
 
-        LoadOrFail(gAll, dataFile);
+    int Work(const ParsedArgs&, TALL& document, std::ostream& out, std::ostream& err) override {
         std::string problem;
         // The file's name as the title shows it: no control character of the command line in the document.
-        const std::string document = BuildSheetHtml(gAll, Printable(dataFile), language, &problem);
+        const std::string sheet = BuildSheetHtml(document, Printable(Path()), language_, &problem);
         if (!problem.empty()) err << "warning: " << PrintableMessage(problem) << " (English texts used)\n";
 
         // Both outputs are made before either file is written.
         std::string pdfBytes;
-        if (pdf) {
+        if (pdf_) {
             GuiScope gui;
-            pdfBytes = SheetPdf(document);
+            pdfBytes = SheetPdf(sheet);
         }
-        if (pdf) WriteOrFail(*pdf, pdfBytes, "PDF");
-        if (html && *html == "-") {
-            out << document;
-        } else if (html) {
-            WriteOrFail(*html, document, "HTML");
+        if (pdf_) WriteOrFail(*pdf_, pdfBytes, "PDF");
+        if (html_ && *html_ == "-") {
+            out << sheet;
+        } else if (html_) {
+            WriteOrFail(*html_, sheet, "HTML");
         }
         return kExitOk;
     }
+
+    std::optional<std::string> pdf_, html_;
+    std::string language_;
 };
 
 }  // namespace

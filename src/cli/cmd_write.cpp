@@ -6,12 +6,11 @@
 #include <set>
 #include <string>
 
-#include "args.h"
 #include "backup_files.h"
 #include "command.h"
 #include "core/edit_lock.h"
 #include "core/state.h"
-#include "globals/globals.h"
+#include "file_command.h"
 #include "job_board.h"
 #include "link/actions.h"
 #include "link/handshake.h"
@@ -54,86 +53,81 @@ std::vector<std::string> Tags(const std::vector<std::string>& ports) {
     return tags;
 }
 
-class WriteCommand : public Command {
+constexpr Option kOptions[] = {
+    {"--port", "DEVICE",
+     "the serial port of the programming cable (see 'lm418t-cli ports'); 'simulated' for the built-in "
+     "simulated radio. Given several times, the radios on all the ports are written at the same time",
+     true, true},
+    {"--password", "DIGITS", "the radio's password, if it has one (an empty entry is accepted)"},
+    {"--new-password", "DIGITS",
+     "give the radio this password (0 to 10 digits; empty: none) instead of keeping its own"},
+    {"--backup", "FILE.dat",
+     "first read the radio and save its memory as FILE.dat, so that the write can be undone; with several "
+     "ports one file per port with the port's name (FILE-ttyUSB0.dat); with --repeat FILE-2.dat, FILE-3.dat "
+     "... for the next rounds. FILE.dat may not be IN.dat or the log"},
+    {"--force", "",
+     "replace backup files that exist (otherwise they are kept and the write is refused before a radio is "
+     "touched)"},
+    {"--verify", "",
+     "after writing, read the radio back and compare radio bytes 0 to 463 with what was written; the first "
+     "differing address is reported"},
+    {"--repeat", "",
+     "after each round, wait for Enter on standard input and write the next radio (or set of radios); end of "
+     "input ends the session"},
+    {"--log", "FILE.csv",
+     "append one row per radio and attempt: date and time, port, model, band, area, result, verified, the "
+     "data "
+     "file and its SHA-256. It must be a regular file or not exist yet, and may not be IN.dat"},
+    {"--timing", "", "print what each transfer cost on standard error"},
+};
+
+class WriteCommand : public FileCommand {
 public:
     std::string_view Name() const override { return "write"; }
-    std::string_view Synopsis() const override {
-        return "--port DEVICE [--port DEVICE ...] [--password DIGITS] [--new-password DIGITS] [--backup "
-               "FILE.dat] "
-               "[--force] [--verify] [--repeat] [--log FILE.csv] [--timing] IN.dat";
-    }
-    std::string_view Summary() const override {
-        return "Write the data file IN.dat into a radio, or into several radios at once, through the serial "
-               "port.";
-    }
-    std::string_view Details() const override {
-        return "Options:\n"
-               "  --port DEVICE          the serial port of the programming cable (see 'lm418t-cli ports');\n"
-               "                         'simulated' for the built-in simulated radio. Given several times,\n"
-               "                         the radios on all the ports are written at the same time\n"
-               "  --password DIGITS      the radio's password, if it has one (an empty entry is accepted)\n"
-               "  --new-password DIGITS  give the radio this password (0 to 10 digits; empty: none) instead\n"
-               "                         of keeping its own\n"
-               "  --backup FILE.dat      first read the radio and save its memory as FILE.dat, so that the\n"
-               "                         write can be undone; with several ports one file per port with the\n"
-               "                         port's name (FILE-ttyUSB0.dat); with --repeat FILE-2.dat, "
-               "FILE-3.dat\n"
-               "                         ... for the next rounds. FILE.dat may not be IN.dat or the log\n"
-               "  --force                replace backup files that exist (otherwise they are kept and the\n"
-               "                         write is refused before a radio is touched)\n"
-               "  --verify               after writing, read the radio back and compare radio bytes 0 to "
-               "463\n"
-               "                         with what was written; the first differing address is reported\n"
-               "  --repeat               after each round, wait for Enter on standard input and write the\n"
-               "                         next radio (or set of radios); end of input ends the session\n"
-               "  --log FILE.csv         append one row per radio and attempt: date and time, port, model,\n"
-               "                         band, area, result, verified, the data file and its SHA-256. It\n"
-               "                         must be a regular file or not exist yet, and may not be IN.dat\n"
-               "  --timing               print what each transfer cost on standard error\n"
-               "\n"
-               "Writes radio bytes 0 to 463 in 58 frames of 8 bytes: the image of IN.dat with the\n"
-               "identification of its model and band, the radio's own area code, its own (or the new)\n"
-               "password and the time of the write. IN.dat itself is not changed.\n"
-               "With one port, \"Writing Completed.\" is printed on standard output and a failure's message "
-               "on\n"
-               "standard error. With several, each radio has its own progress line and the end is a table "
-               "of\n"
-               "port, area, result and seconds; one radio's failure does not stop the others. The exit "
-               "status\n"
-               "is 0 only when every radio was written, 1 otherwise (the failed ports are named); a radio\n"
-               "whose write failed holds the frames it acknowledged.\n";
+    std::span<const Option> Options() const override { return kOptions; }
+    std::string_view Operands() const override { return "IN.dat"; }
+    HelpText Help() const override {
+        return {
+            .summary =
+                "Write the data file IN.dat into a radio, or into several radios at once, through the "
+                "serial port.",
+            .details =
+                "Writes radio bytes 0 to 463 in 58 frames of 8 bytes: the image of IN.dat with the "
+                "identification of its model and band, the radio's own area code, its own (or the new) "
+                "password and the time of the write. IN.dat itself is not changed.\n"
+                "With one port, \"Writing Completed.\" is printed on standard output and a failure's "
+                "message on standard error. With several, each radio has its own progress line and the "
+                "end is a table of port, area, result and seconds; one radio's failure does not stop "
+                "the others. The exit status is 0 only when every radio was written, 1 otherwise (the "
+                "failed ports are named); a radio whose write failed holds the frames it acknowledged.",
+        };
     }
 
-    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override {
-        const ParsedArgs parsed = ParseArgs(args, {{"--port", true, true},
-                                                   {"--password", true},
-                                                   {"--new-password", true},
-                                                   {"--backup", true},
-                                                   {"--force"},
-                                                   {"--verify"},
-                                                   {"--repeat"},
-                                                   {"--log", true},
-                                                   {"--timing"}});
+private:
+    void Check(const ParsedArgs& parsed) override {
         ExpectOperands(parsed, 1, "IN.dat");
         const std::string& input = parsed.Operands[0];
-        const std::vector<std::string> ports = Ports(parsed);
-        const std::vector<std::string> tags = Tags(ports);
-        const auto newPassword = parsed.Value("--new-password");
+        ports_ = Ports(parsed);
+        tags_ = Tags(ports_);
         // Only digits can be stored in the radio: refused before the radio is touched at all.
-        if (newPassword && !link::IsEncodablePassword(link::TrimPassword(*newPassword)))
+        if (const auto newPassword = parsed.Value("--new-password");
+            newPassword && !link::IsEncodablePassword(link::TrimPassword(*newPassword)))
             throw Failure(link::kPwdDigits.text);
-        const auto backup = parsed.Value("--backup");
-        const auto logPath = parsed.Value("--log");
         // The files the backups must keep clear of; the log is appended to, so an existing one is fine.
-        std::vector<NamedFile> others{{input, "the data file"}};
-        if (logPath) {
-            CheckOutputTarget(*logPath, "the log", others, true);
-            others.push_back({*logPath, "the log"});
+        others_ = {{input, "the data file"}};
+        if (const auto logPath = parsed.Value("--log")) {
+            CheckOutputTarget(*logPath, "the log", others_, true);
+            others_.push_back({*logPath, "the log"});
         }
-        if (backup) CheckBackupTarget(*backup, others, true);
-        LoadOrFail(gAll, input);
+        if (const auto backup = parsed.Value("--backup")) CheckBackupTarget(*backup, others_, true);
+    }
+
+    int Work(const ParsedArgs& parsed, TALL& document, std::ostream& out, std::ostream& err) override {
+        const std::vector<std::string>& ports = ports_;
+        const auto newPassword = parsed.Value("--new-password");
+        const auto backup = parsed.Value("--backup");
         std::optional<WriteLog> log;
-        if (logPath) log.emplace(*logPath, input, FileSha256(input));
+        if (const auto logPath = parsed.Value("--log")) log.emplace(*logPath, Path(), FileSha256(Path()));
 
         const bool several = ports.size() > 1;
         JobBoard board(out, err, several, parsed.Has("--timing"));
@@ -147,19 +141,19 @@ public:
                 plan.newPassword = newPassword;
                 plan.verify = parsed.Has("--verify");
                 if (backup) {
-                    plan.backupPath = BackupPath(*backup, tags[several ? i : 0], round);
+                    plan.backupPath = BackupPath(*backup, tags_[several ? i : 0], round);
                     backupLocks.push_back(LockOrFail(plan.backupPath));
-                    CheckBackupTarget(plan.backupPath, others, parsed.Has("--force"));
+                    CheckBackupTarget(plan.backupPath, others_, parsed.Has("--force"));
                 }
                 // Each radio gets the file's image with its own area code, password and time stamp.
-                jobs.push_back(std::make_unique<RadioJob>(plan, gAll, board));
+                jobs.push_back(std::make_unique<RadioJob>(plan, document, board));
             }
             board.Run(jobs);
             std::string failed;
             for (const auto& job : jobs) {
                 if (log)
-                    log->Append({job->Plan().port, gAll.ModelTitle, gAll.BandName, job->Area(), job->Result(),
-                                 job->Verified()});
+                    log->Append({job->Plan().port, document.ModelTitle, document.BandName, job->Area(),
+                                 job->Result(), job->Verified()});
                 if (!job->Succeeded()) failed += (failed.empty() ? "" : ", ") + job->Plan().port;
             }
             if (several) board.PrintTable(jobs);
@@ -175,6 +169,10 @@ public:
         }
         return kExitOk;
     }
+
+    std::vector<std::string> ports_;
+    std::vector<std::string> tags_;
+    std::vector<NamedFile> others_;
 };
 
 }  // namespace

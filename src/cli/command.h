@@ -2,10 +2,13 @@
 // The commands of lm418t-cli: one class per command, each in its own cmd_*.cpp file, listed in registry.cpp.
 #include <iosfwd>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "args.h"
 
 namespace lm::cli {
 
@@ -26,20 +29,28 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What "<command> --help" says besides the usage line and the options. Each text is logical lines that the
+// help wraps (see WrapText).
+struct HelpText {
+    std::string_view summary = {};  // one sentence, also in the tool's command list
+    std::string_view intro = {};    // before the options
+    std::string_view details = {};  // after the options
+    std::string_view optionsHeading = "Options:";
+};
+
 class Command {
 public:
     virtual ~Command() = default;
     // The word on the command line, e.g. "info".
     virtual std::string_view Name() const = 0;
-    // Arguments after the name, e.g. "[--csv] FILE.dat".
-    virtual std::string_view Synopsis() const = 0;
-    // One line for the tool's command list.
-    virtual std::string_view Summary() const = 0;
-    // The body of "<command> --help": options and what is printed.
-    virtual std::string_view Details() const = 0;
-    // Runs with the arguments after the name ("--help" already handled). Data goes to out, diagnostics to
-    // err. Returns an exit status or throws UsageError / Failure.
-    virtual int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) = 0;
+    // The options, in the order of the usage line and the help.
+    virtual std::span<const Option> Options() const { return {}; }
+    // The usage line's arguments after the options, e.g. "FILE.dat N [FIELD=VALUE ...]".
+    virtual std::string_view Operands() const = 0;
+    virtual HelpText Help() const = 0;
+    // Runs with the arguments after the name, parsed against Options() ("--help" already handled). Data goes
+    // to out, diagnostics to err. Returns an exit status or throws UsageError / Failure.
+    virtual int Run(const ParsedArgs& args, std::ostream& out, std::ostream& err) = 0;
     // The status of a Failure: kExitFailure, unless the command's own answers use that status (diff: 1 means
     // "the files differ", so its failures exit with 2).
     virtual int FailureStatus() const { return kExitFailure; }

@@ -7,6 +7,7 @@
 #include "args.h"
 #include "command.h"
 #include "core/printable.h"
+#include "help_text.h"
 #include "session.h"
 #include "version/version.h"
 
@@ -25,25 +26,24 @@ void PrintToolHelp(std::ostream& out) {
         << "\n"
         << "Commands:\n";
     for (const auto& command : Commands()) {
-        out << "  " << command->Name() << ' ' << command->Synopsis() << "\n"
-            << "      " << command->Summary() << "\n";
+        const std::string name(command->Name());
+        const std::string synopsis = Synopsis(*command);
+        out << WrapHanging("  " + name + (synopsis.empty() ? "" : " " + synopsis), name.size() + 3)
+            << WrapHanging("      " + std::string(command->Help().summary), 6);
     }
     out << "\n"
-        << "Data goes to standard output, messages to standard error.\n"
-        << "\n"
-        << "Exit status:\n"
-        << "  0  success\n"
-        << "  1  failure: a file that is missing or cannot be read or written (with the system's reason),\n"
-        << "     a file of another model (\"Model Type Wrong.\"), a truncated file; no file is created or\n"
-        << "     changed\n"
-        << "  2  usage error: unknown command or option, missing or extra arguments, a bad option value\n"
-        << "diff answers like diff(1): 0 the images are the same, 1 they differ, 2 bad input or usage.\n";
-}
-
-void PrintCommandHelp(const Command& command, std::ostream& out) {
-    out << "Usage: " << kTool << ' ' << command.Name() << ' ' << command.Synopsis() << "\n\n"
-        << command.Summary() << "\n\n"
-        << command.Details();
+        << WrapText(
+               "Data goes to standard output, messages to standard error.\n"
+               "\n"
+               "Exit status:\n"
+               "  0  success\n"
+               "  1  failure: a file that is missing or cannot be read or written (with the system's "
+               "reason), a file of another model (\"Model Type Wrong.\"), a truncated file; no file is "
+               "created or changed\n"
+               "  2  usage error: unknown command or option, missing or extra arguments, a bad option "
+               "value\n"
+               "diff answers like diff(1): 0 the images are the same, 1 they differ, 2 bad input or "
+               "usage.\n");
 }
 
 int Main(int argc, char** argv) {
@@ -61,7 +61,7 @@ int Main(int argc, char** argv) {
     if (name == "--help" || name == "-h" || name == "help") {
         if (args.size() > 1 && name == "help") {
             if (const Command* command = FindCommand(args[1])) {
-                PrintCommandHelp(*command, std::cout);
+                std::cout << CommandHelp(kTool, *command);
                 return kExitOk;
             }
             std::cerr << kTool << ": unknown command '" << ShownValue(args[1]) << "'\n";
@@ -78,12 +78,13 @@ int Main(int argc, char** argv) {
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (AsksForHelp(rest)) {
-        PrintCommandHelp(*command, std::cout);
+        std::cout << CommandHelp(kTool, *command);
         return kExitOk;
     }
     try {
         StartProgram(argv[0]);
-        const int status = command->Run(rest, std::cout, std::cerr);
+        const ParsedArgs parsed = ParseArgs(rest, command->Options());
+        const int status = command->Run(parsed, std::cout, std::cerr);
         std::cout.flush();
         if (!std::cout) throw Failure("cannot write to standard output");
         return status;
@@ -91,7 +92,7 @@ int Main(int argc, char** argv) {
         // Messages quote file names, values and lines of files: none of their control characters (an escape
         // sequence for the terminal) gets through, and no line is echoed whole.
         std::cerr << kTool << ' ' << command->Name() << ": " << PrintableMessage(e.what()) << "\n"
-                  << "Usage: " << kTool << ' ' << command->Name() << ' ' << command->Synopsis() << "\n";
+                  << "Usage: " << kTool << ' ' << command->Name() << ' ' << Synopsis(*command) << "\n";
         return kExitUsage;
     } catch (const Failure& e) {
         std::cerr << kTool << ' ' << command->Name() << ": " << PrintableMessage(e.what()) << "\n";
