@@ -32,7 +32,8 @@ TEST_F(CliTest, DoctorAndIdentifyAnswerWithTheirVerdictAndStatus) {
         SCOPED_TRACE(c.args[0] + " " + (c.args.size() > 1 ? c.args[1] : ""));
         const CliRun run = Cli(c.args);
         EXPECT_EQ(run.status, c.status) << run.out << run.err;
-        for (const std::string& part : c.says) EXPECT_TRUE(Has(run.out, part)) << part << "\n" << run.out;
+        for (const std::string& part : c.says)
+            EXPECT_TRUE(Contains(run.out, part)) << part << "\n" << run.out;
     }
 }
 

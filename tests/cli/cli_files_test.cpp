@@ -61,7 +61,7 @@ TEST_F(CliTest, OutputsNeverReplaceInputsNorExistingFilesWithoutForce) {
         fs::copy_file(kept, html, fs::copy_options::overwrite_existing);
         const CliRun run = Cli(c.args);
         EXPECT_EQ(run.status, c.status) << run.err;
-        EXPECT_TRUE(Has(run.out + run.err, c.says)) << run.out << run.err;
+        EXPECT_TRUE(Contains(run.out + run.err, c.says)) << run.out << run.err;
         EXPECT_EQ(Slurp(c.output) == (c.output == radio ? std::string(data.begin(), data.end()) : "kept"),
                   c.status != 0);
         EXPECT_EQ(Bytes(radio), data);
@@ -69,7 +69,7 @@ TEST_F(CliTest, OutputsNeverReplaceInputsNorExistingFilesWithoutForce) {
         EXPECT_EQ(fs::hard_link_count(radio), 2u);
     }
     for (const auto& command : {"new", "read", "export", "sheet", "write"})
-        EXPECT_TRUE(Has(Cli({command, "--help"}).out, "  --force ")) << command;
+        EXPECT_TRUE(Contains(Cli({command, "--help"}).out, "  --force ")) << command;
 }
 
 // Files that are no settings text, or that never end, are refused at once without a word of their contents.
@@ -94,8 +94,8 @@ TEST_F(CliTest, SetFromTakesOnlyASettingsText) {
     for (const auto& c : cases) {
         const CliRun run = Cli({"set", radio, "--from", c.from});
         EXPECT_EQ(run.status, 1) << c.from;
-        EXPECT_TRUE(Has(run.err, c.says)) << run.err;
-        EXPECT_FALSE(Has(run.err, "root:") || Has(run.err, "xxxx")) << run.err;
+        EXPECT_TRUE(Contains(run.err, c.says)) << run.err;
+        EXPECT_FALSE(Contains(run.err, "root:") || Contains(run.err, "xxxx")) << run.err;
         EXPECT_LT(run.err.size(), 400u);
     }
     EXPECT_EQ(Bytes(File("radio.dat")), data);
@@ -119,8 +119,8 @@ TEST_F(CliTest, MessagesShowControlCharactersEscaped) {
     for (const auto& c : cases) {
         const CliRun run = Cli(c.args);
         EXPECT_NE(run.status, 0);
-        EXPECT_TRUE(Has(run.err, c.says)) << run.err;
-        EXPECT_FALSE(Has(run.err, "\x1b") || Has(run.err, "\x07")) << run.err;
+        EXPECT_TRUE(Contains(run.err, c.says)) << run.err;
+        EXPECT_FALSE(Contains(run.err, "\x1b") || Contains(run.err, "\x07")) << run.err;
         EXPECT_LT(run.err.size(), 2000u);
     }
 }
@@ -132,9 +132,16 @@ TEST_F(CliTest, WriteLogMustBeARegularFile) {
     ASSERT_EQ(mkfifo(File("log.csv").c_str(), 0600), 0);
     const CliRun run = Cli({"write", "--port", "simulated", "--log", File("log.csv").string(), radio});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "log.csv: cannot open the log: Not a regular file")) << run.err;
-    EXPECT_FALSE(Has(run.out + run.err, "Writing")) << run.out << run.err;
+    EXPECT_TRUE(Contains(run.err, "log.csv: cannot open the log: Not a regular file")) << run.err;
+    EXPECT_FALSE(Contains(run.out + run.err, "Writing")) << run.out << run.err;
     EXPECT_TRUE(fs::is_fifo(File("log.csv")));
+}
+
+// A word for the shell.
+std::string Quote(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
 }
 
 // Two editing commands on one data file at the same time take turns: neither change is lost. One held by
@@ -146,18 +153,18 @@ TEST_F(CliTest, ConcurrentEditsNeverLoseAChange) {
     for (int round = 0; round < 30; ++round) {
         SCOPED_TRACE(round);
         ASSERT_EQ(Cli({"new", "--force", radio}).status, 0);
-        const fs::path out = File("both.out");
-        ASSERT_EQ(std::system(("(" + both + ") >" + Quote(out.string()) + " </dev/null").c_str()), 0);
-        EXPECT_TRUE(Has(Slurp(out), "status 0 0")) << Slurp(out);
-        EXPECT_TRUE(Has(Cli({"channel", radio, "1"}).out, "460.50000"));
-        EXPECT_TRUE(Has(Cli({"settings", radio}).out, "\nsquelch=2\n"));
+        const CliRun run = lm::test::RunProgram("/bin/sh", {"-c", both});
+        ASSERT_EQ(run.status, 0);
+        EXPECT_TRUE(Contains(run.out, "status 0 0")) << run.out;
+        EXPECT_TRUE(Contains(Cli({"channel", radio, "1"}).out, "460.50000"));
+        EXPECT_TRUE(Contains(Cli({"settings", radio}).out, "\nsquelch=2\n"));
     }
     lm::EditLock held;
     ASSERT_TRUE(lm::LockForEditing(radio, held, std::chrono::milliseconds(0)).ok);
     const std::vector<std::uint8_t> before = Bytes(radio);
     const CliRun busy = Cli({"set", radio, "squelch=3"});
     EXPECT_EQ(busy.status, 1);
-    EXPECT_TRUE(Has(busy.err, radio + " is being changed by another program")) << busy.err;
+    EXPECT_TRUE(Contains(busy.err, radio + " is being changed by another program")) << busy.err;
     EXPECT_EQ(Bytes(radio), before);
 }
 

@@ -2,7 +2,6 @@
 // lm418t-cli run as a process on real data files in a temporary folder: the fixture of the command-line
 // tests.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,39 +11,21 @@
 #include <string>
 #include <vector>
 
+#include "support/program_run.h"
+
 namespace clitest {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using CliRun = lm::test::ProgramRun;
+using lm::test::Contains;
 
-inline std::string Quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-inline std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline std::vector<std::uint8_t> Bytes(const fs::path& path) {
-    const std::string s = Slurp(path);
-    return {s.begin(), s.end()};
-}
+inline std::string Slurp(const fs::path& path) { return lm::test::ReadText(path.string()); }
+inline std::vector<std::uint8_t> Bytes(const fs::path& path) { return lm::test::ReadBytes(path.string()); }
 
 inline void WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 class CliTest : public ::testing::Test {
@@ -60,22 +41,9 @@ protected:
 
     // Runs lm418t-cli, or with a first argument "sim", the simulated radio lm418t-sim.
     CliRun Cli(std::vector<std::string> args) const {
-        std::string command = Quote(LM_CLI_PATH);
-        if (!args.empty() && args[0] == "sim") {
-            command = Quote(LM_SIM_PATH);
-            args.erase(args.begin());
-        }
-        for (const std::string& arg : args) command += " " + Quote(arg);
-        const fs::path out = dir_ / ".out", err = dir_ / ".err";
-        command += " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
-        const int raw = std::system(command.c_str());
-        CliRun run;
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = Slurp(out);
-        run.err = Slurp(err);
-        fs::remove(out);
-        fs::remove(err);
-        return run;
+        if (!args.empty() && args[0] == "sim")
+            return lm::test::RunProgram(LM_SIM_PATH, {args.begin() + 1, args.end()});
+        return lm::test::RunProgram(LM_CLI_PATH, args);
     }
 
     // A new UHF data file, as the tool writes it.

@@ -47,7 +47,7 @@ TEST_F(CliTest, ImportPlacesPublishedListsAsAsked) {
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_EQ(Bytes(File("radio.dat")) != before, c.changed);
         for (const std::string& part : c.says)
-            EXPECT_TRUE(Has(run.out + run.err, part)) << part << "\n" << run.out << run.err;
+            EXPECT_TRUE(Contains(run.out + run.err, part)) << part << "\n" << run.out << run.err;
         fs::remove(File("radio.dat"));
     }
 }

@@ -13,13 +13,13 @@ TEST_F(CliTest, SheetWritesHtmlAndPdf) {
     const CliRun both = Cli({"sheet", radio, "--pdf", File("sheet.pdf"), "--html", File("sheet.html")});
     ASSERT_EQ(both.status, 0) << both.err;
     const std::string html = Slurp(File("sheet.html")), pdf = Slurp(File("sheet.pdf"));
-    EXPECT_TRUE(Has(html, "446.00625") && Has(html, "radio.dat"));
+    EXPECT_TRUE(Contains(html, "446.00625") && Contains(html, "radio.dat"));
     EXPECT_TRUE(pdf.starts_with("%PDF-"));
     EXPECT_GT(pdf.size(), 4000u);
 
     const CliRun chinese = Cli({"sheet", radio, "--html", "-", "--language", "Chinese"});
     ASSERT_EQ(chinese.status, 0) << chinese.err;
-    EXPECT_TRUE(Has(chinese.out, "信道表") && Has(chinese.out, "446.00625"));
+    EXPECT_TRUE(Contains(chinese.out, "信道表") && Contains(chinese.out, "446.00625"));
 }
 
 TEST_F(CliTest, SheetUsageErrorsWriteNothing) {

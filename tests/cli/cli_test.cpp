@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -23,13 +24,13 @@ TEST_F(CliTest, HelpAndUsageErrors) {
     const CliRun help = Cli({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* part : {"\n  new ", "\n  info ", "\n  channels ", "Exit status", "  0 ", "  1 ", "  2 "})
-        EXPECT_TRUE(Has(help.out, part)) << part;
+        EXPECT_TRUE(Contains(help.out, part)) << part;
     for (const char* command : {"new", "info", "channels"}) {
         const CliRun sub = Cli({command, "--help"});
         EXPECT_EQ(sub.status, 0) << command;
-        EXPECT_TRUE(Has(sub.out, std::string("Usage: lm418t-cli ") + command + " ")) << sub.out;
+        EXPECT_TRUE(Contains(sub.out, std::string("Usage: lm418t-cli ") + command + " ")) << sub.out;
     }
-    EXPECT_TRUE(Has(Cli({"new", "--help"}).out, "450-470MHz"));
+    EXPECT_TRUE(Contains(Cli({"new", "--help"}).out, "450-470MHz"));
 
     const std::vector<std::vector<std::string>> usage = {
         {},
@@ -53,6 +54,30 @@ TEST_F(CliTest, HelpAndUsageErrors) {
     EXPECT_TRUE(Listing().empty());
 }
 
+// Help texts are wrapped by the tool: no line is wider than 80 columns but the usage line, which the shell's
+// completion reads whole, and a line of one word.
+TEST_F(CliTest, HelpTextsFitEightyColumns) {
+    const auto check = [](const std::string& text, const std::string& what) {
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+            const std::string line = text.substr(start, end - start);
+            const auto columns =
+                std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; });
+            const bool oneWord = line.find(' ', line.find_first_not_of(' ')) == std::string::npos;
+            if (!line.starts_with("Usage: ") && !oneWord) {
+                EXPECT_LE(columns, 80) << what << ": " << line;
+            }
+        }
+    };
+    const std::string tool = Cli({"--help"}).out;
+    check(tool, "--help");
+    const std::regex command("\n  ([a-z]+)[ \n]");
+    int commands = 0;
+    for (std::sregex_iterator it(tool.begin(), tool.end(), command), end; it != end; ++it, ++commands)
+        check(Cli({(*it)[1], "--help"}).out, (*it)[1]);
+    EXPECT_EQ(commands, 15);
+}
+
 TEST_F(CliTest, NewChoosesVariantAndBand) {
     const std::vector<std::uint8_t> uhf = NewFile("uhf.dat");
     ASSERT_EQ(uhf.size(), 544u);
@@ -65,8 +90,8 @@ TEST_F(CliTest, NewChoosesVariantAndBand) {
     EXPECT_EQ(vhf.status, 0) << vhf.err;
     EXPECT_EQ(Bytes(File("vhf.dat")).at(453), 240);  // "150 - 174MHz"
     const CliRun vhfInfo = Cli({"info", File("vhf.dat").string()});
-    EXPECT_TRUE(Has(vhfInfo.out, "Model Type:") && Has(vhfInfo.out, "LM-418T(VHF)")) << vhfInfo.out;
-    EXPECT_TRUE(Has(vhfInfo.out, "150 - 174MHz"));
+    EXPECT_TRUE(Contains(vhfInfo.out, "Model Type:") && Contains(vhfInfo.out, "LM-418T(VHF)")) << vhfInfo.out;
+    EXPECT_TRUE(Contains(vhfInfo.out, "150 - 174MHz"));
 
     // The name without its blanks is accepted; an exact name with blanks too.
     EXPECT_EQ(Cli({"new", "--band", "450-490MHz", File("a.dat").string()}).status, 0);
@@ -77,8 +102,9 @@ TEST_F(CliTest, NewChoosesVariantAndBand) {
     // A band of the other variant, or of none, is refused with the variant's bands.
     const CliRun wrong = Cli({"new", "--band", "150 - 174MHz", File("c.dat").string()});
     EXPECT_EQ(wrong.status, 2);
-    EXPECT_TRUE(Has(wrong.err, "\"350 - 370MHz\"") && Has(wrong.err, "\"470 - 650MHz\"")) << wrong.err;
-    EXPECT_TRUE(Has(wrong.err, "--variant VHF")) << wrong.err;
+    EXPECT_TRUE(Contains(wrong.err, "\"350 - 370MHz\"") && Contains(wrong.err, "\"470 - 650MHz\""))
+        << wrong.err;
+    EXPECT_TRUE(Contains(wrong.err, "--variant VHF")) << wrong.err;
     EXPECT_EQ(Cli({"new", "--variant", "VHF", "--band", " 27 -  72MHz", File("c.dat").string()}).status, 2);
     EXPECT_FALSE(fs::exists(File("c.dat")));
 
@@ -92,7 +118,7 @@ TEST_F(CliTest, NewChoosesVariantAndBand) {
     // A folder that does not exist: the system's reason, and nothing is left behind.
     const CliRun nowhere = Cli({"new", File("missing/x.dat").string()});
     EXPECT_EQ(nowhere.status, 1);
-    EXPECT_TRUE(Has(nowhere.err, "No such file or directory")) << nowhere.err;
+    EXPECT_TRUE(Contains(nowhere.err, "No such file or directory")) << nowhere.err;
 }
 
 TEST_F(CliTest, BadInputFailsWithoutTouchingFiles) {
@@ -110,16 +136,16 @@ TEST_F(CliTest, BadInputFailsWithoutTouchingFiles) {
     for (const char* command : {"info", "channels"}) {
         const CliRun missing = Cli({command, File("none.dat").string()});
         EXPECT_EQ(missing.status, 1);
-        EXPECT_TRUE(Has(missing.err, "No such file or directory")) << missing.err;
+        EXPECT_TRUE(Contains(missing.err, "No such file or directory")) << missing.err;
         for (const char* name : {"tag.dat", "model.dat"}) {
             const CliRun run = Cli({command, File(name).string()});
             EXPECT_EQ(run.status, 1) << name;
-            EXPECT_TRUE(Has(run.err, "Model Type Wrong.")) << run.err;
+            EXPECT_TRUE(Contains(run.err, "Model Type Wrong.")) << run.err;
             EXPECT_TRUE(run.out.empty());
         }
         const CliRun truncated = Cli({command, File("short.dat").string()});
         EXPECT_EQ(truncated.status, 1);
-        EXPECT_TRUE(Has(truncated.err, "100")) << truncated.err;
+        EXPECT_TRUE(Contains(truncated.err, "100")) << truncated.err;
     }
     EXPECT_EQ(Bytes(File("tag.dat")), tag);
     EXPECT_EQ(Bytes(File("good.dat")), good);
@@ -146,7 +172,7 @@ TEST_F(CliTest, SpecialFilesAreRefusedAndKept) {
     for (const auto& c : cases) {
         const CliRun run = Cli(c.args);
         EXPECT_EQ(run.status, 1) << c.args[0] << " " << c.args.back();
-        EXPECT_TRUE(Has(run.err, c.message)) << run.err;
+        EXPECT_TRUE(Contains(run.err, c.message)) << run.err;
     }
     EXPECT_EQ(Bytes(File("precious.dat")), precious);
     EXPECT_TRUE(fs::is_directory(File("folder.dat")));
@@ -162,8 +188,8 @@ TEST_F(CliTest, InfoShowsTheRadioInformation) {
     EXPECT_TRUE(std::regex_search(fresh.out, std::regex("\nWrite Time: +20[0-9]{2}-[01][0-9]-[0-3][0-9] "
                                                         "[0-2][0-9]:[0-5][0-9]:[0-5][0-9]\n")))
         << fresh.out;
-    EXPECT_TRUE(Has(fresh.out, "\nSerial Number:\n")) << fresh.out;
-    EXPECT_TRUE(Has(fresh.out, "\nLeave Factory Time:\n"));
+    EXPECT_TRUE(Contains(fresh.out, "\nSerial Number:\n")) << fresh.out;
+    EXPECT_TRUE(Contains(fresh.out, "\nLeave Factory Time:\n"));
     EXPECT_TRUE(std::regex_search(fresh.out, std::regex("\nArea Code: +FFFF\nArea: +Unknown Area\n")))
         << fresh.out;
 
@@ -213,7 +239,7 @@ TEST_F(CliTest, ChannelsShowTheGridTexts) {
         "3,450.05000,450.05000,D754I,None,Low,Narrow,No,No,Yes,No,ON,OFF\r\n"
         "4,,,,,,,,,,,,\r\n";
     EXPECT_EQ(csv.out.substr(0, expected.size()), expected);
-    EXPECT_TRUE(Has(csv.out, "\r\n16,,,,,,,,,,,,\r\n"));
+    EXPECT_TRUE(Contains(csv.out, "\r\n16,,,,,,,,,,,,\r\n"));
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 17);
 
     const CliRun table = Cli({"channels", File("c.dat").string()});
@@ -226,10 +252,10 @@ TEST_F(CliTest, ChannelsShowTheGridTexts) {
     const std::size_t rxEnd = lines[0].find("RX Frequency") + std::string("RX Frequency").size();
     EXPECT_EQ(lines[1].find("446.00625") + 9, rxEnd) << table.out;
     EXPECT_EQ(lines[2].find("145.50000") + 9, rxEnd) << table.out;
-    EXPECT_TRUE(Has(lines[4], "(empty)"));
-    EXPECT_TRUE(Has(lines[16], "(empty)") && Has(lines[16], "16"));
-    EXPECT_FALSE(Has(lines[1], "(empty)"));
-    EXPECT_TRUE(Has(lines[2], "Type-2"));
+    EXPECT_TRUE(Contains(lines[4], "(empty)"));
+    EXPECT_TRUE(Contains(lines[16], "(empty)") && Contains(lines[16], "16"));
+    EXPECT_FALSE(Contains(lines[1], "(empty)"));
+    EXPECT_TRUE(Contains(lines[2], "Type-2"));
 }
 
 // lm418t-cli channel changes a channel through the rules of typing into the grid: warnings on standard error
@@ -245,8 +271,8 @@ TEST_F(CliTest, ChannelChangesThroughTheGridRules) {
     const CliRun set = Cli({"channel", file, "3", "rx=446.007", "rx-tone=67", "tx-tone=d023n", "power=low",
                             "epilogue=ON", "tx-tone=5"});
     ASSERT_EQ(set.status, 0) << set.err;
-    EXPECT_TRUE(Has(set.err, "rx: Frequecy is Out of range. Stored: 446.00625")) << set.err;
-    EXPECT_TRUE(Has(set.err, "tx-tone: Tone repaired. Stored: 30.0")) << set.err;
+    EXPECT_TRUE(Contains(set.err, "rx: Frequecy is Out of range. Stored: 446.00625")) << set.err;
+    EXPECT_TRUE(Contains(set.err, "tx-tone: Tone repaired. Stored: 30.0")) << set.err;
     EXPECT_EQ(slot(3), (std::vector<std::uint8_t>{0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x70, 0x06,
                                                   0x00, 0x03, 0xF4, 0xFD, 0xFF, 0xFF}));
     const CliRun show = Cli({"channel", "--csv", file, "3"});
@@ -268,7 +294,7 @@ TEST_F(CliTest, ChannelChangesThroughTheGridRules) {
     for (const auto& args : usage) {
         const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2) << args.back() << ": " << run.err;
-        EXPECT_TRUE(Has(run.err, "Usage: lm418t-cli channel ")) << run.err;
+        EXPECT_TRUE(Contains(run.err, "Usage: lm418t-cli channel ")) << run.err;
     }
     EXPECT_EQ(Bytes(File("c.dat")), before);
 
@@ -283,14 +309,14 @@ TEST_F(CliTest, SettingsCopyFromOneFileToAnother) {
     const CliRun set = Cli({"set", a, "vox-level=3", "tx-time-out=450", "voice=english", "id-code=7",
                             "autodial-2=abcd1234567", "begin-of-tx=", "key2-long=sos tx"});
     ASSERT_EQ(set.status, 0) << set.err;
-    EXPECT_TRUE(Has(set.err, "warning: autodial-2 cut to ABCD123456")) << set.err;
+    EXPECT_TRUE(Contains(set.err, "warning: autodial-2 cut to ABCD123456")) << set.err;
     const CliRun shown = Cli({"settings", a});
     ASSERT_EQ(shown.status, 0) << shown.err;
     for (const char* line :
          {"# Key Function\nlong-press-time=2.0\n", "\nkey2-long=SOS Tx\n", "\n\n# Vox Function\n",
           "\nvox-level=3\n", "\ntx-time-out=450\n", "\nvoice=English\n", "\nid-code=700\n",
           "\nautodial-2=ABCD123456\n", "\nbegin-of-tx=\n", "\n# DTMF\n"})
-        EXPECT_TRUE(Has(shown.out, line)) << line << shown.out;
+        EXPECT_TRUE(Contains(shown.out, line)) << line << shown.out;
 
     std::ofstream(File("fleet.txt")) << shown.out;
     const CliRun copy = Cli({"set", b, "--from", File("fleet.txt").string()});
@@ -316,7 +342,7 @@ TEST_F(CliTest, SetChangesOnlyTheNamedBitsAndRefusesWithoutWriting) {
     for (const auto& [assignment, part] : refused) {
         const CliRun run = Cli({"set", file, "squelch=1", assignment});
         EXPECT_EQ(run.status, 2) << assignment;
-        EXPECT_TRUE(Has(run.err, part)) << run.err;
+        EXPECT_TRUE(Contains(run.err, part)) << run.err;
         EXPECT_EQ(Bytes(File("s.dat")), expected) << assignment;
     }
 }

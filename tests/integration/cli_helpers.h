@@ -1,7 +1,5 @@
 #pragma once
-// Running lm418t-cli as a separate process, and data files for the tests.
-#include <QElapsedTimer>
-#include <QProcess>
+// lm418t-cli run as a separate process, and data files for the tests.
 #include <QStringList>
 #include <cstdint>
 #include <cstdio>
@@ -12,39 +10,17 @@
 #include <vector>
 
 #include "link/sim/radio.h"
+#include "support/program_run.h"
 
 namespace lm::test {
 
-struct CliRun {
-    int status = -1;  // exit status; -1 when it had to be killed
-    std::string out;
-    std::string err;
-    qint64 ms = 0;
-};
+using CliRun = ProgramRun;
 
-inline CliRun RunCli(const QStringList& args, const QByteArray& input = {}, int timeoutMs = 20000) {
-    QProcess p;
-    QElapsedTimer clock;
-    clock.start();
-    p.start(QStringLiteral(LM_CLI_PATH), args);
-    CliRun r;
-    if (!p.waitForStarted(5000)) return r;
-    if (!input.isEmpty()) p.write(input);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished(2000);
-    } else if (p.exitStatus() == QProcess::NormalExit) {
-        r.status = p.exitCode();
-    }
-    r.ms = clock.elapsed();
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    return r;
-}
-
-inline bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
+// lm418t-cli with arguments as the tests build them for QProcess too.
+inline CliRun RunCli(const QStringList& args, const std::string& input = {}, int timeoutMs = 20000) {
+    std::vector<std::string> list;
+    for (const QString& arg : args) list.push_back(arg.toStdString());
+    return RunProgram(LM_CLI_PATH, list, input, timeoutMs);
 }
 
 // A fresh temporary folder per test, removed at the end.
@@ -63,11 +39,6 @@ public:
 private:
     std::string path_;
 };
-
-inline std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 inline void WriteDataFile(const std::string& path, const sim::Memory& memory) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -36,7 +36,7 @@ TEST(CliLink, SimulateCommandServesAReadAndAWriteUntilInterrupted) {
         {"write", "--port", QString::fromStdString(link), QString::fromStdString(dir.File("in.dat"))});
     EXPECT_EQ(write.status, 0) << write.err;
     ASSERT_TRUE(test::SpinUntil([&] { return std::filesystem::exists(dir.File("saved.dat")); }, 3000));
-    const auto saved = test::ReadAll(dir.File("saved.dat"));
+    const auto saved = test::ReadBytes(dir.File("saved.dat"));
     ASSERT_EQ(saved.size(), 544u);
     const sim::Memory written = test::ValidRadio(9);
     for (int a = 0; a < 432; ++a) ASSERT_EQ(saved[16 + a], written[a]) << a;
@@ -60,7 +60,7 @@ TEST(CliLink, SimulateRemovesOnlyItsOwnLink) {
     test::WriteDataFile(link, test::ValidRadio(3));
     sim.terminate();
     ASSERT_TRUE(sim.waitForFinished(5000));
-    EXPECT_EQ(test::ReadAll(link).size(), 544u);
+    EXPECT_EQ(test::ReadBytes(link).size(), 544u);
 }
 
 TEST(CliLink, TimingCountsEveryByteAndProgressIsPlainLinesOffATerminal) {
@@ -99,8 +99,8 @@ TEST(CliLink, RepeatNumbersTheBackupsAndStopsAtAFailedRadio) {
             test::RunCli({"write", "--port", port, "--repeat", "--backup", backup, in}, "\n");
         sim.Stop();
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(test::ReadAll(dir.File("b.dat")).size(), 544u);
-        EXPECT_EQ(test::ReadAll(dir.File("b-2.dat")).size(), 544u);
+        EXPECT_EQ(test::ReadBytes(dir.File("b.dat")).size(), 544u);
+        EXPECT_EQ(test::ReadBytes(dir.File("b-2.dat")).size(), 544u);
         EXPECT_FALSE(std::filesystem::exists(dir.File("b-3.dat")));
         EXPECT_EQ(sim.radio().BlocksWritten(), 2 * 58);
     }

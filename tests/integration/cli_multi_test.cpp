@@ -35,7 +35,7 @@ TEST(CliMulti, ThreeRadiosAtOnceOneVanishing) {
     const test::CliRun run = test::RunCli({"write", "--port", a, "--port", c, "--port", b, "--log", log, in});
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_TRUE(Contains(run.err, "failed: " + c.toStdString() + "\n")) << run.err;
-    const auto logBytes = test::ReadAll(log.toStdString());
+    const auto logBytes = test::ReadBytes(log.toStdString());
     std::istringstream rows(std::string(logBytes.begin(), logBytes.end()));
     std::vector<std::string> lines;
     for (std::string line; std::getline(rows, line);) lines.push_back(line);
@@ -46,12 +46,12 @@ TEST(CliMulti, ThreeRadiosAtOnceOneVanishing) {
     EXPECT_TRUE(Contains(lines[3], b.toStdString() + ",") && Contains(lines[3], ",Writing Completed.,"));
 
     // The two that were written hold the file: read back independently.
-    const auto written = test::ReadAll(in.toStdString());
+    const auto written = test::ReadBytes(in.toStdString());
     for (const QString& port : {a, b}) {
         const QString out = port + ".dat";
         const test::CliRun read = test::RunCli({"read", "--port", port, out});
         ASSERT_EQ(read.status, 0) << read.err;
-        const auto held = test::ReadAll(out.toStdString());
+        const auto held = test::ReadBytes(out.toStdString());
         ASSERT_EQ(held.size(), 544u);
         for (int i = 0; i < 432; ++i)
             ASSERT_EQ(held[16 + i], written[16 + i]) << port.toStdString() << " byte " << i;
@@ -88,7 +88,7 @@ TEST(CliMulti, BackupsNeverDestroyWhatTheyProtect) {
         std::filesystem::create_directory(dir.File("locked"));
         chmod(dir.File("locked").c_str(), 0555);
         if (c.exists && c.backup != "in.dat") test::WriteDataFile(dir.File(c.backup), test::ValidRadio(3));
-        const auto before = test::ReadAll(dir.File(c.backup));
+        const auto before = test::ReadBytes(dir.File(c.backup));
         test::SimThread sim(test::ValidRadio(11), {});
         const QString port = QString::fromStdString(sim.Start());
         QStringList args{"write", "--port", port, "--backup", QString::fromStdString(dir.File(c.backup))};
@@ -99,7 +99,7 @@ TEST(CliMulti, BackupsNeverDestroyWhatTheyProtect) {
         EXPECT_TRUE(Contains(run.out + run.err, c.says)) << run.out << run.err;
         if (c.status != 0) {
             EXPECT_TRUE(sim.radio().log().empty());
-            EXPECT_EQ(test::ReadAll(dir.File(c.backup)), before);
+            EXPECT_EQ(test::ReadBytes(dir.File(c.backup)), before);
         }
         chmod(dir.File("locked").c_str(), 0755);
     }

@@ -59,7 +59,7 @@ TEST(CliPty, FullReadDeliversRadioBytes0To495) {
     const test::CliRun run = ReadWith({}, sim, dir);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "Reading Completed.")) << run.out;
-    const auto file = test::ReadAll(dir.File("out.dat"));
+    const auto file = test::ReadBytes(dir.File("out.dat"));
     ASSERT_EQ(file.size(), 544u);
     EXPECT_EQ(std::string(file.begin(), file.begin() + 8), "LM41LM41");
     for (int a = 0; a < 512; ++a) {
@@ -134,7 +134,7 @@ TEST(CliPty, ReadFaultsFailWithTheirMessageAndLeaveTheFile) {
         const test::CliRun run = ReadWith(row.c, sim, dir);
         EXPECT_EQ(run.status, 1) << run.out;
         EXPECT_TRUE(Contains(run.err, row.message)) << run.err;
-        EXPECT_EQ(test::ReadAll(dir.File("out.dat")), old);
+        EXPECT_EQ(test::ReadBytes(dir.File("out.dat")), old);
         EXPECT_EQ(sim.radio().log().back() == "end", row.endFrame) << sim.radio().log().back();
         EXPECT_LT(run.ms, 4000);
     }
@@ -152,7 +152,7 @@ TEST(CliPty, ReadToleratesStrayByteFragmentsAndAPassword) {
         test::SimThread sim(test::ValidRadio(7, c.radioPassword), c.faults);
         const test::CliRun run = ReadWith(c, sim, dir);
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(test::ReadAll(dir.File("out.dat")).size(), 544u);
+        EXPECT_EQ(test::ReadBytes(dir.File("out.dat")).size(), 544u);
     }
 }
 
@@ -227,7 +227,7 @@ TEST(CliPty, WriteVerifyBackupAndRepeat) {
                                            "--backup", QString::fromStdString(dir.File("backup.dat")),
                                            QString::fromStdString(dir.File("in.dat"))});
     EXPECT_EQ(run.status, 0) << run.err;
-    const auto backup = test::ReadAll(dir.File("backup.dat"));
+    const auto backup = test::ReadBytes(dir.File("backup.dat"));
     ASSERT_EQ(backup.size(), 544u);
     for (int a = 0; a < 432; ++a) ASSERT_EQ(backup[16 + a], before[a]) << a;
 

@@ -47,7 +47,7 @@ TEST(SimRunnerPty, WriteSessionIsSavedAfterTheEndFrame) {
     ASSERT_TRUE(test::SpinUntil([&] { return std::filesystem::exists(options.savePath); }, 2000));
     port.Close();
     sim.Stop();
-    const auto file = test::ReadAll(options.savePath);
+    const auto file = test::ReadBytes(options.savePath);
     ASSERT_EQ(file.size(), 544u);
     EXPECT_EQ(std::string(file.begin(), file.begin() + 8), "LM41LM41");
     for (int a = 0; a < sim::kMemoryBytes; ++a) ASSERT_EQ(file[16 + a], a < 464 ? a / 8 : before[a]) << a;
