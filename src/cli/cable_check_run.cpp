@@ -3,13 +3,12 @@
 #include <QEventLoop>
 
 #include "event_loop.h"
-#include "globals/globals.h"
 
 namespace lm::cli {
 
-doctor::Report RunCableCheck(const CableCheckRequest& request) {
+doctor::Report RunCableCheck(const CableCheckRequest& request, const TransferSession& session) {
     EventLoopScope scope;
-    CableCheck check(request, gAll);
+    CableCheck check(request, session);
     QEventLoop loop;
     QObject::connect(&check, &CableCheck::finished, &loop, &QEventLoop::quit);
     check.Start();

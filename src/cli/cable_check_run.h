@@ -5,6 +5,6 @@
 
 namespace lm::cli {
 
-doctor::Report RunCableCheck(const CableCheckRequest& request);
+doctor::Report RunCableCheck(const CableCheckRequest& request, const TransferSession& session);
 
 }  // namespace lm::cli

@@ -9,7 +9,6 @@
 #include "core/channel_edit.h"
 #include "core/printable.h"
 #include "file_command.h"
-#include "globals/globals.h"
 #include "settings/language.h"
 
 namespace lm::cli {
@@ -115,7 +114,8 @@ private:
                 throw UsageError(ShownValue(a.text) + ": " + std::string(RefusalText(edit.refusal)));
             const MessageRef message = WarningMessage(edit.warning);
             if (edit.Notable())
-                warnings.push_back(EditNote(edit, a.name, MessageText(gLanguage, message.key, message.text)));
+                warnings.push_back(
+                    EditNote(edit, a.name, MessageText(program().messages, message.key, message.text)));
         }
         for (const std::string& warning : warnings) err << "warning: " << warning << '\n';
         Save(document);

@@ -40,10 +40,10 @@ public:
 
     int Run(const ParsedArgs& args, std::ostream& out, std::ostream&) override {
         ExpectOperands(args, 2, "A.dat B.dat");
-        TALL a = SessionDocument();
-        TALL b = SessionDocument();
-        LoadOrFail(a, args.Operands[0]);
-        LoadOrFail(b, args.Operands[1]);
+        TALL a = program().document;
+        TALL b = program().document;
+        LoadOrFail(program().messages, a, args.Operands[0]);
+        LoadOrFail(program().messages, b, args.Operands[1]);
         const std::vector<Difference> differences = DiffImages(a, b);
         for (const Difference& d : differences) out << d.Text() << '\n';
         return differences.empty() ? kExitOk : kExitDiffer;

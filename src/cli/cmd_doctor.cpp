@@ -3,6 +3,7 @@
 
 #include "cable_check_run.h"
 #include "command.h"
+#include "session.h"
 
 namespace lm::cli {
 namespace {
@@ -47,7 +48,7 @@ public:
         request.port = args.Value("--port").value_or("");
         request.root = args.Value("--root").value_or("/");
         if (request.root.empty()) throw UsageError("--root needs a folder");
-        const doctor::Report report = RunCableCheck(request);
+        const doctor::Report report = RunCableCheck(request, program().session);
         out << doctor::FormatReport(report);
         return doctor::AnyRadioAnswered(report) ? kExitOk : kExitFailure;
     }

@@ -4,6 +4,7 @@
 #include "cable_check_run.h"
 #include "command.h"
 #include "core/printable.h"
+#include "session.h"
 
 namespace lm::cli {
 namespace {
@@ -40,7 +41,7 @@ public:
         request.port = parsed.Value("--port").value_or("");
         if (request.port.empty()) throw UsageError("missing --port DEVICE (see 'lm418t-cli ports')");
         request.machine = false;
-        const doctor::Report report = RunCableCheck(request);
+        const doctor::Report report = RunCableCheck(request, program().session);
         const doctor::PortReport& port = report.ports.front();
         out << Printable(port.device) << ": ";
         if (port.radio.tried) out << doctor::RadioText(port.radio) << "\n  verdict: ";

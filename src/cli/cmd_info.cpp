@@ -10,6 +10,7 @@
 #include "core/state.h"
 #include "file_command.h"
 #include "link/area_table.h"
+#include "session.h"
 
 namespace lm::cli {
 namespace {
@@ -43,7 +44,7 @@ private:
         // itself before the area.
         const ImageBytes& image = document.Image;
         const std::string areaCode = AreaCodeOf(image);
-        document.AreaText = LookupAreaName(areaCode, document.LanguageId > 0);
+        document.AreaText = LookupAreaName(areaCode, program().preferences.LanguageId > 0);
         std::vector<std::pair<std::string, std::string>> fields;
         for (const RadioInfoField& f : RadioInfoFields()) {
             if (std::string_view(f.fieldName) == "cxArea") fields.emplace_back("Area Code", areaCode);

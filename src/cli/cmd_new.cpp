@@ -7,7 +7,6 @@
 #include "core/models.h"
 #include "core/state.h"
 #include "file_command.h"
-#include "globals/globals.h"
 #include "output_files.h"
 #include "session.h"
 #include "variant_band.h"
@@ -42,23 +41,23 @@ public:
     }
 
     int Run(const ParsedArgs& parsed, std::ostream& out, std::ostream&) override {
-        TALL& document = SessionDocument();
+        TALL& document = program().document;
         ExpectOperands(parsed, 1, "OUT.dat");
         const std::string& path = parsed.Operands[0];
 
-        const TMacType& variant =
-            ResolveVariant(parsed.Value("--variant").value_or(VariantName(*gMacList.Get(0))));
+        const TMacType& variant = ResolveVariant(
+            parsed.Value("--variant").value_or(VariantName(*ProductCatalogue().Models.Get(0))));
         const std::string band =
             parsed.Value("--band") ? ResolveBand(variant, *parsed.Value("--band")) : variant.DefaultBand;
 
         const EditLock lock = LockOrFail(path);
         CheckOutputTarget(path, "the data file", {}, parsed.Has("--force"));
 
-        SelectModel(document, variant.ModelCode, gFrqList.CodeOf(band), true);
+        SelectModel(document, variant.ModelCode, ProductCatalogue().Bands.CodeOf(band), true);
         if (document.ModelTitle != variant.ModelTitle || document.BandName != band)
             throw Failure("the band " + band + " does not select " + variant.ModelTitle);
         NewImage(document);
-        SaveOrFail(document, path);
+        SaveOrFail(program().messages, document, path);
         out << path << ": " << document.ModelTitle << ", " << document.BandName << "\n";
         return kExitOk;
     }

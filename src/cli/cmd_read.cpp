@@ -49,7 +49,7 @@ public:
     }
 
     int Run(const ParsedArgs& parsed, std::ostream& out, std::ostream& err) override {
-        TALL& document = SessionDocument();
+        TALL& document = program().document;
         ExpectOperands(parsed, 1, "OUT.dat");
         const std::string& path = parsed.Operands[0];
         const auto port = parsed.Value("--port");
@@ -65,13 +65,13 @@ public:
         plan.password = parsed.Value("--password").value_or("");
         JobBoard board(out, err, false, parsed.Has("--timing"));
         std::vector<std::unique_ptr<RadioJob>> jobs;
-        jobs.push_back(std::make_unique<RadioJob>(plan, document, board));
+        jobs.push_back(std::make_unique<RadioJob>(plan, program(), board));
         board.Run(jobs);
         if (!jobs[0]->Succeeded()) throw Failure(jobs[0]->Result());
         document = jobs[0]->State();
         const std::string area =
             document.AreaCode + (document.AreaText.empty() ? "" : " " + document.AreaText);
-        SaveOrFail(document, path);
+        SaveOrFail(program().messages, document, path);
         out << path << ": " << document.ModelTitle << ", " << document.BandName << ", area " << area << "\n";
         return kExitOk;
     }

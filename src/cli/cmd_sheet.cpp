@@ -13,7 +13,6 @@
 #include "core/file_io.h"
 #include "core/printable.h"
 #include "file_command.h"
-#include "globals/globals.h"
 #include "output_files.h"
 #include "settings/language.h"
 #include "settings/startup.h"
@@ -41,12 +40,13 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-std::string LanguageFileOf(const std::optional<std::string>& name) {
+std::string LanguageFileOf(const Preferences& preferences, const std::optional<std::string>& name) {
     if (!name)
-        return InstalledLanguageFile(gAll.AppDir,
-                                     gAll.LanguageName.empty() ? kFallbackLanguage : gAll.LanguageName);
+        return InstalledLanguageFile(preferences.AppDir, preferences.LanguageName.empty()
+                                                             ? kFallbackLanguage
+                                                             : preferences.LanguageName);
     if (!IsLanguageName(*name)) throw UsageError("no language named " + *name);
-    const std::string path = InstalledLanguageFile(gAll.AppDir, *name);
+    const std::string path = InstalledLanguageFile(preferences.AppDir, *name);
     if (!std::filesystem::is_regular_file(path))
         throw UsageError("no language file for " + *name + ": " + path);
     return path;
@@ -94,7 +94,7 @@ private:
         if (!pdf_ && !html_) throw UsageError("give --pdf OUT.pdf, --html OUT.html or both");
         if ((pdf_ && pdf_->empty()) || (html_ && html_->empty()))
             throw UsageError("an output file name is empty");
-        language_ = LanguageFileOf(args.Value("--language"));
+        language_ = LanguageFileOf(program().preferences, args.Value("--language"));
         std::vector<NamedFile> inputs{{args.Operands[0], "the data file"}, {language_, "the language file"}};
         if (pdf_) {
             CheckOutputTarget(*pdf_, "the PDF file", inputs, args.Has("--force"));

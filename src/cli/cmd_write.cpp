@@ -146,7 +146,7 @@ private:
                     CheckBackupTarget(plan.backupPath, others_, parsed.Has("--force"));
                 }
                 // Each radio gets the file's image with its own area code, password and time stamp.
-                jobs.push_back(std::make_unique<RadioJob>(plan, document, board));
+                jobs.push_back(std::make_unique<RadioJob>(plan, program(), board));
             }
             board.Run(jobs);
             std::string failed;

@@ -12,6 +12,8 @@
 
 namespace lm::cli {
 
+struct Program;
+
 // Exit statuses of the tool.
 constexpr int kExitOk = 0;       // the command did what was asked
 constexpr int kExitFailure = 1;  // bad input or a failed file operation; no file was created or changed
@@ -54,6 +56,15 @@ public:
     // The status of a Failure: kExitFailure, unless the command's own answers use that status (diff: 1 means
     // "the files differ", so its failures exit with 2).
     virtual int FailureStatus() const { return kExitFailure; }
+
+    // The state of the run the command works in; main() hands it over before Run.
+    void Use(Program& program) { program_ = &program; }
+
+protected:
+    Program& program() const { return *program_; }
+
+private:
+    Program* program_ = nullptr;
 };
 
 // Every command, in the order of the help text.

@@ -1,11 +1,8 @@
 #include "file_command.h"
 
-#include "globals/globals.h"
 #include "session.h"
 
 namespace lm::cli {
-
-TALL& SessionDocument() { return gAll; }
 
 int FileCommand::Run(const ParsedArgs& args, std::ostream& out, std::ostream& err) {
     Check(args);
@@ -13,11 +10,11 @@ int FileCommand::Run(const ParsedArgs& args, std::ostream& out, std::ostream& er
     path_ = args.Operands[0];
     EditLock lock;
     if (Changes(args)) lock = LockOrFail(path_);
-    TALL& document = SessionDocument();
-    LoadOrFail(document, path_);
+    TALL& document = program().document;
+    LoadOrFail(program().messages, document, path_);
     return Work(args, document, out, err);
 }
 
-void FileCommand::Save(TALL& document) const { SaveOrFail(document, path_); }
+void FileCommand::Save(TALL& document) const { SaveOrFail(program().messages, document, path_); }
 
 }  // namespace lm::cli

@@ -8,6 +8,7 @@
 #include "command.h"
 #include "core/edit_lock.h"
 #include "core/state.h"
+#include "session.h"
 
 namespace lm::cli {
 
@@ -33,8 +34,5 @@ protected:
 private:
     std::string path_;
 };
-
-// The document a command works on, before a data file is loaded into it: the program's session.
-TALL& SessionDocument();
 
 }  // namespace lm::cli

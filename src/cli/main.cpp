@@ -82,7 +82,9 @@ int Main(int argc, char** argv) {
         return kExitOk;
     }
     try {
-        StartProgram(argv[0]);
+        Program program;
+        StartProgram(program, argv[0]);
+        command->Use(program);
         const ParsedArgs parsed = ParseArgs(rest, command->Options());
         const int status = command->Run(parsed, std::cout, std::cerr);
         std::cout.flush();

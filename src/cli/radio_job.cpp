@@ -31,8 +31,12 @@ bool IsCompletion(const std::string& key) { return key == link::kReadOk.key || k
 
 }  // namespace
 
-RadioJob::RadioJob(JobPlan plan, const TALL& state, JobListener& listener)
-    : plan_(std::move(plan)), state_(state), listener_(listener) {}
+RadioJob::RadioJob(JobPlan plan, const Program& program, JobListener& listener)
+    : plan_(std::move(plan)),
+      state_(program.document),
+      session_(program.session),
+      messages_(program.messages),
+      listener_(listener) {}
 
 RadioJob::~RadioJob() {
     host_.reset();  // before the engine and the line it refers to
@@ -76,13 +80,13 @@ void RadioJob::Begin(Step step) {
     failure_.clear();
     const bool write = step == Step::Write;
     if (write) {
-        auto engine = std::make_unique<link::WriteTransfer>(state_, Options(), link::ClockSource{});
+        auto engine = std::make_unique<link::WriteTransfer>(state_, session_, Options(), link::ClockSource{});
         ok_ = [this, e = engine.get()] {
             return e->Ok(plan_.password, plan_.newPassword.has_value(), plan_.newPassword.value_or(""));
         };
         engine_ = std::move(engine);
     } else {
-        auto engine = std::make_unique<link::ReadTransfer>(state_, Options());
+        auto engine = std::make_unique<link::ReadTransfer>(session_, Options());
         ok_ = [e = engine.get(), password = step == Step::Verify ? writtenPassword_ : plan_.password] {
             return e->Ok(password);
         };
@@ -146,13 +150,13 @@ void RadioJob::Next(link::Outcome outcome) {
 
 void RadioJob::AfterRead(const link::ReadOutcome& outcome) {
     if (step_ == Step::Read) {
-        link::ApplyReadOutcome(state_, outcome);
+        link::ApplyReadOutcome(state_, session_, outcome);
         Finish(true, completion_);
     } else if (step_ == Step::Backup) {
         TALL backup = state_;
-        link::ApplyReadOutcome(backup, outcome);
+        link::ApplyReadOutcome(backup, session_, outcome);
         try {
-            SaveOrFail(backup, plan_.backupPath);
+            SaveOrFail(messages_, backup, plan_.backupPath);
         } catch (const Failure& e) {
             Finish(false, e.what());
             return;

@@ -1,8 +1,8 @@
 #pragma once
 // One radio on one port, programmed by the link commands: a read, or a write with an optional backup read
-// before it and an optional read-back after it. Each job works on its own copy of the state record, so that
-// radios written at the same time keep their own area codes and passwords; jobs run side by side on one event
-// loop and one job's failure never touches another.
+// before it and an optional read-back after it. Each job works on its own copy of the document and the
+// session, so that radios written at the same time keep their own area codes and passwords; jobs run side by
+// side on one event loop and one job's failure never touches another.
 #include <QElapsedTimer>
 #include <QObject>
 #include <array>
@@ -18,6 +18,7 @@
 #include "link/read_transfer.h"
 #include "port/radio_link.h"
 #include "port/transfer_host.h"
+#include "session.h"
 
 namespace lm::cli {
 
@@ -48,7 +49,8 @@ public:
 
 class RadioJob : private TransferObserver {
 public:
-    RadioJob(JobPlan plan, const TALL& state, JobListener& listener);
+    // program: the document to write (or to read into) and the session, both copied.
+    RadioJob(JobPlan plan, const Program& program, JobListener& listener);
     ~RadioJob() override;
     RadioJob(const RadioJob&) = delete;
     RadioJob& operator=(const RadioJob&) = delete;
@@ -87,6 +89,8 @@ private:
 
     JobPlan plan_;
     TALL state_;
+    TransferSession session_;
+    const TLanguage& messages_;
     JobListener& listener_;
     QObject context_;  // posted continuations die with the job
     std::mt19937 random_{std::random_device{}()};

@@ -4,7 +4,6 @@
 #include "core/datafile.h"
 #include "core/models.h"
 #include "core/state.h"
-#include "globals/globals.h"
 #include "settings/language.h"
 #include "settings/startup.h"
 
@@ -14,27 +13,26 @@ namespace {
 
 // The message a load or save failure is reported with: the file and the message table's text when the failure
 // has a message key ("radio.dat: Model Type Wrong."), otherwise the step, the file and the system's reason.
-std::string FailureText(const std::string& path, const DataFileResult& result) {
+std::string FailureText(const TLanguage& messages, const std::string& path, const DataFileResult& result) {
     if (result.messageKey.empty()) return result.text;
-    return path + ": " + MessageText(gLanguage, result.messageKey, result.text);
+    return path + ": " + MessageText(messages, result.messageKey, result.text);
 }
 
 }  // namespace
 
-void StartProgram(const char* argv0) {
-    RunStartup(gAll, gLanguage, argv0);
-    if (gMacList.Count() == 0) throw Failure("the model catalogue is empty");
-    StartSession(gAll);
+void StartProgram(Program& program, const char* argv0) {
+    RunStartup(program.preferences, program.session, program.messages, argv0);
+    StartSession(program.document);
 }
 
-void LoadOrFail(TALL& state, const std::string& path) {
+void LoadOrFail(const TLanguage& messages, TALL& state, const std::string& path) {
     const DataFileResult result = LoadDataFile(state, path);
-    if (!result.ok) throw Failure(FailureText(path, result));
+    if (!result.ok) throw Failure(FailureText(messages, path, result));
 }
 
-void SaveOrFail(TALL& state, const std::string& path) {
+void SaveOrFail(const TLanguage& messages, TALL& state, const std::string& path) {
     const DataFileResult result = SaveDataFile(state, path);
-    if (!result.ok) throw Failure(FailureText(path, result));
+    if (!result.ok) throw Failure(FailureText(messages, path, result));
 }
 
 EditLock LockOrFail(const std::string& path) {

@@ -39,7 +39,7 @@ std::string VariantName(const TMacType& variant) {
 
 const TMacType& ResolveVariant(const std::string& name) {
     std::vector<std::string> names;
-    for (int i = 0; const TMacType* variant = gMacList.Get(i); ++i) {
+    for (int i = 0; const TMacType* variant = ProductCatalogue().Models.Get(i); ++i) {
         if (Upper(VariantName(*variant)) == Upper(name)) return *variant;
         names.push_back(VariantName(*variant));
     }
@@ -57,7 +57,7 @@ std::string ResolveBand(const TMacType& variant, const std::string& name) {
     std::string message = "the " + VariantName(variant) + " variant has no band \"" + name + "\"";
     if (loose.size() > 1) message = "the band \"" + name + "\" may be any of " + Quoted(loose);
     message += "; its bands are " + Quoted(bands);
-    for (int i = 0; const TMacType* other = gMacList.Get(i); ++i) {
+    for (int i = 0; const TMacType* other = ProductCatalogue().Models.Get(i); ++i) {
         if (other == &variant) continue;
         for (const std::string& band : other->Bands)
             if (band == name || WithoutBlanks(band) == WithoutBlanks(name))

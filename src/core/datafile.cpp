@@ -75,8 +75,9 @@ DataFileResult LoadDataBytes(TALL& state, const std::uint8_t* data, std::size_t 
     if (data == nullptr || size < static_cast<std::size_t>(kDataFileBytes)) {
         return Failure(DataFileError::TooShort, TooShortText(data == nullptr ? 0 : size));
     }
-    const DataHeader h = DecodeDataHeader(data, state.FileTag.size(), state.ModelCode.size());
-    if (h.Tag != state.FileTag || gMacList.ChannelCountOf(h.ModelCode) == 0) {
+    const Catalogue& catalogue = ProductCatalogue();
+    const DataHeader h = DecodeDataHeader(data, catalogue.FileTag.size(), state.ModelCode.size());
+    if (h.Tag != catalogue.FileTag || catalogue.Models.ChannelCountOf(h.ModelCode) == 0) {
         return Failure(DataFileError::ModelTypeWrong, kModErrorText, "ModError");
     }
     state.CurrentChannel = 1;
@@ -107,7 +108,7 @@ DataFileResult LoadDataFile(TALL& state, const std::string& path) {
 }
 
 DataFileResult SaveDataFile(TALL& state, const std::string& path) {
-    const std::vector<std::uint8_t> bytes = EncodeDataFile(state.Image, state.FileTag, state.ModelCode);
+    const std::vector<std::uint8_t> bytes = EncodeDataFile(state.Image, ProductCatalogue().FileTag, state.ModelCode);
     const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (const FileOutcome saved = ReplaceFile(path, data); !saved.ok) {
         return Failure(DataFileError::WriteFailed, StepText("save", path, saved.reason));

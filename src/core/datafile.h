@@ -54,7 +54,7 @@ std::vector<std::uint8_t> EncodeDataFile(const ImageBytes& image, const std::str
                                          const std::string& modelCode);
 
 // Loads a data file's bytes into a state record, without file I/O: checks size, tag (FileTag) and model code
-// (gMacList.ChannelCountOf), then CurrentChannel := 1, Image[1..528] from the file, SelectModel with the
+// (the catalogue), then CurrentChannel := 1, Image[1..528] from the file, SelectModel with the
 // file's model code, band code Image[438] and override, AreaCode/AreaText cleared, SanitizeImage, Modified :=
 // false. Bytes past the first 544 are ignored. On failure the state is not changed at all.
 DataFileResult LoadDataBytes(TALL& state, const std::uint8_t* data, std::size_t size);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/memory_map.h"
+
 namespace lm {
 
 namespace {
@@ -18,9 +20,27 @@ std::string WithVerb(std::string_view verb, const std::string& name) {
 
 }  // namespace
 
+bool ImageChange::Touches(int channel) const {
+    return std::find(channels.begin(), channels.end(), channel) != channels.end();
+}
+
+ImageChange ChangeBetween(const ImageBytes& before, const ImageBytes& after) {
+    ImageChange change;
+    const int slotsEnd = SlotFirst(kMaxSlots + 1);
+    for (int n = 1; n <= kMaxSlots; ++n) {
+        const auto first = static_cast<std::ptrdiff_t>(SlotFirst(n));
+        if (!std::equal(before.begin() + first, before.begin() + first + kSlotBytes, after.begin() + first))
+            change.channels.push_back(n);
+    }
+    for (int i = 0; i < kImageSize && !change.settings; ++i)
+        change.settings = (i < SlotFirst(1) || i >= slotsEnd) &&
+                          before[static_cast<std::size_t>(i)] != after[static_cast<std::size_t>(i)];
+    return change;
+}
+
 TDocument::TDocument(TALL& state) : state_(state) { MarkReplaced(); }
 
-bool TDocument::Apply(std::string name, const Change& change) {
+ImageChange TDocument::Apply(std::string name, const Change& change) {
     const ImageBytes before = state_.Image;
     try {
         change(state_);
@@ -28,13 +48,14 @@ bool TDocument::Apply(std::string name, const Change& change) {
         state_.Image = before;
         throw;
     }
-    if (state_.Image == before) return false;
+    ImageChange changed = ChangeBetween(before, state_.Image);
+    if (!changed) return changed;
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
     steps_.push_back({std::move(name), before, state_.Image});
     if (steps_.size() > kMaxSteps) steps_.erase(steps_.begin());
     done_ = steps_.size();
-    Settle(DocumentEventKind::Changed, steps_.back().name);
-    return true;
+    Settle(DocumentEventKind::Changed, steps_.back().name, changed);
+    return changed;
 }
 
 std::string TDocument::UndoName() const { return CanUndo() ? steps_[done_ - 1].name : std::string(); }
@@ -46,7 +67,7 @@ bool TDocument::Undo() {
     if (!CanUndo()) return false;
     const Step& step = steps_[--done_];
     Carry(state_.Image, step.after, step.before);
-    Settle(DocumentEventKind::Undone, step.name);
+    Settle(DocumentEventKind::Undone, step.name, ChangeBetween(step.after, step.before));
     return true;
 }
 
@@ -54,7 +75,7 @@ bool TDocument::Redo() {
     if (!CanRedo()) return false;
     const Step& step = steps_[done_++];
     Carry(state_.Image, step.before, step.after);
-    Settle(DocumentEventKind::Redone, step.name);
+    Settle(DocumentEventKind::Redone, step.name, ChangeBetween(step.before, step.after));
     return true;
 }
 
@@ -84,9 +105,18 @@ void TDocument::RemoveListener(int id) {
         listeners_.end());
 }
 
-void TDocument::Settle(DocumentEventKind kind, const std::string& name) {
+void TDocument::SetCurrentChannel(int channel) {
+    if (channel == state_.CurrentChannel) return;
+    state_.CurrentChannel = channel;
+    Tell({DocumentEventKind::Moved, {}, {}, channel});
+}
+
+void TDocument::Settle(DocumentEventKind kind, const std::string& name, ImageChange change) {
     state_.Modified = !IsSaved();
-    const DocumentEvent event{kind, name};
+    Tell({kind, name, std::move(change), 0});
+}
+
+void TDocument::Tell(const DocumentEvent& event) {
     // A listener may add or remove listeners; the ones present now hear the event.
     const auto listeners = listeners_;
     for (const auto& entry : listeners) entry.second(event);

@@ -1,6 +1,7 @@
 #pragma once
-// The image being edited, with its undo history: every change an editor makes to the image goes through one
-// TDocument, as one named step that can be undone and redone, and open windows follow through its listeners.
+// The radio being edited, with its undo history and cursor: every change an editor makes to the image goes
+// through one TDocument, as one named step that can be undone and redone. Each event says what it changed
+// (which channels, whether settings), so that each open window refreshes only that, once.
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -19,10 +20,27 @@ enum class DocumentEventKind {
     Redone,    // a step was redone
     Replaced,  // the image was replaced as a whole (New, Open, a read, a model change); the history is gone
     Saved,     // the image was saved
+    Moved,     // the current channel changed; the image did not
 };
+
+// What a step changed in the image.
+struct ImageChange {
+    std::vector<int> channels;  // the channels whose slot bytes changed, ascending
+    bool settings = false;      // bytes outside the channel slots changed
+    bool Any() const { return settings || !channels.empty(); }
+    explicit operator bool() const { return Any(); }
+    bool Touches(int channel) const;
+};
+// The changes between two images.
+ImageChange ChangeBetween(const ImageBytes& before, const ImageBytes& after);
+
 struct DocumentEvent {
     DocumentEventKind kind;
-    std::string name;  // the step's name; empty for Replaced and Saved
+    std::string name;    // the step's name; empty for the other kinds
+    ImageChange change;  // Changed, Undone, Redone: what the step changed
+    int channel = 0;     // Moved: the current channel now
+    // Whether the image changed everywhere a window may show (Replaced) or in channel n.
+    bool Touches(int n) const { return kind == DocumentEventKind::Replaced || change.Touches(n); }
 };
 
 class TDocument {
@@ -40,9 +58,13 @@ public:
 
     // Runs change on the state as one step named name ("RX Frequency of channel 3"). When the image changed,
     // the step is recorded (the steps undone before are dropped), Modified is updated and the listeners hear
-    // Changed; otherwise nothing is recorded. Returns whether the image changed. When change throws, the
-    // image is put back as it was and the exception goes on to the caller.
-    bool Apply(std::string name, const Change& change);
+    // Changed; otherwise nothing is recorded. Returns what changed. When change throws, the image is put back
+    // as it was and the exception goes on to the caller.
+    ImageChange Apply(std::string name, const Change& change);
+
+    // The channel under the cursor of every window; listeners hear Moved when it changes.
+    int CurrentChannel() const { return state_.CurrentChannel; }
+    void SetCurrentChannel(int channel);
 
     bool CanUndo() const { return done_ > 0; }
     bool CanRedo() const { return done_ < steps_.size(); }
@@ -78,7 +100,8 @@ private:
         ImageBytes before;
         ImageBytes after;
     };
-    void Settle(DocumentEventKind kind, const std::string& name);
+    void Settle(DocumentEventKind kind, const std::string& name, ImageChange change = {});
+    void Tell(const DocumentEvent& event);
 
     TALL& state_;
     std::vector<Step> steps_;

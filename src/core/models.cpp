@@ -7,9 +7,6 @@
 
 namespace lm {
 
-TMacList gMacList;
-TFrqList gFrqList;
-
 namespace {
 
 constexpr int kUnknownNameIndex = 10;  // "440 - 480MHz"
@@ -93,36 +90,33 @@ std::string TFrqList::NameOf(int code) const {
     return Count() > kUnknownNameIndex ? rows_[kUnknownNameIndex].first : std::string();
 }
 
-void FillBandTable() {
-    gFrqList.Clear();
-    gFrqList.Add(" 27 -  72MHz", 253);
-    gFrqList.Add("136 - 150MHz", 241);
-    gFrqList.Add("136 - 174MHz", 242);
-    gFrqList.Add("150 - 174MHz", 240);
-    gFrqList.Add("216 - 223MHz", 243);
-    gFrqList.Add("350 - 370MHz", 250);
-    gFrqList.Add("350 - 390MHz", 251);
-    gFrqList.Add("370 - 390MHz", 252);
-    gFrqList.Add("400 - 420MHz", 248);
-    gFrqList.Add("400 - 470MHz", 247);
-    gFrqList.Add("440 - 480MHz", 249);
-    gFrqList.Add("450 - 470MHz", 244);
-    gFrqList.Add("450 - 490MHz", 245);
-    gFrqList.Add("470 - 650MHz", 246);
-}
+namespace {
 
-void FillCatalogue(TALL& state) {
-    state.ProductTitle = "LM-418T";
-    gMacList.Clear();
-    gMacList.Add(MakeModel(state.ProductTitle + "(UHF)", 300.0, 650.0,
+Catalogue MakeCatalogue() {
+    Catalogue c;
+    c.ProductTitle = "LM-418T";
+    c.BaudRate = 9600;
+    c.FileTag = "LM41";
+    const std::pair<const char*, int> bands[] = {
+        {" 27 -  72MHz", 253}, {"136 - 150MHz", 241}, {"136 - 174MHz", 242}, {"150 - 174MHz", 240},
+        {"216 - 223MHz", 243}, {"350 - 370MHz", 250}, {"350 - 390MHz", 251}, {"370 - 390MHz", 252},
+        {"400 - 420MHz", 248}, {"400 - 470MHz", 247}, {"440 - 480MHz", 249}, {"450 - 470MHz", 244},
+        {"450 - 490MHz", 245}, {"470 - 650MHz", 246}};
+    for (const auto& [name, code] : bands) c.Bands.Add(name, code);
+    c.Models.Add(MakeModel(c.ProductTitle + "(UHF)", 300.0, 650.0,
                            {"350 - 370MHz", "350 - 390MHz", "370 - 390MHz", "400 - 420MHz", "400 - 470MHz",
                             "440 - 480MHz", "450 - 470MHz", "450 - 490MHz", "470 - 650MHz"},
                            "450 - 470MHz"));
-    gMacList.Add(MakeModel(state.ProductTitle + "(VHF)", 67.0, 300.0,
+    c.Models.Add(MakeModel(c.ProductTitle + "(VHF)", 67.0, 300.0,
                            {"136 - 150MHz", "136 - 174MHz", "150 - 174MHz", "216 - 223MHz"}, "150 - 174MHz"));
-    state.BaudRate = 9600;
-    state.FileTag = "LM41";
-    state.MasterPassword.clear();
+    return c;
+}
+
+}  // namespace
+
+const Catalogue& ProductCatalogue() {
+    static const Catalogue catalogue = MakeCatalogue();
+    return catalogue;
 }
 
 std::pair<double, double> SplitBandText(const std::string& text) {
@@ -136,8 +130,9 @@ std::pair<double, double> SplitBandText(const std::string& text) {
 }
 
 void SelectModel(TALL& state, const std::string& modelCode, int bandCode, bool bandOverride) {
-    const std::string band = gFrqList.NameOf(bandCode);
-    if (const TMacType* m = gMacList.FindByCodeAndBand(modelCode, band)) {
+    const Catalogue& catalogue = ProductCatalogue();
+    const std::string band = catalogue.Bands.NameOf(bandCode);
+    if (const TMacType* m = catalogue.Models.FindByCodeAndBand(modelCode, band)) {
         state.ModelTitle = m->ModelTitle;
         state.ModelCode = m->ModelCode;
         state.KeyLayout = m->KeyLayout;
@@ -162,7 +157,7 @@ namespace lm {
 
 void StartSession(TALL& state) {
     state.CurrentChannel = 1;
-    if (const TMacType* first = gMacList.Get(0)) SelectModel(state, first->ModelCode, 0, false);
+    if (const TMacType* first = ProductCatalogue().Models.Get(0)) SelectModel(state, first->ModelCode, 0, false);
     try {
         const auto [lo, hi] = SplitBandText(state.BandName);
         state.BandMinMHz = lo;

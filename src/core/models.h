@@ -31,7 +31,6 @@ public:
     const TMacType* FindByCodeAndBand(const std::string& code, const std::string& band) const;
     void FillTitles(std::vector<std::string>& list) const;
     int Count() const { return static_cast<int>(models_.size()); }
-    void Clear() { models_.clear(); }
 
 private:
     std::vector<std::unique_ptr<TMacType>> models_;
@@ -45,20 +44,22 @@ public:
     int Count() const { return static_cast<int>(rows_.size()); }
     const std::string& NameAt(int index) const { return rows_.at(index).first; }
     int CodeAt(int index) const { return rows_.at(index).second; }
-    void Clear() { rows_.clear(); }
 
 private:
     std::vector<std::pair<std::string, int>> rows_;
 };
 
-extern TMacList gMacList;
-extern TFrqList gFrqList;
-
-// Fills gFrqList with the 14 bands (cleared first).
-void FillBandTable();
-// Fills gMacList with the two variants (cleared first); sets the state's ProductTitle, BaudRate, FileTag and
-// MasterPassword.
-void FillCatalogue(TALL& state);
+// The product: its name, its two variants and the 14 bands. Fixed when the program is built; nothing changes
+// it after.
+struct Catalogue {
+    std::string ProductTitle;    // "LM-418T"
+    int BaudRate = 0;            // of the cable
+    std::string FileTag;         // the first bytes of a data file
+    std::string MasterPassword;  // opens every radio; empty: none
+    TMacList Models;
+    TFrqList Bands;
+};
+const Catalogue& ProductCatalogue();
 
 // Reads "400 - 470MHz" into {400.0, 470.0}; throws std::invalid_argument on text without "-" or numbers.
 std::pair<double, double> SplitBandText(const std::string& text);
@@ -68,7 +69,7 @@ std::pair<double, double> SplitBandText(const std::string& text);
 void SelectModel(TALL& state, const std::string& modelCode, int bandCode, bool bandOverride);
 
 // Starts a session as the program does at start-up: channel 1, the first variant with its default band and
-// the band's limits, a new image, not modified. The catalogue and band table must be filled.
+// the band's limits, a new image, not modified.
 void StartSession(TALL& state);
 
 }  // namespace lm

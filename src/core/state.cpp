@@ -79,7 +79,7 @@ void WriteIdent(TALL& state) {
     const MemoryField& end = InfoField("IdentEnd");
     std::fill(im.begin() + end.offset, im.begin() + end.offset + end.bytes, std::uint8_t{0});
     im[static_cast<std::size_t>(InfoField("BandCode").offset)] =
-        static_cast<std::uint8_t>(gFrqList.CodeOf(state.BandName));
+        static_cast<std::uint8_t>(ProductCatalogue().Bands.CodeOf(state.BandName));
     const MemoryField& model = InfoField("ModelCode");
     for (int i = model.bytes - 1; i >= 0; --i) {
         const auto pos = static_cast<std::size_t>(i);
@@ -96,7 +96,7 @@ void SanitizeImage(TALL& state) {
     CheckFmRange(im);
     CheckDtmfId(im);
     im[static_cast<std::size_t>(InfoField("BandCode").offset)] =
-        static_cast<std::uint8_t>(gFrqList.CodeOf(state.BandName));
+        static_cast<std::uint8_t>(ProductCatalogue().Bands.CodeOf(state.BandName));
 }
 
 void NewImageAt(TALL& state, const std::string& stampText) {
@@ -163,7 +163,7 @@ std::string LocalTimestampText() {
     return buf;
 }
 
-void FillSessionKeyText(TALL& state) {
+void FillSessionKeyText(TransferSession& session) {
     static const std::string key = [] {
         std::random_device seed;
         std::mt19937 gen(seed());
@@ -172,7 +172,7 @@ void FillSessionKeyText(TALL& state) {
         for (int i = 0; i < 15; ++i) s += static_cast<char>(printable(gen));
         return s;
     }();
-    state.SessionKeyText = key;
+    session.SessionKeyText = key;
 }
 
 long HexToInt(const std::string& text) {

@@ -54,15 +54,28 @@ constexpr int kBlock32First = 513;  // 513..528, only in data files
 constexpr int kLast = 528;
 }  // namespace img
 
-// The one record of application state.
+// The settings that outlive a run (SysInfo.Ini) and where the program found its files.
+struct Preferences {
+    std::string LanguageName;  // internal name of the language of the windows ("" for the built-in English)
+    int LanguageId = 0;        // its position in the language list; 0 is English
+    std::string PortName;      // the serial port of the transfers
+    std::string AppDir;        // the program's folder, ending with the separator
+    std::string HelpName;      // the help file's base name
+    int PicId = 0;
+};
+
+// What the transfers of one run share: the key of the handshake, the password of the last transfer and the
+// language the radio's area is named in.
+struct TransferSession {
+    std::string SessionKeyText;  // 15 printable characters chosen once per run
+    std::string LastPassword;    // the password the last read found or the last write gave the radio
+    int LanguageId = 0;          // area names in Chinese when > 0, as the windows' language
+};
+
+// The radio being edited: its variant and band, the channel under the cursor and its memory image. The
+// document (core/document.h) owns one for the windows; each radio job and command works on its own.
 struct TALL {
-    std::string LanguageName;
-    int LanguageId = 0;
     int CurrentChannel = 0;
-    int BaudRate = 0;
-    std::string PortName;
-    std::string AppDir;
-    std::string ProductTitle;
     int ChannelCount = 0;
     std::string ModelTitle;
     std::string BandName;
@@ -71,16 +84,10 @@ struct TALL {
     double BandMaxMHz = 0;
     double BandMinMHz = 0;
     std::string ModelCode;
-    std::string FileTag;
-    std::string SessionKeyText;
-    std::string MasterPassword;
-    std::string LastPassword;
-    std::string AreaText;
-    std::string AreaCode;
     int KeyLayout = 0;
-    int PicId = 0;
+    std::string AreaText;  // the area of the radio the image was read from or written to, in words
+    std::string AreaCode;  // and as its code; both empty for an image from a file or made new
     bool Modified = false;
-    std::string HelpName;
     ImageBytes Image{};
 };
 
@@ -102,9 +109,8 @@ void PackTimestamp(ImageBytes& image, const std::string& text, int destination);
 std::string UnpackTimestamp(const ImageBytes& image, int first);
 std::string UnpackTimestamp(const std::uint8_t* block16);
 
-// Fills the state's SessionKeyText with 15 printable characters chosen once per run; later calls give the
-// same text.
-void FillSessionKeyText(TALL& state);
+// Fills the session's key with 15 printable characters chosen once per run; later calls give the same text.
+void FillSessionKeyText(TransferSession& session);
 
 // The current local date and time as "yyyy-MM-dd HH:mm:ss".
 std::string LocalTimestampText();

@@ -2,8 +2,10 @@
 
 namespace lm {
 
-TALL gAll;
+Preferences gPreferences;
+TransferSession gSession;
 TLanguage gLanguage;
+TALL gAll;
 TDocument gDocument(gAll);
 
 }  // namespace lm

@@ -101,9 +101,9 @@ std::string LookupAreaName(const std::string& code, bool useChinese) {
     return RowName(kAreaUnknownRow, useChinese);
 }
 
-void DecodeAreaCode(TALL& state) {
+void DecodeAreaCode(TALL& state, int languageId) {
     state.AreaCode = AreaCodeOf(state.Image);
-    state.AreaText = LookupAreaName(state.AreaCode, state.LanguageId > 0);
+    state.AreaText = LookupAreaName(state.AreaCode, languageId > 0);
 }
 
 }  // namespace lm

@@ -36,8 +36,8 @@ std::string AreaCodeOf(const ImageBytes& image);
 // or the unknown-area name; "" when the code is not four characters long.
 std::string LookupAreaName(const std::string& code, bool useChinese);
 
-// Sets the state's AreaCode from the area bytes of its image and AreaText from it, in Chinese when its
-// LanguageId is greater than 0.
-void DecodeAreaCode(TALL& state);
+// Sets the state's AreaCode from the area bytes of its image and AreaText from it, in Chinese when languageId
+// (of the windows' language) is greater than 0.
+void DecodeAreaCode(TALL& state, int languageId);
 
 }  // namespace lm

@@ -81,7 +81,7 @@ std::string TrimPassword(const std::string& text) {
 
 // ---------------------------------------------------------------------------------------------------------------
 
-TransferEngine::TransferEngine(const TALL& session, EngineOptions options)
+TransferEngine::TransferEngine(const TransferSession& session, EngineOptions options)
     : session_(session), options_(std::move(options)) {}
 
 int TransferEngine::Random(int bound) {

@@ -73,21 +73,15 @@ public:
     // The transfer record, for the host's display and for tests.
     int State() const { return state_; }
     std::uint8_t KeyByte() const { return keyByte_; }
-    std::uint8_t ConfirmKey() const { return confirmKey_; }
-    int Expected() const { return expected_; }
-    bool AwaitingAck() const { return awaitingAck_; }
     int RxCount() const { return rxCount_; }
     const std::array<std::uint8_t, kRxBufferSize>& RxBuffer() const { return rxBuffer_; }
     bool ErrorShown() const { return errorShown_; }
-    int BlockIndex() const { return blockIndex_; }
-    bool OkEnabled() const { return okEnabled_; }
     bool Closed() const { return closed_; }
     bool Running() const { return running_; }  // from Ok to its Finished
 
 protected:
-    // session: the state record the transfer works for (session key, master password, language); it must
-    // outlive the engine.
-    TransferEngine(const TALL& session, EngineOptions options);
+    // session: the session the transfer belongs to (its key and language); it must outlive the engine.
+    TransferEngine(const TransferSession& session, EngineOptions options);
 
     // --- building the answer of a handler (ops run in order; see actions.h) ---
     void Emit(Action action);
@@ -122,7 +116,7 @@ protected:
     virtual void OnLineError() = 0;
 
     const EngineOptions& options() const { return options_; }
-    const TALL& session() const { return session_; }
+    const TransferSession& session() const { return session_; }
 
     int state_ = kIdle;
     std::uint8_t keyByte_ = 0;
@@ -158,7 +152,7 @@ private:
     void Splice(std::vector<Op>& built);
     void Abort();
 
-    const TALL& session_;
+    const TransferSession& session_;
     EngineOptions options_;
     std::vector<std::deque<Op>> frames_{1};  // ops; a message suspends the frame below the top
     std::vector<Op>* build_ = nullptr;       // where Emit & co. append while a handler runs

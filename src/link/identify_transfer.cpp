@@ -5,7 +5,7 @@
 
 namespace lm::link {
 
-IdentifyTransfer::IdentifyTransfer(const TALL& session, EngineOptions options)
+IdentifyTransfer::IdentifyTransfer(const TransferSession& session, EngineOptions options)
     : TransferEngine(session, std::move(options)) {}
 
 Actions IdentifyTransfer::Ok() {
@@ -21,7 +21,7 @@ IdentResult IdentifyTransfer::CheckIdent() {
     outcome_.answer = IdentifyOutcome::Answer::Identified;
     std::copy(rxBuffer_.begin(), rxBuffer_.begin() + 16, outcome_.reply.begin());
     outcome_.modelCode.assign(rxBuffer_.begin() + 1, rxBuffer_.begin() + 5);
-    outcome_.modelKnown = gMacList.ChannelCountOf(outcome_.modelCode) != 0;
+    outcome_.modelKnown = ProductCatalogue().Models.ChannelCountOf(outcome_.modelCode) != 0;
     outcome_.keyEchoOk = rxBuffer_[6] == SwapHalves(keyByte_);
     outcome_.areaCode = AreaCodeText(rxBuffer_[8], rxBuffer_[9]);
     outcome_.hasPassword = !DecodePassword(&rxBuffer_[10]).empty();

@@ -28,7 +28,7 @@ struct IdentifyOutcome {
 
 class IdentifyTransfer : public TransferEngine {
 public:
-    IdentifyTransfer(const TALL& session, EngineOptions options);
+    IdentifyTransfer(const TransferSession& session, EngineOptions options);
 
     // Starts: 450 ms, purge, 50 ms, the wake-up frame, as a read begins.
     Actions Ok();

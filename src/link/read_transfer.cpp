@@ -9,16 +9,16 @@
 
 namespace lm::link {
 
-ReadTransfer::ReadTransfer(const TALL& session, EngineOptions options)
+ReadTransfer::ReadTransfer(const TransferSession& session, EngineOptions options)
     : TransferEngine(session, std::move(options)) {}
 
-void ApplyReadOutcome(TALL& state, const ReadOutcome& outcome) {
+void ApplyReadOutcome(TALL& state, TransferSession& session, const ReadOutcome& outcome) {
     std::copy(outcome.blocks.begin(), outcome.blocks.end(), state.Image.begin() + 1);
     SelectModel(state, outcome.modelCode, outcome.bandCode, true);
-    DecodeAreaCode(state);
+    DecodeAreaCode(state, session.LanguageId);
     SanitizeImage(state);
     state.Modified = true;
-    state.LastPassword = outcome.password;
+    session.LastPassword = outcome.password;
 }
 
 Actions ReadTransfer::Ok(const std::string& password) {
@@ -42,7 +42,7 @@ void ReadTransfer::StartRead() {
 IdentResult ReadTransfer::CheckIdent() {
     const std::string code(rxBuffer_.begin() + 1, rxBuffer_.begin() + 5);
     IdentResult result = kIdentModel;
-    if (gMacList.ChannelCountOf(code) != 0) {
+    if (ProductCatalogue().Models.ChannelCountOf(code) != 0) {
         modelCode_ = code;
         result = kIdentOk;
     }
@@ -50,7 +50,7 @@ IdentResult ReadTransfer::CheckIdent() {
     if (result != kIdentOk) return result;
     radioPassword_ = DecodePassword(&rxBuffer_[10]);
     const std::string entry = TrimPassword(password_);
-    if (entry == radioPassword_ || entry == session().MasterPassword) return kIdentOk;
+    if (entry == radioPassword_ || entry == ProductCatalogue().MasterPassword) return kIdentOk;
     areaText_ = LookupAreaName(AreaCodeText(rxBuffer_[8], rxBuffer_[9]), session().LanguageId > 0);
     return kIdentPassword;
 }

@@ -24,9 +24,9 @@ struct ReadOutcome {
 };
 
 // Applies a completed read to a state record in one step: Image[1..512] from the blocks, the model and band
-// of the radio (SelectModel with band override), the area code and its name, SanitizeImage, Modified := true
-// and LastPassword.
-void ApplyReadOutcome(TALL& state, const ReadOutcome& outcome);
+// of the radio (SelectModel with band override), the area code and its name in the session's language,
+// SanitizeImage, Modified := true; and the session's LastPassword.
+void ApplyReadOutcome(TALL& state, TransferSession& session, const ReadOutcome& outcome);
 
 constexpr int kReadBlocks = 31;
 constexpr int kReadBlockBytes = 16;
@@ -34,7 +34,7 @@ constexpr int kReadReplyBytes = 20;
 
 class ReadTransfer : public TransferEngine {
 public:
-    ReadTransfer(const TALL& session, EngineOptions options);
+    ReadTransfer(const TransferSession& session, EngineOptions options);
 
     // Ok pressed with the text of the password edit. Ignored while Ok is disabled. Actions: disable Ok and
     // the password edit, progress 0/31, 450 ms, purge, 50 ms, wake-up frame, HeadTime.
@@ -43,12 +43,9 @@ public:
     void SetPassword(const std::string& password) { password_ = password; }
 
     bool Succeeded() const { return succeeded_; }
-    const std::string& ModelCode() const { return modelCode_; }  // accepted by CheckIdent
-    const std::string& AreaText() const { return areaText_; }    // of a password failure
-    const std::array<std::uint8_t, 512>& Staging() const { return staging_; }
+    const std::string& AreaText() const { return areaText_; }  // of a password failure
     // Valid once Succeeded().
     const ReadOutcome& Outcome() const { return outcome_; }
-    bool RetryAllowed() const { return retryAllowed_; }
 
 private:
     void StartRead();

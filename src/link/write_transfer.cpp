@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "core/memory_map.h"
+#include "core/models.h"
 #include "core/state.h"
 
 namespace lm::link {
 
-WriteTransfer::WriteTransfer(TALL& state, EngineOptions options, ClockSource clock)
-    : TransferEngine(state, std::move(options)), target_(state), clock_(std::move(clock)) {}
+WriteTransfer::WriteTransfer(TALL& state, TransferSession& session, EngineOptions options, ClockSource clock)
+    : TransferEngine(session, std::move(options)), target_(state), writeSession_(session), clock_(std::move(clock)) {}
 
 Actions WriteTransfer::Ok(const std::string& password, bool updatePassword, const std::string& newPassword) {
     if (!okEnabled_ || Closed()) return {};
@@ -48,13 +49,13 @@ IdentResult WriteTransfer::CheckIdent() {
     if (result != kIdentOk) return result;
     const std::string radioPassword = DecodePassword(&rxBuffer_[10]);
     const std::string entry = TrimPassword(password_);
-    if (entry != radioPassword && entry != target_.MasterPassword) return kIdentPassword;
+    if (entry != radioPassword && entry != ProductCatalogue().MasterPassword) return kIdentPassword;
 
     const std::string forRadio = update_ ? TrimPassword(newPassword_) : radioPassword;
     const auto encoded = EncodePassword(forRadio, [this](int bound) { return Random(bound); });
     WriteBytes(target_.Image.data(), InfoField("AreaCode"), &rxBuffer_[8]);
     WriteBytes(target_.Image.data(), InfoField("Password"), encoded.data());
-    target_.LastPassword = forRadio;
+    writeSession_.LastPassword = forRadio;
     passwordForRadio_ = forRadio;
     return kIdentOk;
 }

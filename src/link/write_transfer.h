@@ -26,8 +26,9 @@ ImageBytes ImageAsWritten(const TALL& memory, const ImageBytes& radio, const std
 class WriteTransfer : public TransferEngine {
 public:
     // clock gives the time stamp text; LocalTimestampText when empty.
-    // state: the record whose image is written; it must outlive the engine.
-    WriteTransfer(TALL& state, EngineOptions options, ClockSource clock);
+    // state: the record whose image is written, session: the session whose LastPassword the write sets; both
+    // must outlive the engine.
+    WriteTransfer(TALL& state, TransferSession& session, EngineOptions options, ClockSource clock);
 
     // Ok pressed: the radio's current password entry, whether the new-password box is checked, and the new
     // password. Ignored while Ok is disabled. A new password that is not 0..10 digits is refused with the
@@ -46,6 +47,7 @@ private:
     void OnLineError() override;
 
     TALL& target_;
+    TransferSession& writeSession_;
     ClockSource clock_;
     std::string password_;
     bool update_ = false;

@@ -13,7 +13,7 @@ namespace lm {
 // One port's identification: opens the port, runs the identify engine and keeps what it found.
 class CableCheck::Probe : private TransferObserver {
 public:
-    Probe(doctor::PortReport& port, const TALL& session, CableCheck& owner) : port_(port), owner_(owner) {
+    Probe(doctor::PortReport& port, const TransferSession& session, CableCheck& owner) : port_(port), owner_(owner) {
         link::EngineOptions options;
         options.portNumber = ComPortNumber(port.device);
         options.random = [this](int bound) {
@@ -68,7 +68,7 @@ private:
     bool ended_ = false;
 };
 
-CableCheck::CableCheck(CableCheckRequest request, const TALL& session, QObject* parent)
+CableCheck::CableCheck(CableCheckRequest request, const TransferSession& session, QObject* parent)
     : QObject(parent), request_(std::move(request)), session_(session) {}
 
 CableCheck::~CableCheck() = default;

@@ -22,8 +22,8 @@ class CableCheck : public QObject {
     Q_OBJECT
 
 public:
-    // session: the state record whose catalogue tells known model codes; copied.
-    CableCheck(CableCheckRequest request, const TALL& session, QObject* parent = nullptr);
+    // session: the transfer session whose key the identification uses; copied.
+    CableCheck(CableCheckRequest request, const TransferSession& session, QObject* parent = nullptr);
     ~CableCheck() override;
 
     // Looks at the system at once, then asks each port's radio; finished() follows when every port has ended.
@@ -39,7 +39,7 @@ private:
     void ProbeDone();
 
     CableCheckRequest request_;
-    TALL session_;
+    TransferSession session_;
     doctor::Report report_;
     std::vector<std::unique_ptr<Probe>> probes_;
     int pending_ = 0;

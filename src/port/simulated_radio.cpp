@@ -50,16 +50,8 @@ bool IsSimulatedPort(const std::string& portName) {
 
 sim::Memory PlausibleRadioMemory() {
     TALL radio;
-    if (gMacList.Count() > 0) {
-        SelectModel(radio, gMacList.Get(0)->ModelCode, 0, false);
-        NewImageAt(radio, "2024-05-02 14:12:05");
-    } else {
-        radio.Image.fill(0xFF);
-        radio.Image[0] = 0;
-        radio.ModelCode = "LM41";
-        radio.BandName = gFrqList.Count() > 0 ? gFrqList.NameOf(244) : "";
-        radio.Image[static_cast<std::size_t>(InfoField("BandCode").offset)] = 244;
-    }
+    SelectModel(radio, ProductCatalogue().Models.Get(0)->ModelCode, 0, false);
+    NewImageAt(radio, "2024-05-02 14:12:05");
     radio.Image[static_cast<std::size_t>(InfoField("IdentTag").offset)] = 'P';
     const MemoryField& model = InfoField("ModelCode");
     for (int i = 0; i < model.bytes; ++i)

@@ -7,7 +7,6 @@
 #include <iostream>
 #include <system_error>
 
-#include "core/models.h"
 #include "core/state.h"
 #include "settings/language.h"
 #include "settings/system_settings.h"
@@ -102,23 +101,22 @@ std::string InstalledLanguageFile(const std::string& appDir, const std::string& 
     return LanguageFilePath(ResolveLanguageDir(appDir, InstalledDataDir(appDir), languageName), languageName);
 }
 
-std::vector<std::string> RunStartupSteps(TALL& state, TLanguage& language, const StartupPaths& paths) {
+std::vector<std::string> RunStartupSteps(Preferences& preferences, TransferSession& session, TLanguage& language,
+                                         const StartupPaths& paths) {
     std::vector<std::string> warnings;
-    state.AppDir = paths.appDir;
-    state.CurrentChannel = 1;
-    state.Image[0] = 0;
-    FillBandTable();
-    FillCatalogue(state);
+    preferences.AppDir = paths.appDir;
     const auto warn = [&warnings](std::string problem, const char* instead) {
         if (!problem.empty()) warnings.push_back(std::move(problem) + instead);
     };
-    warn(ReadSystemSettings(state, paths.settingsPath), "; the default settings are used");
-    warn(LoadMessageTable(language, paths.languageDir, state.LanguageName), "; the built-in texts are used");
-    FillSessionKeyText(state);
+    warn(ReadSystemSettings(preferences, paths.settingsPath), "; the default settings are used");
+    warn(LoadMessageTable(language, paths.languageDir, preferences.LanguageName), "; the built-in texts are used");
+    FillSessionKeyText(session);
+    session.LanguageId = preferences.LanguageId;
     return warnings;
 }
 
-StartupPaths RunStartup(TALL& state, TLanguage& language, const char* argv0) {
+StartupPaths RunStartup(Preferences& preferences, TransferSession& session, TLanguage& language,
+                        const char* argv0) {
     StartupPaths paths;
     paths.appDir = ExecutableDir(argv0);
     const std::string dataDir = InstalledDataDir(paths.appDir);
@@ -130,10 +128,10 @@ StartupPaths RunStartup(TALL& state, TLanguage& language, const char* argv0) {
             "neither HOME nor XDG_CONFIG_HOME is set: no settings file is used, and the "
             "settings of this run are not kept");
     // The language name is known only from the settings; read them once to find the language folder.
-    TALL probe;
+    Preferences probe;
     ReadSystemSettings(probe, paths.settingsPath);
     paths.languageDir = ResolveLanguageDir(paths.appDir, dataDir, probe.LanguageName);
-    for (std::string& warning : RunStartupSteps(state, language, paths))
+    for (std::string& warning : RunStartupSteps(preferences, session, language, paths))
         warnings.push_back(std::move(warning));
     for (const std::string& warning : warnings) std::cerr << "lm418t: " << warning << '\n';
     return paths;

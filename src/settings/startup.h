@@ -43,13 +43,15 @@ std::string ResolveLanguageDir(const std::string& appDir, const std::string& dat
 // The language file of a language, in the folder ResolveLanguageDir finds for the program at appDir.
 std::string InstalledLanguageFile(const std::string& appDir, const std::string& languageName);
 
-// Steps 3 to 10 of start-up, in their fixed order: the band table, the catalogue, the system settings,
-// the message table of the configured language and the session key. Returns a warning for each file that is
-// there but could not be read.
-std::vector<std::string> RunStartupSteps(TALL& state, TLanguage& language, const StartupPaths& paths);
+// The steps of start-up, in their fixed order: the system settings, the message table of the configured
+// language and the session key (with the session's language). Returns a warning for each file that is there
+// but could not be read.
+std::vector<std::string> RunStartupSteps(Preferences& preferences, TransferSession& session, TLanguage& language,
+                                         const StartupPaths& paths);
 
 // Resolves the paths for the running executable, runs the steps, writes the warnings to standard error and
 // returns the paths used.
-StartupPaths RunStartup(TALL& state, TLanguage& language, const char* argv0);
+StartupPaths RunStartup(Preferences& preferences, TransferSession& session, TLanguage& language,
+                        const char* argv0);
 
 }  // namespace lm

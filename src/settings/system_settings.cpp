@@ -39,7 +39,7 @@ int DecimalOrZero(std::string_view text) {
     return value;
 }
 
-std::string ReadSystemSettings(TALL& all, const std::string& settingsPath) {
+std::string ReadSystemSettings(Preferences& all, const std::string& settingsPath) {
     std::string problem;
     const IniFile ini = IniFile::Load(settingsPath, &problem);
     all.PortName = ini.Read(kSection, "Com", "Com1");
@@ -56,7 +56,7 @@ std::string ReadSystemSettings(TALL& all, const std::string& settingsPath) {
     return problem;
 }
 
-bool WriteSystemSettings(const TALL& all, const std::string& settingsPath, std::string* problem) {
+bool WriteSystemSettings(const Preferences& all, const std::string& settingsPath, std::string* problem) {
     // An empty path: the program runs without a settings file.
     if (settingsPath.empty()) return true;
     std::string unread;

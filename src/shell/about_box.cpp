@@ -4,11 +4,12 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "core/models.h"
 #include "core/state.h"
-#include "globals/globals.h"
 #include "version/version.h"
 #include "widgets/artwork.h"
 #include "widgets/translate.h"
+#include "widgets/window_language.h"
 
 namespace lm {
 
@@ -30,9 +31,9 @@ TfFrmAbout::TfFrmAbout(QWidget* parent) : QDialog(parent) {
     }
     // 1. the application's icon; 2. the texts of the language file, whatever LanguageId is; 3. the title.
     picture_->setPixmap(ApplicationPixmap(32));
-    TranslateForm(this, gAll.LanguageName, true);
+    TranslateForm(this, WindowPreferences().LanguageName, true);
     for (QLabel* line : lines_) line->setText(WithVersion(line->text()));
-    setWindowTitle(QString::fromStdString(gAll.ProductTitle));
+    setWindowTitle(QString::fromStdString(ProductCatalogue().ProductTitle));
     // 4. The height. Until the window system reports its frame, the whole height is the client area's.
     outerHeight_ = HeightFor(lines_);
     setFixedSize(kWidth, outerHeight_);

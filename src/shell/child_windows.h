@@ -3,9 +3,9 @@
 //
 // Adding an editor window is adding one class in its subsystem's window library and one line in
 // RegisterWindows() (shell/windows_wiring.cpp) that registers a factory for its command tag (the window is
-// shown inside the main window's client area). A window that follows the current channel implements
-// EditorHooks as well. A window may close itself (a Close button of its own calling close()); its frame in
-// the client area goes with it.
+// shown inside the main window's client area); the factory hands the window the parts of the state it needs.
+// A window that edits in place implements EditorHooks as well. A window may close itself (a Close button of
+// its own calling close()); its frame in the client area goes with it.
 #include <functional>
 #include <map>
 
@@ -15,7 +15,8 @@ class QWidget;
 
 namespace lm {
 
-using ChildWindowFactory = std::function<QWidget*(QWidget* parent)>;
+class TfMainFrm;
+using ChildWindowFactory = std::function<QWidget*(TfMainFrm& main)>;
 
 // Registers the factory of the window kind `tag`.
 bool RegisterChildWindow(int tag, ChildWindowFactory factory);

@@ -14,7 +14,7 @@ constexpr std::array<MenuDef, 7> kMenus{{
     {"nProgram", "&Program", false},
     {"nSetup", "&Setup", false},
     {"nView", "&View", false},
-    {"nWindow", "&Window", true},
+    {"nWindow", "&Window", false},
     {"nHelp", "&Help", false},
 }};
 
@@ -27,11 +27,11 @@ constexpr MenuItemDef Separator(int menu, const char* name, bool hidden = false)
     return {menu, 0, name, "-", "", hidden, false, true};
 }
 
-constexpr std::array<MenuItemDef, 53> kItems{{
+constexpr std::array<MenuItemDef, 54> kItems{{
     Item(kFile, cmd::kNew, "N1", "&New", "Ctrl+N"),
     Item(kFile, cmd::kOpen, "O1", "&Open", "Ctrl+O"),
     Item(kFile, cmd::kSave, "S2", "&Save", "Ctrl+S"),
-    Item(kFile, cmd::kSaveAs, "A1", "Save &As", "Ctrl+A"),
+    Item(kFile, cmd::kSaveAs, "A1", "Save &As", "Ctrl+Shift+S"),
     Separator(kFile, "N2", true),
     Item(kFile, cmd::kChangePassword, "nUpdPwd", "&Change Password", "", true),
     Separator(kFile, "N3"),
@@ -40,9 +40,9 @@ constexpr std::array<MenuItemDef, 53> kItems{{
     Item(kFile, cmd::kCompareWithFile, "nCompareFile", "Co&mpare With File..."),
     Separator(kFile, "N14"),
     Item(kFile, cmd::kPrint, "P2", "&Print", "Ctrl+P"),
-    Item(kFile, cmd::kPrintPreview, "V2", "Print Pre&view", "Ctrl+V"),
+    Item(kFile, cmd::kPrintPreview, "V2", "Print Pre&view", "Ctrl+Shift+P"),
     Separator(kFile, "N5"),
-    Item(kFile, cmd::kExit, "nExit", "&Exit", "Ctrl+X"),
+    Item(kFile, cmd::kExit, "nExit", "&Exit", "Ctrl+Q"),
 
     Item(kEdit, cmd::kUndo, "nUndo", "&Undo", "Ctrl+Z"),
     Item(kEdit, cmd::kRedo, "nRedo", "&Redo", "Ctrl+Y"),
@@ -70,6 +70,7 @@ constexpr std::array<MenuItemDef, 53> kItems{{
     Separator(kSetup, "N9"),
     Item(kSetup, cmd::kPort, "C2", "&Communication Port"),
     Item(kSetup, cmd::kLanguage, "nLanguage", "Language File Setup"),
+    Item(kSetup, cmd::kShowDtmf, "nShowDtmf", "Show &DTMF Function"),
 
     Item(kView, cmd::kTreeView, "T4", "Tree &View"),
     Separator(kView, "N10"),

@@ -5,7 +5,6 @@
 #include <QUrl>
 
 #include "core/state.h"
-#include "globals/globals.h"
 #include "settings/startup.h"
 
 namespace lm {
@@ -32,19 +31,19 @@ DocumentOpener* SetDocumentOpener(DocumentOpener* opener) {
     return previous;
 }
 
-std::string HelpFilePath() {
-    const std::string base = gAll.HelpName + "_" + gAll.LanguageName;
-    const std::string dataDir = InstalledDataDir(gAll.AppDir);
+std::string HelpFilePath(const Preferences& preferences) {
+    const std::string base = preferences.HelpName + "_" + preferences.LanguageName;
+    const std::string dataDir = InstalledDataDir(preferences.AppDir);
     for (const char* extension : {".chm", ".html"}) {
-        for (const std::string& dir : {gAll.AppDir, dataDir}) {
+        for (const std::string& dir : {preferences.AppDir, dataDir}) {
             if (dir.empty()) continue;
             const std::string path = dir + base + extension;
             if (IsFile(path)) return path;
         }
     }
-    return gAll.AppDir + base + ".chm";
+    return preferences.AppDir + base + ".chm";
 }
 
-void OpenHelp() { gOpener->Open(HelpFilePath()); }
+void OpenHelp(const Preferences& preferences) { gOpener->Open(HelpFilePath(preferences)); }
 
 }  // namespace lm

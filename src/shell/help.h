@@ -2,6 +2,8 @@
 // The help command: the help file of the current language opened with the desktop's handler.
 #include <string>
 
+#include "core/state.h"
+
 namespace lm {
 
 // Opens a document with the desktop's default application.
@@ -16,9 +18,9 @@ DocumentOpener* SetDocumentOpener(DocumentOpener* opener);
 
 // HelpName + "_" + LanguageName + ".chm", else the ".html" file of the same name; each looked up beside the
 // executable, then in the installed data folder. Without any of them, the ".chm" path beside the executable.
-std::string HelpFilePath();
+std::string HelpFilePath(const Preferences& preferences);
 
 // Opens HelpFilePath(); the result is not examined.
-void OpenHelp();
+void OpenHelp(const Preferences& preferences);
 
 }  // namespace lm

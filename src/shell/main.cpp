@@ -45,10 +45,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(lm::kProgramVersion);
     QApplication::setDesktopFileName("lm418t");
     QApplication::setWindowIcon(lm::ApplicationIcon());
-    const lm::StartupPaths paths = lm::RunStartup(lm::gAll, lm::gLanguage, argc > 0 ? argv[0] : nullptr);
-    lm::InstallQtTranslation(lm::gAll.LanguageName);
+    const lm::StartupPaths paths =
+        lm::RunStartup(lm::gPreferences, lm::gSession, lm::gLanguage, argc > 0 ? argv[0] : nullptr);
+    lm::InstallQtTranslation(lm::gPreferences.LanguageName);
     lm::RegisterWindows();
-    lm::TfMainFrm window(paths.settingsPath);
+    lm::TfMainFrm window({lm::gPreferences, lm::gSession, lm::gLanguage, lm::gDocument}, paths.settingsPath);
     window.showMaximized();
     if (!line.file.empty()) window.OpenFile(line.file);
     return app.exec();

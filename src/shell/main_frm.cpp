@@ -10,8 +10,10 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
@@ -22,21 +24,25 @@
 
 #include "core/models.h"
 #include "core/state.h"
-#include "globals/globals.h"
 #include "port/port_access.h"
+#include "settings/ini_file.h"
 #include "shell/child_windows.h"
 #include "shell/command_table.h"
 #include "shell/dialog_commands.h"
 #include "shell/editor_frame.h"
 #include "shell/port_check.h"
 #include "widgets/artwork.h"
+#include "widgets/editor_hooks.h"
 #include "widgets/translate.h"
+#include "widgets/window_language.h"
+#include "windows/link/transfer_dialog.h"
 
 namespace lm {
 
 namespace {
 
 constexpr int kTagRole = Qt::UserRole;
+constexpr const char* kShowDtmfKey = "ShowDtmf";  // of section SysInfo in the settings file
 constexpr int kRootChildTags[] = {cmd::kRadioInfo,   cmd::kChannelInfo,      cmd::kKeyFunction,
                                   cmd::kVoxFunction, cmd::kOptionalFunction, cmd::kScanInfo};
 
@@ -51,11 +57,11 @@ QTreeWidgetItem* Node(const QString& text, int tag) {
 
 }  // namespace
 
-TfMainFrm::TfMainFrm(std::string settingsPath, QWidget* parent)
-    : QMainWindow(parent), settingsPath_(std::move(settingsPath)) {
-    SetEditorHost(this);
+TfMainFrm::TfMainFrm(ProgramParts parts, std::string settingsPath, QWidget* parent)
+    : QMainWindow(parent), parts_(parts), settingsPath_(std::move(settingsPath)) {
+    UseWindowLanguage(parts_.preferences, parts_.messages);
     setObjectName("fMainFrm");
-    setWindowTitle(Q(gAll.ProductTitle));
+    setWindowTitle(Q(ProductCatalogue().ProductTitle));
     setWindowIcon(ApplicationIcon());
     BuildMenus();
     BuildToolBar();
@@ -83,8 +89,7 @@ TfMainFrm::TfMainFrm(std::string settingsPath, QWidget* parent)
 }
 
 TfMainFrm::~TfMainFrm() {
-    if (TheEditorHost() == this) SetEditorHost(nullptr);
-    if (documentListener_ != 0) gDocument.RemoveListener(documentListener_);
+    if (documentListener_ != 0) Document().RemoveListener(documentListener_);
 }
 
 void TfMainFrm::BuildMenus() {
@@ -132,8 +137,10 @@ void TfMainFrm::BuildMenus() {
                 statusItem_ = action;
                 connect(action, &QAction::triggered, this, &TfMainFrm::ToggleStatusBar);
                 break;
-            case cmd::kDtmf:
-                break;  // the hidden DTMF item has no click handler
+            case cmd::kShowDtmf:
+                action->setCheckable(true);
+                connect(action, &QAction::toggled, this, &TfMainFrm::ShowDtmfFunction);
+                break;
             default:
                 connect(action, &QAction::triggered, this, &TfMainFrm::ButtonClick);
                 break;
@@ -174,6 +181,13 @@ void TfMainFrm::BuildToolBar() {
     channelLabel_ = new QLabel("No. - ", this);
     channelLabel_->setObjectName("lbChannel");
     channelLabel_->hide();
+    // The titles of the file dialogs.
+    for (const auto& [name, title] :
+         {std::pair{"lbOpenTitle", "Open Data File"}, std::pair{"lbSaveTitle", "Save Data File As"}}) {
+        auto* label = new QLabel(title, this);
+        label->setObjectName(name);
+        label->hide();
+    }
 }
 
 void TfMainFrm::BuildLeftPanel() {
@@ -242,22 +256,28 @@ void TfMainFrm::Startup() {
     started_ = true;
     // 2. Test Online stays hidden (nothing makes hidden items visible).
     // 3., 4. and 6. The default model, a new image and the band limits of the current band.
-    StartSession(gAll);
+    StartSession(Radio());
     // 5. The port check.
     SettlePort();
     // 7. to 12.
     currentFileName_.clear();
-    gDocument.MarkReplaced();
+    Document().MarkReplaced();
     ConnectDocument();
-    if (gAll.LanguageId > 0) {
+    if (Prefs().LanguageId > 0) {
         ResetUndoCaptions();
-        TranslateForm(this, gAll.LanguageName, true);
+        TranslateForm(this, Prefs().LanguageName, true);
         KeepUndoCaptions();
+    }
+    {
+        // The DTMF function is shown as the settings file says (not shown unless it says so).
+        const QSignalBlocker quiet(MenuAction(cmd::kShowDtmf));
+        MenuAction(cmd::kShowDtmf)->setChecked(IniRead(settingsPath_, "SysInfo", kShowDtmfKey, "0") == "1");
+        MenuAction(cmd::kDtmf)->setVisible(MenuAction(cmd::kShowDtmf)->isChecked());
     }
     RebuildTree();
     UpdateStatusAndCaption();
     ShowChildWindow(cmd::kChannelInfo);
-    gAll.Modified = false;
+    Radio().Modified = false;
     tree_->expandAll();
     if (tree_->topLevelItemCount() > 0) tree_->setCurrentItem(tree_->topLevelItem(0));
 }
@@ -267,8 +287,8 @@ void TfMainFrm::SettlePort() {
     EnumeratePorts(present);
     cbCom_->clear();
     for (const std::string& name : present) cbCom_->addItem(Q(name));
-    gAll.PortName = SettlePortName(gAll.PortName, present);
-    cbCom_->setCurrentIndex(cbCom_->findText(Q(gAll.PortName)));
+    Prefs().PortName = SettlePortName(Prefs().PortName, present);
+    cbCom_->setCurrentIndex(cbCom_->findText(Q(Prefs().PortName)));
 }
 
 void TfMainFrm::ButtonClick() {
@@ -326,6 +346,9 @@ void TfMainFrm::DispatchCommand(int tag) {
             statusItem_->toggle();
             ToggleStatusBar();
             break;
+        case cmd::kShowDtmf:
+            MenuAction(cmd::kShowDtmf)->toggle();
+            break;
         case cmd::kCascade:
             mdi_->cascadeSubWindows();
             break;
@@ -371,6 +394,11 @@ QAction* TfMainFrm::MenuAction(int tag) const {
     return it == menuActions_.end() ? nullptr : it->second;
 }
 
+std::string TfMainFrm::HiddenText(const char* name) const {
+    const auto* label = findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+    return label != nullptr ? label->text().toStdString() : std::string();
+}
+
 QString TfMainFrm::MenuHint(int tag) const {
     const QAction* action = MenuAction(tag);
     return action != nullptr ? action->toolTip() : QString();
@@ -385,25 +413,57 @@ void TfMainFrm::RebuildTree() {
         tree_->addTopLevelItem(root);
         for (int tag : kRootChildTags) root->addChild(Node(QString(), tag));
     }
-    root->setText(0, Q(gAll.ProductTitle));
+    root->setText(0, Q(ProductCatalogue().ProductTitle));
     for (int i = 0; i < root->childCount(); ++i) root->child(i)->setText(0, MenuHint(kRootChildTags[i]));
+    RebuildDtmfNode(root);
     QTreeWidgetItem* channels = root->child(1);
     qDeleteAll(channels->takeChildren());
-    for (int n = 1; n <= gAll.ChannelCount; ++n) {
+    for (int n = 1; n <= Radio().ChannelCount; ++n) {
         channels->addChild(Node(channelLabel_->text() + " " + QString::number(n), cmd::kChannelEdit));
     }
     tree_->expandAll();
+    FitTreePanel();
+}
+
+// The left panel is at least as wide as the tree's texts need (185 pixels as designed).
+void TfMainFrm::FitTreePanel() {
+    auto* splitter = qobject_cast<QSplitter*>(leftPanel_->parentWidget());
+    if (splitter == nullptr) return;
+    const int need = static_cast<const QAbstractItemView*>(tree_)->sizeHintForColumn(0) +
+                     2 * tree_->frameWidth() + tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    QList<int> sizes = splitter->sizes();
+    if (sizes.size() < 2 || sizes[0] >= need) return;
+    sizes[1] = std::max(0, sizes[1] - (need - sizes[0]));
+    sizes[0] = need;
+    splitter->setSizes(sizes);
+}
+
+// The DTMF node follows the root's other children while Setup > Show DTMF Function is checked.
+void TfMainFrm::RebuildDtmfNode(QTreeWidgetItem* root) {
+    QTreeWidgetItem* node = nullptr;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (root->child(i)->data(0, kTagRole).toInt() == cmd::kDtmf) node = root->child(i);
+    const bool shown = MenuAction(cmd::kShowDtmf)->isChecked();
+    if (shown && node == nullptr) root->addChild(node = Node(QString(), cmd::kDtmf));
+    if (!shown) delete node;
+    if (shown) node->setText(0, MenuHint(cmd::kDtmf));
+}
+
+void TfMainFrm::ShowDtmfFunction(bool shown) {
+    MenuAction(cmd::kDtmf)->setVisible(shown);
+    if (QTreeWidgetItem* root = tree_->topLevelItem(0)) RebuildDtmfNode(root);
+    if (!settingsPath_.empty()) IniWrite(settingsPath_, "SysInfo", kShowDtmfKey, shown ? "1" : "0");
 }
 
 void TfMainFrm::UpdateStatusAndCaption() {
     panels_[0]->clear();
     panels_[1]->setText(QDate::currentDate().toString("yyyy/MM/dd"));
     panels_[2]->setText(QTime::currentTime().toString("HH:mm:ss"));
-    panels_[3]->setText(portLabel_->text() + Q(gAll.PortName));
-    panels_[4]->setText(Q(gAll.ModelTitle));
-    panels_[5]->setText(Q(gAll.BandName));
-    panels_[6]->setText("  " + Q(gAll.AreaText));
-    QString caption = Q(gAll.ProductTitle);
+    panels_[3]->setText(portLabel_->text() + Q(Prefs().PortName));
+    panels_[4]->setText(Q(Radio().ModelTitle));
+    panels_[5]->setText(Q(Radio().BandName));
+    panels_[6]->setText("  " + Q(Radio().AreaText));
+    QString caption = Q(ProductCatalogue().ProductTitle);
     if (!currentFileName_.empty()) caption += " [" + Q(currentFileName_) + "]";
     setWindowTitle(caption);
 }
@@ -419,44 +479,33 @@ void TfMainFrm::cxTreeClick(QTreeWidgetItem* node) {
         node->data(0, kTagRole).toInt() != cmd::kChannelEdit) {
         return;
     }
-    gAll.CurrentChannel = node->parent()->indexOfChild(node) + 1;
-    ShowCurrentChannel(2);
+    Document().SetCurrentChannel(node->parent()->indexOfChild(node) + 1);
 }
 
 void TfMainFrm::cxTreeDblClick(QTreeWidgetItem* node) {
     if (node == nullptr || node != tree_->currentItem()) return;
     const int tag = node->data(0, kTagRole).toInt();
     if (tag == cmd::kChannelEdit) {
-        gAll.CurrentChannel = node->parent()->indexOfChild(node) + 1;
-        ShowCurrentChannel(2);
+        Document().SetCurrentChannel(node->parent()->indexOfChild(node) + 1);
     }
     DispatchCommand(tag);
 }
 
-void TfMainFrm::ShowCurrentChannel(int kind) {
+void TfMainFrm::ShowCurrentChannel() {
     QTreeWidgetItem* root = tree_->topLevelItem(0);
     if (root != nullptr && root->childCount() > 1) {
         QTreeWidgetItem* channels = root->child(1);
-        const int index = gAll.CurrentChannel - 1;
+        const int index = Document().CurrentChannel() - 1;
         if (index >= 0 && index < channels->childCount()) tree_->setCurrentItem(channels->child(index));
-    }
-    if (kind == 2) {
-        if (auto* edit = dynamic_cast<EditorHooks*>(ChildWindow(cmd::kChannelEdit))) edit->LoadChannel();
     }
 }
 
-void TfMainFrm::RefreshEditors(int kind) {
-    if (kind == 0) {
-        if (auto* grid = dynamic_cast<EditorHooks*>(ChildWindow(cmd::kChannelInfo))) {
-            grid->RefreshRow(gAll.CurrentChannel + 1);
-        }
-    } else if (kind == 1) {
-        CloseAllChildren();
-        ShowChildWindow(cmd::kChannelInfo);
-    } else if (kind == 2) {
-        if (auto* edit = dynamic_cast<EditorHooks*>(ChildWindow(cmd::kChannelEdit))) edit->LoadChannel();
-    }
+void TfMainFrm::ReopenEditors() {
+    CloseAllChildren();
+    ShowChildWindow(cmd::kChannelInfo);
 }
+
+TransferTarget TfMainFrm::Transfer() { return {Radio(), Session(), Prefs().PortName}; }
 
 QMdiSubWindow* TfMainFrm::ChildFrame(int kind) const {
     const auto it = children_.find(kind);
@@ -475,7 +524,7 @@ void TfMainFrm::ShowChildWindow(int kind) {
     if (frame == nullptr) {
         const ChildWindowFactory* factory = FindChildWindowFactory(kind);
         if (factory == nullptr) return;  // this kind of window is not part of the program yet
-        QWidget* editor = (*factory)(nullptr);
+        QWidget* editor = (*factory)(*this);
         if (editor == nullptr) return;
         MarkAsForm(editor);
         frame = new EditorFrame(editor);

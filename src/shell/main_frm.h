@@ -7,9 +7,10 @@
 #include <map>
 #include <string>
 
+#include "core/document.h"
 #include "core/edit_lock.h"
 #include "core/state.h"
-#include "widgets/editor_hooks.h"
+#include "settings/language.h"
 
 class QAction;
 class QComboBox;
@@ -24,7 +25,17 @@ class QWidget;
 
 namespace lm {
 
-class TfMainFrm : public QMainWindow, public EditorHost {
+struct TransferTarget;
+
+// The parts of the program's state the main window works with and hands on to the windows it opens.
+struct ProgramParts {
+    Preferences& preferences;
+    TransferSession& session;
+    TLanguage& messages;
+    TDocument& document;
+};
+
+class TfMainFrm : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -32,7 +43,7 @@ public:
     static constexpr int kPanelWidths[kPanelCount] = {50, 80, 120, 120, 120, 120, 100};
 
     // settingsPath: the settings file written when the window closes.
-    explicit TfMainFrm(std::string settingsPath, QWidget* parent = nullptr);
+    TfMainFrm(ProgramParts parts, std::string settingsPath, QWidget* parent = nullptr);
     ~TfMainFrm() override;
 
     // Runs the action of a command tag; unknown tags do nothing.
@@ -42,11 +53,18 @@ public:
     void CloseAllChildren();
     void RebuildTree();
     void UpdateStatusAndCaption();
-    // 0: the channel grid refreshes the current channel's row; 1: the image was replaced, all child windows
-    // close and a fresh channel grid opens; 2: the channel edit window loads the current channel.
-    void RefreshEditors(int kind) override;
-    // Selects the tree node of the current channel; kind 2 also makes the channel edit window load it.
-    void ShowCurrentChannel(int kind) override;
+    // The image was replaced: every child window closes and a fresh channel grid opens.
+    void ReopenEditors();
+    // Selects the tree node of the current channel.
+    void ShowCurrentChannel();
+
+    // The parts of the state, for the windows the commands open.
+    Preferences& Prefs() { return parts_.preferences; }
+    TransferSession& Session() { return parts_.session; }
+    TDocument& Document() { return parts_.document; }
+    TALL& Radio() { return parts_.document.State(); }
+    // What a read or write works on: the document's radio, the session and the chosen port.
+    TransferTarget Transfer();
 
     // File commands. Each returns false when it stopped before its end (a cancelled dialog, a refused or
     // failed save or load).
@@ -63,11 +81,9 @@ public:
     bool AskToSave();
 
     const std::string& CurrentFileName() const { return currentFileName_; }
-    const std::string& SettingsPath() const { return settingsPath_; }
 
     // The second half of start-up; runs once, when the window is first shown.
     void Startup();
-    bool started() const { return started_; }
 
     // Tree clicks on a node (nullptr: empty space).
     void cxTreeClick(QTreeWidgetItem* node);
@@ -97,6 +113,11 @@ private:
     void ToggleTreeView();
     void ToggleToolbar();
     void ToggleStatusBar();
+    // Setup > Show DTMF Function: the Edit menu's DTMF item and the tree's DTMF node, kept in the settings
+    // file.
+    void ShowDtmfFunction(bool shown);
+    void RebuildDtmfNode(QTreeWidgetItem* root);
+    void FitTreePanel();
     void TileChildren(bool horizontal);
     void ArrangeIcons();
     void CloseAllWindows();
@@ -124,7 +145,10 @@ private:
     void ForgetFile();
     void SettlePort();
     QString MenuHint(int tag) const;
+    // The text of one of the window's hidden labels (the file dialogs' titles).
+    std::string HiddenText(const char* name) const;
 
+    ProgramParts parts_;
     std::string settingsPath_;
     std::string currentFileName_;
     // The lock on the current file, held from its Open or Save until the next New, Open or the end, so that

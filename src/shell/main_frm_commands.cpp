@@ -1,7 +1,6 @@
 // The commands of the main window that run a dialog: read, write, port, model, embedded message, language,
 // help and About.
 #include "core/state.h"
-#include "globals/globals.h"
 #include "link/area_table.h"
 #include "settings/language.h"
 #include "settings/startup.h"
@@ -19,10 +18,10 @@ namespace lm {
 void TfMainFrm::ReadCommand() {
     if (!RunDialogCommand(cmd::kRead, *this)) return;
     // A completed read replaced the image.
-    gDocument.MarkReplaced();
+    Document().MarkReplaced();
     ForgetFile();
     UpdateStatusAndCaption();
-    RefreshEditors(1);
+    ReopenEditors();
 }
 
 void TfMainFrm::WriteCommand() { RunDialogCommand(cmd::kWrite, *this); }
@@ -36,20 +35,22 @@ void TfMainFrm::ModelCommand() { RunDialogCommand(cmd::kModel, *this); }
 
 void TfMainFrm::EmbeddedMessageCommand() { RunDialogCommand(cmd::kEmbeddedMessage, *this); }
 
-void TfMainFrm::HelpCommand() { OpenHelp(); }
+void TfMainFrm::HelpCommand() { OpenHelp(Prefs()); }
 
 void TfMainFrm::AboutCommand() { RunAboutBox(this); }
 
 void TfMainFrm::LanguageChange() {
-    if (!RunLanguageDialog(settingsPath_, this)) return;
-    LoadMessageTable(gLanguage,
-                     ResolveLanguageDir(gAll.AppDir, InstalledDataDir(gAll.AppDir), gAll.LanguageName),
-                     gAll.LanguageName);
-    InstallQtTranslation(gAll.LanguageName);
+    if (!RunLanguageDialog(settingsPath_, Prefs(), this)) return;
+    const Preferences& prefs = Prefs();
+    LoadMessageTable(parts_.messages,
+                     ResolveLanguageDir(prefs.AppDir, InstalledDataDir(prefs.AppDir), prefs.LanguageName),
+                     prefs.LanguageName);
+    Session().LanguageId = prefs.LanguageId;  // the radio's area is named in the new language
+    InstallQtTranslation(prefs.LanguageName);
     ResetUndoCaptions();
-    TranslateForm(this, gAll.LanguageName, true);
+    TranslateForm(this, prefs.LanguageName, true);
     KeepUndoCaptions();
-    if (!gAll.AreaText.empty()) DecodeAreaCode(gAll);
+    if (!Radio().AreaText.empty()) DecodeAreaCode(Radio(), prefs.LanguageId);
     UpdateStatusAndCaption();
     CloseAllChildren();
     RebuildTree();

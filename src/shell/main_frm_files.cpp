@@ -8,12 +8,12 @@
 #include "core/edit_lock.h"
 #include "core/printable.h"
 #include "core/state.h"
-#include "globals/globals.h"
 #include "settings/language.h"
 #include "settings/system_settings.h"
 #include "shell/main_frm.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
+#include "widgets/window_language.h"
 
 namespace lm {
 
@@ -24,28 +24,28 @@ bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fro
 // The text of a failed load or save: the message of the message table when there is one, else the step, the
 // file and the system's reason.
 std::string FailureText(const DataFileResult& result) {
-    return MessageText(gLanguage, result.messageKey, result.text);
+    return WindowMessageText(result.messageKey, result.text);
 }
 
 }  // namespace
 
 bool TfMainFrm::AskToSave() {
-    if (!gAll.Modified) return true;
-    if (!AskYesNo(gLanguage.SaveProgram)) return true;
+    if (!Radio().Modified) return true;
+    if (!AskYesNo(parts_.messages.SaveProgram)) return true;
     // Yes: the command goes on only when the changes are in a file; a cancelled or failed save stops it.
     return FileSave();
 }
 
 bool TfMainFrm::FileNew(const std::function<void(TALL&)>& select) {
     if (!AskToSave()) return false;
-    if (select) select(gAll);
-    NewImage(gAll);
-    gAll.Modified = false;
-    gDocument.MarkReplaced();
+    if (select) select(Radio());
+    NewImage(Radio());
+    Radio().Modified = false;
+    Document().MarkReplaced();
     ForgetFile();
     UpdateStatusAndCaption();
-    RefreshEditors(1);
-    gAll.Modified = false;
+    ReopenEditors();
+    Radio().Modified = false;
     return true;
 }
 
@@ -56,7 +56,7 @@ void TfMainFrm::ForgetFile() {
 
 bool TfMainFrm::FileOpen() {
     if (!AskToSave()) return false;
-    const std::string path = ChooseOpenFile(this);
+    const std::string path = ChooseOpenFile(this, HiddenText("lbOpenTitle"));
     if (path.empty()) return false;
     return LoadFile(path, false);
 }
@@ -74,7 +74,7 @@ bool TfMainFrm::LoadFile(const std::string& path, bool nameFile) {
     EditLock lock;
     const FileOutcome locked = fileLock_.Covers(path) ? FileOutcome{} : LockForEditing(path, lock);
     DataFileResult result;
-    if (locked.ok) result = LoadDataFile(gAll, path);
+    if (locked.ok) result = LoadDataFile(Radio(), path);
     if (!locked.ok || !result.ok) {
         // The image is untouched; a file that did not load is not the current file, so that a later Save
         // cannot overwrite it with an image that never came from it.
@@ -88,19 +88,19 @@ bool TfMainFrm::LoadFile(const std::string& path, bool nameFile) {
     }
     if (!fileLock_.Covers(path)) fileLock_ = std::move(lock);
     currentFileName_ = path;
-    gDocument.MarkReplaced();
+    Document().MarkReplaced();
     RebuildTree();
     UpdateStatusAndCaption();
-    RefreshEditors(1);
-    gAll.Modified = false;
+    ReopenEditors();
+    Radio().Modified = false;
     UpdateStatusAndCaption();
     return true;
 }
 
 bool TfMainFrm::WriteDataFile(const std::string& path) {
-    const DataFileResult result = SaveDataFile(gAll, path);
+    const DataFileResult result = SaveDataFile(Radio(), path);
     if (!result.ok) ShowInformation(FailureText(result));
-    if (result.ok) gDocument.MarkSaved();
+    if (result.ok) Document().MarkSaved();
     return result.ok;
 }
 
@@ -109,8 +109,8 @@ bool TfMainFrm::FileSave() {
     if (!currentFileName_.empty()) {
         written = WriteDataFile(currentFileName_);
     } else {
-        const std::string path = ChooseSaveFile(this);
-        if (!path.empty() && (!FileExists(path) || AskYesNo(gLanguage.FileExists)))
+        const std::string path = ChooseSaveFile(this, HiddenText("lbSaveTitle"));
+        if (!path.empty() && (!FileExists(path) || AskYesNo(parts_.messages.FileExists)))
             written = SaveAsNewFile(path);
         if (currentFileName_.empty()) fileLock_.Release();
     }
@@ -138,7 +138,7 @@ bool TfMainFrm::FileSaveAs() {
 }
 
 void TfMainFrm::closeEvent(QCloseEvent* event) {
-    if (!AskYesNo(gLanguage.ExitProgram)) {
+    if (!AskYesNo(parts_.messages.ExitProgram)) {
         event->ignore();
         return;
     }
@@ -151,7 +151,7 @@ void TfMainFrm::closeEvent(QCloseEvent* event) {
     ForgetFile();
     // Leaving is not held up for the settings; a terminal at least learns that port and language were not
     // kept.
-    if (std::string problem; !WriteSystemSettings(gAll, settingsPath_, &problem))
+    if (std::string problem; !WriteSystemSettings(Prefs(), settingsPath_, &problem))
         std::fprintf(stderr, "lm418t: the settings were not kept: %s\n", PrintableMessage(problem).c_str());
     event->accept();
 }

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QKeySequence>
 
-#include "globals/globals.h"
 #include "shell/command_table.h"
 #include "shell/main_frm.h"
 
@@ -13,32 +12,31 @@ void TfMainFrm::ConnectDocument() {
     if (QAction* redo = MenuAction(cmd::kRedo))
         redo->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-    documentListener_ = gDocument.AddListener([this](const DocumentEvent& event) {
+    documentListener_ = Document().AddListener([this](const DocumentEvent& event) {
         RefreshUndoActions();
-        if (event.kind == DocumentEventKind::Undone || event.kind == DocumentEventKind::Redone) {
-            // Open windows follow at once: the edited rows of the grid, the channel of the edit window.
+        if (event.kind == DocumentEventKind::Moved) ShowCurrentChannel();
+        // The windows follow the document themselves; the caption shows whether the image is saved.
+        if (event.kind == DocumentEventKind::Undone || event.kind == DocumentEventKind::Redone)
             UpdateStatusAndCaption();
-            RefreshEditors(0);
-        }
     });
     RefreshUndoActions();
 }
 
-void TfMainFrm::UndoCommand() { gDocument.Undo(); }
+void TfMainFrm::UndoCommand() { Document().Undo(); }
 
-void TfMainFrm::RedoCommand() { gDocument.Redo(); }
+void TfMainFrm::RedoCommand() { Document().Redo(); }
 
 void TfMainFrm::RefreshUndoActions() {
     const auto caption = [](const QString& verb, const std::string& name) {
         return name.empty() ? verb : verb + " " + QString::fromStdString(name);
     };
     if (QAction* undo = MenuAction(cmd::kUndo)) {
-        undo->setEnabled(gDocument.CanUndo());
-        undo->setText(caption(undoVerb_, gDocument.UndoName()));
+        undo->setEnabled(Document().CanUndo());
+        undo->setText(caption(undoVerb_, Document().UndoName()));
     }
     if (QAction* redo = MenuAction(cmd::kRedo)) {
-        redo->setEnabled(gDocument.CanRedo());
-        redo->setText(caption(redoVerb_, gDocument.RedoName()));
+        redo->setEnabled(Document().CanRedo());
+        redo->setText(caption(redoVerb_, Document().RedoName()));
     }
 }
 

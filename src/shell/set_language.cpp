@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "core/state.h"
-#include "globals/globals.h"
 #include "settings/system_settings.h"
 #include "widgets/translate.h"
 
 namespace lm {
 
-TfSetLanguage::TfSetLanguage(const std::string& settingsPath, QWidget* parent) : QDialog(parent) {
+TfSetLanguage::TfSetLanguage(const std::string& settingsPath, Preferences& preferences, QWidget* parent)
+    : QDialog(parent), preferences_(preferences) {
     setObjectName("fSetLanguage");
     setWindowTitle("Language File Setup");
     auto* label = new QLabel("Language Mode: ", this);
@@ -48,29 +48,31 @@ TfSetLanguage::TfSetLanguage(const std::string& settingsPath, QWidget* parent) :
 
     // When shown: both lists from the settings, the translation, the current language selected.
     std::vector<std::string> display, internal;
-    ReadLanguageLists(settingsPath, gAll.LanguageName, display, internal);
+    ReadLanguageLists(settingsPath, preferences_.LanguageName, display, internal);
     for (const std::string& name : display) cbLanguage_->addItem(QString::fromStdString(name));
     for (const std::string& name : internal) language_->addItem(QString::fromStdString(name));
-    if (gAll.LanguageId > 0) TranslateForm(this, gAll.LanguageName, false);
-    cbLanguage_->setCurrentIndex(
-        gAll.LanguageId >= 0 && gAll.LanguageId < cbLanguage_->count() ? gAll.LanguageId : -1);
+    if (preferences_.LanguageId > 0) TranslateForm(this, preferences_.LanguageName, false);
+    cbLanguage_->setCurrentIndex(preferences_.LanguageId >= 0 &&
+                                         preferences_.LanguageId < cbLanguage_->count()
+                                     ? preferences_.LanguageId
+                                     : -1);
     changed_ = false;
 }
 
 void TfSetLanguage::btnOkClick() {
     const int selected = cbLanguage_->currentIndex();
     // With nothing selected (LanguageId outside the list) Ok changes nothing.
-    if (selected >= 0 && selected != gAll.LanguageId) {
+    if (selected >= 0 && selected != preferences_.LanguageId) {
         changed_ = true;
         QListWidgetItem* item = language_->item(selected);
-        gAll.LanguageName = item != nullptr ? item->text().toStdString() : std::string();
-        gAll.LanguageId = selected;
+        preferences_.LanguageName = item != nullptr ? item->text().toStdString() : std::string();
+        preferences_.LanguageId = selected;
     }
     accept();
 }
 
-bool RunLanguageDialog(const std::string& settingsPath, QWidget* parent) {
-    TfSetLanguage dialog(settingsPath, parent);
+bool RunLanguageDialog(const std::string& settingsPath, Preferences& preferences, QWidget* parent) {
+    TfSetLanguage dialog(settingsPath, preferences, parent);
     dialog.exec();
     return dialog.changed();
 }

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <string>
 
+#include "core/state.h"
+
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -14,7 +16,8 @@ class TfSetLanguage : public QDialog {
 
 public:
     // settingsPath: the settings file that holds the language lists.
-    TfSetLanguage(const std::string& settingsPath, QWidget* parent = nullptr);
+    // Ok changes the language of preferences.
+    TfSetLanguage(const std::string& settingsPath, Preferences& preferences, QWidget* parent = nullptr);
     bool changed() const { return changed_; }
     QComboBox* languages() const { return cbLanguage_; }
     QListWidget* internalNames() const { return language_; }
@@ -26,10 +29,11 @@ private:
     QListWidget* language_ = nullptr;
     QPushButton* btnOk_ = nullptr;
     QPushButton* btnCancel_ = nullptr;
+    Preferences& preferences_;
     bool changed_ = false;
 };
 
 // Shows the dialog modally; true when it changed LanguageName and LanguageId.
-bool RunLanguageDialog(const std::string& settingsPath, QWidget* parent);
+bool RunLanguageDialog(const std::string& settingsPath, Preferences& preferences, QWidget* parent);
 
 }  // namespace lm

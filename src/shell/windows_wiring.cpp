@@ -24,39 +24,53 @@
 namespace lm {
 
 void RegisterWindows() {
-    RegisterDialogCommand(cmd::kRead, [](TfMainFrm& main) { return RunReadDialog(&main); });
+    RegisterDialogCommand(cmd::kRead, [](TfMainFrm& main) { return RunReadDialog(&main, main.Transfer()); });
     RegisterDialogCommand(cmd::kWrite, [](TfMainFrm& main) {
-        RunWriteDialog(&main);
+        RunWriteDialog(&main, main.Transfer());
         return true;
     });
-    RegisterDialogCommand(cmd::kPort, [](TfMainFrm& main) { return RunSetPortDialog(&main); });
+    RegisterDialogCommand(cmd::kPort,
+                          [](TfMainFrm& main) { return RunSetPortDialog(&main, main.Prefs().PortName); });
     RegisterDialogCommand(cmd::kModel, [](TfMainFrm& main) {
-        return RunModelDialog(&main, [&main](const ModelSelection& select) { return main.FileNew(select); });
+        return RunModelDialog(&main, main.Radio(),
+                              [&main](const ModelSelection& select) { return main.FileNew(select); });
     });
     RegisterDialogCommand(cmd::kEmbeddedMessage, [](TfMainFrm& main) {
         RunEmbeddedMessageDialog(&main);
         return true;
     });
-    RegisterDialogCommand(cmd::kExportChannels,
-                          [](TfMainFrm& main) { return RunExportChannels(&main, main.CurrentFileName()); });
-    RegisterDialogCommand(cmd::kImportChannels, [](TfMainFrm& main) { return RunImportChannels(&main); });
-    RegisterChildWindow(cmd::kChannelInfo, [](QWidget*) { return CreateChannelInfoWindow(); });
-    RegisterChildWindow(cmd::kChannelEdit, [](QWidget*) { return CreateChannelEditWindow(); });
-    RegisterChildWindow(cmd::kRadioInfo, [](QWidget*) { return CreateInfoWindow(); });
-    RegisterChildWindow(cmd::kKeyFunction, [](QWidget*) { return CreateKeyFunctionWindow(); });
-    RegisterChildWindow(cmd::kVoxFunction, [](QWidget*) { return CreateVoxFunctionWindow(); });
-    RegisterChildWindow(cmd::kOptionalFunction, [](QWidget*) { return CreateOptionalFunctionWindow(); });
-    RegisterChildWindow(cmd::kScanInfo, [](QWidget*) { return CreateScanInfoWindow(); });
-    RegisterChildWindow(cmd::kDtmf, [](QWidget*) { return CreateDtmfWindow(); });
-    RegisterDialogCommand(cmd::kPrint,
-                          [](TfMainFrm& main) { return RunPrintDialog(&main, main.CurrentFileName()); });
-    RegisterDialogCommand(cmd::kPrintPreview, [](TfMainFrm& main) {
-        return RunPrintPreviewDialog(&main, main.CurrentFileName());
+    RegisterDialogCommand(cmd::kExportChannels, [](TfMainFrm& main) {
+        return RunExportChannels(&main, main.Radio(), main.CurrentFileName());
     });
-    RegisterDialogCommand(cmd::kCompareWithFile, [](TfMainFrm& main) { return RunCompareWithFile(&main); });
-    RegisterDialogCommand(cmd::kCompareWithRadio, [](TfMainFrm& main) { return RunCompareWithRadio(&main); });
+    RegisterDialogCommand(cmd::kImportChannels,
+                          [](TfMainFrm& main) { return RunImportChannels(&main, main.Document()); });
+    RegisterChildWindow(cmd::kChannelInfo,
+                        [](TfMainFrm& main) { return CreateChannelInfoWindow(main.Document()); });
+    RegisterChildWindow(cmd::kChannelEdit,
+                        [](TfMainFrm& main) { return CreateChannelEditWindow(main.Document()); });
+    RegisterChildWindow(cmd::kRadioInfo, [](TfMainFrm& main) { return CreateInfoWindow(main.Radio()); });
+    RegisterChildWindow(cmd::kKeyFunction,
+                        [](TfMainFrm& main) { return CreateKeyFunctionWindow(main.Document()); });
+    RegisterChildWindow(cmd::kVoxFunction,
+                        [](TfMainFrm& main) { return CreateVoxFunctionWindow(main.Document()); });
+    RegisterChildWindow(cmd::kOptionalFunction,
+                        [](TfMainFrm& main) { return CreateOptionalFunctionWindow(main.Document()); });
+    RegisterChildWindow(cmd::kScanInfo,
+                        [](TfMainFrm& main) { return CreateScanInfoWindow(main.Document()); });
+    RegisterChildWindow(cmd::kDtmf, [](TfMainFrm& main) { return CreateDtmfWindow(main.Document()); });
+    RegisterDialogCommand(cmd::kPrint, [](TfMainFrm& main) {
+        return RunPrintDialog(&main, main.Radio(), main.CurrentFileName());
+    });
+    RegisterDialogCommand(cmd::kPrintPreview, [](TfMainFrm& main) {
+        return RunPrintPreviewDialog(&main, main.Radio(), main.CurrentFileName());
+    });
+    RegisterDialogCommand(cmd::kCompareWithFile,
+                          [](TfMainFrm& main) { return RunCompareWithFile(&main, main.Radio()); });
+    RegisterDialogCommand(cmd::kCompareWithRadio, [](TfMainFrm& main) {
+        return RunCompareWithRadio(&main, main.Radio(), main.Session(), main.Prefs().PortName);
+    });
     RegisterDialogCommand(cmd::kCableCheck, [](TfMainFrm& main) {
-        RunCableCheckWindow(&main);
+        RunCableCheckWindow(&main, main.Session(), main.Prefs().PortName);
         return true;
     });
 }

@@ -10,6 +10,8 @@ namespace {
 // The folder of the file last chosen in either dialog; both dialogs start there.
 QString gLastFolder;
 
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
 QString Joined(const FileFilters& filters) {
     QStringList list;
     for (const std::string& filter : filters.filters) list << QString::fromStdString(filter);
@@ -28,24 +30,25 @@ public:
     std::string ChooseOpen(QWidget* parent, FileFilters& filters) override {
         QString picked;
         const QString path =
-            QFileDialog::getOpenFileName(parent, QString(), gLastFolder, Joined(filters), &picked);
+            QFileDialog::getOpenFileName(parent, Q(filters.title), gLastFolder, Joined(filters), &picked);
         filters.chosen = IndexOf(filters, picked);
         return path.toStdString();
     }
     std::string ChooseSave(QWidget* parent, FileFilters& filters) override {
         QString picked;
-        const QString path = QFileDialog::getSaveFileName(parent, QString(), gLastFolder, Joined(filters),
-                                                          &picked, QFileDialog::DontConfirmOverwrite);
+        const QString path =
+            QFileDialog::getSaveFileName(parent, Q(filters.title), gLastFolder, Joined(filters), &picked,
+                                         QFileDialog::DontConfirmOverwrite);
         filters.chosen = IndexOf(filters, picked);
         return path.toStdString();
     }
-    std::string ChooseOpen(QWidget* parent) override {
-        return QFileDialog::getOpenFileName(parent, QString(), gLastFolder,
+    std::string ChooseOpen(QWidget* parent, const std::string& title) override {
+        return QFileDialog::getOpenFileName(parent, Q(title), gLastFolder,
                                             QString::fromLatin1(kDataFileFilter))
             .toStdString();
     }
-    std::string ChooseSave(QWidget* parent) override {
-        return QFileDialog::getSaveFileName(parent, QString(), gLastFolder,
+    std::string ChooseSave(QWidget* parent, const std::string& title) override {
+        return QFileDialog::getSaveFileName(parent, Q(title), gLastFolder,
                                             QString::fromLatin1(kDataFileFilter), nullptr,
                                             QFileDialog::DontConfirmOverwrite)
             .toStdString();
@@ -68,7 +71,9 @@ FileChooser* SetFileChooser(FileChooser* chooser) {
     return previous;
 }
 
-std::string ChooseOpenFile(QWidget* parent) { return Remember(gChooser->ChooseOpen(parent)); }
+std::string ChooseOpenFile(QWidget* parent, const std::string& title) {
+    return Remember(gChooser->ChooseOpen(parent, title));
+}
 
 std::string ChooseOpenFile(QWidget* parent, FileFilters& filters) {
     return Remember(gChooser->ChooseOpen(parent, filters));
@@ -82,8 +87,8 @@ std::string ChooseSaveFile(QWidget* parent, FileFilters& filters, const std::str
 
 std::string FileDialogFolder() { return gLastFolder.toStdString(); }
 
-std::string ChooseSaveFile(QWidget* parent) {
-    std::string path = gChooser->ChooseSave(parent);
+std::string ChooseSaveFile(QWidget* parent, const std::string& title) {
+    std::string path = gChooser->ChooseSave(parent, title);
     if (!path.empty() && QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".dat";
     return Remember(path);
 }
@@ -99,13 +104,15 @@ std::string ScriptedFiles::Next() {
     return path;
 }
 
-std::string ScriptedFiles::ChooseOpen(QWidget*) {
+std::string ScriptedFiles::ChooseOpen(QWidget*, const std::string& title) {
     ++opens_;
+    title_ = title;
     return Next();
 }
 
-std::string ScriptedFiles::ChooseSave(QWidget*) {
+std::string ScriptedFiles::ChooseSave(QWidget*, const std::string& title) {
     ++saves_;
+    title_ = title;
     return Next();
 }
 

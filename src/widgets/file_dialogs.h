@@ -17,27 +17,28 @@ inline constexpr const char* kDataFileFilter = "Data File(*.dat)";
 struct FileFilters {
     std::vector<std::string> filters;
     int chosen = 0;
+    std::string title;  // the dialog's title: the command it serves ("Import Channels")
 };
 
-// Asks the user for a file; "" when the dialog is cancelled.
+// Asks the user for a file in a dialog titled with the command it serves; "" when the dialog is cancelled.
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
-    virtual std::string ChooseOpen(QWidget* parent) = 0;
+    virtual std::string ChooseOpen(QWidget* parent, const std::string& title) = 0;
     // The save dialog does not ask about replacing an existing file; the caller asks.
-    virtual std::string ChooseSave(QWidget* parent) = 0;
+    virtual std::string ChooseSave(QWidget* parent, const std::string& title) = 0;
     // The same with filters of the caller's; a chooser that knows no filters answers as for a data file.
-    virtual std::string ChooseOpen(QWidget* parent, FileFilters&) { return ChooseOpen(parent); }
-    virtual std::string ChooseSave(QWidget* parent, FileFilters&) { return ChooseSave(parent); }
+    virtual std::string ChooseOpen(QWidget* parent, FileFilters& f) { return ChooseOpen(parent, f.title); }
+    virtual std::string ChooseSave(QWidget* parent, FileFilters& f) { return ChooseSave(parent, f.title); }
 };
 
 // Replaces the chooser (nullptr brings back the real dialogs); returns the previous one.
 FileChooser* SetFileChooser(FileChooser* chooser);
 
-// The open dialog; "" on Cancel.
-std::string ChooseOpenFile(QWidget* parent);
-// The save dialog; a name typed without an extension gets ".dat". "" on Cancel.
-std::string ChooseSaveFile(QWidget* parent);
+// The open dialog, titled title; "" on Cancel.
+std::string ChooseOpenFile(QWidget* parent, const std::string& title);
+// The save dialog, titled title; a name typed without an extension gets ".dat". "" on Cancel.
+std::string ChooseSaveFile(QWidget* parent, const std::string& title);
 // The dialogs with other filters; a name saved without an extension gets suffix (".csv").
 std::string ChooseOpenFile(QWidget* parent, FileFilters& filters);
 std::string ChooseSaveFile(QWidget* parent, FileFilters& filters, const std::string& suffix);
@@ -55,10 +56,12 @@ public:
     void Answer(const std::string& path) { answers_.push_back(path); }
     using FileChooser::ChooseOpen;
     using FileChooser::ChooseSave;
-    std::string ChooseOpen(QWidget* parent) override;
-    std::string ChooseSave(QWidget* parent) override;
+    std::string ChooseOpen(QWidget* parent, const std::string& title) override;
+    std::string ChooseSave(QWidget* parent, const std::string& title) override;
     int opened() const { return opens_; }
     int saved() const { return saves_; }
+    // The title of the last dialog answered.
+    const std::string& title() const { return title_; }
     void Clear() {
         answers_.clear();
         opens_ = saves_ = 0;
@@ -70,6 +73,7 @@ private:
     std::deque<std::string> answers_;
     int opens_ = 0;
     int saves_ = 0;
+    std::string title_;
 };
 
 }  // namespace lm

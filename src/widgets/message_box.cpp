@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "core/printable.h"
-#include "globals/globals.h"
+#include "widgets/window_language.h"
 #include "settings/language.h"
 
 namespace lm {
@@ -52,13 +52,13 @@ int ShowMessageBox(const std::string& caption, const std::string& text, int kind
     return kAnswerOk;
 }
 
-void ShowInformation(const std::string& text) { ShowMessageBox(gLanguage.Confirmation, text, kMessageInfo); }
+void ShowInformation(const std::string& text) { ShowMessageBox(WindowMessages().Confirmation, text, kMessageInfo); }
 
 bool AskYesNo(const std::string& text) {
-    return ShowMessageBox(gLanguage.Confirmation, text, kMessageQuestion) == kAnswerYes;
+    return ShowMessageBox(WindowMessages().Confirmation, text, kMessageQuestion) == kAnswerYes;
 }
 
-void ShowCaution(const std::string& text) { ShowMessageBox(gLanguage.Caution, text, kMessageInfo); }
+void ShowCaution(const std::string& text) { ShowMessageBox(WindowMessages().Caution, text, kMessageInfo); }
 
 ScriptedMessages::ScriptedMessages() : previous_(SetMessagePresenter(this)) {}
 

@@ -17,7 +17,7 @@
 #include <algorithm>
 
 #include "core/state.h"
-#include "globals/globals.h"
+#include "widgets/window_language.h"
 #include "settings/ini_file.h"
 #include "settings/language.h"
 #include "settings/sheet_language.h"
@@ -142,10 +142,10 @@ void MarkAsForm(QWidget* form) { form->setProperty(kFormProperty, true); }
 
 void MarkAsStyledGroup(QGroupBox* group) { group->setProperty(kStyledGroupProperty, true); }
 
-TextLookup CurrentLanguageLookup() { return LanguageFileLookup(LanguageFileFor(gAll.LanguageName)); }
+TextLookup CurrentLanguageLookup() { return LanguageFileLookup(LanguageFileFor(WindowPreferences().LanguageName)); }
 
 std::string LanguageFileFor(const std::string& languageName) {
-    return InstalledLanguageFile(gAll.AppDir, languageName);
+    return InstalledLanguageFile(WindowPreferences().AppDir, languageName);
 }
 
 void TranslateFormFromFile(QWidget* window, const std::string& languageFilePath, bool withItems) {
@@ -162,7 +162,8 @@ void TranslateForm(QWidget* window, const std::string& languageName, bool withIt
 }
 
 void TranslateOnOpen(QWidget* window, bool withItems) {
-    if (gAll.LanguageId > 0) TranslateForm(window, gAll.LanguageName, withItems);
+    const Preferences& preferences = WindowPreferences();
+    if (preferences.LanguageId > 0) TranslateForm(window, preferences.LanguageName, withItems);
 }
 
 }  // namespace lm

@@ -58,7 +58,7 @@ TEST(IniFile, SpecialFilesGiveTheDefaultsAndAreKept) {
     std::filesystem::create_directory(dir.File("SysInfo.Ini"));
     test::WriteBytes(dir.File("Huge.Ini"), "[SysInfo]\nCom=COM9\n" + std::string(kIniFileLimit, ';'));
     for (const std::string& path : {dir.File("SysInfo.Ini"), dir.File("Huge.Ini")}) {
-        TALL all;
+        Preferences all;
         const std::string problem = ReadSystemSettings(all, path);
         EXPECT_EQ(problem.rfind("Cannot read " + path + ": ", 0), 0u) << problem;
         EXPECT_EQ(all.PortName, "Com1");

@@ -17,38 +17,33 @@ namespace {
 using test::TempDir;
 using test::WriteBytes;
 
-TEST(Startup, StepsFillCatalogueSettingsMessagesAndSessionKey) {
+TEST(Startup, StepsFillSettingsMessagesAndSessionKey) {
     TempDir dir;
     WriteBytes(dir.File("SysInfo.Ini"),
                "[SysInfo]\nCom=COM3\nLanguage_ID=1\nHelp=Guide\nPicID=4\nLanguage=English|Test\n");
     WriteBytes(dir.File("Test.Ini"), "[Language]\nPortError=No port here.\n");
-    TALL state;
+    Preferences preferences;
+    TransferSession session;
     TLanguage language;
-    state.Image[0] = 7;
-    RunStartupSteps(state, language, {dir.Dir(), dir.File("SysInfo.Ini"), dir.Dir()});
+    RunStartupSteps(preferences, session, language, {dir.Dir(), dir.File("SysInfo.Ini"), dir.Dir()});
 
-    EXPECT_EQ(state.AppDir, dir.Dir());
-    EXPECT_EQ(state.CurrentChannel, 1);
-    EXPECT_EQ(state.Image[0], 0);
-    EXPECT_EQ(gFrqList.Count(), 14);
-    EXPECT_EQ(gMacList.Count(), 2);
-    EXPECT_EQ(state.ProductTitle, "LM-418T");
-    EXPECT_EQ(state.BaudRate, 9600);
-    EXPECT_EQ(state.FileTag, "LM41");
-    EXPECT_EQ(state.PortName, "COM3");
-    EXPECT_EQ(state.LanguageId, 1);
-    EXPECT_EQ(state.LanguageName, "Test");
-    EXPECT_EQ(state.HelpName, "Guide");
-    EXPECT_EQ(state.PicId, 5);
-    // Messages come from the configured language, missing keys keep their built-in texts.
+    EXPECT_EQ(preferences.AppDir, dir.Dir());
+    EXPECT_EQ(preferences.PortName, "COM3");
+    EXPECT_EQ(preferences.LanguageId, 1);
+    EXPECT_EQ(preferences.LanguageName, "Test");
+    EXPECT_EQ(preferences.HelpName, "Guide");
+    EXPECT_EQ(preferences.PicId, 5);
+    // Messages come from the configured language, missing keys keep their built-in texts; the session names
+    // areas in that language.
     EXPECT_EQ(language.PortError, "No port here.");
     EXPECT_EQ(language.WriteOk, "Writing Completed.");
-    ASSERT_EQ(state.SessionKeyText.size(), 15u);
+    EXPECT_EQ(session.LanguageId, 1);
+    ASSERT_EQ(session.SessionKeyText.size(), 15u);
 
     // Running start-up again (a second window, a test) keeps the session key of this run.
-    const std::string key = state.SessionKeyText;
-    RunStartupSteps(state, language, {dir.Dir(), dir.File("SysInfo.Ini"), dir.Dir()});
-    EXPECT_EQ(state.SessionKeyText, key);
+    const std::string key = session.SessionKeyText;
+    RunStartupSteps(preferences, session, language, {dir.Dir(), dir.File("SysInfo.Ini"), dir.Dir()});
+    EXPECT_EQ(session.SessionKeyText, key);
 }
 
 TEST(Startup, LanguageFolderFallsBackToTheDataFolder) {
@@ -135,7 +130,7 @@ TEST(Startup, NoHomeMeansNoSettingsFile) {
     }
     savedXdg.empty() ? unsetenv("XDG_CONFIG_HOME") : setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
     setenv("HOME", savedHome.c_str(), 1);
-    TALL all;
+    Preferences all;
     EXPECT_EQ(ReadSystemSettings(all, ""), "");
     EXPECT_EQ(all.PortName, "Com1");
     EXPECT_TRUE(WriteSystemSettings(all, ""));

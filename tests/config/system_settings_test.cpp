@@ -25,7 +25,7 @@ TEST(SystemSettings, ListSplittingAndNumbers) {
 TEST(SystemSettings, MissingFileGivesDefaultsAndClosingWritesThreeKeys) {
     test::TempDir dir;
     const std::string path = dir.File("SysInfo.Ini");
-    TALL all;
+    Preferences all;
     ReadSystemSettings(all, path);
     EXPECT_EQ(all.PortName, "Com1");
     EXPECT_EQ(all.LanguageId, 0);
@@ -42,27 +42,28 @@ TEST(SystemSettings, LanguageIndexPicIdAndRoundTrip) {
     const std::string path = dir.File("SysInfo.Ini");
     auto read = [&](const std::string& text) {
         test::WriteBytes(path, text);
-        TALL all;
+        Preferences all;
         ReadSystemSettings(all, path);
         return all;
     };
     EXPECT_EQ(read("[SysInfo]\nLanguage_ID=1\n").LanguageName, "English");
     EXPECT_EQ(read("[SysInfo]\nLanguage_ID=2\n").LanguageName, "");
     EXPECT_EQ(read("[SysInfo]\nLanguage_ID=-1\n").LanguageName, "");
-    TALL bad = read("[SysInfo]\nLanguage_ID=abc\nPicID=zz\n");
+    Preferences bad = read("[SysInfo]\nLanguage_ID=abc\nPicID=zz\n");
     EXPECT_EQ(bad.LanguageId, 0);
     EXPECT_EQ(bad.LanguageName, "Chinese");
     EXPECT_EQ(bad.PicId, 1);
     EXPECT_EQ(read("[SysInfo]\nLanguage=A||B\nLanguage_ID=1\n").LanguageName, "");
 
-    TALL all = read("; keep\n[SysInfo]\nHelp=Manual\nPicID=41\nLanguage=X|Y\nLanguage_ID=1\nCom=COM4\n");
+    Preferences all =
+        read("; keep\n[SysInfo]\nHelp=Manual\nPicID=41\nLanguage=X|Y\nLanguage_ID=1\nCom=COM4\n");
     EXPECT_EQ(all.PicId, 42);
     EXPECT_EQ(all.LanguageName, "Y");
     EXPECT_EQ(all.HelpName, "Manual");
     all.PortName = "COM9";
     all.LanguageId = 0;
     ASSERT_TRUE(WriteSystemSettings(all, path));
-    TALL again;
+    Preferences again;
     ReadSystemSettings(again, path);
     EXPECT_EQ(again.PortName, "COM9");
     EXPECT_EQ(again.LanguageId, 0);
@@ -80,7 +81,7 @@ TEST(SystemSettings, LanguageListsAndShippedFile) {
     EXPECT_EQ(display, (Items{"\xE4\xB8\xAD\xE6\x96\x87", "\xE8\x8B\xB1\xE6\x96\x87"}));
 
     const std::string shipped = std::string(LM_SOURCE_DIR) + "/src/resources/lang/SysInfo.Ini";
-    TALL all;
+    Preferences all;
     ReadSystemSettings(all, shipped);
     EXPECT_EQ(all.LanguageName, "English");
     ReadLanguageLists(shipped, "English", display, internal);

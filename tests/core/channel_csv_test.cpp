@@ -293,7 +293,7 @@ TEST_F(ChannelCsvTest, GridLayoutRowsReplaceTheirChannels) {
 
 // The sample file of the documentation imports whole into a UHF radio of the 400 - 470 MHz band.
 TEST_F(ChannelCsvTest, SampleFileImports) {
-    SelectModel(state, "LM41", gFrqList.CodeOf("400 - 470MHz"), true);
+    SelectModel(state, "LM41", ProductCatalogue().Bands.CodeOf("400 - 470MHz"), true);
     std::ifstream file(std::string(LM_SOURCE_DIR) + "/docs/sample-channels-common.csv", std::ios::binary);
     ASSERT_TRUE(file);
     std::stringstream text;

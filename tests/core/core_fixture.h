@@ -1,5 +1,5 @@
 #pragma once
-// Puts the fixture's state record, the band table and the catalogue into their start-up state for each test.
+// Puts the fixture's state record into its start-up state for each test.
 #include <gtest/gtest.h>
 
 #include "core/models.h"
@@ -12,8 +12,6 @@ inline constexpr const char* kFixtureStamp = "2024-03-05 07:08:09";
 class CoreStateTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FillBandTable();
-        FillCatalogue(state);
         StartSession(state);
         NewImageAt(state, kFixtureStamp);  // a known time stamp
     }

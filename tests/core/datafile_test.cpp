@@ -85,7 +85,7 @@ TEST_F(DataFileTest, EncodingLaysOutHeaderAndImage) {
     state.Image[img::kPasswordFirst + 5] = 0x42;
     state.Image[img::kLast] = 0x5A;
     const ImageBytes before = state.Image;
-    const Bytes b = EncodeDataFile(state.Image, state.FileTag, state.ModelCode);
+    const Bytes b = EncodeDataFile(state.Image, ProductCatalogue().FileTag, state.ModelCode);
     ASSERT_EQ(b.size(), 544u);
     EXPECT_EQ(std::string(b.begin(), b.begin() + 8), "LM41LM41");
     for (int off = 456; off <= 463; ++off) EXPECT_EQ(b[off], 0xFF) << off;

@@ -15,12 +15,12 @@ class DocumentTest : public CoreStateTest {
 protected:
     // A step that sets one byte of the image.
     bool Poke(TDocument& doc, int index, std::uint8_t value) {
-        return doc.Apply("Poke " + std::to_string(index),
-                         [=](TALL& s) { s.Image[static_cast<std::size_t>(index)] = value; });
+        return !!doc.Apply("Poke " + std::to_string(index),
+                           [=](TALL& s) { s.Image[static_cast<std::size_t>(index)] = value; });
     }
     std::vector<std::string> heard;
     std::string Heard(const DocumentEvent& e) {
-        static const char* kinds[] = {"changed", "undone", "redone", "replaced", "saved"};
+        static const char* kinds[] = {"changed", "undone", "redone", "replaced", "saved", "moved"};
         return std::string(kinds[static_cast<int>(e.kind)]) + (e.name.empty() ? "" : " " + e.name);
     }
 };
@@ -90,6 +90,50 @@ TEST_F(DocumentTest, ReplacedImages) {
     Poke(doc, 21, 0x33);
     doc.Undo();
     EXPECT_FALSE(state.Modified);
+}
+
+// Each step tells what it changed: the channels whose slot bytes differ and whether any other byte does; an
+// undo tells the same as its step.
+TEST_F(DocumentTest, StepsTellWhatChanged) {
+    struct Row {
+        std::vector<int> indexes;  // image bytes the step changes
+        std::vector<int> channels;
+        bool settings;
+    };
+    const Row rows[] = {
+        {{17}, {1}, false},           // the first byte of channel 1
+        {{32}, {1}, false},           // its last byte
+        {{33, 272}, {2, 16}, false},  // the first byte of channel 2, the last of channel 16
+        {{16}, {}, true},             // just before the slots
+        {{273, 20}, {1}, true},       // just after them, and a channel
+    };
+    for (const Row& row : rows) {
+        TDocument doc(state);
+        std::vector<DocumentEvent> events;
+        doc.AddListener([&](const DocumentEvent& e) { events.push_back(e); });
+        const ImageChange change = doc.Apply("Step", [&](TALL& s) {
+            for (int i : row.indexes) s.Image[static_cast<std::size_t>(i)] ^= 0x5A;
+        });
+        EXPECT_EQ(change.channels, row.channels) << row.indexes.front();
+        EXPECT_EQ(change.settings, row.settings) << row.indexes.front();
+        doc.Undo();
+        ASSERT_EQ(events.size(), 2u);
+        EXPECT_EQ(events[1].change.channels, row.channels);
+        EXPECT_EQ(events[1].change.settings, row.settings);
+    }
+}
+
+// Moving the cursor is heard once, and only when the channel changes; it is no step.
+TEST_F(DocumentTest, CursorMoves) {
+    TDocument doc(state);
+    doc.AddListener(
+        [&](const DocumentEvent& e) { heard.push_back(Heard(e) + " " + std::to_string(e.channel)); });
+    doc.SetCurrentChannel(1);
+    doc.SetCurrentChannel(5);
+    doc.SetCurrentChannel(5);
+    EXPECT_EQ(doc.CurrentChannel(), 5);
+    EXPECT_EQ(heard, std::vector<std::string>{"moved 5"});
+    EXPECT_FALSE(doc.CanUndo());
 }
 
 }  // namespace

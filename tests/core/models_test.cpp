@@ -15,39 +15,32 @@ namespace {
 
 using ModelsTest = CoreStateTest;
 
-TEST_F(ModelsTest, BandTableOrderCodesAndFallbacks) {
-    const std::pair<const char*, int> rows[] = {
-        {" 27 -  72MHz", 253}, {"136 - 150MHz", 241}, {"136 - 174MHz", 242}, {"150 - 174MHz", 240},
-        {"216 - 223MHz", 243}, {"350 - 370MHz", 250}, {"350 - 390MHz", 251}, {"370 - 390MHz", 252},
-        {"400 - 420MHz", 248}, {"400 - 470MHz", 247}, {"440 - 480MHz", 249}, {"450 - 470MHz", 244},
-        {"450 - 490MHz", 245}, {"470 - 650MHz", 246}};
-    FillBandTable();  // refilling does not append
-    ASSERT_EQ(gFrqList.Count(), 14);
-    for (int i = 0; i < 14; ++i) {
-        EXPECT_EQ(gFrqList.NameAt(i), rows[i].first);
-        EXPECT_EQ(gFrqList.CodeAt(i), rows[i].second);
-        EXPECT_EQ(gFrqList.CodeOf(rows[i].first), rows[i].second);
-        EXPECT_EQ(gFrqList.NameOf(rows[i].second), rows[i].first);
-    }
-    EXPECT_EQ(gFrqList.NameOf(0), "440 - 480MHz");
-    EXPECT_EQ(gFrqList.NameOf(255), "440 - 480MHz");
-    EXPECT_EQ(gFrqList.CodeOf("100 - 200MHz"), 253);
-    EXPECT_EQ(gFrqList.CodeOf("27 - 72MHz"), 253);  // spaces count
-    EXPECT_EQ(gFrqList.CodeOf("150 - 174MHz "), 253);
+// The rules of the band table, not its rows: an unknown code names entry 10, an unknown name has entry 0's
+// code, and names are compared exactly.
+TEST_F(ModelsTest, BandTableFallbacks) {
+    const TFrqList& bands = ProductCatalogue().Bands;
+    ASSERT_EQ(bands.Count(), 14);
+    for (int i = 0; i < bands.Count(); ++i) EXPECT_EQ(bands.NameOf(bands.CodeAt(i)), bands.NameAt(i));
+    EXPECT_EQ(bands.NameOf(0), "440 - 480MHz");
+    EXPECT_EQ(bands.NameOf(255), "440 - 480MHz");
+    EXPECT_EQ(bands.CodeOf("100 - 200MHz"), 253);
+    EXPECT_EQ(bands.CodeOf("27 - 72MHz"), 253);  // spaces count
+    EXPECT_EQ(bands.CodeOf("150 - 174MHz "), 253);
 }
 
 TEST_F(ModelsTest, CatalogueContentsAndLookups) {
-    FillCatalogue(state);
-    ASSERT_EQ(gMacList.Count(), 2);
-    EXPECT_EQ(state.ProductTitle, "LM-418T");
-    EXPECT_EQ(state.BaudRate, 9600);
-    EXPECT_EQ(state.FileTag, "LM41");
-    EXPECT_TRUE(state.MasterPassword.empty());
-    const TMacType* uhf = gMacList.Get(0);
-    const TMacType* vhf = gMacList.Get(1);
+    const Catalogue& catalogue = ProductCatalogue();
+    const TMacList& models = catalogue.Models;
+    ASSERT_EQ(models.Count(), 2);
+    EXPECT_EQ(catalogue.ProductTitle, "LM-418T");
+    EXPECT_EQ(catalogue.BaudRate, 9600);
+    EXPECT_EQ(catalogue.FileTag, "LM41");
+    EXPECT_TRUE(catalogue.MasterPassword.empty());
+    const TMacType* uhf = models.Get(0);
+    const TMacType* vhf = models.Get(1);
     ASSERT_TRUE(uhf && vhf);
-    EXPECT_EQ(gMacList.Get(2), nullptr);
-    EXPECT_EQ(gMacList.Get(-1), nullptr);
+    EXPECT_EQ(models.Get(2), nullptr);
+    EXPECT_EQ(models.Get(-1), nullptr);
     EXPECT_EQ(uhf->ModelTitle, "LM-418T(UHF)");
     EXPECT_EQ(vhf->ModelTitle, "LM-418T(VHF)");
     EXPECT_EQ(uhf->Bands.size(), 9u);
@@ -56,16 +49,16 @@ TEST_F(ModelsTest, CatalogueContentsAndLookups) {
     EXPECT_EQ(vhf->Bands.back(), "216 - 223MHz");
     EXPECT_EQ(uhf->DefaultBand, "450 - 470MHz");
     EXPECT_EQ(vhf->DefaultBand, "150 - 174MHz");
-    EXPECT_EQ(gMacList.FindByTitle("LM-418T(VHF)"), vhf);
-    EXPECT_EQ(gMacList.FindByTitle("LM-418T"), nullptr);
-    EXPECT_EQ(gMacList.ChannelCountOf("LM41"), 16);
-    EXPECT_EQ(gMacList.ChannelCountOf("LM42"), 0);
-    EXPECT_EQ(gMacList.FindByCodeAndBand("LM41", "216 - 223MHz"), vhf);
-    EXPECT_EQ(gMacList.FindByCodeAndBand("LM41", "470 - 650MHz"), uhf);
-    EXPECT_EQ(gMacList.FindByCodeAndBand("LM41", " 27 -  72MHz"), nullptr);
-    EXPECT_EQ(gMacList.FindByCodeAndBand("LM42", "470 - 650MHz"), nullptr);
+    EXPECT_EQ(models.FindByTitle("LM-418T(VHF)"), vhf);
+    EXPECT_EQ(models.FindByTitle("LM-418T"), nullptr);
+    EXPECT_EQ(models.ChannelCountOf("LM41"), 16);
+    EXPECT_EQ(models.ChannelCountOf("LM42"), 0);
+    EXPECT_EQ(models.FindByCodeAndBand("LM41", "216 - 223MHz"), vhf);
+    EXPECT_EQ(models.FindByCodeAndBand("LM41", "470 - 650MHz"), uhf);
+    EXPECT_EQ(models.FindByCodeAndBand("LM41", " 27 -  72MHz"), nullptr);
+    EXPECT_EQ(models.FindByCodeAndBand("LM42", "470 - 650MHz"), nullptr);
     std::vector<std::string> titles{"stale"};
-    gMacList.FillTitles(titles);
+    models.FillTitles(titles);
     EXPECT_EQ(titles, (std::vector<std::string>{"LM-418T(UHF)", "LM-418T(VHF)"}));
 }
 

@@ -160,14 +160,14 @@ TEST_F(StateTest, HexHelpersAndSessionKey) {
     EXPECT_EQ(HexToInt(""), 0);
     EXPECT_EQ(HexByte("A5"), 0xA5);
     EXPECT_EQ(HexByte("0f"), 0x0F);
-    state.SessionKeyText.clear();
-    FillSessionKeyText(state);
-    const std::string key = state.SessionKeyText;
+    TransferSession session;
+    FillSessionKeyText(session);
+    const std::string key = session.SessionKeyText;
     ASSERT_EQ(key.size(), 15u);
     for (char c : key) EXPECT_TRUE(c > 0x20 && c < 0x7F) << static_cast<int>(c);
-    state.SessionKeyText = "x";
-    FillSessionKeyText(state);
-    EXPECT_EQ(state.SessionKeyText, key);
+    session.SessionKeyText = "x";
+    FillSessionKeyText(session);
+    EXPECT_EQ(session.SessionKeyText, key);
 }
 
 }  // namespace

@@ -11,13 +11,7 @@
 namespace {
 
 void Reset(lm::TALL& state) {
-    static bool filled = false;
-    if (!filled) {
-        lm::FillBandTable();
-        filled = true;
-    }
     state = lm::TALL{};
-    lm::FillCatalogue(state);
     lm::SelectModel(state, "LM41", 0, false);
     lm::NewImageAt(state, "2024-03-05 07:08:09");
     state.Modified = true;
@@ -40,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lm::SanitizeImage(state);
     if (state.Image != loaded) std::abort();
     // Saving encodes what was loaded, byte for byte, apart from the erased area and password bytes.
-    const auto file = lm::EncodeDataFile(state.Image, state.FileTag, state.ModelCode);
+    const auto file = lm::EncodeDataFile(state.Image, lm::ProductCatalogue().FileTag, state.ModelCode);
     if (file.size() != static_cast<std::size_t>(lm::kDataFileBytes)) std::abort();
     for (int k = 1; k <= lm::kImageBytes; ++k) {
         const std::uint8_t expected =

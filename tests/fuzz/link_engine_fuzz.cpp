@@ -114,13 +114,12 @@ void Drive(TransferEngine& engine, Input& in, bool isRead, bool& completed) {
     }
 }
 
-void Reset(TALL& state) {
+void Reset(TALL& state, TransferSession& session) {
     state = TALL{};
-    FillBandTable();
-    FillCatalogue(state);
+    session = TransferSession{};
     SelectModel(state, "LM41", 0, false);
     NewImageAt(state, "2026-01-02 03:04:05");
-    state.SessionKeyText = "0123456789ABCDE";
+    session.SessionKeyText = "0123456789ABCDE";
 }
 
 }  // namespace
@@ -131,24 +130,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto random = [&in](int bound) { return static_cast<int>(in.Byte()) % bound; };
 
     TALL state;
-    Reset(state);
+    TransferSession session;
+    Reset(state, session);
     const ImageBytes before = state.Image;
     bool completed = false;
     {
-        ReadTransfer read(state, {port, random});
+        ReadTransfer read(session, {port, random});
         Drive(read, in, true, completed);
         if (state.Image != before || state.Modified) std::abort();
         if (completed) {
-            ApplyReadOutcome(state, read.Outcome());
+            ApplyReadOutcome(state, session, read.Outcome());
             if (!state.Modified) std::abort();
         }
     }
 
-    Reset(state);
+    Reset(state, session);
     state.Modified = true;
     const ImageBytes image = state.Image;
     {
-        WriteTransfer write(state, {port, random}, [] { return std::string("2026-12-09 10:11:12"); });
+        WriteTransfer write(state, session, {port, random},
+                            [] { return std::string("2026-12-09 10:11:12"); });
         bool unused = false;
         Drive(write, in, false, unused);
         for (int i = 0; i < kImageSize; ++i) {

@@ -27,7 +27,7 @@ private slots:
     }
 
     void checksTheChosenPortAndCopiesTheReport() {
-        TfCableCheck window(nullptr, kSimulatedPortName);
+        TfCableCheck window(nullptr, gSession, kSimulatedPortName);
         QCOMPARE(window.cbPort->currentData().toString(), QString(kSimulatedPortName));
         window.show();
         window.Check();
@@ -40,7 +40,7 @@ private slots:
     }
 
     void aReadWithoutAnswerOffersTheCableCheck() {
-        gAll.PortName = dir_.filePath("no-such-port").toStdString();
+        gPreferences.PortName = dir_.filePath("no-such-port").toStdString();
         ScriptedMessages messages;
         for (const int answer : {kAnswerNo, kAnswerYes}) {
             messages.Clear();
@@ -51,7 +51,7 @@ private slots:
                 w->reject();
             });
             {
-                TfReadRadio read;
+                TfReadRadio read(dlgtest::Target());
                 read.show();
                 QVERIFY(dlgtest::SpinUntil([&] { return !read.isVisible(); }, 3000));
             }
@@ -59,7 +59,8 @@ private slots:
             QCOMPARE(messages.shown()[0].kind, kMessageQuestion);
             QTest::qWait(300);
             // Yes opens the Cable Check on the read's port, once the read dialog has closed it; No does not.
-            QCOMPARE(checkedPort, answer == kAnswerYes ? QString::fromStdString(gAll.PortName) : QString());
+            QCOMPARE(checkedPort,
+                     answer == kAnswerYes ? QString::fromStdString(gPreferences.PortName) : QString());
         }
     }
 

@@ -29,14 +29,6 @@ namespace {
 
 constexpr int kRxColumn = 0, kTxColumn = 1, kPowerColumn = 4;
 
-// Records what the grid tells the main window.
-class RecordingHost : public EditorHost {
-public:
-    void RefreshEditors(int kind) override { calls.push_back({'R', kind}); }
-    void ShowCurrentChannel(int kind) override { calls.push_back({'S', kind}); }
-    std::vector<std::pair<char, int>> calls;
-};
-
 std::string Cell(int n, int column) {
     return ChannelTableRow(gAll, n).cells[static_cast<std::size_t>(column) + 1];
 }
@@ -55,7 +47,8 @@ class ChInfoTest : public QObject {
 
     QTemporaryDir dir_;
     std::unique_ptr<ScriptedMessages> messages_;
-    RecordingHost host_;
+    std::vector<DocumentEvent> heard_;
+    int listener_ = 0;
     std::unique_ptr<QWidget> window_;
 
     ChannelGrid* Grid() { return static_cast<TfChInfo*>(window_.get())->Grid(); }
@@ -86,14 +79,14 @@ private slots:
         dlgtest::ResetProgramState(dir_.path());
         gDocument.MarkReplaced();
         messages_ = std::make_unique<ScriptedMessages>();
-        host_.calls.clear();
-        SetEditorHost(&host_);
-        window_.reset(CreateChannelInfoWindow());
+        heard_.clear();
+        listener_ = gDocument.AddListener([this](const DocumentEvent& e) { heard_.push_back(e); });
+        window_.reset(CreateChannelInfoWindow(gDocument));
         window_->show();
     }
     void cleanup() {
         window_.reset();
-        SetEditorHost(nullptr);
+        gDocument.RemoveListener(listener_);
         messages_.reset();
     }
 
@@ -101,8 +94,11 @@ private slots:
         QCOMPARE(window_->objectName(), QString("fChInfo"));
         QCOMPARE(window_->windowTitle(), QString("Channel Information"));
         QCOMPARE(Grid()->currentIndex(), Grid()->model()->index(0, kRxColumn));
-        QCOMPARE(window_->width(), 60 + 2 * 80 + 10 * 60 + 50);
-        QCOMPARE(Grid()->columnWidth(kRxColumn), 80);
+        // The entries' widths are the least; a column widens to its texts (sizes_test.cpp).
+        int width = 60 + 50;
+        for (int c = 0; c < Grid()->model()->columnCount(); ++c) width += Grid()->columnWidth(c);
+        QCOMPARE(window_->width(), width);
+        QVERIFY(Grid()->columnWidth(kRxColumn) >= 80);
         QCOMPARE(Grid()->horizontalHeader()->height(), 35);
         QCOMPARE(Grid()->model()->headerData(kTxColumn, Qt::Horizontal).toString(), QString("TX Frequency"));
         QVERIFY(Grid()->model()->index(15, 0).data(Qt::BackgroundRole).isValid());
@@ -123,12 +119,16 @@ private slots:
         QCOMPARE(messages_->shown()[0].caption, std::string("Caution"));
         QCOMPARE(messages_->shown()[0].text, std::string("Frequecy is Out of range."));
         QCOMPARE(gDocument.UndoName(), FieldStepName(cfRxFreq, {1}));
-        QVERIFY(std::find(host_.calls.begin(), host_.calls.end(), std::make_pair('R', 2)) !=
-                host_.calls.end());
-        // Moving to another channel's row makes it current and tells the main window.
+        // One step, which says it changed channel 1 alone.
+        QVERIFY(!heard_.empty());
+        QCOMPARE(heard_[0].kind, DocumentEventKind::Changed);
+        QCOMPARE(heard_[0].change.channels, std::vector<int>{1});
+        QVERIFY(!heard_[0].change.settings);
+        // Moving to another channel's row makes it current, which the other windows hear.
         Grid()->setCurrentIndex(Grid()->model()->index(2, kRxColumn));
         QCOMPARE(gAll.CurrentChannel, 3);
-        QCOMPARE(host_.calls.back(), std::make_pair('S', 2));
+        QCOMPARE(heard_.back().kind, DocumentEventKind::Moved);
+        QCOMPARE(heard_.back().channel, 3);
     }
 
     void optionBoxesFollowTheEngine() {
@@ -140,7 +140,8 @@ private slots:
         QCOMPARE(box->objectName(), QString("cxPower"));
         QVERIFY(!box->isEditable());
         QCOMPARE(box->currentText(), QString("High"));
-        QTest::keyClicks(box, "L");  // the first letter picks the item and sets it
+        QTest::keyClicks(box, "L");  // the first letter picks the item, Enter sets it
+        QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(Cell(1, kPowerColumn), std::string("Low"));
         QCOMPARE(Shown(0, kPowerColumn), QString("Low"));
         QCOMPARE(gDocument.UndoName(), FieldStepName(cfPower, {1}));
@@ -167,6 +168,7 @@ private slots:
         auto* box = Editor<QComboBox>();
         QVERIFY(box != nullptr);
         QTest::keyClicks(box, "M");
+        QTest::keyClick(box, Qt::Key_Return);
         for (int n = 1; n <= 3; ++n) QCOMPARE(Cell(n, kPowerColumn), std::string("Mid"));
         QCOMPARE(gDocument.UndoName(), FieldStepName(cfPower, {1, 2, 3}));
         QVERIFY(gDocument.Undo());
@@ -240,7 +242,7 @@ private slots:
                                                     "[fChInfo]\nBColText.1=Receive|Freq [90|90]1\n"
                                                     "cxPower.2=Hoch\ncxRxDcts.0=Kein\n");
         MakeChannels(1);
-        auto window = std::make_unique<TfChInfo>();
+        auto window = std::make_unique<TfChInfo>(lm::gDocument);
         TranslateFormFromFile(window.get(), lang, true);
         window->FormShow();
         QAbstractItemModel* model = window->Grid()->model();

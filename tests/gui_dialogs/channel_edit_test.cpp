@@ -70,7 +70,7 @@ private slots:
 
     void emptyChannelStartedByItsReceiveFrequency() {
         gAll.CurrentChannel = 3;
-        std::unique_ptr<QWidget> w(CreateChannelEditWindow());
+        std::unique_ptr<QWidget> w(CreateChannelEditWindow(lm::gDocument));
         QCOMPARE(w->objectName(), QString("fInfoEdit"));
         QCOMPARE(Find<QSpinBox>(w.get(), "sexd")->value(), 3);
         QVERIFY(!Find<QLineEdit>(w.get(), "cxTx_Freq")->isEnabled());
@@ -96,7 +96,7 @@ private slots:
 
     void aChangeIsOneStepAndTheWindowFollowsUndo() {
         PutChannel(1, "460.00625");
-        std::unique_ptr<QWidget> w(CreateChannelEditWindow());
+        std::unique_ptr<QWidget> w(CreateChannelEditWindow(lm::gDocument));
         auto* scan = Find<QCheckBox>(w.get(), "cxScan");
         QVERIFY(!scan->isChecked());  // stored 1: not in the scan list
         scan->click();
@@ -123,7 +123,7 @@ private slots:
     void epilogueListFollowsTheTransmitTone() {
         PutChannel(2, "460.00625", "67.0", "2");
         gAll.CurrentChannel = 2;
-        std::unique_ptr<QWidget> w(CreateChannelEditWindow());
+        std::unique_ptr<QWidget> w(CreateChannelEditWindow(lm::gDocument));
         auto* epilogue = Find<QComboBox>(w.get(), "cxRevTx");
         QCOMPARE(Items(epilogue), QStringList({"OFF", "Type-1", "Type-2"}));
         QCOMPARE(epilogue->currentIndex(), 2);
@@ -143,7 +143,7 @@ private slots:
 
     void channelNumberIsPulledIntoRange() {
         PutChannel(16, "465.0");
-        std::unique_ptr<QWidget> w(CreateChannelEditWindow());
+        std::unique_ptr<QWidget> w(CreateChannelEditWindow(lm::gDocument));
         auto* sexd = Find<QSpinBox>(w.get(), "sexd");
         QCOMPARE(sexd->maximum(), 16);
         QLineEdit* line = sexd->findChild<QLineEdit*>();
@@ -187,7 +187,7 @@ private slots:
 
     void pickedToneIsStoredAtOnce() {
         PutChannel(1, "460.00625");
-        std::unique_ptr<QWidget> w(CreateChannelEditWindow());
+        std::unique_ptr<QWidget> w(CreateChannelEditWindow(lm::gDocument));
         w->show();
         dlgtest::WhenModal<TfToneOption>([](TfToneOption* picker) {
             DoubleClick(VisibleGrid(*picker), 8, 4);  // group 2, row 9
@@ -204,10 +204,10 @@ private slots:
         dlgtest::WriteFile(dir_.path(), "Test.Ini",
                            "[fInfoEdit]\r\ncxPower.0=Bas\r\ncxPower.2=Haut\r\ncxRxDcts.0=Aucun\r\n"
                            "cxRxDcts.1=x\r\ncxDcs.1=Oui\r\n");
-        gAll.LanguageId = 1;
-        gAll.LanguageName = "Test";
+        gPreferences.LanguageId = 1;
+        gPreferences.LanguageName = "Test";
         PutChannel(1, "460.00625");
-        std::unique_ptr<QWidget> w(CreateChannelEditWindow());
+        std::unique_ptr<QWidget> w(CreateChannelEditWindow(lm::gDocument));
         QCOMPARE(Items(Find<QComboBox>(w.get(), "cxPower")), QStringList({"Bas", "Mid", "Haut"}));
         QCOMPARE(Find<QComboBox>(w.get(), "cxPower")->currentText(), QString("Haut"));
         auto* rxTone = Find<QComboBox>(w.get(), "cxRxDcts");

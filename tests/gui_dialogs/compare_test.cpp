@@ -57,7 +57,7 @@ class CompareTest : public QObject {
 private slots:
     void init() {
         ResetProgramState(dir_.path());
-        gAll.PortName = kSimulatedPortName;
+        gPreferences.PortName = kSimulatedPortName;
         ResetSimulatedRadio(PlausibleRadioMemory());
         gDocument.MarkReplaced();
     }
@@ -70,7 +70,7 @@ private slots:
             QTimer::singleShot(150, d, [d] { QTest::mouseClick(Button(d, "btnOk"), Qt::LeftButton); });
             CloseCompareWhenUp(seen, 3000);
         });
-        QVERIFY(RunCompareWithRadio(nullptr));
+        QVERIFY(RunCompareWithRadio(nullptr, lm::gAll, lm::gSession, lm::gPreferences.PortName));
         QCOMPARE(seen.caption, (QStringList{"Compare: memory \u2194 radio", "In radio"}));
         QVERIFY(seen.rows.size() > 2);
         QCOMPARE(seen.rows.front(), (QStringList{"Channel 1 RX Frequency", "(empty)", "460.12500"}));
@@ -111,7 +111,7 @@ private slots:
             files.Answer(row.path);
             Seen seen;
             CloseCompareWhenUp(seen, 50);
-            QCOMPARE(RunCompareWithFile(nullptr), !row.rows.empty());
+            QCOMPARE(RunCompareWithFile(nullptr, lm::gAll), !row.rows.empty());
             QTest::qWait(600);
             if (!seen.caption.isEmpty()) seen.rows.insert(seen.rows.begin(), seen.caption);
             QCOMPARE(seen.rows, row.rows);
@@ -121,12 +121,12 @@ private slots:
 
         // The list is in the program's language.
         QVERIFY(QFile::copy(LM_SOURCE_DIR "/src/resources/lang/Chinese.Ini", dir_.filePath("Chinese.Ini")));
-        gAll.LanguageName = "Chinese";
+        gPreferences.LanguageName = "Chinese";
         ScriptedFiles files;
         files.Answer(good);
         Seen seen;
         CloseCompareWhenUp(seen, 50);
-        QVERIFY(RunCompareWithFile(nullptr));
+        QVERIFY(RunCompareWithFile(nullptr, lm::gAll));
         QTest::qWait(600);
         QCOMPARE(seen.rows, (std::vector<QStringList>{{"静噪等级", "5", "7"}}));
         QFile::remove(dir_.filePath("Chinese.Ini"));
@@ -145,8 +145,8 @@ private slots:
                  QString("Squelch level: 5 \u2192 7\nSerial Number: (empty) \u2192 A1\n"));
 
         QVERIFY(QFile::copy(LM_SOURCE_DIR "/src/resources/lang/Chinese.Ini", dir_.filePath("Chinese.Ini")));
-        gAll.LanguageId = 1;
-        gAll.LanguageName = "Chinese";
+        gPreferences.LanguageId = 1;
+        gPreferences.LanguageName = "Chinese";
         TfCompare chinese(nullptr, list, CompareWith::Radio);
         QCOMPARE(Look(&chinese).caption, (QStringList{"比较: 内存 \u2194 电台", "电台中"}));
         QCOMPARE(Look(&chinese).rows[1], (QStringList{"Serial Number", "(空)", "A1"}));

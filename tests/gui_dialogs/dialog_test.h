@@ -11,12 +11,18 @@
 
 #include "globals/globals.h"
 #include "gui_common/test_registry.h"
+#include "shell/main_frm.h"
+#include "windows/link/transfer_dialog.h"
 
 namespace dlgtest {
 
-// A fresh program state with gAll.AppDir = appDir: band table, catalogue, built-in messages, the default
-// model and a new image, English, not modified.
+// A fresh program state with gPreferences.AppDir = appDir: band table, catalogue, built-in messages, the
+// default model and a new image, English, not modified.
 void ResetProgramState(const QString& appDir);
+// The program's own state parts, as main() hands them to the main window.
+// What the program's read and write work on: its radio, session and port.
+inline lm::TransferTarget Target() { return {lm::gAll, lm::gSession, lm::gPreferences.PortName}; }
+inline lm::ProgramParts Parts() { return {lm::gPreferences, lm::gSession, lm::gLanguage, lm::gDocument}; }
 // Writes text to dir/name.
 using guitest::WriteFile;
 

@@ -44,7 +44,7 @@ private slots:
         NewImageAt(lm::gAll, "2024-06-01 08:09:10");
         gAll.AreaText = "Beijing";
         const ImageBytes image = gAll.Image;
-        std::unique_ptr<QWidget> w(CreateInfoWindow());
+        std::unique_ptr<QWidget> w(CreateInfoWindow(lm::gAll));
         QCOMPARE(w->objectName(), QString("fInfoMsg"));
         QCOMPARE(w->size(), QSize(315, 246));
         QCOMPARE(w->windowTitle(), QString("Radio Information"));
@@ -66,7 +66,7 @@ private slots:
 
     void infoWindowInTheClientArea() {
         // Put into a frame of a client area as the main window does: the frame has a system menu, a minimise
-        // and a close box, no maximise box, a border that does not size, and stands at (20, 20).
+        // and a close box, no maximise box, a border that does not size, and stands beside the window there.
         QMainWindow main;
         auto* area = new QMdiArea;
         main.setCentralWidget(area);
@@ -77,12 +77,12 @@ private slots:
         other->show();
         auto* frame = new QMdiSubWindow;
         frame->setAttribute(Qt::WA_DeleteOnClose);
-        QWidget* info = CreateInfoWindow();
+        QWidget* info = CreateInfoWindow(lm::gAll);
         frame->setWidget(info);
         area->addSubWindow(frame);
         frame->show();
         QTest::qWait(20);
-        QCOMPARE(frame->pos(), QPoint(20, 20));
+        QCOMPARE(frame->pos(), QPoint(200, 0));
         QCOMPARE(info->size(), QSize(315, 246));
         const Qt::WindowFlags flags = frame->windowFlags();
         QVERIFY(flags & Qt::WindowSystemMenuHint);
@@ -101,8 +101,8 @@ private slots:
 
     void infoWindowShownByTheMainWindow() {
         // As the program wires it (this test program does not link the wiring).
-        RegisterChildWindow(15, [](QWidget*) { return CreateInfoWindow(); });
-        auto main = std::make_unique<TfMainFrm>(dir_.filePath("SysInfo.Ini").toStdString());
+        RegisterChildWindow(15, [](TfMainFrm& m) { return CreateInfoWindow(m.Radio()); });
+        auto main = std::make_unique<TfMainFrm>(dlgtest::Parts(), dir_.filePath("SysInfo.Ini").toStdString());
         main->show();
         main->DispatchCommand(15);
         QMdiSubWindow* frame = main->ChildFrame(15);
@@ -126,7 +126,7 @@ private slots:
         std::fill(gAll.Image.begin() + img::kWriteStamp, gAll.Image.begin() + img::kWriteStamp + 16, 0xFF);
         PackTimestamp(lm::gAll.Image, "2023-12-31 23:59:58", img::kWriteStamp);
         PackTimestamp(lm::gAll.Image, "2021-02-03 04:05:06", img::kFactoryStamp);
-        std::unique_ptr<QWidget> w(CreateInfoWindow());
+        std::unique_ptr<QWidget> w(CreateInfoWindow(lm::gAll));
         QCOMPARE(FieldText(w.get(), "cxSerial"), QString("AB12!~Z"));
         QCOMPARE(FieldText(w.get(), "cxRadioTime"), QString("2023-12-31 23:59:58"));
         QCOMPARE(FieldText(w.get(), "cxLeaveTime").left(19), QString("2021-02-03 04:05:06"));
@@ -136,9 +136,9 @@ private slots:
         dlgtest::WriteFile(dir_.path(), "Test.Ini",
                            "[fInfoMsg]\r\nfInfoMsg.Caption=Radio\r\nLabel3.Caption=Serial No.\r\n"
                            "btnCancel.Caption=&Shut\r\n");
-        gAll.LanguageId = 1;
-        gAll.LanguageName = "Test";
-        std::unique_ptr<QWidget> w(CreateInfoWindow());
+        gPreferences.LanguageId = 1;
+        gPreferences.LanguageName = "Test";
+        std::unique_ptr<QWidget> w(CreateInfoWindow(lm::gAll));
         QCOMPARE(w->windowTitle(), QString("Radio"));
         QCOMPARE(w->findChild<QPushButton*>("btnCancel")->text(), QString("&Shut"));
     }
@@ -175,30 +175,30 @@ private slots:
 
     void shippedChineseTexts() {
         QVERIFY(QFile::copy(LM_SOURCE_DIR "/src/resources/lang/Chinese.Ini", dir_.filePath("Chinese.Ini")));
-        gAll.LanguageId = 1;
-        gAll.LanguageName = "Chinese";
-        gAll.PortName = dir_.filePath("no-such-port").toStdString();
-        TfWriteRadio w;
+        gPreferences.LanguageId = 1;
+        gPreferences.LanguageName = "Chinese";
+        gPreferences.PortName = dir_.filePath("no-such-port").toStdString();
+        TfWriteRadio w(dlgtest::Target());
         w.show();
         QCOMPARE(w.windowTitle(), QString::fromUtf8("\u5411\u7535\u53f0\u5199\u5165\u6570\u636e"));
         QCOMPARE(w.findChild<QLabel*>("Label2")->text(), QString::fromUtf8("\u65b0\u5bc6\u7801\uff1a"));
         TfEmbeddedMessage e;
         e.show();
         QCOMPARE(e.findChild<QPushButton*>("btnCancel")->text(), QString::fromUtf8("\u53d6\u6d88(&C)"));
-        std::unique_ptr<QWidget> info(CreateInfoWindow());
+        std::unique_ptr<QWidget> info(CreateInfoWindow(lm::gAll));
         QCOMPARE(info->findChild<QLabel*>("Label3")->text(), QString::fromUtf8("\u5e8f\u5217\u53f7"));
     }
 
     void passwordEdits() {
-        gAll.PortName = "/nonexistent/port";
-        TfReadRadio r;
+        gPreferences.PortName = "/nonexistent/port";
+        TfReadRadio r(dlgtest::Target());
         auto* pass = r.findChild<QLineEdit*>("cxPass");
         QCOMPARE(pass->echoMode(), QLineEdit::Password);
         QCOMPARE(pass->maxLength(), 10);
         QTest::keyClicks(pass, "12a.3x-45678901234");
         QCOMPARE(pass->text(), QString("12.3456789"));
 
-        TfWriteRadio w;
+        TfWriteRadio w(dlgtest::Target());
         auto* update = w.findChild<QWidget*>("cxUpd");
         auto* fresh = w.findChild<QLineEdit*>("cxNew");
         QVERIFY(!fresh->isEnabled());

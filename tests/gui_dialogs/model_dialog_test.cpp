@@ -45,14 +45,14 @@ class ModelDialogTest : public QObject {
 private slots:
     void init() {
         dlgtest::ResetProgramState(dir_.path());
-        uhf_ = gMacList.Get(0)->ModelTitle;
-        vhf_ = gMacList.Get(1)->ModelTitle;
+        uhf_ = lm::ProductCatalogue().Models.Get(0)->ModelTitle;
+        vhf_ = lm::ProductCatalogue().Models.Get(1)->ModelTitle;
     }
 
     void listsFollowTheModel() {
         gAll.BandName = "400 - 420MHz";
         gAll.Image[img::kBandCode] = 0;
-        TfModel d;
+        TfModel d(lm::gAll);
         d.show();
         auto* models = d.findChild<QComboBox*>("cbCopmut");
         auto* bands = d.findChild<QComboBox*>("cbPd");
@@ -65,7 +65,8 @@ private slots:
         QCOMPARE(bands->count(), 4);
         QCOMPARE(bands->currentText(), QString("150 - 174MHz"));
         QStringList vhfBands;
-        for (const std::string& b : gMacList.Get(1)->Bands) vhfBands << QString::fromStdString(b);
+        for (const std::string& b : lm::ProductCatalogue().Models.Get(1)->Bands)
+            vhfBands << QString::fromStdString(b);
         QCOMPARE(Items(bands), vhfBands);
         models->setCurrentIndex(0);
         QCOMPARE(bands->count(), 9);
@@ -73,7 +74,7 @@ private slots:
 
         // A band the model does not have selects the first band.
         gAll.BandName = "none";
-        TfModel other;
+        TfModel other(lm::gAll);
         other.show();
         QCOMPARE(other.findChild<QComboBox*>("cbPd")->currentIndex(), 0);
     }
@@ -83,9 +84,9 @@ private slots:
             dir_.path(), "Test.Ini",
             "[fModel]\r\nfModel.Caption=Variant\r\nLabel1.Caption=Type:\r\nbtnOk.Caption=&Yes\r\n"
             "cbCopmut.0=Translated\r\ncbPd.0=Translated\r\n");
-        gAll.LanguageId = 1;
-        gAll.LanguageName = "Test";
-        TfModel d;
+        gPreferences.LanguageId = 1;
+        gPreferences.LanguageName = "Test";
+        TfModel d(lm::gAll);
         d.show();
         QCOMPARE(d.objectName(), QString("fModel"));
         QCOMPARE(d.windowTitle(), QString("Variant"));
@@ -95,7 +96,8 @@ private slots:
         QCOMPARE(d.findChild<QPushButton*>("btnCancel")->text(), QString("&Cancel"));
         // The lists hold the catalogue's own titles and band names.
         QCOMPARE(d.findChild<QComboBox*>("cbCopmut")->itemText(0).toStdString(), uhf_);
-        QCOMPARE(d.findChild<QComboBox*>("cbPd")->itemText(0).toStdString(), gMacList.Get(0)->Bands.front());
+        QCOMPARE(d.findChild<QComboBox*>("cbPd")->itemText(0).toStdString(),
+                 lm::ProductCatalogue().Models.Get(0)->Bands.front());
         QVERIFY(!d.findChild<QComboBox*>("cbCopmut")->isEditable());
         QVERIFY(!d.findChild<QComboBox*>("cbPd")->isEditable());
     }
@@ -110,12 +112,12 @@ private slots:
         };
 
         Choose(vhf_, "", "btnCancel");
-        QVERIFY(!RunModelDialog(nullptr, performNew));
+        QVERIFY(!RunModelDialog(nullptr, lm::gAll, performNew));
 
         gAll.Modified = true;
         Choose(vhf_, "", "btnOk");
         messages.Answer(kAnswerNo);
-        QVERIFY(!RunModelDialog(nullptr, performNew));
+        QVERIFY(!RunModelDialog(nullptr, lm::gAll, performNew));
         QCOMPARE(messages.texts(), std::vector<std::string>{"Do you wish to Clear Data?"});
         QCOMPARE(messages.shown()[0].caption, std::string("Confirmation"));
 
@@ -137,19 +139,19 @@ private slots:
             return true;
         };
         Choose(vhf_, "136 - 150MHz", "btnOk");
-        QVERIFY(RunModelDialog(nullptr, performNew));
+        QVERIFY(RunModelDialog(nullptr, lm::gAll, performNew));
         QVERIFY(messages.shown().empty());  // not modified: no question
         QCOMPARE(bandAtNew, std::string("136 - 150MHz"));
         QCOMPARE(gAll.ModelTitle, vhf_);
         QCOMPARE(gAll.BandMinMHz, 136.0);
         QCOMPARE(gAll.BandMaxMHz, 150.0);
-        QCOMPARE(int(gAll.Image[img::kBandCode]), gFrqList.CodeOf("136 - 150MHz"));
+        QCOMPARE(int(gAll.Image[img::kBandCode]), lm::ProductCatalogue().Bands.CodeOf("136 - 150MHz"));
 
         // Modified, Yes to the question: New runs.
         gAll.Modified = true;
         messages.Answer(kAnswerYes);
         Choose(uhf_, "", "btnOk");
-        QVERIFY(RunModelDialog(nullptr, performNew));
+        QVERIFY(RunModelDialog(nullptr, lm::gAll, performNew));
         QCOMPARE(gAll.ModelTitle, uhf_);
         QCOMPARE(gAll.BandName, std::string("450 - 470MHz"));
     }
@@ -161,7 +163,7 @@ private slots:
         messages.Answer(kAnswerYes);
         Choose(vhf_, "", "btnOk");
         // New asked to save and the save was cancelled: nothing is discarded.
-        QVERIFY(!RunModelDialog(nullptr, [](const ModelSelection&) { return false; }));
+        QVERIFY(!RunModelDialog(nullptr, lm::gAll, [](const ModelSelection&) { return false; }));
         QCOMPARE(gAll.ModelTitle, uhf_);
         QCOMPARE(gAll.BandName, std::string("450 - 470MHz"));
         QCOMPARE(gAll.BandMinMHz, 450.0);

@@ -38,8 +38,8 @@ private slots:
     void init() { dlgtest::ResetProgramState(dir_.path()); }
 
     void numberedPortsEnableAndCheck() {
-        gAll.PortName = "COM2";
-        TfSetPort d(nullptr, Ports({"COM1", "COM3", "COM25"}, true));
+        gPreferences.PortName = "COM2";
+        TfSetPort d(lm::gPreferences.PortName, nullptr, Ports({"COM1", "COM3", "COM25"}, true));
         d.show();
         QCOMPARE(d.findChild<QGroupBox*>("cxPort")->title(), QString("Communication Port"));
         QCOMPARE(d.findChild<QComboBox*>("cbCom")->count(), 3);
@@ -51,45 +51,45 @@ private slots:
             QCOMPARE(b->isChecked(), n == 2);  // checked although absent
         }
         PressOk(d);
-        QCOMPARE(gAll.PortName, std::string("COM2"));
+        QCOMPARE(gPreferences.PortName, std::string("COM2"));
 
-        TfSetPort again(nullptr, Ports({"COM1", "COM3"}, true));
+        TfSetPort again(lm::gPreferences.PortName, nullptr, Ports({"COM1", "COM3"}, true));
         again.show();
         QTest::mouseClick(again.PortButton(3), Qt::LeftButton);
         PressOk(again);
-        QCOMPARE(gAll.PortName, std::string("COM3"));
+        QCOMPARE(gPreferences.PortName, std::string("COM3"));
 
         // Cancel keeps the name whatever was clicked.
-        TfSetPort cancelled(nullptr, Ports({"COM1", "COM3"}, true));
+        TfSetPort cancelled(lm::gPreferences.PortName, nullptr, Ports({"COM1", "COM3"}, true));
         cancelled.show();
         QTest::mouseClick(cancelled.PortButton(1), Qt::LeftButton);
         QTest::mouseClick(cancelled.findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
-        QCOMPARE(gAll.PortName, std::string("COM3"));
+        QCOMPARE(gPreferences.PortName, std::string("COM3"));
     }
 
     void portsWithoutButtonAreKept() {
         for (const char* name : {"COM25", "COMX", ""}) {
-            gAll.PortName = name;
-            TfSetPort d(nullptr, Ports({"COM1", "COM25"}, true));
+            gPreferences.PortName = name;
+            TfSetPort d(lm::gPreferences.PortName, nullptr, Ports({"COM1", "COM25"}, true));
             d.show();
             QCOMPARE(d.Choice().checked, -1);
             for (int n = 1; n <= 20; ++n) QVERIFY(!d.PortButton(n)->isChecked());
             PressOk(d);
-            QCOMPARE(gAll.PortName, std::string(name));
+            QCOMPARE(gPreferences.PortName, std::string(name));
         }
         // No port at all: every button disabled, Ok keeps the name.
-        gAll.PortName = "COM4";
-        TfSetPort none(nullptr, Ports({}, true));
+        gPreferences.PortName = "COM4";
+        TfSetPort none(lm::gPreferences.PortName, nullptr, Ports({}, true));
         none.show();
         for (int n = 1; n <= 20; ++n) QVERIFY(!none.PortButton(n)->isEnabled());
         QVERIFY(none.PortButton(4)->isChecked());
         PressOk(none);
-        QCOMPARE(gAll.PortName, std::string("COM4"));
+        QCOMPARE(gPreferences.PortName, std::string("COM4"));
     }
 
     void namedPortsTakeButtonsInOrder() {
-        gAll.PortName = "/dev/ttyUSB0";
-        TfSetPort d(nullptr, Ports({"/dev/ttyS0", "/dev/ttyUSB0"}, false));
+        gPreferences.PortName = "/dev/ttyUSB0";
+        TfSetPort d(lm::gPreferences.PortName, nullptr, Ports({"/dev/ttyS0", "/dev/ttyUSB0"}, false));
         d.show();
         QCOMPARE(d.PortButton(1)->text(), QString("ttyS0"));
         QCOMPARE(d.PortButton(2)->text(), QString("ttyUSB0"));
@@ -98,7 +98,7 @@ private slots:
         QVERIFY(!d.PortButton(3)->isVisibleTo(&d));
         QTest::mouseClick(d.PortButton(1), Qt::LeftButton);
         PressOk(d);
-        QCOMPARE(gAll.PortName, std::string("/dev/ttyS0"));
+        QCOMPARE(gPreferences.PortName, std::string("/dev/ttyS0"));
 
         // What the system says of a port stands beside its name; the simulated radio follows the last port
         // without a gap, and the dialog is no taller than its rows.
@@ -106,7 +106,7 @@ private slots:
         described.describe = [](const std::string& name) {
             return name == "/dev/ttyUSB0" ? std::string("USB Serial (Maker)") : std::string();
         };
-        TfSetPort about(nullptr, described);
+        TfSetPort about(lm::gPreferences.PortName, nullptr, described);
         about.show();
         QCOMPARE(about.PortButton(1)->text(), QString("ttyUSB0  \u2014  USB Serial (Maker)"));
         QCOMPARE(about.PortButton(2)->text(), QString("ttyS0"));
@@ -117,54 +117,54 @@ private slots:
 
         // A configured path that the listing does not show (a pseudo-terminal, an unplugged adapter) keeps a
         // button of its own and stays selectable.
-        gAll.PortName = "/dev/pts/7";
-        TfSetPort pty(nullptr, Ports({"/dev/ttyS0"}, false));
+        gPreferences.PortName = "/dev/pts/7";
+        TfSetPort pty(lm::gPreferences.PortName, nullptr, Ports({"/dev/ttyS0"}, false));
         pty.show();
         QCOMPARE(pty.PortButton(2)->text(), QString("pts/7"));
         QVERIFY(pty.PortButton(2)->isEnabled() && pty.PortButton(2)->isChecked());
         QTest::mouseClick(pty.PortButton(1), Qt::LeftButton);
         QTest::mouseClick(pty.PortButton(2), Qt::LeftButton);
         PressOk(pty);
-        QCOMPARE(gAll.PortName, std::string("/dev/pts/7"));
+        QCOMPARE(gPreferences.PortName, std::string("/dev/pts/7"));
 
         // Twenty ports fill every button; a missing configured port then takes the last.
         std::vector<std::string> many;
         for (int i = 0; i < 25; ++i) many.push_back("/dev/ttyUSB" + std::to_string(i));
-        gAll.PortName = "/dev/ttyACM0";
-        const TPortChoice c = ChoosePortButtons(many, gAll.PortName, false);
+        gPreferences.PortName = "/dev/ttyACM0";
+        const TPortChoice c = ChoosePortButtons(many, gPreferences.PortName, false);
         QCOMPARE(c.buttons[18].name, std::string("/dev/ttyUSB18"));
         QCOMPARE(c.buttons[19].name, std::string("/dev/ttyACM0"));
         QCOMPARE(c.checked, 19);
     }
 
     void simulatedRadioIsAChoice() {
-        gAll.PortName = "COM1";
-        TfSetPort d(nullptr, Ports({"COM1"}, true));
+        gPreferences.PortName = "COM1";
+        TfSetPort d(lm::gPreferences.PortName, nullptr, Ports({"COM1"}, true));
         d.show();
         QVERIFY(d.PortButton(1)->isChecked());
         QVERIFY(!d.SimulatedButton()->isChecked());
         QTest::mouseClick(d.SimulatedButton(), Qt::LeftButton);
         QVERIFY(!d.PortButton(1)->isChecked());
         PressOk(d);
-        QCOMPARE(gAll.PortName, std::string(kSimulatedPortName));
+        QCOMPARE(gPreferences.PortName, std::string(kSimulatedPortName));
 
-        TfSetPort back(nullptr, Ports({"/dev/ttyS0"}, false));
+        TfSetPort back(lm::gPreferences.PortName, nullptr, Ports({"/dev/ttyS0"}, false));
         back.show();
         QVERIFY(back.SimulatedButton()->isChecked());
         QVERIFY(!back.PortButton(1)->isChecked());
         QVERIFY(!back.PortButton(2)->isVisibleTo(&back));  // the simulated radio takes no port button
         PressOk(back);
-        QCOMPARE(gAll.PortName, std::string(kSimulatedPortName));
+        QCOMPARE(gPreferences.PortName, std::string(kSimulatedPortName));
     }
 
     void translatedCaptions() {
         dlgtest::WriteFile(dir_.path(), "Test.Ini",
                            "[fSetPort]\r\nfSetPort.Caption=Serial\r\nlbName.Caption=Port-\r\n"
                            "cxSim.Caption=Built-in radio\r\nbtnOk.Caption=&Yes\r\n");
-        gAll.LanguageId = 1;
-        gAll.LanguageName = "Test";
-        gAll.PortName = "COM2";
-        TfSetPort d(nullptr, Ports({"COM2"}, true));
+        gPreferences.LanguageId = 1;
+        gPreferences.LanguageName = "Test";
+        gPreferences.PortName = "COM2";
+        TfSetPort d(lm::gPreferences.PortName, nullptr, Ports({"COM2"}, true));
         d.show();
         QCOMPARE(d.windowTitle(), QString("Serial"));
         QCOMPARE(d.findChild<QGroupBox*>("cxPort")->title(), QString("Serial"));
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(d.SimulatedButton()->text(), QString("Built-in radio"));
         QCOMPARE(d.findChild<QPushButton*>("btnOk")->text(), QString("&Yes"));
         PressOk(d);
-        QCOMPARE(gAll.PortName, std::string("COM2"));
+        QCOMPARE(gPreferences.PortName, std::string("COM2"));
     }
 
     void portNameRules() {

@@ -45,12 +45,12 @@ class ReadDialogTest : public QObject {
 private slots:
     void init() {
         ResetProgramState(dir_.path());
-        gAll.PortName = kSimulatedPortName;
+        gPreferences.PortName = kSimulatedPortName;
         ResetSimulatedRadio(PlausibleRadioMemory());
     }
 
     void controlsAndLayout() {
-        TfReadRadio d;
+        TfReadRadio d(dlgtest::Target());
         QCOMPARE(d.objectName(), QString("fReadRadio"));
         QCOMPARE(d.windowTitle(), QString("Read data From radio"));
         QCOMPARE(d.size(), QSize(341, 66));
@@ -84,7 +84,7 @@ private slots:
     void completedReadKeepsTheLoopTurning() {
         TimedMessages messages;
         LoopWatch watch;
-        TfReadRadio d;
+        TfReadRadio d(dlgtest::Target());
         messages.Watch(Bar(&d));
         ShowDialog(d);
         QCOMPARE(d.windowTitle(),
@@ -111,7 +111,7 @@ private slots:
         const ImageBytes image = gAll.Image;
         {
             TimedMessages messages;
-            TfReadRadio d;
+            TfReadRadio d(dlgtest::Target());
             ShowDialog(d);
             QCOMPARE(d.height(), 66);
             QTest::keyClicks(Edit(&d, "cxPass"), "99");
@@ -129,21 +129,21 @@ private slots:
         QTest::qWait(1000);  // as a user would take to try again: the radio has dropped the refused session
         {
             ScriptedMessages messages;
-            TfReadRadio d;
+            TfReadRadio d(dlgtest::Target());
             ShowDialog(d);
             QTest::keyClicks(Edit(&d, "cxPass"), "1234");
             QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
             QVERIFY(SpinUntil([&] { return !d.isVisible(); }, 20000));
             QCOMPARE(messages.texts(), std::vector<std::string>{kReadOkSimulated});
             QVERIFY(d.Succeeded());
-            QCOMPARE(gAll.LastPassword, std::string("1234"));
+            QCOMPARE(gSession.LastPassword, std::string("1234"));
         }
         // The area part opens with the caption of the hidden label, as the language file has it.
         WriteFile(dir_.path(), "Test.Ini", "[fReadRadio]\r\nlArea.Caption=Region\r\n");
-        gAll.LanguageId = 1;
-        gAll.LanguageName = "Test";
+        gPreferences.LanguageId = 1;
+        gPreferences.LanguageName = "Test";
         ScriptedMessages messages;
-        TfReadRadio d;
+        TfReadRadio d(dlgtest::Target());
         ShowDialog(d);
         QTest::keyClicks(Edit(&d, "cxPass"), "5");
         QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
@@ -154,7 +154,7 @@ private slots:
 
     void lineErrorBeforeOkStartsTheReadOnce() {
         ScriptedMessages messages;
-        TfReadRadio d;
+        TfReadRadio d(dlgtest::Target());
         ShowDialog(d);
         QElapsedTimer t;
         t.start();
@@ -169,7 +169,7 @@ private slots:
     void secondLineErrorEndsTheRead() {
         const ImageBytes image = gAll.Image;
         ScriptedMessages messages;
-        TfReadRadio d;
+        TfReadRadio d(dlgtest::Target());
         ShowDialog(d);
         QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
         QVERIFY(SpinUntil([&] { return Bar(&d)->value() >= 3; }, 10000));
@@ -190,7 +190,7 @@ private slots:
         ScriptedMessages messages;
         {
             // In the pause after Ok, before anything has been sent.
-            TfReadRadio d;
+            TfReadRadio d(dlgtest::Target());
             ShowDialog(d);
             QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
             QTest::qWait(100);
@@ -204,7 +204,7 @@ private slots:
             sim::Faults silent;
             silent.silentAt = sim::Step::Wake;
             ResetSimulatedRadio(PlausibleRadioMemory(), silent);
-            TfReadRadio d;
+            TfReadRadio d(dlgtest::Target());
             ShowDialog(d);
             QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
             QTest::qWait(1500);
@@ -216,7 +216,7 @@ private slots:
             QVERIFY(!d.Succeeded());
         }
         // Without Cancel the same radio gets its message after the pause, and the dialog closes.
-        TfReadRadio d;
+        TfReadRadio d(dlgtest::Target());
         ShowDialog(d);
         QElapsedTimer t;
         QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);

@@ -42,7 +42,7 @@ private slots:
 
     void keyWindowLoadsAndStoresEveryValueAsOneStep() {
         gAll.Image[306] = 5;  // "Light", which layout 3 does not offer
-        std::unique_ptr<QWidget> w(CreateKeyFunctionWindow());
+        std::unique_ptr<QWidget> w(CreateKeyFunctionWindow(lm::gDocument));
         QVERIFY(!gDocument.CanUndo());  // loading stores nothing
         QCOMPARE(Combo(w.get(), "cxLongTime")->currentText(), QString("2.0"));
         QCOMPARE(Combo(w.get(), "cxKey1_S")->currentText(), QString("Off"));
@@ -69,9 +69,9 @@ private slots:
     void keyListsFollowTheTranslatedHiddenLists() {
         dlgtest::WriteFile(dir_.path(), "Test.Ini",
                            "[fKeyFun]\r\nList_Short.2=Power\r\nList_Short.3=Power\r\nList_Long.12=SOS\r\n");
-        gAll.LanguageId = 1;
-        gAll.LanguageName = "Test";
-        std::unique_ptr<QWidget> w(CreateKeyFunctionWindow());
+        gPreferences.LanguageId = 1;
+        gPreferences.LanguageName = "Test";
+        std::unique_ptr<QWidget> w(CreateKeyFunctionWindow(lm::gDocument));
         QCOMPARE(Combo(w.get(), "cxKey1_L")->itemText(11), QString("SOS"));
         QCOMPARE(Combo(w.get(), "cxKey2_S")->currentText(), QString("Power"));
         QCOMPARE(Combo(w.get(), "cxKey1_S")->currentIndex(), 3);
@@ -80,13 +80,13 @@ private slots:
     }
 
     void voxAndOptionalWindowsWriteTheirBits() {
-        std::unique_ptr<QWidget> vox(CreateVoxFunctionWindow());
+        std::unique_ptr<QWidget> vox(CreateVoxFunctionWindow(lm::gDocument));
         QCOMPARE(Combo(vox.get(), "cxVox")->currentText(), QString("OFF"));
         Combo(vox.get(), "cxRxDis")->setCurrentIndex(0);
         QCOMPARE(gAll.Image[293], 0x7F);
 
         gAll.Image[289] = 3;
-        std::unique_ptr<QWidget> opt(CreateOptionalFunctionWindow());
+        std::unique_ptr<QWidget> opt(CreateOptionalFunctionWindow(lm::gDocument));
         QVERIFY(!Combo(opt.get(), "cxVol")->isVisibleTo(opt.get()));
         QVERIFY(!Combo(opt.get(), "cxFM")->isVisibleTo(opt.get()));
         Combo(opt.get(), "cxWavs")->setCurrentText("English");
@@ -96,7 +96,7 @@ private slots:
     }
 
     void scanWindowShowsAllFourSelectors() {
-        std::unique_ptr<QWidget> w(CreateScanInfoWindow());
+        std::unique_ptr<QWidget> w(CreateScanInfoWindow(lm::gDocument));
         for (const char* name : {"cxScanSpeed", "cxScanDely", "cxPriCh", "cxScanMode"}) {
             QComboBox* c = Combo(w.get(), name);
             const QRect r(c->mapTo(w.get(), QPoint(0, 0)), c->size());
@@ -109,7 +109,7 @@ private slots:
     }
 
     void dtmfPttIdAndIdCode() {
-        std::unique_ptr<QWidget> w(CreateDtmfWindow());
+        std::unique_ptr<QWidget> w(CreateDtmfWindow(lm::gDocument));
         auto* begin = w->findChild<QLineEdit*>("cxEnt");
         auto* end = w->findChild<QLineEdit*>("cxEnd");
         QCOMPARE(begin->text(), QString("123456"));
@@ -135,7 +135,7 @@ private slots:
     }
 
     void dtmfAutodialCells() {
-        std::unique_ptr<QWidget> w(CreateDtmfWindow());
+        std::unique_ptr<QWidget> w(CreateDtmfWindow(lm::gDocument));
         auto* grid = w->findChild<QTableWidget*>("gvData");
         QCOMPARE(grid->verticalHeaderItem(7)->text(), QString("8"));
         grid->item(1, 0)->setText("abcd1234567");

@@ -7,20 +7,22 @@
 #include "dialog_test.h"
 #include "globals/globals.h"
 #include "settings/language.h"
+#include "widgets/window_language.h"
 
 namespace dlgtest {
 
 void ResetProgramState(const QString& appDir) {
-    lm::gAll = lm::TALL{};
-    lm::gAll.AppDir = QDir(appDir).absolutePath().toStdString() + "/";
-    lm::gAll.CurrentChannel = 1;
-    lm::gAll.PortName = "COM1";
-    lm::gAll.LanguageName = "English";
-    lm::FillBandTable();
-    lm::FillCatalogue(lm::gAll);
-    lm::FillSessionKeyText(lm::gAll);
+    lm::gPreferences = lm::Preferences{};
+    lm::gPreferences.AppDir = QDir(appDir).absolutePath().toStdString() + "/";
+    lm::gPreferences.PortName = "COM1";
+    lm::gPreferences.LanguageName = "English";
+    lm::gSession = lm::TransferSession{};
+    lm::FillSessionKeyText(lm::gSession);
     lm::gLanguage = lm::TLanguage{};
+    lm::UseWindowLanguage(lm::gPreferences, lm::gLanguage);
+    lm::gAll = lm::TALL{};
     lm::StartSession(lm::gAll);
+    lm::gDocument.MarkReplaced();
 }
 
 }  // namespace dlgtest

@@ -51,15 +51,16 @@ private slots:
 
     void completedReadReplacesImage() {
         sim::Memory memory = PlausibleRadioMemory();
-        memory[sim::kBandAddress] = static_cast<std::uint8_t>(gFrqList.CodeOf("400 - 420MHz"));
+        memory[sim::kBandAddress] =
+            static_cast<std::uint8_t>(lm::ProductCatalogue().Bands.CodeOf("400 - 420MHz"));
         test::SimThread sim(memory, {});
-        gAll.PortName = sim.Start();
-        QVERIFY(!gAll.PortName.empty());
+        gPreferences.PortName = sim.Start();
+        QVERIFY(!gPreferences.PortName.empty());
         std::fill(gAll.Image.begin() + 497, gAll.Image.begin() + 513, 0x5A);
         gAll.Image[513] = 0x77;
         ScriptedMessages messages;
 
-        TfReadRadio d;
+        TfReadRadio d(dlgtest::Target());
         QCOMPARE(Bar(&d)->maximum(), 31);
         QCOMPARE(d.size(), QSize(341, 66));
         ShowAndPressOk(d);
@@ -89,13 +90,14 @@ private slots:
         faults.silentAt = sim::Step::Block;
         faults.silentBlock = 5;
         sim::Memory memory = PlausibleRadioMemory();
-        memory[sim::kBandAddress] = static_cast<std::uint8_t>(gFrqList.CodeOf("400 - 420MHz"));
+        memory[sim::kBandAddress] =
+            static_cast<std::uint8_t>(lm::ProductCatalogue().Bands.CodeOf("400 - 420MHz"));
         test::SimThread sim(memory, faults);
-        gAll.PortName = sim.Start();
+        gPreferences.PortName = sim.Start();
         const ImageBytes image = gAll.Image;
         ScriptedMessages messages;
 
-        TfReadRadio d;
+        TfReadRadio d(dlgtest::Target());
         ShowAndPressOk(d);
         QVERIFY(dlgtest::SpinUntil([&] { return !d.isVisible(); }, 20000));
         QCOMPARE(messages.texts(),
@@ -108,22 +110,22 @@ private slots:
     }
 
     void portErrorClosesTheDialog() {
-        gAll.PortName = dir_.filePath("no-such-port").toStdString();
+        gPreferences.PortName = dir_.filePath("no-such-port").toStdString();
         ScriptedMessages messages;
         for (int kind = 0; kind < 2; ++kind) {
             messages.Clear();
             std::unique_ptr<QDialog> d;
             if (kind == 0)
-                d = std::make_unique<TfReadRadio>();
+                d = std::make_unique<TfReadRadio>(dlgtest::Target());
             else
-                d = std::make_unique<TfWriteRadio>();
+                d = std::make_unique<TfWriteRadio>(dlgtest::Target());
             QElapsedTimer t;
             t.start();
             d->show();
             QVERIFY(dlgtest::SpinUntil([&] { return !d->isVisible(); }, 3000));
             QVERIFY(t.elapsed() >= 300);
             // The message says why on a line of its own.
-            const std::string why = "There is no serial port " + gAll.PortName + ".";
+            const std::string why = "There is no serial port " + gPreferences.PortName + ".";
             QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot Open Communication Port.\n" + why +
                                                                 "\n\nOpen the Cable Check to find out why?"});
         }
@@ -133,11 +135,11 @@ private slots:
         sim::RunnerOptions paced;
         paced.paced = true;
         test::SimThread sim(PlausibleRadioMemory(), {}, paced);
-        gAll.PortName = sim.Start();
+        gPreferences.PortName = sim.Start();
         const ImageBytes image = gAll.Image;
         ScriptedMessages messages;
 
-        TfReadRadio d;
+        TfReadRadio d(dlgtest::Target());
         ShowAndPressOk(d);
         QVERIFY(dlgtest::SpinUntil([&] { return Bar(&d)->value() >= 4; }, 20000));
         QTest::mouseClick(Button(&d, "btnCancel"), Qt::LeftButton);
@@ -151,13 +153,13 @@ private slots:
 
     void writeStaysOpenForTheNextRadio() {
         test::SimThread sim(sim::DefaultRadioMemory(), {});
-        gAll.PortName = sim.Start();
+        gPreferences.PortName = sim.Start();
         EncodeChannelField(lm::gAll, 1, cfRxFreq, "462.56250");
         EncodeChannelField(lm::gAll, 1, cfTxFreq, "462.56250");
         gAll.Modified = false;
         ScriptedMessages messages;
 
-        TfWriteRadio d;
+        TfWriteRadio d(dlgtest::Target());
         QCOMPARE(Bar(&d)->maximum(), 56);
         ShowAndPressOk(d);
         QVERIFY(dlgtest::SpinUntil([&] { return !messages.shown().empty(); }, 20000));
@@ -187,11 +189,11 @@ private slots:
         sim::Memory memory = PlausibleRadioMemory();
         std::copy_n("XX99", 4, memory.begin() + sim::kIdentAddress + 1);
         test::SimThread sim(memory, {});
-        gAll.PortName = sim.Start();
+        gPreferences.PortName = sim.Start();
         const ImageBytes image = gAll.Image;
         ScriptedMessages messages;
 
-        TfReadRadio d;
+        TfReadRadio d(dlgtest::Target());
         ShowAndPressOk(d);
         QVERIFY(dlgtest::SpinUntil([&] { return !messages.shown().empty(); }, 10000));
         QTest::qWait(600);
@@ -208,10 +210,10 @@ private slots:
         const auto password = sim::EncodeRadioPassword("1234", 0x21);
         std::copy(password.begin(), password.end(), memory.begin() + sim::kPasswordAddress);
         test::SimThread sim(memory, {});
-        gAll.PortName = sim.Start();
+        gPreferences.PortName = sim.Start();
         ScriptedMessages messages;
 
-        TfWriteRadio d;
+        TfWriteRadio d(dlgtest::Target());
         d.show();
         QTest::qWait(150);
         auto* pass = d.findChild<QLineEdit*>("cxPass");
@@ -238,13 +240,13 @@ private slots:
 
     void simulatedRadioRoundTrip() {
         ResetSimulatedRadio(PlausibleRadioMemory());
-        gAll.PortName = kSimulatedPortName;
+        gPreferences.PortName = kSimulatedPortName;
         ScriptedMessages messages;
 
         dlgtest::WhenModal<TfReadRadio>([](TfReadRadio* d) {
             QTimer::singleShot(100, d, [d] { QTest::mouseClick(Button(d, "btnOk"), Qt::LeftButton); });
         });
-        QVERIFY(RunReadDialog(nullptr));
+        QVERIFY(RunReadDialog(nullptr, dlgtest::Target()));
         QCOMPARE(messages.texts(), std::vector<std::string>{dlgtest::kReadOkSimulated});
         TChannel ch;
         QVERIFY(DecodeChannel(&gAll.Image[16 * 1 + 1], ch));
@@ -264,7 +266,7 @@ private slots:
                 QTest::mouseClick(Button(d, "btnCancel"), Qt::LeftButton);
             });
         });
-        RunWriteDialog(nullptr);
+        RunWriteDialog(nullptr, dlgtest::Target());
         QCOMPARE(messages.texts(), std::vector<std::string>{dlgtest::kWriteOkSimulated});
 
         NewImage(lm::gAll);
@@ -272,7 +274,7 @@ private slots:
         dlgtest::WhenModal<TfReadRadio>([](TfReadRadio* d) {
             QTimer::singleShot(100, d, [d] { QTest::mouseClick(Button(d, "btnOk"), Qt::LeftButton); });
         });
-        QVERIFY(RunReadDialog(nullptr));
+        QVERIFY(RunReadDialog(nullptr, dlgtest::Target()));
         QVERIFY(DecodeChannel(&gAll.Image[16 * 9 + 1], ch));
         QCOMPARE(FormatFreq(ch.RxFreq), std::string("469.97500"));
     }

@@ -57,12 +57,12 @@ class WriteDialogTest : public QObject {
 private slots:
     void init() {
         ResetProgramState(dir_.path());
-        gAll.PortName = kSimulatedPortName;
+        gPreferences.PortName = kSimulatedPortName;
         ResetSimulatedRadio(PlausibleRadioMemory());
     }
 
     void controlsAndLayout() {
-        TfWriteRadio d;
+        TfWriteRadio d(dlgtest::Target());
         QCOMPARE(d.objectName(), QString("fWriteRadio"));
         QCOMPARE(d.windowTitle(), QString("Write data to radio"));
         QCOMPARE(d.size(), QSize(354, 71));
@@ -105,7 +105,7 @@ private slots:
         gAll.Modified = false;
         TimedMessages messages;
         LoopWatch watch;
-        TfWriteRadio d;
+        TfWriteRadio d(dlgtest::Target());
         messages.Watch(Bar(&d));
         ShowDialog(d);
         QTest::mouseClick(Update(&d), Qt::LeftButton, {}, QPoint(5, 8));
@@ -155,7 +155,7 @@ private slots:
         std::copy_n("XX99", 4, memory.begin() + sim::kIdentAddress + 1);
         ResetSimulatedRadio(memory);
         TimedMessages messages;
-        TfWriteRadio d;
+        TfWriteRadio d(dlgtest::Target());
         ShowDialog(d);
         QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
         QVERIFY(SpinUntil([&] { return !d.isVisible(); }, 10000));
@@ -168,7 +168,7 @@ private slots:
     void newPasswordOfOtherCharactersIsRefused() {
         gAll.Image[img::kIdentFirst] = 0;  // WriteIdent runs all the same
         ScriptedMessages messages;
-        TfWriteRadio d;
+        TfWriteRadio d(dlgtest::Target());
         ShowDialog(d);
         QTest::mouseClick(Update(&d), Qt::LeftButton, {}, QPoint(5, 8));
         QTest::keyClicks(Edit(&d, "cxNew"), "1.2");
@@ -184,10 +184,10 @@ private slots:
 
         // The message is the dialog's own text, so the language file can translate it.
         WriteFile(dir_.path(), "Test.Ini", "[fWriteRadio]\r\nlDigits.Caption=Digits only, please.\r\n");
-        gAll.LanguageId = 1;
-        gAll.LanguageName = "Test";
+        gPreferences.LanguageId = 1;
+        gPreferences.LanguageName = "Test";
         messages.Clear();
-        TfWriteRadio translated;
+        TfWriteRadio translated(dlgtest::Target());
         ShowDialog(translated);
         QTest::mouseClick(Update(&translated), Qt::LeftButton, {}, QPoint(5, 8));
         QTest::keyClicks(Edit(&translated, "cxNew"), ".");
@@ -198,7 +198,7 @@ private slots:
 
     void lineErrorLeavesTheDialogOpen() {
         ScriptedMessages messages;
-        TfWriteRadio d;
+        TfWriteRadio d(dlgtest::Target());
         ShowDialog(d);
         QTest::mouseClick(Button(&d, "btnOk"), Qt::LeftButton);
         QVERIFY(SpinUntil([&] { return Bar(&d)->value() >= 3; }, 10000));

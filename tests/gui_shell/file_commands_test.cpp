@@ -267,15 +267,15 @@ private slots:
     void leavingWritesTheSettings() {
         ShellFixture f;
         auto& main = f.main();
-        lm::gAll.LanguageId = 1;
-        lm::gAll.PicId = 5;
+        lm::gPreferences.LanguageId = 1;
+        lm::gPreferences.PicId = 5;
         lm::gAll.Modified = true;
         f.messages.Answer(lm::kAnswerYes);  // exit
         f.messages.Answer(lm::kAnswerNo);   // do not save
         main.close();
         QVERIFY(!main.isVisible());
         const std::string text = lmtest::ReadFile(f.path("SysInfo.Ini"));
-        QVERIFY(text.find("Com=" + lm::gAll.PortName) != std::string::npos);
+        QVERIFY(text.find("Com=" + lm::gPreferences.PortName) != std::string::npos);
         QVERIFY(text.find("Language_ID=1") != std::string::npos);
         QVERIFY(text.find("PicID=4") != std::string::npos);
     }

@@ -9,6 +9,8 @@
 
 #include "globals/globals.h"
 #include "gui_common/test_registry.h"
+#include "shell/main_frm.h"
+#include "windows/link/transfer_dialog.h"
 
 namespace lmtest {
 
@@ -17,8 +19,12 @@ using guitest::WriteFile;
 std::string ReadFile(const std::string& path);
 
 // A fresh program state in a temporary folder: band table, catalogue, built-in messages, default model and a
-// new image; gAll.AppDir is the folder.
+// new image; gPreferences.AppDir is the folder.
 void ResetProgramState(const QString& appDir);
+// The program's own state parts, as main() hands them to the main window.
+// What the program's read and write work on: its radio, session and port.
+inline lm::TransferTarget Target() { return {lm::gAll, lm::gSession, lm::gPreferences.PortName}; }
+inline lm::ProgramParts Parts() { return {lm::gPreferences, lm::gSession, lm::gLanguage, lm::gDocument}; }
 
 }  // namespace lmtest
 

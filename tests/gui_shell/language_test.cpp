@@ -90,8 +90,8 @@ private slots:
 
         Choose(1);
         main.DispatchCommand(32);
-        QCOMPARE(lm::gAll.LanguageId, 1);
-        QCOMPARE(lm::gAll.LanguageName, std::string("Testish"));
+        QCOMPARE(lm::gPreferences.LanguageId, 1);
+        QCOMPARE(lm::gPreferences.LanguageName, std::string("Testish"));
         QCOMPARE(lm::gLanguage.SaveProgram, std::string("Save it?"));
         QCOMPARE(main.findChild<QAction*>("N1")->text(), QString("&Neu"));
         QCOMPARE(main.findChild<QAction*>("tbNew")->toolTip(), QString("Neu"));
@@ -117,7 +117,7 @@ private slots:
         // Back to English: the English file names every text of the main window.
         Choose(0);
         main.DispatchCommand(32);
-        QCOMPARE(lm::gAll.LanguageId, 0);
+        QCOMPARE(lm::gPreferences.LanguageId, 0);
         QCOMPARE(lm::gLanguage.SaveProgram, std::string("Do you wish to save the changes?"));
         QCOMPARE(main.findChild<QAction*>("N1")->text(), QString("&New"));
         QCOMPARE(main.findChild<QAction*>("tbNew")->toolTip(), QString("New"));
@@ -131,9 +131,9 @@ private slots:
         lmtest::ResetProgramState(dir.path());
         lmtest::WriteFile(dir.path(), "Testish.Ini", kTestish);
         const std::string settings = lmtest::WriteFile(dir.path(), "SysInfo.Ini", kSettings);
-        lm::gAll.LanguageName = "Testish";
-        lm::gAll.LanguageId = 1;
-        lm::TfSetLanguage dialog(settings);
+        lm::gPreferences.LanguageName = "Testish";
+        lm::gPreferences.LanguageId = 1;
+        lm::TfSetLanguage dialog(settings, lm::gPreferences);
         QCOMPARE(dialog.windowTitle(), QString("Sprache"));
         QCOMPARE(dialog.languages()->count(), 2);
         QCOMPARE(dialog.languages()->itemText(0), QString("Englisch"));  // marked -2: never translated
@@ -141,18 +141,18 @@ private slots:
         QCOMPARE(dialog.internalNames()->item(0)->text(), QString("English"));
         QVERIFY(!dialog.changed());
         // Without a language (LanguageId 0) the dialog keeps its design texts.
-        lm::gAll.LanguageId = 0;
-        lm::gAll.LanguageName = "English";
-        lm::TfSetLanguage plain(settings);
+        lm::gPreferences.LanguageId = 0;
+        lm::gPreferences.LanguageName = "English";
+        lm::TfSetLanguage plain(settings, lm::gPreferences);
         QCOMPARE(plain.windowTitle(), QString("Language File Setup"));
         QCOMPARE(plain.languages()->itemText(1), QString("Test language"));
         // A LanguageId outside the list selects nothing, and Ok changes nothing.
-        lm::gAll.LanguageId = 5;
-        lm::TfSetLanguage outside(settings);
+        lm::gPreferences.LanguageId = 5;
+        lm::TfSetLanguage outside(settings, lm::gPreferences);
         QCOMPARE(outside.languages()->currentIndex(), -1);
         outside.btnOkClick();
         QVERIFY(!outside.changed());
-        QCOMPARE(lm::gAll.LanguageId, 5);
+        QCOMPARE(lm::gPreferences.LanguageId, 5);
     }
 
     void hiddenListOfTheLanguageDialogNamesTheNextFile() {
@@ -161,17 +161,17 @@ private slots:
         lmtest::WriteFile(f.dir(), "SysInfo.Ini", kSettings);
         lmtest::WriteFile(f.dir(), "Testish.Ini", "[fSetLanguage]\r\nLanguage.0=Renamed\r\n");
         lmtest::WriteFile(f.dir(), "Renamed.Ini", "[Language]\r\nSaveProgram=Renamed file\r\n");
-        lm::gAll.LanguageId = 1;
-        lm::gAll.LanguageName = "Testish";
+        lm::gPreferences.LanguageId = 1;
+        lm::gPreferences.LanguageName = "Testish";
         Choose(0);
         f.main().DispatchCommand(32);
-        QCOMPARE(lm::gAll.LanguageId, 0);
-        QCOMPARE(lm::gAll.LanguageName, std::string("Renamed"));
+        QCOMPARE(lm::gPreferences.LanguageId, 0);
+        QCOMPARE(lm::gPreferences.LanguageName, std::string("Renamed"));
         QCOMPARE(lm::gLanguage.SaveProgram, std::string("Renamed file"));
         // Cancel changes nothing.
         lmtest::RejectNextModal();
         f.main().DispatchCommand(32);
-        QCOMPARE(lm::gAll.LanguageName, std::string("Renamed"));
+        QCOMPARE(lm::gPreferences.LanguageName, std::string("Renamed"));
     }
 
     void messageBoxKinds() {
@@ -231,7 +231,7 @@ private slots:
         lmtest::ResetProgramState(dir.path());
         {
             // No language file: the digits, and the height follows line 9.
-            lm::gAll.LanguageName = "Missing";
+            lm::gPreferences.LanguageName = "Missing";
             lm::TfFrmAbout box;
             QCOMPARE(box.line(0)->text(), QString("1"));
             QCOMPARE(box.line(8)->text(), QString("9"));
@@ -239,8 +239,8 @@ private slots:
             QCOMPARE(box.windowTitle(), QString("LM-418T"));
         }
         lmtest::WriteFile(dir.path(), "Testish.Ini", kTestish);
-        lm::gAll.LanguageName = "Testish";
-        lm::gAll.LanguageId = 0;  // translated whatever LanguageId is
+        lm::gPreferences.LanguageName = "Testish";
+        lm::gPreferences.LanguageId = 0;  // translated whatever LanguageId is
         {
             lm::TfFrmAbout box;
             QCOMPARE(box.line(0)->text(), QString("Eins"));
@@ -257,18 +257,18 @@ private slots:
                               "[fFrmAbout]\r\nlStr6.Caption=\"\t\"\r\nlStr7.Caption=\r\nlStr8.Caption=\r\n"
                               "lStr9.Caption=\"\x01 \"\r\n");
             lmtest::WriteFile(dir.path(), "Top.Ini", "[fFrmAbout]\r\nlStr1.Caption=Only the first\r\n");
-            lm::gAll.LanguageName = "Short";
+            lm::gPreferences.LanguageName = "Short";
             lm::TfFrmAbout shortBox;
             QCOMPARE(shortBox.line(4)->text(), QString("5"));
             QCOMPARE(shortBox.height(), 118 + lm::TfFrmAbout::kLineHeight + 55);
-            lm::gAll.LanguageName = "Top";
+            lm::gPreferences.LanguageName = "Top";
             lm::TfFrmAbout topBox;
             QCOMPARE(topBox.line(8)->text(), QString("9"));
             QCOMPARE(topBox.outerHeight(), 221 + lm::TfFrmAbout::kLineHeight + 55);
             // Without a frame (offscreen) the outer height is the client height.
             topBox.show();
             QCOMPARE(topBox.frameGeometry().height(), topBox.outerHeight());
-            lm::gAll.LanguageName = "Testish";
+            lm::gPreferences.LanguageName = "Testish";
         }
         {
             // A click on a line closes the box; a click on the picture does not.
@@ -284,8 +284,8 @@ private slots:
     void helpFile() {
         ShellFixture f;
         RecordingOpener opener;
-        lm::gAll.HelpName = "QX";
-        lm::gAll.LanguageName = "English";
+        lm::gPreferences.HelpName = "QX";
+        lm::gPreferences.LanguageName = "English";
         const std::string chm = f.path("QX_English.chm");
         f.main().DispatchCommand(60);
         QCOMPARE(opener.opened.back(), chm);  // nothing there: the .chm name, result not examined

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <memory>
 
 #include "core/models.h"
@@ -26,7 +27,7 @@ namespace {
 // A main window on a program state that the test has prepared before the window is first shown.
 struct StartedWindow {
     explicit StartedWindow(const QString& dir)
-        : window(std::make_unique<lm::TfMainFrm>((dir + "/SysInfo.Ini").toStdString())) {
+        : window(std::make_unique<lm::TfMainFrm>(lmtest::Parts(), (dir + "/SysInfo.Ini").toStdString())) {
         window->show();
     }
     lmtest::ProbeWindows probes;
@@ -46,7 +47,7 @@ private slots:
         QTemporaryDir dir;
         lmtest::ResetProgramState(dir.path());
         // Whatever the state before: start-up selects the first model with its default band and a new image.
-        const lm::TMacType* vhf = lm::gMacList.Get(1);
+        const lm::TMacType* vhf = lm::ProductCatalogue().Models.Get(1);
         QVERIFY(vhf);
         lm::SelectModel(lm::gAll, vhf->ModelCode, 240, true);
         QCOMPARE(lm::gAll.ModelTitle, std::string("LM-418T(VHF)"));
@@ -54,7 +55,7 @@ private slots:
         lm::gAll.BandMaxMHz = 2;
         lm::gAll.Image[17] = 0x42;
         lm::gAll.Modified = true;
-        lm::gAll.PortName = "com3";
+        lm::gPreferences.PortName = "com3";
         StartedWindow w(dir.path());
         lm::TfMainFrm& main = *w.window;
 
@@ -75,8 +76,8 @@ private slots:
         auto* cbCom = main.findChild<QComboBox*>("cbCom");
         QCOMPARE(cbCom->count(), static_cast<int>(present.size()));
         for (int i = 0; i < cbCom->count(); ++i) QCOMPARE(cbCom->itemText(i).toStdString(), present[i]);
-        QCOMPARE(lm::gAll.PortName, present.empty() ? std::string("COM3") : present.front());
-        QCOMPARE(main.PanelText(3), "Port: " + QString::fromStdString(lm::gAll.PortName));
+        QCOMPARE(lm::gPreferences.PortName, present.empty() ? std::string("COM3") : present.front());
+        QCOMPARE(main.PanelText(3), "Port: " + QString::fromStdString(lm::gPreferences.PortName));
 
         // Tree expanded with the root selected, and the channel grid open.
         QTreeWidgetItem* root = main.tree()->topLevelItem(0);
@@ -99,8 +100,8 @@ private slots:
             lmtest::WriteFile(
                 dir.path(), "Testish.Ini",
                 "[fMainFrm]\r\nN1.Caption=&Neu\r\nnKey.Hint=Tasten\r\nlbChannel.Caption=\"Nr. - \"\r\n");
-            lm::gAll.LanguageName = "Testish";
-            lm::gAll.LanguageId = languageId;
+            lm::gPreferences.LanguageName = "Testish";
+            lm::gPreferences.LanguageId = languageId;
             StartedWindow w(dir.path());
             lm::TfMainFrm& main = *w.window;
             QTreeWidgetItem* root = main.tree()->topLevelItem(0);
@@ -123,7 +124,14 @@ private slots:
         auto& main = f.main();
         main.resize(1024, 720);
         QTest::qWait(20);
-        QCOMPARE(main.leftPanel()->width(), 185);
+        // The tree's panel is 185 pixels wide as designed, or as wide as its texts need.
+        QVERIFY(main.leftPanel()->width() >= 185);
+        QTreeWidget* tree = main.tree();
+        for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+            const int right = tree->visualItemRect(*it).left() + tree->iconSize().width() + 6 +
+                              tree->fontMetrics().horizontalAdvance((*it)->text(0));
+            QVERIFY2(right <= tree->viewport()->width(), qPrintable((*it)->text(0)));
+        }
         auto* close = main.findChild<QToolButton*>("btnClose");
         QCOMPARE(close->text(), QString("X"));
         QCOMPARE(close->parentWidget()->height(), 12);
@@ -168,16 +176,16 @@ private slots:
         ShellFixture f;
         auto& main = f.main();
         // Keys go to the active window: the main window, with the channel grid active inside it.
-        const auto press = [&main](Qt::Key key) {
+        const auto press = [&main](Qt::Key key, Qt::KeyboardModifiers more = {}) {
             main.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&main));
             QVERIFY(main.clientArea()->activeSubWindow() != nullptr);
-            QTest::keyClick(&main, key, Qt::ControlModifier);
+            QTest::keyClick(&main, key, Qt::ControlModifier | more);
         };
         // Save and Save As open the save dialog (cancelled here), Open the open dialog.
         press(Qt::Key_S);
         QCOMPARE(f.files.saved(), 1);
-        press(Qt::Key_A);
+        press(Qt::Key_S, Qt::ShiftModifier);
         QCOMPARE(f.files.saved(), 2);
         press(Qt::Key_O);
         QCOMPARE(f.files.opened(), 1);
@@ -189,7 +197,7 @@ private slots:
         QSignalSpy print(main.findChild<QAction*>("P2"), &QAction::triggered);
         QSignalSpy preview(main.findChild<QAction*>("V2"), &QAction::triggered);
         press(Qt::Key_P);
-        press(Qt::Key_V);
+        press(Qt::Key_P, Qt::ShiftModifier);
         QCOMPARE(print.count(), 1);
         QCOMPARE(preview.count(), 1);
         QCOMPARE(f.printer.printed(), 1);
@@ -204,9 +212,9 @@ private slots:
             press(key);
             QCOMPARE(opened, key == Qt::Key_R ? QString("fReadRadio") : QString("fWriteRadio"));
         }
-        // Ctrl+X leaves: the exit question (answered No).
+        // Ctrl+Q leaves: the exit question (answered No).
         f.messages.Clear();
-        press(Qt::Key_X);
+        press(Qt::Key_Q);
         QCOMPARE(f.messages.texts(), std::vector<std::string>({"Do you wish to exit program?"}));
         QVERIFY(main.isVisible());
     }

@@ -64,7 +64,7 @@ private slots:
         ShellFixture f;
         auto& main = f.main();
         lm::RegisterWindows();  // the program's channel windows instead of the probes
-        main.RefreshEditors(1);
+        main.ReopenEditors();
         QTreeWidgetItem* channels = main.tree()->topLevelItem(0)->child(1);
         main.tree()->setCurrentItem(channels->child(2));
         main.cxTreeDblClick(channels->child(2));
@@ -107,7 +107,7 @@ private slots:
         int made = 0;
         for (bool deleteOnClose : {true, false}) {
             made = 0;
-            lm::RegisterChildWindow(lm::cmd::kVoxFunction, [&editor, &made, deleteOnClose](QWidget*) {
+            lm::RegisterChildWindow(lm::cmd::kVoxFunction, [&editor, &made, deleteOnClose](lm::TfMainFrm&) {
                 ++made;
                 editor = new SelfClosingWindow(deleteOnClose);
                 return editor.data();
@@ -181,7 +181,7 @@ private slots:
         for (bool result : {false, true}) {
             const std::string port = result ? "COM9" : "COM8";
             FakeDialogCommand fake(lm::cmd::kPort, [&port, result](lm::TfMainFrm&) {
-                lm::gAll.PortName = port;
+                lm::gPreferences.PortName = port;
                 return result;
             });
             main.DispatchCommand(lm::cmd::kPort);

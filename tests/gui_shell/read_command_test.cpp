@@ -43,7 +43,7 @@ private slots:
         ShellFixture f;
         auto& main = f.main();
         lm::ResetSimulatedRadio(lm::PlausibleRadioMemory());
-        lm::gAll.PortName = lm::kSimulatedPortName;
+        lm::gPreferences.PortName = lm::kSimulatedPortName;
         f.files.Answer(f.path("before.dat"));
         QVERIFY(main.FileSave());
         main.DispatchCommand(13);
@@ -65,7 +65,7 @@ private slots:
     void failedReadChangesNothing() {
         ShellFixture f;
         auto& main = f.main();
-        lm::gAll.PortName = f.path("no-such-port");
+        lm::gPreferences.PortName = f.path("no-such-port");
         f.files.Answer(f.path("kept.dat"));
         QVERIFY(main.FileSave());
         main.DispatchCommand(13);
@@ -85,7 +85,7 @@ private slots:
         lm::gAll.Image[lm::img::kAreaCodeFirst] = static_cast<std::uint8_t>(lm::HexToInt(code.substr(0, 2)));
         lm::gAll.Image[lm::img::kAreaCodeFirst + 1] =
             static_cast<std::uint8_t>(lm::HexToInt(code.substr(2, 2)));
-        lm::DecodeAreaCode(lm::gAll);
+        lm::DecodeAreaCode(lm::gAll, lm::gPreferences.LanguageId);
         const std::string english = lm::gAll.AreaText;
         lmtest::WriteFile(f.dir(), "SysInfo.Ini", "[SysInfo]\r\nLanguage=English|Other\r\nEnglish=E|O\r\n");
         lmtest::OnNextModal([](QWidget* w) {

@@ -13,7 +13,8 @@ constexpr int kKinds[] = {10, 11, 12, 13, 14, 15, 17, 19};
 ProbeWindows::ProbeWindows() {
     for (int kind : kKinds) {
         if (const lm::ChildWindowFactory* f = lm::FindChildWindowFactory(kind)) saved_[kind] = *f;
-        lm::RegisterChildWindow(kind, [kind](QWidget*) { return new ProbeWindow(kind); });
+        lm::RegisterChildWindow(
+            kind, [kind](lm::TfMainFrm& main) { return new ProbeWindow(kind, main.Document()); });
     }
 }
 
@@ -61,7 +62,7 @@ void RejectNextModal() {
 
 ShellFixture::ShellFixture() {
     ResetProgramState(dir_.path());
-    main_ = std::make_unique<lm::TfMainFrm>(path("SysInfo.Ini"));
+    main_ = std::make_unique<lm::TfMainFrm>(lmtest::Parts(), path("SysInfo.Ini"));
     main_->show();
 }
 

@@ -18,12 +18,18 @@
 
 namespace lmtest {
 
-// An editor window that counts what the main window asks of it.
+// An editor window that counts what the main window asks of it and what it hears from the document: the
+// channels steps changed (rows) and the moves of the cursor (loads).
 class ProbeWindow : public QWidget, public lm::EditorHooks {
 public:
-    explicit ProbeWindow(int kind) : kind_(kind) { setObjectName(QString("probe%1").arg(kind)); }
-    void RefreshRow(int row) override { rows.push_back(row); }
-    void LoadChannel() override { ++loads; }
+    ProbeWindow(int kind, lm::TDocument& document) : kind_(kind), document_(document) {
+        setObjectName(QString("probe%1").arg(kind));
+        listener_ = document_.AddListener([this](const lm::DocumentEvent& e) {
+            if (e.kind == lm::DocumentEventKind::Moved) ++loads;
+            rows.insert(rows.end(), e.change.channels.begin(), e.change.channels.end());
+        });
+    }
+    ~ProbeWindow() override { document_.RemoveListener(listener_); }
     void LeaveEditing() override { ++leaves; }
     int kind() const { return kind_; }
     std::vector<int> rows;
@@ -32,6 +38,8 @@ public:
 
 private:
     int kind_;
+    lm::TDocument& document_;
+    int listener_ = 0;
 };
 
 // Puts probe windows in place of every editor window kind while it lives.

@@ -104,23 +104,27 @@ struct WindowMaker {
 
 std::vector<WindowMaker> Dialogs(const std::string& settingsPath) {
     return {
-        {"fModel", [] { return std::make_unique<lm::TfModel>(); }},
-        {"fSetPort", [] { return std::make_unique<lm::TfSetPort>(nullptr, lm::PortSource{}); }},
-        {"fReadRadio", [] { return std::make_unique<lm::TfReadRadio>(); }},
-        {"fWriteRadio", [] { return std::make_unique<lm::TfWriteRadio>(); }},
-        {"fInfoMsg", [] { return std::make_unique<lm::TfInfoMsg>(); }},
-        {"fKeyFun", [] { return std::make_unique<lm::TfKeyFun>(); }},
-        {"fVoxFun", [] { return std::make_unique<lm::TfVoxFun>(); }},
-        {"fOptFun", [] { return std::make_unique<lm::TfOptFun>(); }},
-        {"fScanFun", [] { return std::make_unique<lm::TfScanFun>(); }},
-        {"fDtmf", [] { return std::make_unique<lm::TfDtmf>(); }},
-        {"fChInfo", [] { return std::make_unique<lm::TfChInfo>(); }},
+        {"fModel", [] { return std::make_unique<lm::TfModel>(lm::gAll); }},
+        {"fSetPort",
+         [] {
+             return std::make_unique<lm::TfSetPort>(lm::gPreferences.PortName, nullptr, lm::PortSource{});
+         }},
+        {"fReadRadio", [] { return std::make_unique<lm::TfReadRadio>(lmtest::Target()); }},
+        {"fWriteRadio", [] { return std::make_unique<lm::TfWriteRadio>(lmtest::Target()); }},
+        {"fInfoMsg", [] { return std::make_unique<lm::TfInfoMsg>(lm::gAll); }},
+        {"fKeyFun", [] { return std::make_unique<lm::TfKeyFun>(lm::gDocument); }},
+        {"fVoxFun", [] { return std::make_unique<lm::TfVoxFun>(lm::gDocument); }},
+        {"fOptFun", [] { return std::make_unique<lm::TfOptFun>(lm::gDocument); }},
+        {"fScanFun", [] { return std::make_unique<lm::TfScanFun>(lm::gDocument); }},
+        {"fDtmf", [] { return std::make_unique<lm::TfDtmf>(lm::gDocument); }},
+        {"fChInfo", [] { return std::make_unique<lm::TfChInfo>(lm::gDocument); }},
         {"fEmbeddedMessage", [] { return std::make_unique<lm::TfEmbeddedMessage>(); }},
-        {"fInfoEdit", [] { return std::make_unique<lm::TfInfoEdit>(); }},
+        {"fInfoEdit", [] { return std::make_unique<lm::TfInfoEdit>(lm::gDocument); }},
         {"fToneOption", [] { return std::make_unique<lm::TfToneOption>(); }},
-        {"fSetLanguage", [settingsPath] { return std::make_unique<lm::TfSetLanguage>(settingsPath); }},
+        {"fSetLanguage",
+         [settingsPath] { return std::make_unique<lm::TfSetLanguage>(settingsPath, lm::gPreferences); }},
         {"fFrmAbout", [] { return std::make_unique<lm::TfFrmAbout>(); }},
-        {"fCableCheck", [] { return std::make_unique<lm::TfCableCheck>(nullptr, ""); }},
+        {"fCableCheck", [] { return std::make_unique<lm::TfCableCheck>(nullptr, lm::gSession, ""); }},
         {"fImportChannels", [] { return std::make_unique<lm::TfImportChannels>(nullptr, "", "", lm::gAll); }},
     };
 }

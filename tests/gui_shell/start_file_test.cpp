@@ -101,7 +101,7 @@ private slots:
         lmtest::WriteFile(
             dir.path(), "Versioned.Ini",
             "[fFrmAbout]\r\nlStr2.Caption=Version {version}\r\nlStr3.Caption=Build {version}!\r\n");
-        lm::gAll.LanguageName = "Versioned";
+        lm::gPreferences.LanguageName = "Versioned";
         lm::TfFrmAbout box;
         QVERIFY(std::string(lm::kProgramVersion).find('.') != std::string::npos);
         QCOMPARE(box.line(1)->text(), QString("Version ") + lm::kProgramVersion);

@@ -10,6 +10,7 @@
 #include "settings/language.h"
 #include "shell/windows_wiring.h"
 #include "shell_fixture.h"
+#include "widgets/window_language.h"
 
 namespace lmtest {
 
@@ -20,16 +21,18 @@ std::string ReadFile(const std::string& path) {
 }
 
 void ResetProgramState(const QString& appDir) {
-    lm::gAll = lm::TALL{};
-    lm::gAll.AppDir = QDir(appDir).absolutePath().toStdString() + "/";
-    lm::gAll.CurrentChannel = 1;
-    lm::gAll.PortName = "COM1";
-    lm::gAll.HelpName = "QX";
-    lm::gAll.LanguageName = "English";
-    lm::FillBandTable();
-    lm::FillCatalogue(lm::gAll);
+    lm::gPreferences = lm::Preferences{};
+    lm::gPreferences.AppDir = QDir(appDir).absolutePath().toStdString() + "/";
+    lm::gPreferences.PortName = "COM1";
+    lm::gPreferences.HelpName = "QX";
+    lm::gPreferences.LanguageName = "English";
+    lm::gSession = lm::TransferSession{};
+    lm::FillSessionKeyText(lm::gSession);
     lm::gLanguage = lm::TLanguage{};
+    lm::UseWindowLanguage(lm::gPreferences, lm::gLanguage);
+    lm::gAll = lm::TALL{};
     lm::StartSession(lm::gAll);
+    lm::gDocument.MarkReplaced();
 }
 
 }  // namespace lmtest

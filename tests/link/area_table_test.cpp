@@ -161,26 +161,22 @@ TEST(AreaTable, DecodeReadsTheAreaBytesInTheInterfaceLanguage) {
     state.Image[img::kAreaCodeFirst] = 0x03;
     state.Image[img::kAreaCodeFirst + 1] = 0x10;
 
-    state.LanguageId = 0;
-    DecodeAreaCode(state);
+    DecodeAreaCode(state, 0);
     EXPECT_EQ(state.AreaCode, "0310");
     EXPECT_EQ(state.AreaText, "Hebei - HAN DAN");
 
-    state.LanguageId = 2;  // any translated interface shows the Chinese names
-    DecodeAreaCode(state);
+    DecodeAreaCode(state, 2);  // any translated interface shows the Chinese names
     EXPECT_EQ(state.AreaText, "河北省 - 邯郸市");
 
     state.Image[img::kAreaCodeFirst] = 0x12;
     state.Image[img::kAreaCodeFirst + 1] = 0x34;
-    state.LanguageId = 0;
-    DecodeAreaCode(state);
+    DecodeAreaCode(state, 0);
     EXPECT_EQ(state.AreaCode, "1234");
     EXPECT_EQ(state.AreaText, "User-Defined - 1234");
 
     state.Image[img::kAreaCodeFirst] = 0xFF;
     state.Image[img::kAreaCodeFirst + 1] = 0xFF;
-    state.LanguageId = 1;
-    DecodeAreaCode(state);
+    DecodeAreaCode(state, 1);
     EXPECT_EQ(state.AreaCode, "FFFF");
     EXPECT_EQ(state.AreaText, "未知区域");
 }

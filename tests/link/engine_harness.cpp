@@ -160,13 +160,12 @@ long Harness::TimeOf(const std::string& line) const {
     return -1;
 }
 
-void ResetState(TALL& state) {
+void ResetState(TALL& state, TransferSession& session) {
     state = TALL{};
-    FillBandTable();
-    FillCatalogue(state);
+    session = TransferSession{};
     SelectModel(state, "LM41", 0, false);
     NewImageAt(state, "2026-01-02 03:04:05");
-    state.SessionKeyText = "K3y-0f-S3ss10n!";
+    session.SessionKeyText = "K3y-0f-S3ss10n!";
     state.Modified = false;
 }
 

@@ -71,8 +71,8 @@ struct Harness {
     std::string LastMessage() const { return messages.empty() ? "" : messages.back().key; }
 };
 
-// Resets a state record to the catalogue, the default model, a new image and a fixed session key.
-void ResetState(TALL& state);
+// Resets a state record to the default model and a new image, and the session to a fixed key.
+void ResetState(TALL& state, TransferSession& session);
 // A random source that gives the values in turn (cycling).
 RandomSource Sequence(std::vector<int> values);
 

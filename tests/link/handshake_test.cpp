@@ -85,8 +85,9 @@ TEST(PasswordCodec, EncodeDecode) {
 }
 
 struct HandshakeFixture : ::testing::Test {
-    void SetUp() override { test::ResetState(state); }
+    void SetUp() override { test::ResetState(state, session); }
     TALL state;
+    TransferSession session;
     ScriptedRadio radio;
 };
 
@@ -94,7 +95,7 @@ TEST_F(HandshakeFixture, FramesTimingAndWakeAcknowledgement) {
     for (bool stray : {false, true}) {
         radio = ScriptedRadio{};
         radio.strayBeforeAck = stray;
-        ReadTransfer read(state, {1, {}});
+        ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &radio;
         h.Apply(read.Ok(""));
@@ -111,7 +112,7 @@ TEST_F(HandshakeFixture, FramesTimingAndWakeAcknowledgement) {
     // A stray byte alone is not an acknowledgement: HeadTime, then 2.5 s, then ComError, closed 300 ms later.
     radio = ScriptedRadio{};
     radio.strayOnly = true;
-    ReadTransfer read(state, {1, {}});
+    ReadTransfer read(session, {1, {}});
     Harness h(read);
     h.radio = &radio;
     h.Apply(read.Ok(""));
@@ -138,7 +139,7 @@ TEST_F(HandshakeFixture, IdentResultsAndPrecedence) {
         ScriptedRadio r = radio;
         r.model = c.model;
         r.wrongKey = c.wrongKey;
-        ReadTransfer read(state, {3, {}});
+        ReadTransfer read(session, {3, {}});
         Harness h(read);
         h.radio = &r;
         h.Apply(read.Ok(c.entry));
@@ -156,7 +157,7 @@ TEST_F(HandshakeFixture, ReplyCollection) {
     // An ident reply of 20 bytes in one notification is processed once, on its first 16 bytes.
     radio.extraAfterIdent = Bytes(4, 0x06);
     {
-        ReadTransfer read(state, {1, {}});
+        ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &radio;
         h.Apply(read.Ok(""));
@@ -168,7 +169,7 @@ TEST_F(HandshakeFixture, ReplyCollection) {
     for (int extra : {32, 33, 40}) {
         ScriptedRadio r;
         r.extraAfterIdent = Bytes(extra, 0x00);
-        ReadTransfer read(state, {1, {}});
+        ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &r;
         h.Apply(read.Ok(""));
@@ -181,7 +182,7 @@ TEST_F(HandshakeFixture, ReplyCollection) {
     {
         ScriptedRadio r;
         r.fragment = 1;
-        WriteTransfer write(state, {2, {}}, [] { return std::string("2026-05-06 07:08:09"); });
+        WriteTransfer write(state, session, {2, {}}, [] { return std::string("2026-05-06 07:08:09"); });
         Harness h(write);
         h.radio = &r;
         h.Apply(write.Ok("", false, ""));
@@ -193,7 +194,7 @@ TEST_F(HandshakeFixture, ReplyCollection) {
 TEST_F(HandshakeFixture, StaleBytesInRxBuffer) {
     // First attempt: stray byte and acknowledgement, so RxBuffer[1] holds 0x06; then a line error.
     radio.strayBeforeAck = true;
-    ReadTransfer read(state, {1, {}});
+    ReadTransfer read(session, {1, {}});
     Harness h(read);
     h.radio = &radio;
     h.Apply(read.Ok(""));
@@ -210,7 +211,7 @@ TEST_F(HandshakeFixture, StaleBytesInRxBuffer) {
     EXPECT_EQ(h.LastMessage(), "ComError");
     // The confirmation answer is read from RxBuffer[0]; the bytes behind it are the ident reply's.
     ScriptedRadio good;
-    ReadTransfer second(state, {1, {}});
+    ReadTransfer second(session, {1, {}});
     Harness g(second);
     g.radio = &good;
     g.Apply(second.Ok(""));

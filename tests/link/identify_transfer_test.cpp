@@ -73,10 +73,11 @@ TEST(IdentifyTransfer, FramesAndOutcomeForEachAnswer) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TALL state;
-        test::ResetState(state);
+        TransferSession session;
+        test::ResetState(state, session);
         test::ScriptedRadio radio;
         c.setUp(radio);
-        IdentifyTransfer identify(state, {1, {}});
+        IdentifyTransfer identify(session, {1, {}});
         test::Harness h(identify);
         h.radio = &radio;
         h.Apply(identify.Ok());

@@ -15,7 +15,7 @@ using test::ScriptedRadio;
 
 struct ReadFixture : ::testing::Test {
     void SetUp() override {
-        test::ResetState(state);
+        test::ResetState(state, session);
         for (int i = 0; i < 528; ++i) radio.memory[i] = static_cast<std::uint8_t>(i * 7 + 3);
         radio.band = 240;  // 150 - 174MHz: the VHF variant
         state.Image[img::kBlock32First] = 0x5A;
@@ -29,13 +29,14 @@ struct ReadFixture : ::testing::Test {
         EXPECT_EQ(state.Modified, before.Modified);
     }
     TALL state;
+    TransferSession session;
     ScriptedRadio radio;
     TALL before;
 };
 
 TEST_F(ReadFixture, CompleteRead) {
     radio.SetPassword("2468", 0x3C);
-    ReadTransfer read(state, {1, {}});
+    ReadTransfer read(session, {1, {}});
     Harness h(read);
     h.radio = &radio;
     h.Apply(read.Ok("2468"));
@@ -48,7 +49,7 @@ TEST_F(ReadFixture, CompleteRead) {
     EXPECT_TRUE(h.closed);
     // The completed read hands over its outcome and changes no state by itself; the host applies it.
     ExpectUnchanged();
-    ApplyReadOutcome(state, read.Outcome());
+    ApplyReadOutcome(state, session, read.Outcome());
 
     // 31 requests at 0x000..0x1E0, each followed by an acknowledgement; one end frame.
     std::vector<Bytes> requests;
@@ -76,7 +77,7 @@ TEST_F(ReadFixture, CompleteRead) {
     EXPECT_NE(state.ModelTitle.find("VHF"), std::string::npos);
     EXPECT_EQ(state.BandName, "150 - 174MHz");
     EXPECT_TRUE(state.Modified);
-    EXPECT_EQ(state.LastPassword, "2468");
+    EXPECT_EQ(session.LastPassword, "2468");
     EXPECT_EQ(state.AreaCode, AreaCodeText(radio.area0, radio.area1));
     ASSERT_EQ(h.finished.size(), 1u);
     EXPECT_EQ(h.finished[0].outcome, Outcome::Completed);
@@ -114,7 +115,7 @@ TEST_F(ReadFixture, HandshakeFailures) {
         SCOPED_TRACE(row.name);
         ScriptedRadio r = radio;
         row.fault(r);
-        ReadTransfer read(state, {1, {}});
+        ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &r;
         h.Apply(read.Ok(row.entry));
@@ -152,7 +153,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     // A first line error restarts 500 ms later; the second is reported by TryTime 450 ms later.
     {
         ScriptedRadio copy = this->radio;
-        ReadTransfer read(state, {1, {}});
+        ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &copy;
         h.Apply(read.Ok(""));
@@ -172,7 +173,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     // A line error before Ok also uses up the restart: a transfer starts by itself 500 ms later.
     {
         ScriptedRadio copy = this->radio;
-        ReadTransfer read(state, {1, {}});
+        ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &copy;
         h.Apply(read.LineError());
@@ -184,7 +185,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     }
     // Port not opened when shown: PortError, closed 300 ms later.
     {
-        ReadTransfer read(state, {1, {}});
+        ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.Apply(read.PortOpenFailed());
         h.Run();
@@ -193,7 +194,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     }
     // A port operation fails after Ok: PortError once, the dialog stays open with Ok disabled.
     {
-        ReadTransfer read(state, {1, {}});
+        ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.Apply(read.Ok(""));
         h.Run(100000, [&] { return h.Has("purge"); });
@@ -210,7 +211,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     // The port vanishes in the block phase: ComError and the dialog closes, instead of waiting forever.
     {
         ScriptedRadio copy = this->radio;
-        ReadTransfer read(state, {1, {}});
+        ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &copy;
         h.Apply(read.Ok(""));
@@ -226,7 +227,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
 }
 
 TEST_F(ReadFixture, CancelLeavesEverything) {
-    ReadTransfer read(state, {1, {}});
+    ReadTransfer read(session, {1, {}});
     Harness h(read);
     h.radio = &radio;
     h.Apply(read.Ok(""));

@@ -15,7 +15,7 @@ using test::ScriptedRadio;
 
 struct WriteFixture : ::testing::Test {
     void SetUp() override {
-        test::ResetState(state);
+        test::ResetState(state, session);
         for (int i = 1; i <= kImageBytes; ++i) state.Image[i] = static_cast<std::uint8_t>(i * 5 + 1);
         state.Image[img::kBandCode] = 0;  // WriteIdent puts the band code back
         radio.memory.fill(0xEE);
@@ -25,6 +25,7 @@ struct WriteFixture : ::testing::Test {
     }
     std::string NextStamp() { return "2026-12-09 10:0" + std::to_string(stamps++) + ":00"; }
     TALL state;
+    TransferSession session;
     ScriptedRadio radio;
     int stamps = 1;
 };
@@ -34,7 +35,7 @@ TEST_F(WriteFixture, CompleteWrite) {
     const TALL before = state;
     ImageBytes radioBefore{};
     std::copy(radio.memory.begin(), radio.memory.end(), radioBefore.begin() + 1);
-    WriteTransfer write(state, {4, test::Sequence({100})}, [this] { return NextStamp(); });
+    WriteTransfer write(state, session, {4, test::Sequence({100})}, [this] { return NextStamp(); });
     Harness h(write);
     h.radio = &radio;
     h.Apply(write.Ok("97531", false, ""));
@@ -73,7 +74,7 @@ TEST_F(WriteFixture, CompleteWrite) {
     for (int i = 1; i < 433; ++i) EXPECT_EQ(state.Image[i], image[i]) << i;
     for (int i = 456; i <= kImageBytes; ++i) EXPECT_EQ(state.Image[i], image[i]) << i;
     EXPECT_FALSE(state.Modified);
-    EXPECT_EQ(state.LastPassword, "97531");
+    EXPECT_EQ(session.LastPassword, "97531");
 
     // Progress: one step per frame up to 56, full before the message, empty after it.
     ASSERT_GE(h.progress.size(), 61u);
@@ -85,7 +86,7 @@ TEST_F(WriteFixture, CompleteWrite) {
 }
 
 TEST_F(WriteFixture, RadiosOneAfterAnotherAndNewPassword) {
-    WriteTransfer write(state, {12, test::Sequence({3, 70, 3, 20})}, [this] { return NextStamp(); });
+    WriteTransfer write(state, session, {12, test::Sequence({3, 70, 3, 20})}, [this] { return NextStamp(); });
     Harness h(write);
     ScriptedRadio first = radio;
     h.radio = &first;
@@ -114,7 +115,7 @@ TEST_F(WriteFixture, RadiosOneAfterAnotherAndNewPassword) {
 }
 
 TEST_F(WriteFixture, NewPasswordWithOtherCharactersIsRefused) {
-    WriteTransfer write(state, {1, {}}, [this] { return NextStamp(); });
+    WriteTransfer write(state, session, {1, {}}, [this] { return NextStamp(); });
     Harness h(write);
     h.radio = &radio;
     for (const std::string bad : {"12.34", "12345678901", "12a"}) {
@@ -154,10 +155,10 @@ TEST_F(WriteFixture, FailureTable) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        test::ResetState(state);
+        test::ResetState(state, session);
         ScriptedRadio r = radio;
         row.fault(r);
-        WriteTransfer write(state, {1, {}}, [this] { return NextStamp(); });
+        WriteTransfer write(state, session, {1, {}}, [this] { return NextStamp(); });
         Harness h(write);
         h.radio = &r;
         state.Image[434] = 0;
@@ -189,7 +190,7 @@ TEST_F(WriteFixture, FailureTable) {
 
 TEST_F(WriteFixture, LineErrorAndPortFailures) {
     {
-        WriteTransfer write(state, {1, {}}, [this] { return NextStamp(); });
+        WriteTransfer write(state, session, {1, {}}, [this] { return NextStamp(); });
         Harness h(write);
         ScriptedRadio r = radio;
         h.radio = &r;
@@ -205,7 +206,7 @@ TEST_F(WriteFixture, LineErrorAndPortFailures) {
         EXPECT_LT(r.framesWritten, 58);
     }
     {
-        WriteTransfer write(state, {1, {}}, [this] { return NextStamp(); });
+        WriteTransfer write(state, session, {1, {}}, [this] { return NextStamp(); });
         Harness h(write);
         h.Apply(write.PortOpenFailed());
         h.Run();
@@ -213,7 +214,7 @@ TEST_F(WriteFixture, LineErrorAndPortFailures) {
         EXPECT_TRUE(h.closed);
     }
     {
-        WriteTransfer write(state, {1, {}}, [this] { return NextStamp(); });
+        WriteTransfer write(state, session, {1, {}}, [this] { return NextStamp(); });
         Harness h(write);
         h.Apply(write.Ok("", false, ""));
         h.Run(100000, [&] { return !h.sent.empty(); });  // the wake-up frame cannot be written

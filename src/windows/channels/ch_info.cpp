@@ -9,11 +9,11 @@
 #include <algorithm>
 
 #include "core/channel_table.h"
-#include "globals/globals.h"
 #include "widgets/child_frame.h"
 #include "widgets/translate.h"
 #include "windows/channels/channel_grid.h"
 #include "windows/channels/channel_model.h"
+#include "windows/channels/column_fit.h"
 #include "windows/channels/grid_commands.h"
 #include "windows/channels/option_delegate.h"
 #include "windows/channels/tone_option.h"
@@ -25,7 +25,7 @@ namespace {
 constexpr int kTitleRowHeight = 35;
 constexpr int kRowHeight = 20;
 constexpr int kWidthMargin = 50;
-constexpr int kRowsHeight = 30;  // the window is at most this much per channel high
+const QString kWidestFrequency = QStringLiteral("000.00000");
 constexpr int kDesignHeight = 520;
 
 // The items of the columns' boxes: every box once, with the items of the first column that names it; the
@@ -43,7 +43,7 @@ std::vector<std::pair<std::string, std::vector<std::string>>> ColumnBoxes() {
 
 }  // namespace
 
-TfChInfo::TfChInfo(QWidget* parent) : QWidget(parent) {
+TfChInfo::TfChInfo(TDocument& document, QWidget* parent) : QWidget(parent), document_(document) {
     setObjectName("fChInfo");
     setWindowTitle("Channel Information");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -68,8 +68,9 @@ TfChInfo::TfChInfo(QWidget* parent) : QWidget(parent) {
         AddBox(box.c_str(), items, tone ? kTagFirstItemOnly : 0);
     }
 
-    model_ = new ChannelTableModel([this](const std::string& box) { return BoxItems(box); },
-                                   [this](int n) { return EditTargets(n); }, this);
+    model_ = new ChannelTableModel(
+        document_, [this](const std::string& box) { return BoxItems(box); },
+        [this](int n) { return EditTargets(n); }, this);
     gvData = new ChannelGrid(this);
     gvData->setObjectName("gvData");
     SetTag(gvData, kTagNoItems);
@@ -77,8 +78,8 @@ TfChInfo::TfChInfo(QWidget* parent) : QWidget(parent) {
     auto* delegate = new OptionDelegate([this](const std::string& box) { return BoxItems(box); }, gvData);
     gvData->setItemDelegate(delegate);
     gvData->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    gvData->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
-                            QAbstractItemView::SelectedClicked);
+    // A click opens the cell's editor itself (below), so a click on the current cell does not open it twice.
+    gvData->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     gvData->setTabKeyNavigation(true);
     gvData->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     gvData->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -89,22 +90,26 @@ TfChInfo::TfChInfo(QWidget* parent) : QWidget(parent) {
     gvData->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) |
                                                     Qt::Alignment(Qt::TextWordWrap));
     gvData->horizontalHeader()->setHighlightSections(false);
-    commands_ = new GridCommands(gvData, lDelete);
+    commands_ = new GridCommands(document_, gvData, lDelete);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(gvData);
 
     // A click lays the cell's editor over it at once: the option box, or the frequency's text editor.
-    connect(gvData, &QAbstractItemView::clicked, gvData,
-            [this](const QModelIndex& index) { gvData->edit(index); });
+    connect(gvData, &QAbstractItemView::clicked, gvData, &ChannelGrid::EditCell);
     connect(gvData->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { CurrentCellChanged(current); });
+    connect(delegate, &OptionDelegate::movedOn, gvData, &ChannelGrid::MoveOn);
     connect(delegate, &OptionDelegate::toneDoubleClicked, this,
             [this](const QModelIndex& index) { PickTone(index.row(), index.column()); });
-    listener_ = gDocument.AddListener([this](const DocumentEvent&) { RefreshAll(); });
+    // Only the rows of the channels a step changed are decoded again.
+    listener_ = document_.AddListener([this](const DocumentEvent& event) {
+        if (event.kind == DocumentEventKind::Replaced) RefreshAll();
+        for (int n : event.change.channels) model_->RefreshChannel(n);
+    });
 }
 
-TfChInfo::~TfChInfo() { gDocument.RemoveListener(listener_); }
+TfChInfo::~TfChInfo() { document_.RemoveListener(listener_); }
 
 QComboBox* TfChInfo::AddBox(const char* name, const std::vector<std::string>& items, int tag) {
     auto* box = new QComboBox(this);
@@ -140,6 +145,14 @@ void TfChInfo::BuildGrid() {
         const ColumnTitle fallback = ColumnTitleOf(design[static_cast<std::size_t>(i)]);
         columns.push_back(i < BColText->count() ? ParseColumnEntry(BColText->item(i)->text(), fallback)
                                                 : fallback);
+        // The entry's width is the least: the column widens to its texts in the window's language.
+        if (i > 0) {
+            const auto box = boxes_.find(design[static_cast<std::size_t>(i)].box);
+            columns.back().width =
+                std::max(columns.back().width,
+                         ColumnWidthNeeded(gvData, columns.back().title,
+                                           box != boxes_.end() ? box->second : nullptr, kWidestFrequency));
+        }
         width += columns.back().width;
     }
     model_->SetColumns(columns);
@@ -147,15 +160,16 @@ void TfChInfo::BuildGrid() {
     gvData->verticalHeader()->setFixedWidth(columns.front().width);
     for (int c = 0; c + 1 < static_cast<int>(columns.size()); ++c)
         gvData->setColumnWidth(c, model_->Column(c).width);
-    const int height = std::min(kDesignHeight, kRowsHeight * gAll.ChannelCount);
+    // The frame holds the title row and every channel's row, and no more.
+    const int border = 2 * gvData->frameWidth();
+    const int height =
+        std::min(kDesignHeight, kTitleRowHeight + kRowHeight * document_.State().ChannelCount + border);
     designSize_ = QSize(width + kWidthMargin, height);
     resize(designSize_);
     updateGeometry();
     // Shown in the main window: its frame takes the new size as well.
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
 }
-
-void TfChInfo::RefreshRow(int row) { model_->RefreshChannel(row - 1); }
 
 void TfChInfo::RefreshAll() { model_->RefreshAll(); }
 
@@ -169,9 +183,7 @@ std::vector<int> TfChInfo::EditTargets(int n) const {
 }
 
 void TfChInfo::CurrentCellChanged(const QModelIndex& current) {
-    if (!current.isValid() || current.row() + 1 == gAll.CurrentChannel) return;
-    gAll.CurrentChannel = current.row() + 1;
-    if (EditorHost* host = TheEditorHost()) host->ShowCurrentChannel(2);
+    if (current.isValid()) document_.SetCurrentChannel(current.row() + 1);
 }
 
 void TfChInfo::PickTone(int row, int column) {
@@ -182,8 +194,8 @@ void TfChInfo::PickTone(int row, int column) {
     model_->setData(model_->index(row, column), QString::fromStdString(tone), Qt::EditRole);
 }
 
-QWidget* CreateChannelInfoWindow() {
-    auto* window = new TfChInfo;
+QWidget* CreateChannelInfoWindow(TDocument& document) {
+    auto* window = new TfChInfo(document);
     window->FormShow();
     return window;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/document.h"
 #include "widgets/editor_hooks.h"
 
 class QComboBox;
@@ -28,14 +29,13 @@ class TfChInfo : public QWidget, public EditorHooks {
 public:
     // The size the columns ask for, so that the frame in the main window takes it too.
     QSize sizeHint() const override { return designSize_; }
-    explicit TfChInfo(QWidget* parent = nullptr);
+    explicit TfChInfo(TDocument& document, QWidget* parent = nullptr);
     ~TfChInfo() override;
 
     // Translates the window (when a language is chosen), builds the grid and fills every row; the current
     // cell is the receive frequency of channel 1.
     void FormShow();
-    // Decodes the channel of a row (row 2 holds channel 1) / of every row again.
-    void RefreshRow(int row) override;
+    // Decodes every row again.
     void RefreshAll();
     void LeaveEditing() override;
 
@@ -52,6 +52,7 @@ private:
     // Opens the tone picker over a tone cell and stores the tone picked.
     void PickTone(int row, int column);
 
+    TDocument& document_;
     ChannelGrid* gvData = nullptr;
     ChannelTableModel* model_ = nullptr;
     GridCommands* commands_ = nullptr;
@@ -64,6 +65,6 @@ private:
 
 // A new channel information window, shown and filled, for the main window's client area (it deletes itself
 // when closed). Its frame stands at (20, 20) when first shown.
-QWidget* CreateChannelInfoWindow();
+QWidget* CreateChannelInfoWindow(TDocument& document);
 
 }  // namespace lm

@@ -8,11 +8,11 @@
 #include "core/channel_batch.h"
 #include "core/channel_csv.h"
 #include "core/file_io.h"
-#include "globals/globals.h"
 #include "settings/language.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
+#include "widgets/window_language.h"
 #include "windows/channels/import_window.h"
 
 namespace lm {
@@ -48,17 +48,15 @@ private:
     QWidget form_;
 };
 
-std::string Translated(const MessageRef& message) {
-    return MessageText(gLanguage, message.key, message.text);
-}
+std::string Translated(const MessageRef& message) { return WindowMessageText(message.key, message.text); }
 
 bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
 
 }  // namespace
 
-bool RunExportChannels(QWidget* parent, const std::string& openFile) {
+bool RunExportChannels(QWidget* parent, const TALL& radio, const std::string& openFile) {
     const CsvTexts texts;
-    FileFilters filters{{texts("lCommon"), texts("lGrid")}};
+    FileFilters filters{{texts("lCommon"), texts("lGrid")}, 0, texts("lExport")};
     const std::string path = ChooseSaveFile(parent, filters, ".csv");
     if (path.empty()) return false;
     // The channels never replace the data file they come from.
@@ -66,16 +64,16 @@ bool RunExportChannels(QWidget* parent, const std::string& openFile) {
         ShowMessageBox(texts("lExport"), path + "\n" + texts("lOpenFile"), kMessageInfo);
         return false;
     }
-    if (FileExists(path) && !AskYesNo(gLanguage.FileExists)) return false;
+    if (FileExists(path) && !AskYesNo(WindowMessages().FileExists)) return false;
     const CsvFormat format = filters.chosen == 1 ? CsvFormat::Grid : CsvFormat::Common;
-    const FileOutcome written = ReplaceFile(path, ExportChannelsCsv(gDocument.State(), format));
+    const FileOutcome written = ReplaceFile(path, ExportChannelsCsv(radio, format));
     if (!written.ok) ShowMessageBox(texts("lExport"), path + ": " + written.reason, kMessageInfo);
     return written.ok;
 }
 
-bool RunImportChannels(QWidget* parent) {
+bool RunImportChannels(QWidget* parent, TDocument& document) {
     const CsvTexts texts;
-    FileFilters filters{{texts("lCsv")}};
+    FileFilters filters{{texts("lCsv")}, 0, texts("lImport")};
     const std::string path = ChooseOpenFile(parent, filters);
     if (path.empty()) return false;
     std::string text;
@@ -87,13 +85,13 @@ bool RunImportChannels(QWidget* parent) {
     // A file refused whatever the placement is shown before the window; one without a Location column opens
     // with the rows placed in order.
     const ImportPreview inOrder =
-        PreviewChannelsCsv(gDocument.State(), text, {ImportOptions::Placement::InOrder, 1, {}, {}});
+        PreviewChannelsCsv(document.State(), text, {ImportOptions::Placement::InOrder, 1, {}, {}});
     if (inOrder.refusal) {
         ShowMessageBox(texts("lImport"), texts("lRefused") + "\n" + path + ": " + inOrder.refusal->Text(),
                        kMessageInfo);
         return false;
     }
-    TfImportChannels window(parent, path, text, gDocument.State());
+    TfImportChannels window(parent, path, text, document.State());
     if (window.exec() != QDialog::Accepted) return false;
     const ImportOptions options = window.Options();
     // The window's preview already says which channels the rows reach: the step is named after them.
@@ -102,8 +100,8 @@ bool RunImportChannels(QWidget* parent) {
         if (row.channel > 0) channels.push_back(row.channel);
     ImportReport report;
     if (!channels.empty())
-        gDocument.Apply(StepName("Import", channels),
-                        [&](TALL& state) { report = ImportChannelsCsv(state, text, options, Translated); });
+        document.Apply(StepName("Import", channels),
+                       [&](TALL& state) { report = ImportChannelsCsv(state, text, options, Translated); });
     ShowMessageBox(texts("lImport"), path + "\n" + report.Text(), kMessageInfo);
     return true;
 }

@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace lm {
 
@@ -30,6 +32,28 @@ void ChannelGrid::LeaveEditing() {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+void ChannelGrid::MoveOn(int rows) {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid()) return;
+    const int row = std::clamp(current.row() + rows, 0, model()->rowCount() - 1);
+    const QModelIndex next = model()->index(row, current.column());
+    selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
+    scrollTo(next);
+}
+
+void ChannelGrid::EditCell(const QModelIndex& index) {
+    if (state() == EditingState || !index.isValid() || !(model()->flags(index) & Qt::ItemIsEditable)) return;
+    edit(index);
+}
+
+void ChannelGrid::keyPressEvent(QKeyEvent* event) {
+    if (state() != EditingState && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        MoveOn((event->modifiers() & Qt::ShiftModifier) != 0 ? -1 : 1);
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 }  // namespace lm

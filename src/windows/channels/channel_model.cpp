@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "core/channel_edit.h"
-#include "globals/globals.h"
 #include "windows/channels/channel_writer.h"
 
 namespace lm {
@@ -20,8 +19,12 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-ChannelTableModel::ChannelTableModel(BoxItems items, EditTargets targets, QObject* parent)
-    : QAbstractTableModel(parent), items_(std::move(items)), targets_(std::move(targets)) {
+ChannelTableModel::ChannelTableModel(TDocument& document, BoxItems items, EditTargets targets,
+                                     QObject* parent)
+    : QAbstractTableModel(parent),
+      document_(document),
+      items_(std::move(items)),
+      targets_(std::move(targets)) {
     for (const lm::ChannelColumn& c : ChannelColumns()) columns_.push_back(ColumnTitleOf(c));
     RefreshAll();
 }
@@ -33,22 +36,26 @@ void ChannelTableModel::SetColumns(std::vector<ColumnTitle> columns) {
 
 int ChannelTableModel::FieldOf(int column) { return ChannelColumns()[At(column + 1)].field; }
 
+FieldEditor ChannelTableModel::EditorOf(const QModelIndex& index) const {
+    return FieldEditorOf(document_.State(), index.row() + 1, FieldOf(index.column()));
+}
+
 void ChannelTableModel::RefreshChannel(int n) {
     if (n < 1 || n > static_cast<int>(rows_.size())) return;
-    rows_[At(n - 1)] = ChannelTableRow(gAll, n);
+    rows_[At(n - 1)] = ChannelTableRow(document_.State(), n);
     emit dataChanged(index(n - 1, 0), index(n - 1, columnCount() - 1));
 }
 
 void ChannelTableModel::RefreshAll() {
-    const int count = gAll.ChannelCount;
+    const int count = document_.State().ChannelCount;
     if (count != static_cast<int>(rows_.size())) {
         beginResetModel();
         rows_.clear();
-        for (int n = 1; n <= count; ++n) rows_.push_back(ChannelTableRow(gAll, n));
+        for (int n = 1; n <= count; ++n) rows_.push_back(ChannelTableRow(document_.State(), n));
         endResetModel();
         return;
     }
-    for (int n = 1; n <= count; ++n) rows_[At(n - 1)] = ChannelTableRow(gAll, n);
+    for (int n = 1; n <= count; ++n) rows_[At(n - 1)] = ChannelTableRow(document_.State(), n);
     if (count > 0) emit dataChanged(index(0, 0), index(count - 1, columnCount() - 1));
 }
 
@@ -66,7 +73,7 @@ QString ChannelTableModel::Shown(int row, int column) const {
     if (!r.present) return Q(cell);
     const int field = FieldOf(column);
     const int value = r.values[At(column + 1)];
-    const FieldEditor editor = FieldEditorOf(gAll, row + 1, field);
+    const FieldEditor editor = FieldEditorOf(document_.State(), row + 1, field);
     // Option items and the none text are shown in the window's language.
     if (value >= 0 && !editor.box.empty()) {
         const QStringList items = items_(editor.box);
@@ -109,9 +116,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.isValid() &&
-        FieldEditorOf(gAll, index.row() + 1, FieldOf(index.column())).kind != EditorKind::None)
-        f |= Qt::ItemIsEditable;
+    if (index.isValid() && EditorOf(index).kind != EditorKind::None) f |= Qt::ItemIsEditable;
     return f;
 }
 
@@ -121,7 +126,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const int field = FieldOf(index.column());
     const std::string text = value.toString().toStdString();
     ChannelEditFn edit;
-    switch (FieldEditorOf(gAll, n, field).kind) {
+    switch (EditorOf(index).kind) {
         case EditorKind::Typed:
             edit = [field, text](TALL& s, int ch) {
                 return field == cfRxFreq ? SetRxFrequency(s, ch, text) : SetTxFrequency(s, ch, text);
@@ -147,9 +152,9 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     // Typing a receive frequency may create or delete the channel: it goes to this channel alone.
     const std::vector<int> channels = field == cfRxFreq ? std::vector<int>{n} : targets_(n);
     if (channels.size() > 1)
-        WriteChannels(channels, field, edit);
+        WriteChannels(document_, channels, field, edit);
     else
-        WriteChannel(n, field, edit);
+        WriteChannel(document_, n, field, edit);
     return true;
 }
 

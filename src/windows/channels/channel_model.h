@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/channel_edit.h"
 #include "core/channel_table.h"
+#include "core/document.h"
 #include "windows/channels/column_titles.h"
 
 namespace lm {
@@ -24,7 +26,7 @@ public:
     // The hidden value of an option cell: the index of its item (0 when there is none).
     static constexpr int kValueRole = Qt::UserRole + 1;
 
-    ChannelTableModel(BoxItems items, EditTargets targets, QObject* parent);
+    ChannelTableModel(TDocument& document, BoxItems items, EditTargets targets, QObject* parent);
 
     // The 13 columns, [0] the channel number's.
     void SetColumns(std::vector<ColumnTitle> columns);
@@ -32,6 +34,8 @@ public:
     const ColumnTitle& ChannelColumn() const { return columns_.front(); }
     // The field selector of a model column.
     static int FieldOf(int column);
+    // The editor a cell gets (none, typed text, a tone box or an item list).
+    FieldEditor EditorOf(const QModelIndex& index) const;
 
     // Reads channel n / every channel from the image again.
     void RefreshChannel(int n);
@@ -48,6 +52,7 @@ public:
 private:
     QString Shown(int row, int column) const;
 
+    TDocument& document_;
     BoxItems items_;
     EditTargets targets_;
     std::vector<ColumnTitle> columns_;

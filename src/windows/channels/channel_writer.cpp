@@ -3,60 +3,50 @@
 #include <algorithm>
 
 #include "core/channel_table.h"
-#include "globals/globals.h"
-#include "widgets/editor_hooks.h"
 #include "widgets/message_box.h"
+#include "widgets/window_language.h"
 
 namespace lm {
 
 namespace {
 
-std::string Translated(const MessageRef& message) {
-    return MessageText(gLanguage, message.key, message.text);
-}
+std::string Translated(const MessageRef& message) { return WindowMessageText(message.key, message.text); }
 
-// The channel edit window shows the current channel again.
-void TellHost() {
-    if (EditorHost* host = TheEditorHost()) host->RefreshEditors(2);
-}
-
-std::vector<ChannelEdit> Step(const std::string& name,
+std::vector<ChannelEdit> Step(TDocument& document, const std::string& name,
                               const std::function<std::vector<ChannelEdit>(TALL&)>& run) {
     std::vector<ChannelEdit> edits;
-    gDocument.Apply(name, [&](TALL& s) { edits = run(s); });
-    TellHost();
+    document.Apply(name, [&](TALL& s) { edits = run(s); });
     ShowEditWarnings(edits);
     return edits;
 }
 
 }  // namespace
 
-std::vector<ChannelEdit> WriteChannel(int n, int field, const ChannelEditFn& edit) {
-    return Step(FieldStepName(field, {n}), [&](TALL& s) { return std::vector<ChannelEdit>{edit(s, n)}; });
+std::vector<ChannelEdit> WriteChannel(TDocument& document, int n, int field, const ChannelEditFn& edit) {
+    return Step(document, FieldStepName(field, {n}),
+                [&](TALL& s) { return std::vector<ChannelEdit>{edit(s, n)}; });
 }
 
-std::vector<ChannelEdit> WriteChannels(const std::vector<int>& channels, int field,
+std::vector<ChannelEdit> WriteChannels(TDocument& document, const std::vector<int>& channels, int field,
                                        const ChannelEditFn& edit) {
-    return Step(FieldStepName(field, channels),
+    return Step(document, FieldStepName(field, channels),
                 [&](TALL& s) { return EditExistingChannels(s, channels, edit); });
 }
 
-void EraseChannels(const std::vector<int>& channels, std::string_view what) {
+void EraseChannels(TDocument& document, const std::vector<int>& channels, std::string_view what) {
     if (channels.empty()) return;
-    gDocument.Apply(StepName(what, channels), [&](TALL& s) {
+    document.Apply(StepName(what, channels), [&](TALL& s) {
         for (int n : channels) DeleteChannel(s, n);
     });
-    TellHost();
 }
 
-PasteOutcome PasteIntoChannels(int first, const std::string& text) {
+PasteOutcome PasteIntoChannels(TDocument& document, int first, const std::string& text) {
     // The step is named after the channels the text reaches, which a trial on a copy tells.
-    TALL trial = gDocument.State();
+    TALL trial = document.State();
     PasteOutcome outcome = PasteChannels(trial, first, text);
     if (outcome.channels.empty()) return outcome;
-    gDocument.Apply(StepName("Paste", outcome.channels),
-                    [&](TALL& s) { outcome = PasteChannels(s, first, text); });
-    TellHost();
+    document.Apply(StepName("Paste", outcome.channels),
+                   [&](TALL& s) { outcome = PasteChannels(s, first, text); });
     std::string notes;
     for (const ChannelEdit& edit : outcome.notes) {
         const int column = ColumnOfField(edit.field);

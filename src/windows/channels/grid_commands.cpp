@@ -9,14 +9,13 @@
 #include <set>
 
 #include "core/channel_batch.h"
-#include "globals/globals.h"
 #include "widgets/message_box.h"
 #include "windows/channels/channel_writer.h"
 
 namespace lm {
 
-GridCommands::GridCommands(QTableView* grid, QLabel* deleteQuestion)
-    : QObject(grid), grid_(grid), deleteQuestion_(deleteQuestion) {
+GridCommands::GridCommands(TDocument& document, QTableView* grid, QLabel* deleteQuestion)
+    : QObject(grid), document_(document), grid_(grid), deleteQuestion_(deleteQuestion) {
     AddAction("nCut", "Cu&t", QKeySequence::Cut, &GridCommands::Cut);
     AddAction("nCopy", "&Copy", QKeySequence::Copy, &GridCommands::Copy);
     AddAction("nPaste", "&Paste", QKeySequence::Paste, &GridCommands::Paste);
@@ -47,25 +46,26 @@ std::vector<int> GridCommands::SelectedChannels(const QTableView* grid) {
 void GridCommands::Copy() {
     const std::vector<int> channels = SelectedChannels(grid_);
     if (channels.empty()) return;
-    QApplication::clipboard()->setText(QString::fromStdString(ChannelsText(gAll, channels, false)));
+    QApplication::clipboard()->setText(
+        QString::fromStdString(ChannelsText(document_.State(), channels, false)));
 }
 
 void GridCommands::Cut() {
     Copy();
-    EraseChannels(SelectedChannels(grid_), "Cut");
+    EraseChannels(document_, SelectedChannels(grid_), "Cut");
 }
 
 void GridCommands::Paste() {
     const QModelIndex current = grid_->currentIndex();
     const QString text = QApplication::clipboard()->text();
     if (!current.isValid() || text.isEmpty()) return;
-    PasteIntoChannels(current.row() + 1, text.toStdString());
+    PasteIntoChannels(document_, current.row() + 1, text.toStdString());
 }
 
 void GridCommands::Delete() {
     const std::vector<int> channels = SelectedChannels(grid_);
     if (channels.empty() || !AskYesNo(deleteQuestion_->text().toStdString())) return;
-    EraseChannels(channels, "Delete");
+    EraseChannels(document_, channels, "Delete");
 }
 
 bool GridCommands::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <vector>
 
+#include "core/document.h"
+
 class QAction;
 class QLabel;
 class QTableView;
@@ -17,7 +19,7 @@ class GridCommands : public QObject {
 
 public:
     // deleteQuestion holds the (translatable) question asked before Delete.
-    GridCommands(QTableView* grid, QLabel* deleteQuestion);
+    GridCommands(TDocument& document, QTableView* grid, QLabel* deleteQuestion);
 
     void Copy();
     void Cut();
@@ -34,6 +36,7 @@ private:
     QAction* AddAction(const char* name, const char* caption, const QKeySequence& key,
                        void (GridCommands::*run)());
 
+    TDocument& document_;
     QTableView* grid_;
     QLabel* deleteQuestion_;
 };

@@ -12,10 +12,11 @@
 
 #include "core/channel_table.h"
 #include "core/tones.h"
-#include "globals/globals.h"
 #include "widgets/child_frame.h"
+#include "widgets/fit_contents.h"
 #include "widgets/key_filter.h"
 #include "widgets/translate.h"
+#include "widgets/typed_choice.h"
 #include "windows/channels/channel_spin.h"
 
 namespace lm {
@@ -54,7 +55,7 @@ void ShowTone(QComboBox* box, const std::string& tone) {
 
 }  // namespace
 
-TfInfoEdit::TfInfoEdit(QWidget* parent) : QWidget(parent) {
+TfInfoEdit::TfInfoEdit(TDocument& document, QWidget* parent) : QWidget(parent), document_(document) {
     setObjectName("fInfoEdit");
     setWindowTitle("Channel Edit");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -62,15 +63,15 @@ TfInfoEdit::TfInfoEdit(QWidget* parent) : QWidget(parent) {
     setFixedSize(436, 318);
     ChildFrame::Install(this);
     BuildControls();
-    listener_ = gDocument.AddListener([this](const DocumentEvent& event) {
+    // The window shows its channel again when a step changed it, or when another channel became current.
+    listener_ = document_.AddListener([this](const DocumentEvent& event) {
         if (loading_) return;
-        if (event.kind == DocumentEventKind::Changed || event.kind == DocumentEventKind::Undone ||
-            event.kind == DocumentEventKind::Redone)
+        if (event.kind == DocumentEventKind::Moved || event.Touches(document_.CurrentChannel()))
             LoadChannel();
     });
 }
 
-TfInfoEdit::~TfInfoEdit() { gDocument.RemoveListener(listener_); }
+TfInfoEdit::~TfInfoEdit() { document_.RemoveListener(listener_); }
 
 void TfInfoEdit::BuildControls() {
     Label("lbChannelNo", "Channel No.", this)->setGeometry(12, 12, 90, 22);
@@ -108,6 +109,8 @@ void TfInfoEdit::BuildControls() {
     for (const auto& [box, field] :
          {std::pair{cxWn, cfBandwidth}, std::pair{cxPower, cfPower}, std::pair{cxRevTx, cfEpilogue}}) {
         connect(box, &QComboBox::activated, this, [this, f = field] { SaveChannel(f, ControlTexts()); });
+        connect(TypedChoice::Install(box), &TypedChoice::chosen, this,
+                [this, f = field] { SaveChannel(f, ControlTexts()); });
     }
 
     const std::pair<QWidget*, QLabel*> left[] = {
@@ -154,6 +157,25 @@ void TfInfoEdit::BuildControls() {
     btnClose->setObjectName("btnClose");
     btnClose->setGeometry(353, 282, 75, 25);
     connect(btnClose, &QPushButton::clicked, this, &TfInfoEdit::btnCloseClick);
+
+    // Tab and Enter go through the fields row by row.
+    const std::vector<QWidget*> order{sexd,
+                                      cxRx_Freq,
+                                      cxTx_Freq,
+                                      cxRxDcts,
+                                      cxTxDcts,
+                                      cxPower,
+                                      cxWn,
+                                      cxRevTx,
+                                      checks_[0].first,
+                                      checks_[3].first,
+                                      checks_[1].first,
+                                      checks_[4].first,
+                                      checks_[2].first,
+                                      btnClose};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+    for (QWidget* field : order) field->installEventFilter(this);
+    for (QComboBox* tone : {cxRxDcts, cxTxDcts}) tone->lineEdit()->installEventFilter(this);
 }
 
 QComboBox* TfInfoEdit::ToneBox(const char* name) {
@@ -162,7 +184,7 @@ QComboBox* TfInfoEdit::ToneBox(const char* name) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
-    box->setMaxVisibleItems(20);
+    box->setMaxVisibleItems(kListLength);
     for (const std::string& item : ToneBoxItems()) box->addItem(Q(item));
     SetTag(box, kTagFirstItemOnly);
     InstallNumberKeyFilter(box->lineEdit(), QString::fromLatin1(kToneKeys));
@@ -177,6 +199,7 @@ QComboBox* TfInfoEdit::ToneBox(const char* name) {
 QComboBox* TfInfoEdit::ListBox(const char* name, const std::vector<std::string>& items) {
     auto* box = new QComboBox(this);
     box->setObjectName(name);
+    box->setMaxVisibleItems(kListLength);
     for (const std::string& item : items) box->addItem(Q(item));
     return box;
 }
@@ -184,15 +207,15 @@ QComboBox* TfInfoEdit::ListBox(const char* name, const std::vector<std::string>&
 void TfInfoEdit::FormShow() {
     loading_ = true;
     TranslateOnOpen(this, true);
-    sexd->setMaximum(gAll.ChannelCount);
+    sexd->setMaximum(document_.State().ChannelCount);
     loading_ = false;
     LoadChannel();
 }
 
 void TfInfoEdit::LoadChannel() {
     const bool wasLoading = std::exchange(loading_, true);
-    sexd->setValue(gAll.CurrentChannel);
-    const ChannelTexts texts = LoadChannelTexts(gAll, gAll.CurrentChannel);
+    sexd->setValue(document_.CurrentChannel());
+    const ChannelTexts texts = LoadChannelTexts(document_.State(), document_.CurrentChannel());
     if (!texts[cfRxFreq].empty()) {
         EnableFields(true);
         ShowTexts(texts);
@@ -261,8 +284,8 @@ void TfInfoEdit::btnCloseClick() {
         close();
 }
 
-QWidget* CreateChannelEditWindow() {
-    auto* window = new TfInfoEdit;
+QWidget* CreateChannelEditWindow(TDocument& document) {
+    auto* window = new TfInfoEdit(document);
     window->FormShow();
     return window;
 }

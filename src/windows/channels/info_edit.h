@@ -1,8 +1,8 @@
 #pragma once
-// The channel edit window (fInfoEdit): one channel at a time, the current channel of gAll, with a control for
-// every field. Every change the user makes is stored at once, the whole channel through the engine, as one
-// step of the program's document; the window follows undo, redo and the grid's edits. A child window of the
-// main window.
+// The channel edit window (fInfoEdit): one channel at a time, the document's current channel, with a control
+// for every field. Every change the user makes is stored at once, the whole channel through the engine, as
+// one step of the program's document; the window follows undo, redo and the grid's edits. A child window of
+// the main window.
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "core/channel_form.h"
-#include "widgets/editor_hooks.h"
+#include "core/document.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,11 +22,11 @@ namespace lm {
 
 class ChannelSpin;
 
-class TfInfoEdit : public QWidget, public EditorHooks {
+class TfInfoEdit : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TfInfoEdit(QWidget* parent = nullptr);
+    explicit TfInfoEdit(TDocument& document, QWidget* parent = nullptr);
     ~TfInfoEdit() override;
     TfInfoEdit(const TfInfoEdit&) = delete;
     TfInfoEdit& operator=(const TfInfoEdit&) = delete;
@@ -34,8 +34,8 @@ public:
     // Translates the window (when a language is chosen), sets the channel count and loads the current
     // channel.
     void FormShow();
-    // Fills the controls from the current channel of gAll.
-    void LoadChannel() override;
+    // Fills the controls from the document's current channel.
+    void LoadChannel();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,6 +65,7 @@ private:
     void cxDctsDblClick(QComboBox* box, int field);
     void btnCloseClick();
 
+    TDocument& document_;
     ChannelSpin* sexd = nullptr;
     QTabWidget* pcInfo = nullptr;
     QLineEdit* cxRx_Freq = nullptr;
@@ -87,6 +88,6 @@ private:
 
 // A new channel edit window on the current channel, for the main window's client area (it deletes itself when
 // closed). Its frame stands at (20, 20) when first shown.
-QWidget* CreateChannelEditWindow();
+QWidget* CreateChannelEditWindow(TDocument& document);
 
 }  // namespace lm

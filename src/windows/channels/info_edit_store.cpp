@@ -1,13 +1,17 @@
 // The channel edit window: what the user's changes do. Every change stores the whole channel through the
 // engine as one step of the program's document, and the window then shows what was stored.
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 
 #include "core/channel_table.h"
-#include "globals/globals.h"
 #include "settings/language.h"
 #include "widgets/message_box.h"
+#include "widgets/window_language.h"
 #include "windows/channels/info_edit.h"
 #include "windows/channels/tone_option.h"
 
@@ -17,7 +21,7 @@ namespace {
 
 void ShowWarning(TFreqWarning warning) {
     const MessageRef message = WarningMessage(warning);
-    if (!message.key.empty()) ShowCaution(MessageText(gLanguage, message.key, message.text));
+    if (!message.key.empty()) ShowCaution(WindowMessageText(message.key, message.text));
 }
 
 // "RX Frequency of channel 3".
@@ -28,13 +32,13 @@ std::string StepName(int field, int channel) {
 }
 
 // A typed frequency as the engine accepts it; nullopt (after the message ErrRange) when it cannot be read.
-std::optional<std::string> AcceptedFrequency(const QString& text) {
+std::optional<std::string> AcceptedFrequency(const TALL& radio, const QString& text) {
     const std::optional<double> mhz = ParseMHz(text.toStdString());
     if (!mhz) {
         ShowWarning(TFreqWarning::ErrRange);
         return std::nullopt;
     }
-    const TFreqCheck check = CheckEnteredFrequency(gAll, *mhz);
+    const TFreqCheck check = CheckEnteredFrequency(radio, *mhz);
     ShowWarning(check.Warning);
     return check.Text;
 }
@@ -44,16 +48,15 @@ std::optional<std::string> AcceptedFrequency(const QString& text) {
 void TfInfoEdit::SaveChannel(int field, const ChannelTexts& texts) {
     if (loading_) return;
     const bool wasLoading = std::exchange(loading_, true);
-    const int n = gAll.CurrentChannel;
-    gDocument.Apply(StepName(field, n), [&](TALL& state) { lm::SaveChannel(state, n, texts); });
-    if (EditorHost* host = TheEditorHost()) host->RefreshEditors(0);
+    const int n = document_.CurrentChannel();
+    document_.Apply(StepName(field, n), [&](TALL& state) { lm::SaveChannel(state, n, texts); });
     LoadChannel();
     loading_ = wasLoading;
 }
 
 std::optional<std::string> TfInfoEdit::TypedFrequency(const QLineEdit* edit) {
     const bool wasLoading = std::exchange(loading_, true);  // no handler runs while a message is up
-    std::optional<std::string> accepted = AcceptedFrequency(edit->text());
+    std::optional<std::string> accepted = AcceptedFrequency(document_.State(), edit->text());
     loading_ = wasLoading;
     if (!accepted) LoadChannel();  // an unreadable frequency is not stored: the stored one shows again
     return accepted;
@@ -61,9 +64,7 @@ std::optional<std::string> TfInfoEdit::TypedFrequency(const QLineEdit* edit) {
 
 void TfInfoEdit::sexdChange(int value) {
     if (loading_) return;
-    gAll.CurrentChannel = value;
-    if (EditorHost* host = TheEditorHost()) host->ShowCurrentChannel(0);
-    LoadChannel();
+    document_.SetCurrentChannel(value);  // the window hears it and loads the channel
 }
 
 void TfInfoEdit::eReceiveValueChanged() {
@@ -106,6 +107,23 @@ void TfInfoEdit::cxDctsDblClick(QComboBox* box, int field) {
 }
 
 bool TfInfoEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched != btnClose) {
+            // The field confirms its value first; then the focus moves on, unless storing moved it already.
+            const QPointer<QWidget> field = qobject_cast<QWidget*>(watched);
+            QMetaObject::invokeMethod(
+                this,
+                [this, field] {
+                    if (field.isNull() || QApplication::focusWidget() == nullptr) return;
+                    if (field == QApplication::focusWidget() ||
+                        field->isAncestorOf(QApplication::focusWidget()) ||
+                        (field->focusProxy() != nullptr && field->focusProxy()->hasFocus()))
+                        focusNextChild();
+                },
+                Qt::QueuedConnection);
+        }
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (const auto& [box, field] : {std::pair{cxRxDcts, cfRxTone}, std::pair{cxTxDcts, cfTxTone}}) {
             if (watched == box->lineEdit()) {

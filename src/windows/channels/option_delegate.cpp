@@ -6,8 +6,9 @@
 #include <QPersistentModelIndex>
 
 #include "core/channel_edit.h"
-#include "globals/globals.h"
+#include "widgets/fit_contents.h"
 #include "widgets/key_filter.h"
+#include "widgets/typed_choice.h"
 
 namespace lm {
 
@@ -27,8 +28,7 @@ OptionDelegate::OptionDelegate(ChannelTableModel::BoxItems items, QObject* paren
 
 QWidget* OptionDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                       const QModelIndex& index) const {
-    const FieldEditor editor =
-        FieldEditorOf(gAll, index.row() + 1, ChannelTableModel::FieldOf(index.column()));
+    const FieldEditor editor = static_cast<const ChannelTableModel*>(index.model())->EditorOf(index);
     switch (editor.kind) {
         case EditorKind::Typed: {
             auto* edit = qobject_cast<QLineEdit*>(QStyledItemDelegate::createEditor(parent, option, index));
@@ -50,6 +50,7 @@ QWidget* OptionDelegate::ToneBox(QWidget* parent, const std::string& box, const 
     combo->setObjectName(QString::fromStdString(box));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(kListLength);
     combo->addItems(items_(box));
     FilterKeys(combo->lineEdit(), kToneKeys);
     combo->lineEdit()->setProperty(kToneCellProperty, QVariant::fromValue(QPersistentModelIndex(index)));
@@ -62,9 +63,11 @@ QWidget* OptionDelegate::ToneBox(QWidget* parent, const std::string& box, const 
 QWidget* OptionDelegate::ListBox(QWidget* parent, const std::string& box) const {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromStdString(box));
+    combo->setMaxVisibleItems(kListLength);
     combo->addItems(items_(box));
+    TypedChoice::Install(combo);
     auto* self = const_cast<OptionDelegate*>(this);
-    // Picking an item (or typing its first letters) sets it at once.
+    // Picking an item from the list sets it at once; a typed choice waits for Enter, Tab or leaving the box.
     connect(combo, &QComboBox::activated, self, [self, combo] { self->Commit(combo); });
     return combo;
 }
@@ -104,10 +107,23 @@ void OptionDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     }
 }
 
+bool OptionDelegate::ConfirmByEnter(QWidget* editor, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || editor->property(kCommittedProperty).toBool()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    const bool up = (key->modifiers() & Qt::ShiftModifier) != 0;
+    Commit(editor);
+    emit movedOn(up ? -1 : 1);
+    return true;
+}
+
 bool OptionDelegate::eventFilter(QObject* object, QEvent* event) {
-    // The line edit of a tone box is watched for the double-click only.
+    // The line edit of a tone box is watched for Enter and the double-click.
     const QVariant cell = object->property(kToneCellProperty);
     if (cell.isValid()) {
+        if (auto* box = qobject_cast<QWidget*>(object->parent());
+            box != nullptr && ConfirmByEnter(box, event))
+            return true;
         if (event->type() != QEvent::MouseButtonDblClick) return QObject::eventFilter(object, event);
         // The picked tone is stored by the window: the box goes without storing what it holds.
         if (auto* box = qobject_cast<QWidget*>(object->parent())) {
@@ -117,9 +133,10 @@ bool OptionDelegate::eventFilter(QObject* object, QEvent* event) {
         emit toneDoubleClicked(cell.value<QPersistentModelIndex>());
         return true;
     }
+    auto* w = qobject_cast<QWidget*>(object);
+    if (w != nullptr && ConfirmByEnter(w, event)) return true;
     // A box that has already set its value takes no second Enter.
-    if (auto* w = qobject_cast<QWidget*>(object); w != nullptr && w->property(kCommittedProperty).toBool())
-        return event->type() == QEvent::KeyPress;
+    if (w != nullptr && w->property(kCommittedProperty).toBool()) return event->type() == QEvent::KeyPress;
     return QStyledItemDelegate::eventFilter(object, event);
 }
 

@@ -12,11 +12,11 @@
 #include <utility>
 
 #include "core/datafile.h"
-#include "globals/globals.h"
 #include "settings/language.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
+#include "widgets/window_language.h"
 
 namespace lm {
 
@@ -26,6 +26,17 @@ constexpr int kColumns = 3;
 constexpr QSize kStartSize{640, 400};
 const QString kArrow = QStringLiteral(" \u2192 ");
 const QString kBetween = QStringLiteral(" \u2194 ");
+constexpr const char* kOpenTitle = "Compare With File";
+
+// The title of the open dialog, as the window's section translates it (the window comes after the dialog).
+std::string OpenTitle() {
+    QWidget form;
+    form.setObjectName("fCompare");
+    auto* title = new QLabel(QString::fromLatin1(kOpenTitle), &form);
+    title->setObjectName("lOpenTitle");
+    TranslateOnOpen(&form, false);
+    return title->text().toStdString();
+}
 
 }  // namespace
 
@@ -56,6 +67,7 @@ TfCompare::TfCompare(QWidget* parent, std::vector<Difference> differences, Compa
     lMemory = AddWord("lMemory", "memory");
     lRadio = AddWord("lRadio", "radio");
     lEmpty = AddWord("lEmpty", "(empty)");
+    AddWord("lOpenTitle", kOpenTitle);
     lItem = AddWord("lItem", "Item");
     lInMemory = AddWord("lInMemory", "In memory");
     lInFile = AddWord("lInFile", "In file");
@@ -124,18 +136,18 @@ void ShowCompareWindow(QWidget* parent, const std::vector<Difference>& differenc
     window.exec();
 }
 
-bool RunCompareWithFile(QWidget* parent) {
-    const std::string path = ChooseOpenFile(parent);
+bool RunCompareWithFile(QWidget* parent, const TALL& radio) {
+    const std::string path = ChooseOpenFile(parent, OpenTitle());
     if (path.empty()) return false;
     // The file gets an image of its own, loaded as Open loads it; the image in memory is not touched.
-    TALL file = gAll;
+    TALL file = radio;
     const DataFileResult result = LoadDataFile(file, path);
     if (!result.ok) {
-        ShowInformation(MessageText(gLanguage, result.messageKey, result.text));
+        ShowInformation(WindowMessageText(result.messageKey, result.text));
         return false;
     }
-    ShowCompareWindow(parent, DiffImages(gAll, file, img::kLast, CurrentLanguageLookup()), CompareWith::File,
-                      path);
+    ShowCompareWindow(parent, DiffImages(radio, file, kImageBytes, CurrentLanguageLookup()),
+                      CompareWith::File, path);
     return true;
 }
 

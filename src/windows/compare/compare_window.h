@@ -56,6 +56,6 @@ void ShowCompareWindow(QWidget* parent, const std::vector<Difference>& differenc
 // File > Compare With File: asks for a data file, loads it into an image of its own by the data file's rules
 // (a file that does not load is reported with the message Open shows) and shows what differs from the image
 // in memory, which stays as it is. True when the window was shown.
-bool RunCompareWithFile(QWidget* parent);
+bool RunCompareWithFile(QWidget* parent, const TALL& radio);
 
 }  // namespace lm

@@ -10,10 +10,10 @@
 
 #include "core/models.h"
 #include "core/state.h"
-#include "globals/globals.h"
 #include "settings/language.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
+#include "widgets/window_language.h"
 
 namespace lm {
 namespace {
@@ -25,7 +25,7 @@ void SelectTextOrFirst(QComboBox* box, const std::string& text) {
 
 }  // namespace
 
-TfModel::TfModel(QWidget* parent) : QDialog(parent) {
+TfModel::TfModel(const TALL& radio, QWidget* parent) : QDialog(parent), radio_(radio) {
     setObjectName("fModel");
     setWindowTitle("Model Information");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -83,35 +83,36 @@ void TfModel::showEvent(QShowEvent* event) {
 void TfModel::FormShow() {
     TranslateOnOpen(this, false);
     std::vector<std::string> titles;
-    gMacList.FillTitles(titles);
+    ProductCatalogue().Models.FillTitles(titles);
     {
         const QSignalBlocker block(cbCopmut);
         cbCopmut->clear();
         for (const std::string& t : titles) cbCopmut->addItem(QString::fromStdString(t));
-        SelectTextOrFirst(cbCopmut, gAll.ModelTitle);
+        SelectTextOrFirst(cbCopmut, radio_.ModelTitle);
     }
     cbCopmutChange();
-    SelectTextOrFirst(cbPd, gAll.BandName);
+    SelectTextOrFirst(cbPd, radio_.BandName);
     accepted_ = false;
 }
 
 void TfModel::cbCopmutChange() {
     cbPd->clear();
-    const TMacType* model = gMacList.FindByTitle(SelectedTitle());
+    const TMacType* model = ProductCatalogue().Models.FindByTitle(SelectedTitle());
     if (model == nullptr) return;
     for (const std::string& band : model->Bands) cbPd->addItem(QString::fromStdString(band));
     SelectTextOrFirst(cbPd, model->DefaultBand);
 }
 
-bool RunModelDialog(QWidget* parent, const std::function<bool(const ModelSelection&)>& performNew) {
-    TfModel dialog(parent);
+bool RunModelDialog(QWidget* parent, const TALL& radio,
+                    const std::function<bool(const ModelSelection&)>& performNew) {
+    TfModel dialog(radio, parent);
     dialog.exec();
     if (!dialog.Accepted()) return false;
-    if (gAll.Modified && !AskYesNo(gLanguage.ClearData)) return false;
-    const TMacType* model = gMacList.FindByTitle(dialog.SelectedTitle());
+    if (radio.Modified && !AskYesNo(WindowMessages().ClearData)) return false;
+    const TMacType* model = ProductCatalogue().Models.FindByTitle(dialog.SelectedTitle());
     if (model == nullptr) return false;
     const std::string code = model->ModelCode;
-    const int band = gFrqList.CodeOf(dialog.SelectedBand());
+    const int band = ProductCatalogue().Bands.CodeOf(dialog.SelectedBand());
     // The model and band change only with the new image; a New that stops leaves both as they were.
     return performNew && performNew([code, band](TALL& state) { SelectModel(state, code, band, true); });
 }

@@ -16,7 +16,7 @@ class TfModel : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TfModel(QWidget* parent = nullptr);
+    explicit TfModel(const TALL& radio, QWidget* parent = nullptr);
 
     bool Accepted() const { return accepted_; }
     std::string SelectedTitle() const;
@@ -35,6 +35,7 @@ private:
     QComboBox* cbPd = nullptr;
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
+    const TALL& radio_;
     bool accepted_ = false;
     bool shown_ = false;
 };
@@ -46,6 +47,7 @@ using ModelSelection = std::function<void(TALL& state)>;
 // modified, applies the selection and makes the new image, and returns false when it stopped (the save was
 // cancelled or failed). Returns true when a new image for the chosen variant and band has been made;
 // otherwise model, band and image are as they were.
-bool RunModelDialog(QWidget* parent, const std::function<bool(const ModelSelection&)>& performNew);
+bool RunModelDialog(QWidget* parent, const TALL& radio,
+                    const std::function<bool(const ModelSelection&)>& performNew);
 
 }  // namespace lm

@@ -35,7 +35,8 @@ public:
 
 QString DtmfCharacters() { return "0123456789ABCDabcd#*"; }
 
-TfDtmf::TfDtmf(QWidget* parent) : SettingsWindow(SettingWindow::Dtmf, "fDtmf", {425, 429}, parent) {
+TfDtmf::TfDtmf(TDocument& document, QWidget* parent)
+    : SettingsWindow(SettingWindow::Dtmf, "fDtmf", {425, 429}, document, parent) {
     auto* pages = new QTabWidget(this);
     pages->setObjectName("cxDtmf");
     pages->setGeometry(8, 8, 409, 380);
@@ -155,8 +156,8 @@ void TfDtmf::CellChanged(QTableWidgetItem* item) {
     Binder().Store();
 }
 
-QWidget* CreateDtmfWindow() {
-    auto* window = new TfDtmf;
+QWidget* CreateDtmfWindow(TDocument& document) {
+    auto* window = new TfDtmf(document);
     window->Load();
     return window;
 }

@@ -13,7 +13,7 @@ class TfDtmf : public SettingsWindow {
     Q_OBJECT
 
 public:
-    explicit TfDtmf(QWidget* parent = nullptr);
+    explicit TfDtmf(TDocument& document, QWidget* parent = nullptr);
 
 private:
     QWidget* EncodePage();
@@ -36,6 +36,6 @@ private:
 
 // The characters of the DTMF code fields and of the autodial cells.
 QString DtmfCharacters();
-QWidget* CreateDtmfWindow();
+QWidget* CreateDtmfWindow(TDocument& document);
 
 }  // namespace lm

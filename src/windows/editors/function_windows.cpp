@@ -6,7 +6,6 @@
 #include <QListWidget>
 
 #include "core/settings_access.h"
-#include "globals/globals.h"
 #include "widgets/translate.h"
 
 namespace lm {
@@ -23,16 +22,16 @@ QListWidget* HiddenList(const char* name, const char* itemsOf, QWidget* parent) 
 }
 
 template <typename W>
-QWidget* Loaded() {
-    auto* window = new W;
+QWidget* Loaded(TDocument& document) {
+    auto* window = new W(document);
     window->Load();
     return window;
 }
 
 }  // namespace
 
-TfKeyFun::TfKeyFun(QWidget* parent)
-    : SettingsWindow(SettingWindow::KeyFunction, "fKeyFun", {314, 306}, parent) {
+TfKeyFun::TfKeyFun(TDocument& document, QWidget* parent)
+    : SettingsWindow(SettingWindow::KeyFunction, "fKeyFun", {314, 306}, document, parent) {
     SetTag(Row("cxLongTime", this, 16, 16), kTagNoItems);
     QGroupBox* key1 = Group("Lkey1", "Key - 1", {8, 52, 298, 96}, this);
     keys_[0] = Row("cxKey1_S", key1, 12, 26, 124);
@@ -56,7 +55,7 @@ void TfKeyFun::Prepare() {
 // The selector receives the list's entries whose English item the state offers.
 void TfKeyFun::Fill(QComboBox* combo, const QListWidget* list) {
     const Setting& s = *FindSettingByComponent(SettingWindow::KeyFunction, combo->objectName().toStdString());
-    const std::vector<std::string> offered = OfferedItems(gAll, s);
+    const std::vector<std::string> offered = OfferedItems(Document().State(), s);
     combo->clear();
     std::size_t next = 0;
     for (int i = 0; i < list->count() && i < int(s.items.size()); ++i) {
@@ -67,8 +66,8 @@ void TfKeyFun::Fill(QComboBox* combo, const QListWidget* list) {
     }
 }
 
-TfVoxFun::TfVoxFun(QWidget* parent)
-    : SettingsWindow(SettingWindow::VoxFunction, "fVoxFun", {314, 192}, parent) {
+TfVoxFun::TfVoxFun(TDocument& document, QWidget* parent)
+    : SettingsWindow(SettingWindow::VoxFunction, "fVoxFun", {314, 192}, document, parent) {
     QGroupBox* frame = Group("L0", "Vox Function", {8, 8, 298, 136}, this);
     SetTag(Row("cxVox", frame, 12, 28), kTagFirstItemOnly);
     Row("cxVoxDely", frame, 12, 64);
@@ -76,8 +75,8 @@ TfVoxFun::TfVoxFun(QWidget* parent)
     CloseButton(231, 156);
 }
 
-TfOptFun::TfOptFun(QWidget* parent)
-    : SettingsWindow(SettingWindow::OptionalFunction, "fOptFun", {512, 241}, parent) {
+TfOptFun::TfOptFun(TDocument& document, QWidget* parent)
+    : SettingsWindow(SettingWindow::OptionalFunction, "fOptFun", {512, 241}, document, parent) {
     QGroupBox* frame = Group("Panel1", "", {8, 8, 496, 190}, this);
     const char* left[] = {"cxSQL", "cxWavs", "cxTone", "cxTxInhibit", "cxWhisper"};
     const char* right[] = {"cxTot", "cxRate", "cxAlt", "cxSOS", "cxWavsChs"};
@@ -92,8 +91,8 @@ TfOptFun::TfOptFun(QWidget* parent)
     CloseButton(429, 206);
 }
 
-TfScanFun::TfScanFun(QWidget* parent)
-    : SettingsWindow(SettingWindow::ScanInformation, "fScanFun", {314, 230}, parent) {
+TfScanFun::TfScanFun(TDocument& document, QWidget* parent)
+    : SettingsWindow(SettingWindow::ScanInformation, "fScanFun", {314, 230}, document, parent) {
     QGroupBox* frame = Group("L0", "Scan Information", {8, 8, 298, 174}, this);
     Row("cxScanSpeed", frame, 12, 28);
     Row("cxScanDely", frame, 12, 64);
@@ -116,9 +115,9 @@ TfScanFun::TfScanFun(QWidget* parent)
     }
 }
 
-QWidget* CreateKeyFunctionWindow() { return Loaded<TfKeyFun>(); }
-QWidget* CreateVoxFunctionWindow() { return Loaded<TfVoxFun>(); }
-QWidget* CreateOptionalFunctionWindow() { return Loaded<TfOptFun>(); }
-QWidget* CreateScanInfoWindow() { return Loaded<TfScanFun>(); }
+QWidget* CreateKeyFunctionWindow(TDocument& document) { return Loaded<TfKeyFun>(document); }
+QWidget* CreateVoxFunctionWindow(TDocument& document) { return Loaded<TfVoxFun>(document); }
+QWidget* CreateOptionalFunctionWindow(TDocument& document) { return Loaded<TfOptFun>(document); }
+QWidget* CreateScanInfoWindow(TDocument& document) { return Loaded<TfScanFun>(document); }
 
 }  // namespace lm

@@ -13,7 +13,7 @@ class TfKeyFun : public SettingsWindow {
     Q_OBJECT
 
 public:
-    explicit TfKeyFun(QWidget* parent = nullptr);
+    explicit TfKeyFun(TDocument& document, QWidget* parent = nullptr);
 
 protected:
     void Prepare() override;
@@ -29,7 +29,7 @@ class TfVoxFun : public SettingsWindow {
     Q_OBJECT
 
 public:
-    explicit TfVoxFun(QWidget* parent = nullptr);
+    explicit TfVoxFun(TDocument& document, QWidget* parent = nullptr);
 };
 
 // Optional function, with the hidden "Vol", "Fm Vol" (loaded and stored, no change handler) and "FM Function"
@@ -38,7 +38,7 @@ class TfOptFun : public SettingsWindow {
     Q_OBJECT
 
 public:
-    explicit TfOptFun(QWidget* parent = nullptr);
+    explicit TfOptFun(TDocument& document, QWidget* parent = nullptr);
 };
 
 // Scan information, tall enough that all four selectors show, with the hidden FM scan bounds (loaded only).
@@ -46,13 +46,13 @@ class TfScanFun : public SettingsWindow {
     Q_OBJECT
 
 public:
-    explicit TfScanFun(QWidget* parent = nullptr);
+    explicit TfScanFun(TDocument& document, QWidget* parent = nullptr);
 };
 
 // New, loaded windows for the main window's client area.
-QWidget* CreateKeyFunctionWindow();
-QWidget* CreateVoxFunctionWindow();
-QWidget* CreateOptionalFunctionWindow();
-QWidget* CreateScanInfoWindow();
+QWidget* CreateKeyFunctionWindow(TDocument& document);
+QWidget* CreateVoxFunctionWindow(TDocument& document);
+QWidget* CreateOptionalFunctionWindow(TDocument& document);
+QWidget* CreateScanInfoWindow(TDocument& document);
 
 }  // namespace lm

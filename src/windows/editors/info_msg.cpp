@@ -8,13 +8,12 @@
 #include <QPushButton>
 
 #include "core/radio_info.h"
-#include "globals/globals.h"
 #include "widgets/child_frame.h"
 #include "widgets/translate.h"
 
 namespace lm {
 
-TfInfoMsg::TfInfoMsg(QWidget* parent) : QWidget(parent) {
+TfInfoMsg::TfInfoMsg(const TALL& radio, QWidget* parent) : QWidget(parent), radio_(radio) {
     setObjectName("fInfoMsg");
     setWindowTitle("Radio Information");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -63,7 +62,7 @@ void TfInfoMsg::Load() {
     TranslateOnOpen(this, true);
     const std::vector<RadioInfoField>& fields = RadioInfoFields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        fields_[i]->setText(QString::fromStdString(fields[i].value(gAll)));
+        fields_[i]->setText(QString::fromStdString(fields[i].value(radio_)));
         fields_[i]->setCursorPosition(0);
     }
 }
@@ -75,8 +74,8 @@ void TfInfoMsg::btnCancelClick() {
         close();
 }
 
-QWidget* CreateInfoWindow() {
-    auto* window = new TfInfoMsg;
+QWidget* CreateInfoWindow(const TALL& radio) {
+    auto* window = new TfInfoMsg(radio);
     window->Load();
     return window;
 }

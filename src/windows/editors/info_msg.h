@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "core/state.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,14 +16,15 @@ class TfInfoMsg : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TfInfoMsg(QWidget* parent = nullptr);
-    // Fills the fields from gAll (translated first when a language is chosen).
+    explicit TfInfoMsg(const TALL& radio, QWidget* parent = nullptr);
+    // Fills the fields from the radio (translated first when a language is chosen).
     void Load();
 
 private:
     QLineEdit* Field(const char* name, int maxLength);
     void btnCancelClick();
 
+    const TALL& radio_;
     std::vector<QLineEdit*> fields_;  // cxModel ... cxLeaveTime, in the order of RadioInfoFields()
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
@@ -30,6 +33,6 @@ private:
 // A new, loaded radio information window for the main window's client area (it deletes itself when closed;
 // "&Close" closes the sub-window it stands in). Its frame has a system menu, a minimise box and a close box,
 // and stands at (20, 20) when first shown.
-QWidget* CreateInfoWindow();
+QWidget* CreateInfoWindow(const TALL& radio);
 
 }  // namespace lm

@@ -5,18 +5,19 @@
 #include <stdexcept>
 
 #include "core/settings_access.h"
-#include "globals/globals.h"
+#include "widgets/typed_choice.h"
 
 namespace lm {
 
-SettingsBinder::SettingsBinder(SettingWindow window, QObject* parent) : QObject(parent), window_(window) {
-    listener_ = gDocument.AddListener([this](const DocumentEvent& event) {
+SettingsBinder::SettingsBinder(SettingWindow window, TDocument& document, QObject* parent)
+    : QObject(parent), window_(window), document_(document) {
+    listener_ = document_.AddListener([this](const DocumentEvent& event) {
         if (loading_) return;
         if (event.kind == DocumentEventKind::Undone || event.kind == DocumentEventKind::Redone) LoadValues();
     });
 }
 
-SettingsBinder::~SettingsBinder() { gDocument.RemoveListener(listener_); }
+SettingsBinder::~SettingsBinder() { document_.RemoveListener(listener_); }
 
 const Setting& SettingsBinder::Find(const char* component) const {
     const Setting* s = FindSettingByComponent(window_, component);
@@ -30,6 +31,7 @@ QComboBox* SettingsBinder::Combo(const char* component, QWidget* parent, bool st
     combo->setObjectName(component);
     combo->setEditable(false);
     for (const std::string& item : s.items) combo->addItem(QString::fromStdString(item));
+    TypedChoice::Install(combo);
     if (storesOnChange) connect(combo, &QComboBox::currentIndexChanged, this, &SettingsBinder::Store);
     bindings_.push_back({&s, combo, nullptr, {}, {}});
     return combo;
@@ -59,18 +61,18 @@ void SettingsBinder::LoadOne(const Binding& b) {
     const Setting& s = *b.setting;
     if (s.encoding == SettingEncoding::Unbound) return;
     if (b.set) {
-        b.set(QString::fromStdString(ReadText(gAll, s)));
+        b.set(QString::fromStdString(ReadText(document_.State(), s)));
     } else if (b.check) {
-        b.check->setChecked(ReadItem(gAll, s) == 1);
+        b.check->setChecked(ReadItem(document_.State(), s) == 1);
     } else if (b.combo) {
-        b.combo->setCurrentIndex(ReadItem(gAll, s));
+        b.combo->setCurrentIndex(ReadItem(document_.State(), s));
     }
 }
 
 void SettingsBinder::Store() {
     if (loading_) return;
     loading_ = true;
-    gDocument.Apply(std::string(WindowCaption(window_)), [this](TALL& state) {
+    document_.Apply(std::string(WindowCaption(window_)), [this](TALL& state) {
         for (const Binding& b : bindings_) StoreOne(b, state);
     });
     loading_ = false;

@@ -1,13 +1,15 @@
 #pragma once
 // Binds the controls of a function settings window to the entries of the settings table by component name.
-// Loading fills every bound control from gAll under a loading guard; a change of any control stores every
-// bound value of the window as one step of gDocument. Undoing or redoing a step reloads the controls.
+// Loading fills every bound control from the document's image under a loading guard; a change of any control
+// stores every bound value of the window as one step of the document. Undoing or redoing a step reloads the
+// controls.
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/document.h"
 #include "core/settings_table.h"
 #include "core/state.h"
 
@@ -21,7 +23,7 @@ class SettingsBinder : public QObject {
     Q_OBJECT
 
 public:
-    SettingsBinder(SettingWindow window, QObject* parent);
+    SettingsBinder(SettingWindow window, TDocument& document, QObject* parent);
     ~SettingsBinder() override;
 
     // A drop-down list that accepts only its items, named and filled from the table; it stores on change
@@ -33,11 +35,10 @@ public:
     // when the text changes.
     void Text(const char* component, std::function<QString()> get, std::function<void(const QString&)> set);
 
-    // Fills the controls from gAll under the loading guard.
+    // Fills the controls from the image under the loading guard.
     void LoadValues();
     // Writes every bound value into the image as one step, unless loading.
     void Store();
-    bool Loading() const { return loading_; }
     // Sets the guard while the owner fills controls itself (translation, lists).
     void SetLoading(bool loading) { loading_ = loading; }
 
@@ -54,6 +55,7 @@ private:
     void StoreOne(const Binding& b, TALL& state) const;
 
     SettingWindow window_;
+    TDocument& document_;
     std::vector<Binding> bindings_;
     bool loading_ = true;  // nothing is stored before the window has been loaded
     int listener_ = 0;

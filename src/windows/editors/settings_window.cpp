@@ -11,8 +11,12 @@
 
 namespace lm {
 
-SettingsWindow::SettingsWindow(SettingWindow window, const char* section, QSize size, QWidget* parent)
-    : QWidget(parent), window_(window), binder_(new SettingsBinder(window, this)) {
+SettingsWindow::SettingsWindow(SettingWindow window, const char* section, QSize size, TDocument& document,
+                               QWidget* parent)
+    : QWidget(parent),
+      window_(window),
+      document_(document),
+      binder_(new SettingsBinder(window, document, this)) {
     setObjectName(section);
     setWindowTitle(QString::fromUtf8(WindowCaption(window).data(), qsizetype(WindowCaption(window).size())));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -26,6 +30,7 @@ void SettingsWindow::Load() {
     TranslateOnOpen(this, true);
     Prepare();
     binder_->LoadValues();
+    FitLabelledBoxes(this, rows_);
     binder_->SetLoading(false);
 }
 
@@ -46,9 +51,11 @@ QGroupBox* SettingsWindow::Group(const char* name, const QString& title, QRect g
 QComboBox* SettingsWindow::Row(const char* component, QWidget* parent, int x, int y, int width) {
     const Setting* s = FindSettingByComponent(window_, component);
     const std::string labelName(s->labelComponent);
-    Label(labelName.c_str(), QString::fromUtf8(s->label.data(), qsizetype(s->label.size())), parent, x, y);
+    QLabel* label = Label(labelName.c_str(), QString::fromUtf8(s->label.data(), qsizetype(s->label.size())),
+                          parent, x, y);
     QComboBox* combo = binder_->Combo(component, parent);
     combo->setGeometry(x + 150, y, width, 22);
+    rows_.push_back({label, combo});
     return combo;
 }
 

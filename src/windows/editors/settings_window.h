@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/settings_table.h"
+#include "widgets/fit_contents.h"
 #include "windows/editors/settings_binder.h"
 
 class QGroupBox;
@@ -17,7 +18,9 @@ class SettingsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    SettingsWindow(SettingWindow window, const char* section, QSize size, QWidget* parent);
+    SettingsWindow(SettingWindow window, const char* section, QSize size, TDocument& document,
+                   QWidget* parent);
+    TDocument& Document() { return document_; }
     void Load();
     SettingsBinder& Binder() { return *binder_; }
 
@@ -33,7 +36,9 @@ protected:
 private:
     void btnCancelClick();
     SettingWindow window_;
+    TDocument& document_;
     SettingsBinder* binder_;
+    std::vector<LabelledBox> rows_;  // fitted to their texts once the window is translated
 };
 
 }  // namespace lm

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "globals/globals.h"
 #include "port/cable_check.h"
 #include "port/port_access.h"
 #include "port/simulated_radio.h"
@@ -18,7 +17,8 @@
 
 namespace lm {
 
-TfCableCheck::TfCableCheck(QWidget* parent, const std::string& port) : QDialog(parent) {
+TfCableCheck::TfCableCheck(QWidget* parent, const TransferSession& session, const std::string& port)
+    : QDialog(parent), session_(session) {
     setObjectName("fCableCheck");
     setWindowTitle("Cable Check");
     resize(720, 520);
@@ -90,7 +90,7 @@ void TfCableCheck::Check() {
     if (Checking()) return;
     CableCheckRequest request;
     request.port = cbPort->currentData().toString().toStdString();
-    check_ = std::make_unique<CableCheck>(request, gAll);
+    check_ = std::make_unique<CableCheck>(request, session_);
     connect(check_.get(), &CableCheck::finished, this, &TfCableCheck::Done);
     mmReport->setPlainText(lChecking->text());
     for (QWidget* w :
@@ -107,8 +107,8 @@ void TfCableCheck::Done() {
     emit checked();
 }
 
-void RunCableCheckWindow(QWidget* parent) {
-    TfCableCheck window(parent, gAll.PortName);
+void RunCableCheckWindow(QWidget* parent, const TransferSession& session, const std::string& port) {
+    TfCableCheck window(parent, session, port);
     window.Check();
     window.exec();
 }

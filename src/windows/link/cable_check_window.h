@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "core/state.h"
+
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
@@ -20,7 +22,8 @@ class TfCableCheck : public QDialog {
 
 public:
     // port: the port to check first ("" for every USB serial port).
-    TfCableCheck(QWidget* parent, const std::string& port);
+    // session: whose key the identification uses.
+    TfCableCheck(QWidget* parent, const TransferSession& session, const std::string& port);
     ~TfCableCheck() override;
 
     // Starts a check of the chosen port; the report replaces the text when it is done.
@@ -43,10 +46,11 @@ signals:
 private:
     void Done();
 
+    TransferSession session_;
     std::unique_ptr<CableCheck> check_;
 };
 
 // Shows the Cable Check window modally for the configured port.
-void RunCableCheckWindow(QWidget* parent);
+void RunCableCheckWindow(QWidget* parent, const TransferSession& session, const std::string& port);
 
 }  // namespace lm

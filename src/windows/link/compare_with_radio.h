@@ -1,6 +1,10 @@
 #pragma once
 // Program > Compare With Radio: reads the radio into an image of its own and shows what a write of the image
 // in memory would change.
+#include <string>
+
+#include "core/state.h"
+
 class QWidget;
 
 namespace lm {
@@ -9,6 +13,7 @@ namespace lm {
 // history and its file stay as they are) and shows the compare window: the image as a write would leave it
 // (link::ImageAsWritten) against the radio, over the bytes a write sends. True when a read completed and the
 // window was shown.
-bool RunCompareWithRadio(QWidget* parent);
+bool RunCompareWithRadio(QWidget* parent, const TALL& memory, TransferSession& session,
+                         const std::string& port);
 
 }  // namespace lm

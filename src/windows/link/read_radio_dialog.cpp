@@ -5,17 +5,18 @@
 
 namespace lm {
 
-TfReadRadio::TfReadRadio(QWidget* parent, TALL& state)
-    : TransferDialog(parent, {.name = "fReadRadio",
-                              .title = "Read data From radio",
-                              .size = {341, 66},
-                              .progressMax = link::kReadBlocks,
-                              .bar = {9, 10, 325, 18},
-                              .ok = {169, 36, 75, 25},
-                              .cancel = {254, 35, 75, 25},
-                              .label = {9, 68, 80, 21},
-                              .pass = {95, 68, 150, 21}}),
-      state_(state) {
+TfReadRadio::TfReadRadio(TransferTarget target, QWidget* parent)
+    : TransferDialog(parent,
+                     {.name = "fReadRadio",
+                      .title = "Read data From radio",
+                      .size = {341, 66},
+                      .progressMax = link::kReadBlocks,
+                      .bar = {9, 10, 325, 18},
+                      .ok = {169, 36, 75, 25},
+                      .cancel = {254, 35, 75, 25},
+                      .label = {9, 68, 80, 21},
+                      .pass = {95, 68, 150, 21}},
+                     std::move(target)) {
     lArea = new QLabel("Area", this);
     lArea->setObjectName("lArea");
     lArea->setVisible(false);
@@ -27,8 +28,8 @@ void TfReadRadio::FormShow() {
 
     link::EngineOptions options = PortOptions();
     options.areaLabel = lArea->text().toStdString();
-    engine_ =
-        &Start(std::make_unique<link::ReadTransfer>(state_, options), TransferHost::kReadDrainGiveUpMs, true);
+    engine_ = &Start(std::make_unique<link::ReadTransfer>(Target().session, options),
+                     TransferHost::kReadDrainGiveUpMs, true);
     connect(cxPass, &QLineEdit::textChanged, this,
             [this](const QString& text) { engine_->SetPassword(text.toStdString()); });
 }
@@ -41,11 +42,11 @@ void TfReadRadio::btnOkClick() {
 void TfReadRadio::Finished(const link::Finished& finished) {
     TransferDialog::Finished(finished);
     succeeded_ = engine_->Succeeded();
-    if (succeeded_) link::ApplyReadOutcome(state_, engine_->Outcome());
+    if (succeeded_) link::ApplyReadOutcome(Target().radio, Target().session, engine_->Outcome());
 }
 
-bool RunReadDialog(QWidget* parent) {
-    TfReadRadio dialog(parent);
+bool RunReadDialog(QWidget* parent, TransferTarget target) {
+    TfReadRadio dialog(std::move(target), parent);
     dialog.exec();
     return dialog.Succeeded();
 }

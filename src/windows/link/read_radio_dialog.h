@@ -1,7 +1,6 @@
 #pragma once
 // The read dialog (fReadRadio): copies the radio's memory into the image. Only a completed read changes the
 // image; the dialog then closes by itself.
-#include "globals/globals.h"
 #include "link/read_transfer.h"
 #include "windows/link/transfer_dialog.h"
 
@@ -13,8 +12,7 @@ class TfReadRadio : public TransferDialog {
     Q_OBJECT
 
 public:
-    // state: the record the transfer reads into or writes from (the program's own by default).
-    explicit TfReadRadio(QWidget* parent = nullptr, TALL& state = gAll);
+    explicit TfReadRadio(TransferTarget target, QWidget* parent = nullptr);
 
     // A read has completed: the image, model and band are the radio's.
     bool Succeeded() const { return succeeded_; }
@@ -28,12 +26,11 @@ private:
 
     QLabel* lArea = nullptr;
 
-    TALL& state_;
     link::ReadTransfer* engine_ = nullptr;  // held by the base from the first showing
     bool succeeded_ = false;
 };
 
 // Read command: shows the read dialog modally; true when a read completed.
-bool RunReadDialog(QWidget* parent);
+bool RunReadDialog(QWidget* parent, TransferTarget target);
 
 }  // namespace lm

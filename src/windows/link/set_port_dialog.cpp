@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "core/state.h"
-#include "globals/globals.h"
 #include "port/port_access.h"
 #include "port/simulated_radio.h"
 #include "widgets/translate.h"
+#include "widgets/window_language.h"
 
 namespace lm {
 
@@ -27,7 +27,8 @@ PortSource SystemPortSource() {
     return source;
 }
 
-TfSetPort::TfSetPort(QWidget* parent, PortSource source) : QDialog(parent), source_(std::move(source)) {
+TfSetPort::TfSetPort(std::string& port, QWidget* parent, PortSource source)
+    : QDialog(parent), port_(port), source_(std::move(source)) {
     setObjectName("fSetPort");
     setWindowTitle("Communication Port");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -78,8 +79,9 @@ void TfSetPort::showEvent(QShowEvent* event) {
 }
 
 void TfSetPort::FormShow() {
-    const bool translated = gAll.LanguageId > 0;
-    if (translated) TranslateForm(this, gAll.LanguageName, true);
+    const Preferences& language = WindowPreferences();
+    const bool translated = language.LanguageId > 0;
+    if (translated) TranslateForm(this, language.LanguageName, true);
     cxPort->setTitle(windowTitle());
 
     std::vector<std::string> present;
@@ -87,9 +89,9 @@ void TfSetPort::FormShow() {
     cbCom->clear();
     for (const std::string& p : present) cbCom->addItem(QString::fromStdString(p));
 
-    const bool simulated = IsSimulatedPort(gAll.PortName);
+    const bool simulated = IsSimulatedPort(port_);
     const std::string prefix = translated ? lbName->text().toStdString() : "COM";
-    choice_ = ChoosePortButtons(present, simulated ? std::string() : gAll.PortName, source_.numbered, prefix);
+    choice_ = ChoosePortButtons(present, simulated ? std::string() : port_, source_.numbered, prefix);
     for (int i = 0; i < kPortButtons; ++i) {
         const TPortButton& pb = choice_.buttons[i];
         QRadioButton* b = buttons_[i];
@@ -129,15 +131,14 @@ void TfSetPort::LayOutNamedPorts() {
 
 void TfSetPort::btnOKClick() {
     for (int i = 0; i < kPortButtons; ++i) {
-        if (buttons_[i]->isChecked() && !choice_.buttons[i].name.empty())
-            gAll.PortName = choice_.buttons[i].name;
+        if (buttons_[i]->isChecked() && !choice_.buttons[i].name.empty()) port_ = choice_.buttons[i].name;
     }
-    if (cxSim->isChecked()) gAll.PortName = kSimulatedPortName;
+    if (cxSim->isChecked()) port_ = kSimulatedPortName;
     accept();
 }
 
-bool RunSetPortDialog(QWidget* parent) {
-    TfSetPort dialog(parent);
+bool RunSetPortDialog(QWidget* parent, std::string& port) {
+    TfSetPort dialog(port, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

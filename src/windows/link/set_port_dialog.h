@@ -29,7 +29,8 @@ class TfSetPort : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TfSetPort(QWidget* parent = nullptr, PortSource source = SystemPortSource());
+    // port: the chosen port, changed by Ok.
+    explicit TfSetPort(std::string& port, QWidget* parent = nullptr, PortSource source = SystemPortSource());
 
     QRadioButton* PortButton(int n) const { return buttons_.at(n - 1); }  // n = 1 .. 20
     QRadioButton* SimulatedButton() const { return cxSim; }
@@ -51,6 +52,7 @@ private:
     QComboBox* cbCom = nullptr;
     QLabel* lbName = nullptr;
 
+    std::string& port_;
     PortSource source_;
     TPortChoice choice_;
     bool shown_ = false;
@@ -58,6 +60,6 @@ private:
 
 // Communication Port command: shows the dialog modally; true when it was closed with Ok (PortName may have
 // changed). The caller refreshes its status bar either way.
-bool RunSetPortDialog(QWidget* parent);
+bool RunSetPortDialog(QWidget* parent, std::string& port);
 
 }  // namespace lm

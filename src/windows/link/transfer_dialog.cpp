@@ -10,19 +10,19 @@
 
 #include "core/port_name.h"
 #include "core/state.h"
-#include "globals/globals.h"
 #include "port/radio_link.h"
 #include "port/simulated_radio.h"
 #include "settings/language.h"
 #include "widgets/key_filter.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
+#include "widgets/window_language.h"
 #include "windows/link/cable_check_window.h"
 
 namespace lm {
 
-TransferDialog::TransferDialog(QWidget* parent, const Layout& layout)
-    : QDialog(parent), progressMax_(layout.progressMax) {
+TransferDialog::TransferDialog(QWidget* parent, const Layout& layout, TransferTarget target)
+    : QDialog(parent), target_(std::move(target)), progressMax_(layout.progressMax) {
     setObjectName(layout.name);
     setWindowTitle(layout.title);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -101,7 +101,7 @@ void TransferDialog::PrepareShow() {
     cxPass->clear();
     pBar->setMaximum(progressMax_);
     // The simulated radio answers although no radio is connected: the caption says so.
-    if (IsSimulatedPort(gAll.PortName)) setWindowTitle(windowTitle() + " - " + lSim->text());
+    if (IsSimulatedPort(target_.port)) setWindowTitle(windowTitle() + " - " + lSim->text());
 }
 
 void TransferDialog::RevealPasswordRows() {
@@ -124,9 +124,9 @@ void TransferDialog::EnablePasswords(bool enabled) {
     }
 }
 
-link::EngineOptions TransferDialog::PortOptions() {
+link::EngineOptions TransferDialog::PortOptions() const {
     link::EngineOptions options;
-    options.portNumber = ComPortNumber(gAll.PortName);
+    options.portNumber = ComPortNumber(target_.port);
     return options;
 }
 
@@ -150,18 +150,18 @@ void TransferDialog::Finished(const link::Finished& finished) {
 void TransferDialog::Message(const link::ShowMessage& message, std::function<void()> closed) {
     // The message table first, then the dialog's own translatable text, then the built-in text.
     const std::string own = OwnText(message.key);
-    std::string translated = MessageText(gLanguage, message.key, own.empty() ? message.text : own);
+    std::string translated = WindowMessageText(message.key, own.empty() ? message.text : own);
     const bool completed = message.key == link::kReadOk.key || message.key == link::kWriteOk.key;
-    if (completed && IsSimulatedPort(gAll.PortName)) translated += "\n(" + lSim->text().toStdString() + ")";
+    if (completed && IsSimulatedPort(target_.port)) translated += "\n(" + lSim->text().toStdString() + ")";
     const std::string text = host_->MessageText(message, translated);
     if (message.key == link::kComError.key || message.key == link::kPortError.key) {
         // The radio or the port did not answer: the Cable Check can tell why, once this dialog has let go of
         // the port.
         const std::string offer = lCableCheck->text().toStdString();
-        cableCheckWanted_ =
-            ShowMessageBox(gLanguage.Confirmation, text + "\n\n" + offer, kMessageQuestion) == kAnswerYes;
+        cableCheckWanted_ = ShowMessageBox(WindowMessages().Confirmation, text + "\n\n" + offer,
+                                           kMessageQuestion) == kAnswerYes;
     } else {
-        ShowMessageBox(gLanguage.Confirmation, text, kMessageInfo);
+        ShowMessageBox(WindowMessages().Confirmation, text, kMessageInfo);
     }
     closed();
 }
@@ -172,14 +172,16 @@ void TransferDialog::Closed() {
     cableCheckWanted_ = false;
     QWidget* owner = parentWidget();
     QTimer::singleShot(0, owner != nullptr ? static_cast<QObject*>(owner) : qApp,
-                       [owner] { RunCableCheckWindow(owner); });
+                       [owner, session = target_.session, port = target_.port] {
+                           RunCableCheckWindow(owner, session, port);
+                       });
 }
 
 void TransferDialog::StartHost(int drainGiveUpMs, bool purge) {
-    line_ = CreateRadioLink(gAll.PortName, this);  // a child of the dialog, found like its controls
+    line_ = CreateRadioLink(target_.port, this);  // a child of the dialog, found like its controls
     host_ = std::make_unique<TransferHost>(*engine_, *line_, static_cast<TransferObserver&>(*this),
                                            drainGiveUpMs);
-    host_->OpenPort(gAll.PortName, purge);
+    host_->OpenPort(target_.port, purge);
 }
 
 void TransferDialog::reject() {

@@ -6,7 +6,9 @@
 #include <QRect>
 #include <QSize>
 #include <memory>
+#include <string>
 
+#include "core/state.h"
 #include "link/handshake.h"
 #include "port/transfer_host.h"
 
@@ -19,6 +21,13 @@ class QShowEvent;
 namespace lm {
 
 class RadioLink;
+
+// What a transfer works on: the record it reads into or writes from, the session it belongs to and the port.
+struct TransferTarget {
+    TALL& radio;
+    TransferSession& session;
+    std::string port;
+};
 
 class TransferDialog : public QDialog, protected TransferObserver {
     Q_OBJECT
@@ -43,7 +52,8 @@ public:
     void reject() override;
 
 protected:
-    TransferDialog(QWidget* parent, const Layout& layout);
+    TransferDialog(QWidget* parent, const Layout& layout, TransferTarget target);
+    TransferTarget& Target() { return target_; }
 
     void showEvent(QShowEvent* event) override;
 
@@ -63,7 +73,7 @@ protected:
     // reset.
     void PrepareShow();
     // The engine's options for the chosen port.
-    static link::EngineOptions PortOptions();
+    link::EngineOptions PortOptions() const;
     // Makes the line (a child of the dialog, found like its controls) and the host of the engine, and opens
     // the port soon; purge: the buffers are purged as well. Returns the engine, now held by the dialog.
     template <class Engine>
@@ -101,6 +111,7 @@ private:
     bool passwordWanted_ = false;
     bool cableCheckWanted_ = false;  // the user asked for the Cable Check after a connection failure
 
+    TransferTarget target_;
     int progressMax_;
     std::unique_ptr<link::TransferEngine> engine_;
     std::unique_ptr<RadioLink> line_;

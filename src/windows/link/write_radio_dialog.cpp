@@ -6,17 +6,18 @@
 
 namespace lm {
 
-TfWriteRadio::TfWriteRadio(QWidget* parent, TALL& state)
-    : TransferDialog(parent, {.name = "fWriteRadio",
-                              .title = "Write data to radio",
-                              .size = {354, 71},
-                              .progressMax = link::kWriteProgressMax,
-                              .bar = {9, 13, 325, 18},
-                              .ok = {165, 39, 75, 25},
-                              .cancel = {249, 39, 75, 25},
-                              .label = {9, 75, 95, 21},
-                              .pass = {110, 75, 150, 21}}),
-      state_(state) {
+TfWriteRadio::TfWriteRadio(TransferTarget target, QWidget* parent)
+    : TransferDialog(parent,
+                     {.name = "fWriteRadio",
+                      .title = "Write data to radio",
+                      .size = {354, 71},
+                      .progressMax = link::kWriteProgressMax,
+                      .bar = {9, 13, 325, 18},
+                      .ok = {165, 39, 75, 25},
+                      .cancel = {249, 39, 75, 25},
+                      .label = {9, 75, 95, 21},
+                      .pass = {110, 75, 150, 21}},
+                     std::move(target)) {
     // The new password's row lies below the password's, outside the client area too.
     Label2 = new QLabel("New Pass Word:", this);
     Label2->setObjectName("Label2");
@@ -38,7 +39,8 @@ TfWriteRadio::TfWriteRadio(QWidget* parent, TALL& state)
 void TfWriteRadio::FormShow() {
     PrepareShow();
 
-    engine_ = &Start(std::make_unique<link::WriteTransfer>(state_, PortOptions(), link::ClockSource{}),
+    engine_ = &Start(std::make_unique<link::WriteTransfer>(Target().radio, Target().session, PortOptions(),
+                                                           link::ClockSource{}),
                      TransferHost::kWriteDrainGiveUpMs, false);
 }
 
@@ -68,8 +70,8 @@ void TfWriteRadio::btnOkClick() {
          newPassword = cxNew->text().toStdString()] { return engine_->Ok(password, update, newPassword); });
 }
 
-void RunWriteDialog(QWidget* parent) {
-    TfWriteRadio dialog(parent);
+void RunWriteDialog(QWidget* parent, TransferTarget target) {
+    TfWriteRadio dialog(std::move(target), parent);
     dialog.exec();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 // The write dialog (fWriteRadio): copies the first 464 bytes of the image into the radio. Each Ok writes one
 // radio; after a completed write the dialog stays open for the next one.
-#include "globals/globals.h"
 #include "link/write_transfer.h"
 #include "windows/link/transfer_dialog.h"
 
@@ -15,8 +14,7 @@ class TfWriteRadio : public TransferDialog {
     Q_OBJECT
 
 public:
-    // state: the record the transfer reads into or writes from (the program's own by default).
-    explicit TfWriteRadio(QWidget* parent = nullptr, TALL& state = gAll);
+    explicit TfWriteRadio(TransferTarget target, QWidget* parent = nullptr);
 
     // Radios written completely since the dialog opened.
     int Completed() const { return completed_; }
@@ -36,13 +34,12 @@ private:
     QLabel* lDigits =
         nullptr;  // hidden: the text of the message that refuses a new password of other characters
 
-    TALL& state_;
     link::WriteTransfer* engine_ = nullptr;  // held by the base from the first showing
     bool passwordsEnabled_ = true;
     int completed_ = 0;
 };
 
 // Write command: shows the write dialog modally.
-void RunWriteDialog(QWidget* parent);
+void RunWriteDialog(QWidget* parent, TransferTarget target);
 
 }  // namespace lm

@@ -4,11 +4,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "globals/globals.h"
 #include "settings/ini_file.h"
 #include "sheet/sheet_document.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
+#include "widgets/window_language.h"
 
 namespace lm {
 
@@ -38,7 +38,8 @@ bool PrintOn(QPrinter& printer, const std::string& html) {
     if (printer.printerState() != QPrinter::Error) return true;
     const QString where =
         printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-    const std::string failed = IniRead(LanguageFileFor(gAll.LanguageName), "fSheet", "PrintFailed", "");
+    const std::string failed =
+        IniRead(LanguageFileFor(WindowPreferences().LanguageName), "fSheet", "PrintFailed", "");
     ShowInformation((failed.empty() ? std::string("Printing failed:") : failed) + " " + where.toStdString());
     return false;
 }
@@ -51,8 +52,8 @@ PrintPresenter* SetPrintPresenter(PrintPresenter* presenter) {
     return previous;
 }
 
-std::string CurrentSheetHtml(const std::string& dataFile) {
-    return BuildSheetHtml(gAll, dataFile, LanguageFileFor(gAll.LanguageName));
+std::string CurrentSheetHtml(const TALL& radio, const std::string& dataFile) {
+    return BuildSheetHtml(radio, dataFile, LanguageFileFor(WindowPreferences().LanguageName));
 }
 
 std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const std::string& html) {
@@ -66,15 +67,16 @@ std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const std
     return dialog;
 }
 
-bool RunPrintDialog(QWidget* parent, const std::string& dataFile) {
+bool RunPrintDialog(QWidget* parent, const TALL& radio, const std::string& dataFile) {
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer, dataFile);
     if (!gPresenter->ChoosePrinter(parent, printer)) return false;
-    return PrintOn(printer, CurrentSheetHtml(dataFile));
+    return PrintOn(printer, CurrentSheetHtml(radio, dataFile));
 }
 
-bool RunPrintPreviewDialog(QWidget* parent, const std::string& dataFile) {
-    const std::unique_ptr<QPrintPreviewDialog> dialog = MakePrintPreview(parent, CurrentSheetHtml(dataFile));
+bool RunPrintPreviewDialog(QWidget* parent, const TALL& radio, const std::string& dataFile) {
+    const std::unique_ptr<QPrintPreviewDialog> dialog =
+        MakePrintPreview(parent, CurrentSheetHtml(radio, dataFile));
     dialog->printer()->setDocName(QString::fromStdString(dataFile.empty() ? "lm418t" : dataFile));
     gPresenter->ShowPreview(*dialog);
     return true;

@@ -1,9 +1,11 @@
 #pragma once
-// File > Print and File > Print Preview: the channel sheet of the image (gAll) through Qt's print and preview
+// File > Print and File > Print Preview: the channel sheet of the image through Qt's print and preview
 // dialogs, so that printing to a PDF file works as with any program. Behind a seam that tests answer without
 // a modal dialog.
 #include <memory>
 #include <string>
+
+#include "core/state.h"
 
 class QPrinter;
 class QPrintPreviewDialog;
@@ -24,17 +26,17 @@ public:
 // Replaces the presenter (nullptr brings back the real dialogs); returns the previous one.
 PrintPresenter* SetPrintPresenter(PrintPresenter* presenter);
 
-// The sheet of gAll with dataFile ("" for none) in its title, in the language of the windows.
-std::string CurrentSheetHtml(const std::string& dataFile);
+// The sheet of the radio with dataFile ("" for none) in its title, in the language of the windows.
+std::string CurrentSheetHtml(const TALL& radio, const std::string& dataFile);
 
 // The preview dialog of a sheet, built and ready to be shown: it paints the sheet whenever it asks.
 std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const std::string& html);
 
 // File > Print: the print dialog, then the sheet on the chosen printer. False when cancelled or when printing
 // failed (a message says why).
-bool RunPrintDialog(QWidget* parent, const std::string& dataFile);
+bool RunPrintDialog(QWidget* parent, const TALL& radio, const std::string& dataFile);
 // File > Print Preview: the preview dialog of the sheet (its print button prints it).
-bool RunPrintPreviewDialog(QWidget* parent, const std::string& dataFile);
+bool RunPrintPreviewDialog(QWidget* parent, const TALL& radio, const std::string& dataFile);
 
 // A presenter for tests: every dialog is answered by printing to the PDF file given (the preview by painting
 // its pages into that file, as the dialog does on screen); an empty path answers Cancel.

@@ -61,9 +61,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     lm::RegisterWindows();
     QApplication::setWindowIcon(lm::ApplicationIcon());
-    lm::StartupPaths paths = lm::RunStartup(lm::gAll, lm::gLanguage, argc > 0 ? argv[0] : nullptr);
+    lm::StartupPaths paths =
+        lm::RunStartup(lm::gPreferences, lm::gSession, lm::gLanguage, argc > 0 ? argv[0] : nullptr);
     // Nothing is written at the end: the window is not closed, only destroyed.
-    lm::TfMainFrm window(paths.settingsPath);
+    lm::TfMainFrm window({lm::gPreferences, lm::gSession, lm::gLanguage, lm::gDocument}, paths.settingsPath);
     FirstPaint probe;
     window.installEventFilter(&probe);
     window.showMaximized();

@@ -82,13 +82,13 @@ int main(int argc, char* argv[]) {
     paths.appDir = lm::ExecutableDir(argv[0]);
     paths.languageDir = paths.appDir;
     paths.settingsPath = QDir(gOut).filePath("SysInfo.Ini").toStdString();
-    lm::RunStartupSteps(lm::gAll, lm::gLanguage, paths);
-    lm::gAll.LanguageId = 0;
-    lm::gAll.LanguageName = "English";
-    lm::gAll.PortName = "SIMULATED";
+    lm::RunStartupSteps(lm::gPreferences, lm::gSession, lm::gLanguage, paths);
+    lm::gPreferences.LanguageId = 0;
+    lm::gPreferences.LanguageName = "English";
+    lm::gPreferences.PortName = "SIMULATED";
     lm::ScriptedMessages messages;  // no message box stops the pictures
 
-    lm::TfMainFrm main(paths.settingsPath);
+    lm::TfMainFrm main({lm::gPreferences, lm::gSession, lm::gLanguage, lm::gDocument}, paths.settingsPath);
     main.resize(1100, 720);
     main.show();
     Wait(300);
@@ -142,7 +142,7 @@ int main(int argc, char* argv[]) {
     }
     // The print preview of the sheet of the image read, shown without waiting for it.
     {
-        const auto preview = lm::MakePrintPreview(&main, lm::CurrentSheetHtml(main.CurrentFileName()));
+        const auto preview = lm::MakePrintPreview(&main, lm::CurrentSheetHtml(main.Radio(), main.CurrentFileName()));
         preview->show();
         Wait(800);
         Save(preview.get(), "print-preview");
@@ -166,10 +166,10 @@ int main(int argc, char* argv[]) {
     }
 
     // The same main window in Chinese.
-    lm::gAll.LanguageId = 1;
-    lm::gAll.LanguageName = "Chinese";
+    lm::gPreferences.LanguageId = 1;
+    lm::gPreferences.LanguageName = "Chinese";
     ShootDialog(main, 61, "about-box-chinese");
-    lm::TfMainFrm chinese(paths.settingsPath);
+    lm::TfMainFrm chinese({lm::gPreferences, lm::gSession, lm::gLanguage, lm::gDocument}, paths.settingsPath);
     chinese.resize(1100, 720);
     chinese.show();
     Wait(300);
