@@ -108,7 +108,8 @@ DataFileResult LoadDataFile(TALL& state, const std::string& path) {
 }
 
 DataFileResult SaveDataFile(TALL& state, const std::string& path) {
-    const std::vector<std::uint8_t> bytes = EncodeDataFile(state.Image, ProductCatalogue().FileTag, state.ModelCode);
+    const std::vector<std::uint8_t> bytes =
+        EncodeDataFile(state.Image, ProductCatalogue().FileTag, state.ModelCode);
     const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (const FileOutcome saved = ReplaceFile(path, data); !saved.ok) {
         return Failure(DataFileError::WriteFailed, StepText("save", path, saved.reason));

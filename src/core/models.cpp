@@ -157,7 +157,8 @@ namespace lm {
 
 void StartSession(TALL& state) {
     state.CurrentChannel = 1;
-    if (const TMacType* first = ProductCatalogue().Models.Get(0)) SelectModel(state, first->ModelCode, 0, false);
+    if (const TMacType* first = ProductCatalogue().Models.Get(0))
+        SelectModel(state, first->ModelCode, 0, false);
     try {
         const auto [lo, hi] = SplitBandText(state.BandName);
         state.BandMinMHz = lo;

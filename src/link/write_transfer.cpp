@@ -9,7 +9,10 @@
 namespace lm::link {
 
 WriteTransfer::WriteTransfer(TALL& state, TransferSession& session, EngineOptions options, ClockSource clock)
-    : TransferEngine(session, std::move(options)), target_(state), writeSession_(session), clock_(std::move(clock)) {}
+    : TransferEngine(session, std::move(options)),
+      target_(state),
+      writeSession_(session),
+      clock_(std::move(clock)) {}
 
 Actions WriteTransfer::Ok(const std::string& password, bool updatePassword, const std::string& newPassword) {
     if (!okEnabled_ || Closed()) return {};

@@ -13,7 +13,8 @@ namespace lm {
 // One port's identification: opens the port, runs the identify engine and keeps what it found.
 class CableCheck::Probe : private TransferObserver {
 public:
-    Probe(doctor::PortReport& port, const TransferSession& session, CableCheck& owner) : port_(port), owner_(owner) {
+    Probe(doctor::PortReport& port, const TransferSession& session, CableCheck& owner)
+        : port_(port), owner_(owner) {
         link::EngineOptions options;
         options.portNumber = ComPortNumber(port.device);
         options.random = [this](int bound) {

@@ -101,15 +101,16 @@ std::string InstalledLanguageFile(const std::string& appDir, const std::string& 
     return LanguageFilePath(ResolveLanguageDir(appDir, InstalledDataDir(appDir), languageName), languageName);
 }
 
-std::vector<std::string> RunStartupSteps(Preferences& preferences, TransferSession& session, TLanguage& language,
-                                         const StartupPaths& paths) {
+std::vector<std::string> RunStartupSteps(Preferences& preferences, TransferSession& session,
+                                         TLanguage& language, const StartupPaths& paths) {
     std::vector<std::string> warnings;
     preferences.AppDir = paths.appDir;
     const auto warn = [&warnings](std::string problem, const char* instead) {
         if (!problem.empty()) warnings.push_back(std::move(problem) + instead);
     };
     warn(ReadSystemSettings(preferences, paths.settingsPath), "; the default settings are used");
-    warn(LoadMessageTable(language, paths.languageDir, preferences.LanguageName), "; the built-in texts are used");
+    warn(LoadMessageTable(language, paths.languageDir, preferences.LanguageName),
+         "; the built-in texts are used");
     FillSessionKeyText(session);
     session.LanguageId = preferences.LanguageId;
     return warnings;

@@ -46,8 +46,8 @@ std::string InstalledLanguageFile(const std::string& appDir, const std::string& 
 // The steps of start-up, in their fixed order: the system settings, the message table of the configured
 // language and the session key (with the session's language). Returns a warning for each file that is there
 // but could not be read.
-std::vector<std::string> RunStartupSteps(Preferences& preferences, TransferSession& session, TLanguage& language,
-                                         const StartupPaths& paths);
+std::vector<std::string> RunStartupSteps(Preferences& preferences, TransferSession& session,
+                                         TLanguage& language, const StartupPaths& paths);
 
 // Resolves the paths for the running executable, runs the steps, writes the warnings to standard error and
 // returns the paths used.

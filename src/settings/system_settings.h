@@ -20,7 +20,8 @@ std::string ReadSystemSettings(Preferences& all, const std::string& settingsPath
 // Writes Com, Language_ID and PicID (in this order), keeping every other line; creates the file when missing.
 // An empty path writes nothing. False, with the step, file and reason in problem, when the file could not be
 // read (it is then left as it is) or written.
-bool WriteSystemSettings(const Preferences& all, const std::string& settingsPath, std::string* problem = nullptr);
+bool WriteSystemSettings(const Preferences& all, const std::string& settingsPath,
+                         std::string* problem = nullptr);
 // The display names (key named after languageName) and the internal names (key "Language") of the languages.
 void ReadLanguageLists(const std::string& settingsPath, const std::string& languageName,
                        std::vector<std::string>& displayNames, std::vector<std::string>& internalNames);

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "core/printable.h"
-#include "widgets/window_language.h"
 #include "settings/language.h"
+#include "widgets/window_language.h"
 
 namespace lm {
 
@@ -52,7 +52,9 @@ int ShowMessageBox(const std::string& caption, const std::string& text, int kind
     return kAnswerOk;
 }
 
-void ShowInformation(const std::string& text) { ShowMessageBox(WindowMessages().Confirmation, text, kMessageInfo); }
+void ShowInformation(const std::string& text) {
+    ShowMessageBox(WindowMessages().Confirmation, text, kMessageInfo);
+}
 
 bool AskYesNo(const std::string& text) {
     return ShowMessageBox(WindowMessages().Confirmation, text, kMessageQuestion) == kAnswerYes;

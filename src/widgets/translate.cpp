@@ -17,11 +17,11 @@
 #include <algorithm>
 
 #include "core/state.h"
-#include "widgets/window_language.h"
 #include "settings/ini_file.h"
 #include "settings/language.h"
 #include "settings/sheet_language.h"
 #include "settings/startup.h"
+#include "widgets/window_language.h"
 
 namespace lm {
 
@@ -142,7 +142,9 @@ void MarkAsForm(QWidget* form) { form->setProperty(kFormProperty, true); }
 
 void MarkAsStyledGroup(QGroupBox* group) { group->setProperty(kStyledGroupProperty, true); }
 
-TextLookup CurrentLanguageLookup() { return LanguageFileLookup(LanguageFileFor(WindowPreferences().LanguageName)); }
+TextLookup CurrentLanguageLookup() {
+    return LanguageFileLookup(LanguageFileFor(WindowPreferences().LanguageName));
+}
 
 std::string LanguageFileFor(const std::string& languageName) {
     return InstalledLanguageFile(WindowPreferences().AppDir, languageName);

@@ -142,7 +142,8 @@ int main(int argc, char* argv[]) {
     }
     // The print preview of the sheet of the image read, shown without waiting for it.
     {
-        const auto preview = lm::MakePrintPreview(&main, lm::CurrentSheetHtml(main.Radio(), main.CurrentFileName()));
+        const auto preview =
+            lm::MakePrintPreview(&main, lm::CurrentSheetHtml(main.Radio(), main.CurrentFileName()));
         preview->show();
         Wait(800);
         Save(preview.get(), "print-preview");
