@@ -12,7 +12,6 @@ public:
     bool Reset(int fd);
     // True when a counter has risen since Reset or the last call; the new counts become the base.
     bool Rose(int fd);
-    bool Supported() const { return supported_; }
 
 private:
     bool Read(int fd, std::uint64_t& total) const;

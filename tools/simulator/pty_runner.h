@@ -31,7 +31,6 @@ public:
     bool Open(std::string& error);
     // The path to give the program: the link when there is one, otherwise the terminal device.
     const std::string& DevicePath() const { return linkPath_.empty() ? devicePath_ : linkPath_; }
-    const std::string& TerminalPath() const { return devicePath_; }
     // Serves the radio until Stop() or until the device vanishes. Returns 0, or 1 when saving failed.
     int Run();
     // Ends Run() from another thread or a signal handler, after the bytes already received are handled.
