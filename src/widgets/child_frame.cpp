@@ -44,8 +44,10 @@ QPoint ChildWindowPlace(const std::vector<QRect>& taken, QSize size, QRect area)
             if (Free(beside, taken, area)) return beside.topLeft();
         }
     }
-    const int step = kChildWindowStep * static_cast<int>(taken.size());
-    QPoint place = first + QPoint(step, step);
+    // At the right edge, over as little of the first window as may be; each further one 24 pixels left and
+    // down.
+    const int step = kChildWindowStep * static_cast<int>(taken.size() - 1);
+    QPoint place(area.right() + 1 - size.width() - step, taken.front().top() + step);
     place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - size.width())));
     place.setY(std::max(area.top(), std::min(place.y(), area.bottom() + 1 - size.height())));
     return place;

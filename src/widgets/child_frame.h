@@ -17,9 +17,9 @@ constexpr int kChildWindowStep = 24;  // the offset of each further window in a 
 
 // Where a new child window of the given size goes in area, with the windows already there at `taken`: the
 // first at (20, 20); a later one beside the right edge of a window already there, or else under one (the
-// first such place, in the order of `taken`, that lies inside area and overlaps no window); otherwise
-// cascaded, 24 pixels further right and down for each window already there, and pulled back inside area as
-// far as its size allows.
+// first such place, in the order of `taken`, that lies inside area and overlaps no window); otherwise at the
+// right edge of area, level with the first window, and cascaded from there, 24 pixels left and down for each
+// further window; always pulled back inside area as far as its size allows.
 QPoint ChildWindowPlace(const std::vector<QRect>& taken, QSize size, QRect area);
 
 // Watches window (and is owned by it): once the window has been put into a sub-window of the main window's

@@ -28,9 +28,10 @@ private slots:
             {{grid, edit}, {300, 306}, area, {1290, 20}},             // a settings window beside it
             {{grid, edit}, {320, 306}, area, {20, 420}},              // no room beside: under the grid
             {{grid}, {440, 330}, QRect(0, 0, 1000, 800), {20, 420}},  // no room beside the grid: under it
-            {{grid}, {440, 330}, QRect(0, 0, 1000, 700), {44, 44}},   // nor under it: cascaded
-            {{grid, edit, grid}, {900, 700}, QRect(0, 0, 1000, 700), {92, 0}},  // pulled back inside
-            {{grid, edit}, {440, 390}, QRect(0, 0, 1290, 400), {68, 10}},       // not below the bottom
+            {{grid}, {440, 330}, QRect(0, 0, 1000, 700), {560, 20}},  // nor under it: at the right edge
+            {{grid, edit}, {440, 330}, QRect(0, 0, 1000, 700), {536, 44}},  // the next cascaded from there
+            {{grid, edit, grid}, {900, 700}, QRect(0, 0, 1000, 700), {52, 0}},  // pulled back inside
+            {{grid, edit}, {440, 390}, QRect(0, 0, 1290, 400), {826, 10}},      // not below the bottom
         };
         for (const auto& c : cases) {
             QCOMPARE(ChildWindowPlace(c.taken, c.size, c.area), c.place);
