@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(window_->windowTitle(), QString("Channel Information"));
         QCOMPARE(Grid()->currentIndex(), Grid()->model()->index(0, kRxColumn));
         // The entries' widths are the least; a column widens to its texts (sizes_test.cpp).
-        int width = 60 + 50;
+        int width = 60 + 2 * Grid()->frameWidth();
         for (int c = 0; c < Grid()->model()->columnCount(); ++c) width += Grid()->columnWidth(c);
         QCOMPARE(window_->width(), width);
         QVERIFY(Grid()->columnWidth(kRxColumn) >= 80);

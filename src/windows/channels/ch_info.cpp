@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -24,7 +25,7 @@ namespace {
 
 constexpr int kTitleRowHeight = 35;
 constexpr int kRowHeight = 20;
-constexpr int kWidthMargin = 50;
+constexpr int kStartWidth = 50;
 const QString kWidestFrequency = QStringLiteral("000.00000");
 constexpr int kDesignHeight = 520;
 
@@ -49,7 +50,7 @@ TfChInfo::TfChInfo(TDocument& document, QWidget* parent) : QWidget(parent), docu
     setAttribute(Qt::WA_DeleteOnClose);
     MarkAsForm(this);
     ChildFrame::Install(this);
-    resize(kWidthMargin, kDesignHeight);
+    resize(kStartWidth, kDesignHeight);
 
     BColText = new QListWidget(this);
     BColText->setObjectName("BColText");
@@ -160,11 +161,12 @@ void TfChInfo::BuildGrid() {
     gvData->verticalHeader()->setFixedWidth(columns.front().width);
     for (int c = 0; c + 1 < static_cast<int>(columns.size()); ++c)
         gvData->setColumnWidth(c, model_->Column(c).width);
-    // The frame holds the title row and every channel's row, and no more.
+    // The frame holds the columns, the title row and every channel's row, and no more; a scroll bar when the
+    // rows are more than the window's height.
     const int border = 2 * gvData->frameWidth();
-    const int height =
-        std::min(kDesignHeight, kTitleRowHeight + kRowHeight * document_.State().ChannelCount + border);
-    designSize_ = QSize(width + kWidthMargin, height);
+    const int rows = kTitleRowHeight + kRowHeight * document_.State().ChannelCount + border;
+    const int scrollBar = rows > kDesignHeight ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    designSize_ = QSize(width + border + scrollBar, std::min(kDesignHeight, rows));
     resize(designSize_);
     updateGeometry();
     // Shown in the main window: its frame takes the new size as well.
