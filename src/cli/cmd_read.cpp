@@ -59,16 +59,24 @@ public:
         CheckOutputTarget(path, "the data file", {}, parsed.Has("--force"));
         RequireWritableFolder(path);
 
-        JobPlan plan;
-        plan.kind = JobPlan::Kind::Read;
-        plan.port = *port;
-        plan.password = parsed.Value("--password").value_or("");
         JobBoard board(out, err, false, parsed.Has("--timing"));
-        std::vector<std::unique_ptr<RadioJob>> jobs;
-        jobs.push_back(std::make_unique<RadioJob>(plan, program(), board));
-        board.Run(jobs);
-        if (!jobs[0]->Succeeded()) throw Failure(jobs[0]->Result());
-        document = jobs[0]->State();
+        const std::string password = parsed.Value("--password").value_or("");
+        RunSetup setup;
+        setup.document = document;
+        setup.session = program().session;
+        setup.ports = {*port};
+        setup.plan = [&password](const std::string& name, int) {
+            JobPlan plan;
+            plan.kind = JobPlan::Kind::Read;
+            plan.port = name;
+            plan.password = password;
+            return plan;
+        };
+        ProductionRun run(std::move(setup), program().messages, board);
+        board.Run(run, {*port});
+        const RadioJob& job = *run.LastJobs().at(0);
+        if (!job.Outcome().Done()) throw Failure(job.Outcome().message);
+        document = job.State();
         const std::string area =
             document.AreaCode + (document.AreaText.empty() ? "" : " " + document.AreaText);
         SaveOrFail(program().messages, document, path);

@@ -9,15 +9,18 @@
 #include "backup_files.h"
 #include "command.h"
 #include "core/edit_lock.h"
+#include "core/file_io.h"
 #include "core/state.h"
 #include "file_command.h"
 #include "job_board.h"
 #include "link/actions.h"
 #include "link/handshake.h"
 #include "output_files.h"
+#include "port/production_log.h"
+#include "port/production_run.h"
 #include "port/simulated_radio.h"
+#include "port/stop_signals.h"
 #include "session.h"
-#include "write_log.h"
 
 namespace lm::cli {
 namespace {
@@ -32,6 +35,11 @@ std::vector<std::string> Ports(const ParsedArgs& parsed) {
         if (!seen.insert(IsSimulatedPort(port) ? std::string(kSimulatedPortName) : port).second)
             throw UsageError("the port " + port + " is given twice");
     }
+    // Two names of one device (a symbolic link, a second device node) would write one radio twice at once.
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        for (std::size_t j = i + 1; j < ports.size(); ++j)
+            if (!IsSimulatedPort(ports[i]) && !IsSimulatedPort(ports[j]) && SameFile(ports[i], ports[j]))
+                throw UsageError("the ports " + ports[i] + " and " + ports[j] + " lead to the same device");
     return ports;
 }
 
@@ -51,6 +59,13 @@ std::vector<std::string> Tags(const std::vector<std::string>& ports) {
             break;
         }
     return tags;
+}
+
+// A whole number of at most 10 digits (the DTMF ID code's field) for option, or a usage error.
+std::uint64_t IdNumberOption(const std::string& option, const std::string& text) {
+    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
+        throw UsageError(option + " takes a number of 1 to 10 digits (the DTMF ID code), not '" + text + "'");
+    return std::stoull(text);
 }
 
 constexpr Option kOptions[] = {
@@ -78,6 +93,16 @@ constexpr Option kOptions[] = {
      "append one row per radio and attempt: date and time, port, model, band, area, result, verified, the "
      "data "
      "file and its SHA-256. It must be a regular file or not exist yet, and may not be IN.dat"},
+    {"--id-code-from", "N",
+     "give each radio written its own DTMF ID code, N for the first, the next number for the next (at most "
+     "10 "
+     "digits, completed to three with leading zeros); a radio whose write fails gives its number to the next "
+     "radio, and --repeat and --each-radio go on with the sequence"},
+    {"--id-code-step", "S", "with --id-code-from: count up by S (1 when not given)"},
+    {"--each-radio", "",
+     "start each port's radio as soon as it answers: an idle port sends only the wake-up frame, about once a "
+     "second; after its radio is done the port waits until the radio is taken off, then for the next. Runs "
+     "until interrupted (Ctrl-C), one log row per radio"},
     {"--timing", "", "print what each transfer cost on standard error"},
 };
 
@@ -120,45 +145,69 @@ private:
             others_.push_back({*logPath, "the log"});
         }
         if (const auto backup = parsed.Value("--backup")) CheckBackupTarget(*backup, others_, true);
+        CheckIdNumbers(parsed);
+    }
+
+    // The ID numbers are checked before any radio is touched: each must fit the field, the round's last too.
+    void CheckIdNumbers(const ParsedArgs& parsed) {
+        idFrom_.reset();
+        idStep_ = 1;
+        const auto from = parsed.Value("--id-code-from");
+        if (const auto step = parsed.Value("--id-code-step")) {
+            if (!from) throw UsageError("--id-code-step needs --id-code-from");
+            idStep_ = IdNumberOption("--id-code-step", *step);
+            if (idStep_ == 0) throw UsageError("--id-code-step must be 1 or more");
+        }
+        if (!from) return;
+        idFrom_ = IdNumberOption("--id-code-from", *from);
+        const std::uint64_t last = *idFrom_ + idStep_ * (ports_.size() - 1);
+        if (last > link::kLargestIdCode)
+            throw UsageError("the ID number " + std::to_string(last) +
+                             " of the last port has more than 10 digits");
     }
 
     int Work(const ParsedArgs& parsed, TALL& document, std::ostream& out, std::ostream& err) override {
-        const std::vector<std::string>& ports = ports_;
-        const auto newPassword = parsed.Value("--new-password");
-        const auto backup = parsed.Value("--backup");
-        std::optional<WriteLog> log;
-        if (const auto logPath = parsed.Value("--log")) log.emplace(*logPath, Path(), FileSha256(Path()));
+        const bool several = ports_.size() > 1;
+        const bool each = parsed.Has("--each-radio");
+        std::optional<ProductionLog> log;
+        if (const auto logPath = parsed.Value("--log")) {
+            std::string why;
+            const std::string sha256 = FileSha256(Path(), why);
+            if (!why.empty()) throw Failure(why);
+            log.emplace(*logPath, Path(), sha256);
+            if (const std::string failed = log->Open(); !failed.empty()) throw Failure(failed);
+        }
 
-        const bool several = ports.size() > 1;
-        JobBoard board(out, err, several, parsed.Has("--timing"));
+        JobBoard board(out, err, several || each, parsed.Has("--timing"));
+        RunSetup setup;
+        setup.document = document;
+        setup.session = program().session;
+        setup.ports = ports_;
+        setup.plan = [this, &parsed](const std::string& port, int round) {
+            return Plan(parsed, port, round);
+        };
+        setup.idFrom = idFrom_;
+        setup.idStep = idStep_;
+        setup.log = log ? &*log : nullptr;
+        ProductionRun run(std::move(setup), program().messages, board);
+        StopSignals stop;
+        QObject::connect(&stop, &StopSignals::stopRequested, &run, &ProductionRun::Interrupt);
         for (int round = 1;; ++round) {
-            std::vector<std::unique_ptr<RadioJob>> jobs;
             std::vector<EditLock> backupLocks;  // a backup is a data file that must not change under us
-            for (std::size_t i = 0; i < ports.size(); ++i) {
-                JobPlan plan;
-                plan.port = ports[i];
-                plan.password = parsed.Value("--password").value_or("");
-                plan.newPassword = newPassword;
-                plan.verify = parsed.Has("--verify");
-                if (backup) {
-                    plan.backupPath = BackupPath(*backup, tags_[several ? i : 0], round);
-                    backupLocks.push_back(LockOrFail(plan.backupPath));
-                    CheckBackupTarget(plan.backupPath, others_, parsed.Has("--force"));
-                }
-                // Each radio gets the file's image with its own area code, password and time stamp.
-                jobs.push_back(std::make_unique<RadioJob>(plan, program(), board));
-            }
-            board.Run(jobs);
+            if (!each) backupLocks = CheckBackups(parsed, round);
+            board.Run(run, ports_, each);
+            const std::vector<const RadioJob*> jobs = each ? run.AllJobs() : run.LastJobs();
             std::string failed;
-            for (const auto& job : jobs) {
-                if (log)
-                    log->Append({job->Plan().port, document.ModelTitle, document.BandName, job->Area(),
-                                 job->Result(), job->Verified()});
-                if (!job->Succeeded()) failed += (failed.empty() ? "" : ", ") + job->Plan().port;
+            for (const RadioJob* job : jobs)
+                if (!job->Outcome().Done()) failed += (failed.empty() ? "" : ", ") + job->Plan().port;
+            if (several || each || stop.Received() != 0) board.PrintTable(jobs);
+            if (!run.LogFailure().empty()) throw Failure(run.LogFailure());
+            if (stop.Received() != 0) {
+                err << "interrupted" << (failed.empty() ? "" : ": " + failed) << "\n";
+                return stop.ExitStatus();
             }
-            if (several) board.PrintTable(jobs);
-            if (!failed.empty()) throw Failure(several ? "failed: " + failed : jobs[0]->Result());
-            if (!parsed.Has("--repeat")) break;
+            if (!failed.empty()) throw Failure(several ? "failed: " + failed : jobs[0]->Outcome().message);
+            if (each || !parsed.Has("--repeat")) break;
             err << "Connect the next radio" << (several ? "s" : "")
                 << " and press Enter (end of input to finish): " << std::flush;
             std::string line;
@@ -170,9 +219,45 @@ private:
         return kExitOk;
     }
 
+    // The job of a port: each radio gets the file's image with its own area code, password and time stamp.
+    JobPlan Plan(const ParsedArgs& parsed, const std::string& port, int round) const {
+        JobPlan plan;
+        plan.port = port;
+        plan.password = parsed.Value("--password").value_or("");
+        plan.newPassword = parsed.Value("--new-password");
+        plan.verify = parsed.Has("--verify");
+        plan.replaceBackup = parsed.Has("--force");
+        if (const auto backup = parsed.Value("--backup")) {
+            const std::string path = BackupPath(*backup, TagOf(port), round);
+            plan.backupPath = [path](const std::string&) { return path; };
+        }
+        return plan;
+    }
+
+    std::string TagOf(const std::string& port) const {
+        for (std::size_t i = 0; i < ports_.size(); ++i)
+            if (ports_[i] == port) return tags_[ports_.size() > 1 ? i : 0];
+        return "";
+    }
+
+    // The backups of a round, locked and checked before its radios are touched.
+    std::vector<EditLock> CheckBackups(const ParsedArgs& parsed, int round) const {
+        std::vector<EditLock> locks;
+        const auto backup = parsed.Value("--backup");
+        if (!backup) return locks;
+        for (const std::string& port : ports_) {
+            const std::string path = BackupPath(*backup, TagOf(port), round);
+            locks.push_back(LockOrFail(path));
+            CheckBackupTarget(path, others_, parsed.Has("--force"));
+        }
+        return locks;
+    }
+
     std::vector<std::string> ports_;
     std::vector<std::string> tags_;
     std::vector<NamedFile> others_;
+    std::optional<std::uint64_t> idFrom_;
+    std::uint64_t idStep_ = 1;
 };
 
 }  // namespace

@@ -30,6 +30,10 @@ std::string OneLine(std::string text) {
 // The port as the command line named it, as it may be shown.
 std::string PortOf(const RadioJob& job) { return Printable(job.Plan().port); }
 
+std::string IdOf(const RadioJob& job) {
+    return job.Plan().idNumber ? link::IdCodeText(*job.Plan().idNumber) : "";
+}
+
 }  // namespace
 
 JobBoard::JobBoard(std::ostream& out, std::ostream& err, bool several, bool timing)
@@ -39,24 +43,29 @@ JobBoard::JobBoard(std::ostream& out, std::ostream& err, bool several, bool timi
       timing_(timing),
       tty_(&err == &std::cerr && isatty(STDERR_FILENO) == 1) {}
 
-std::string JobBoard::Label(const RadioJob& job, const std::string& stage) const {
-    return several_ ? PortOf(job) + " " + stage : stage;
+std::string JobBoard::Label(const std::string& port, const std::string& stage) const {
+    return several_ ? Printable(port) + " " + stage : stage;
 }
 
-void JobBoard::Run(const std::vector<std::unique_ptr<RadioJob>>& jobs) {
+void JobBoard::Run(ProductionRun& run, const std::vector<std::string>& ports, bool watch) {
     lines_.clear();
     heldNotes_.clear();
+    watching_ = watch;
+    // While watching, radios come and go: plain lines, never redrawn.
+    if (watch) tty_ = false;
     int row = 0;
-    for (const auto& job : jobs) lines_[job.get()] = Line{row++, "", 0, PortOf(*job) + " waiting"};
+    for (const std::string& port : ports) lines_[port] = Line{row++, "", 0, Printable(port) + " waiting"};
     if (several_ && tty_)
-        for (const auto& job : jobs) err_ << lines_[job.get()].text << '\n';
+        for (const std::string& port : ports) err_ << lines_[port].text << '\n';
     err_ << std::flush;
     QEventLoop loop;
     loop_ = &loop;
-    running_ = static_cast<int>(jobs.size());
     probe_.Start();
-    for (const auto& job : jobs) job->Start();
-    if (running_ > 0) loop.exec();
+    if (watch)
+        run.Watch();
+    else
+        run.StartRound();
+    if (run.Running()) loop.exec();
     loop_ = nullptr;
     EndSingleLine();
     for (const std::string& note : heldNotes_) out_ << note << '\n';
@@ -79,8 +88,9 @@ void JobBoard::EndSingleLine() {
     drawn_ = false;
 }
 
-void JobBoard::Progress(const RadioJob& job, const std::string& stage, int position, int max) {
-    Line& line = lines_[&job];
+void JobBoard::Progress(const RadioJob& job, link::JobStep step, int position, int max) {
+    Line& line = lines_[job.Plan().port];
+    const std::string stage = link::StepName(step);
     if (stage != line.stage) {
         EndSingleLine();
         line.stage = stage;
@@ -89,33 +99,35 @@ void JobBoard::Progress(const RadioJob& job, const std::string& stage, int posit
     if (position <= line.position || max <= 0) return;  // the bar emptied after the end is not shown
     line.position = position;
     if (!tty_) {
-        err_ << Label(job, stage) << ' ' << position << '/' << max << '\n';
+        err_ << Label(job.Plan().port, stage) << ' ' << position << '/' << max << '\n';
         return;
     }
-    line.text = Label(job, stage) + " " + Bar(position, max);
+    line.text = Label(job.Plan().port, stage) + " " + Bar(position, max);
     Draw(line);
 }
 
-void JobBoard::Note(const RadioJob& job, const std::string& text) {
+void JobBoard::Say(const std::string& port, const std::string& text) {
     if (!several_) {
         EndSingleLine();
         out_ << PrintableMessage(text) << '\n' << std::flush;
     } else if (tty_) {
-        heldNotes_.push_back(PortOf(job) + ": " + PrintableMessage(text));
+        heldNotes_.push_back(Printable(port) + ": " + PrintableMessage(text));
     } else {
-        out_ << PortOf(job) << ": " << PrintableMessage(text) << '\n' << std::flush;
+        out_ << Printable(port) << ": " << PrintableMessage(text) << '\n' << std::flush;
     }
 }
 
-void JobBoard::Transferred(const RadioJob& job, const std::string& stage, const TransferStats& s) {
+void JobBoard::Note(const RadioJob& job, const std::string& text) { Say(job.Plan().port, text); }
+
+void JobBoard::Transferred(const RadioJob& job, link::JobStep step, const TransferStats& s) {
     if (!timing_) return;
     EndSingleLine();
     const std::size_t bytes = s.bytesSent + s.bytesReceived;
-    const std::string text = "timing: " + Label(job, stage) + ' ' + Ms(s.elapsedUs) + "; " +
-                             std::to_string(s.bytesSent) + " bytes out, " + std::to_string(s.bytesReceived) +
-                             " bytes in, " + std::to_string(s.framesSent) + " frames; line time " +
-                             Ms(SerialPort::LineTimeUs(bytes)) + "; longest event-loop stall " +
-                             Ms(probe_.LongestUs());
+    const std::string text = "timing: " + Label(job.Plan().port, link::StepName(step)) + ' ' +
+                             Ms(s.elapsedUs) + "; " + std::to_string(s.bytesSent) + " bytes out, " +
+                             std::to_string(s.bytesReceived) + " bytes in, " + std::to_string(s.framesSent) +
+                             " frames; line time " + Ms(SerialPort::LineTimeUs(bytes)) +
+                             "; longest event-loop stall " + Ms(probe_.LongestUs());
     if (several_ && tty_)
         heldNotes_.push_back(text);
     else
@@ -123,31 +135,49 @@ void JobBoard::Transferred(const RadioJob& job, const std::string& stage, const 
 }
 
 void JobBoard::Done(const RadioJob& job) {
-    Line& line = lines_[&job];
+    Line& line = lines_[job.Plan().port];
     if (several_ && tty_) {
-        line.text = PortOf(job) + " " + OneLine(job.Result());
+        line.text = PortOf(job) + " " + OneLine(job.Outcome().message);
         Draw(line);
     }
-    if (--running_ == 0 && loop_ != nullptr) loop_->quit();
+    if (watching_) {
+        const std::string id = IdOf(job);
+        Say(job.Plan().port, (id.empty() ? "" : "ID " + id + ": ") + OneLine(job.Outcome().message));
+    }
 }
 
-void JobBoard::PrintTable(const std::vector<std::unique_ptr<RadioJob>>& jobs) const {
+void JobBoard::Waiting(const std::string& port, bool forRemoval) {
+    Say(port, forRemoval ? "done; take the radio off" : "waiting for a radio");
+}
+
+void JobBoard::PortTrouble(const std::string& port, const std::string& why) {
+    Say(port, "cannot open the port (" + why + "); trying again");
+}
+
+void JobBoard::RunEnded() {
+    if (loop_ != nullptr) loop_->quit();
+}
+
+void JobBoard::PrintTable(const std::vector<const RadioJob*>& jobs) const {
     std::size_t portWidth = 4;
     std::size_t resultWidth = 6;
-    for (const auto& job : jobs) {
+    bool ids = false;
+    for (const RadioJob* job : jobs) {
         portWidth = std::max(portWidth, PortOf(*job).size());
-        resultWidth = std::max(resultWidth, OneLine(job->Result()).size());
+        resultWidth = std::max(resultWidth, OneLine(job->Outcome().message).size());
+        ids = ids || job->Plan().idNumber.has_value();
     }
     const auto port = static_cast<int>(portWidth);
     const auto result = static_cast<int>(resultWidth);
     out_ << std::left << std::setw(port) << "port"
-         << "  area  " << std::setw(result) << "result"
+         << "  area  " << (ids ? "id          " : "") << std::setw(result) << "result"
          << "  seconds\n";
-    for (const auto& job : jobs) {
+    for (const RadioJob* job : jobs) {
         const std::int64_t ms = job->ElapsedMs();
-        out_ << std::left << std::setw(port) << PortOf(*job) << "  " << std::setw(4) << job->Area() << "  "
-             << std::setw(result) << OneLine(job->Result()) << "  " << ms / 1000 << "." << ms % 1000 / 100
-             << '\n';
+        out_ << std::left << std::setw(port) << PortOf(*job) << "  " << std::setw(4) << job->Area() << "  ";
+        if (ids) out_ << std::setw(10) << IdOf(*job) << "  ";
+        out_ << std::setw(result) << OneLine(job->Outcome().message) << "  " << ms / 1000 << "."
+             << ms % 1000 / 100 << '\n';
     }
     out_ << std::flush;
 }

@@ -1,35 +1,37 @@
 #pragma once
-// Runs the radio jobs (made after the board, so that they go first) of a link command side by side on the
-// event loop and shows how they go: one progress line per radio, redrawn in place on a terminal and plain
-// lines otherwise; the notes of each radio; with several radios a closing table of port, area, result and
-// seconds.
+// Shows how the radio jobs of a link command go (the production run of port/production_run.h, made after the
+// board): one progress line per port, redrawn in place on a terminal and plain lines otherwise; the notes of
+// each radio; with several radios a closing table of port, area, ID number, result and seconds.
 #include <iosfwd>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "event_loop.h"
-#include "radio_job.h"
+#include "port/production_run.h"
 
 class QEventLoop;
 
 namespace lm::cli {
 
-class JobBoard : public JobListener {
+class JobBoard : public RunListener {
 public:
     // several: more than one radio (lines carry the port); timing: what each transfer cost goes to err.
     JobBoard(std::ostream& out, std::ostream& err, bool several, bool timing);
 
-    // Starts every job and runs the event loop until all have ended.
-    void Run(const std::vector<std::unique_ptr<RadioJob>>& jobs);
+    // Runs the event loop until the run ends: after starting a round of jobs on every port, or, with watch,
+    // each port's radio as it answers (until run.Interrupt()).
+    void Run(ProductionRun& run, const std::vector<std::string>& ports, bool watch = false);
     // The closing table of the jobs, on out.
-    void PrintTable(const std::vector<std::unique_ptr<RadioJob>>& jobs) const;
+    void PrintTable(const std::vector<const RadioJob*>& jobs) const;
 
-    void Progress(const RadioJob& job, const std::string& stage, int position, int max) override;
+    void Progress(const RadioJob& job, link::JobStep step, int position, int max) override;
     void Note(const RadioJob& job, const std::string& text) override;
-    void Transferred(const RadioJob& job, const std::string& stage, const TransferStats& stats) override;
+    void Transferred(const RadioJob& job, link::JobStep step, const TransferStats& stats) override;
     void Done(const RadioJob& job) override;
+    void Waiting(const std::string& port, bool forRemoval) override;
+    void PortTrouble(const std::string& port, const std::string& why) override;
+    void RunEnded() override;
 
 private:
     struct Line {
@@ -38,9 +40,10 @@ private:
         int position = 0;
         std::string text;
     };
-    std::string Label(const RadioJob& job, const std::string& stage) const;
+    std::string Label(const std::string& port, const std::string& stage) const;
     void Draw(const Line& line);
     void EndSingleLine();
+    void Say(const std::string& port, const std::string& text);
 
     EventLoopScope loopScope_;  // before every Qt object
     std::ostream& out_;
@@ -48,10 +51,10 @@ private:
     bool several_;
     bool timing_;
     bool tty_;
-    std::map<const RadioJob*, Line> lines_;
+    bool watching_ = false;
+    std::map<std::string, Line> lines_;
     std::vector<std::string> heldNotes_;  // several radios on a terminal: shown once the lines are done
     bool drawn_ = false;
-    int running_ = 0;
     QEventLoop* loop_ = nullptr;
     StallProbe probe_;
 };

@@ -156,7 +156,10 @@ void TransferEngine::Dispatch() {
             Handshake();
             break;
         case kBlocks:
-            StepBlock();
+            if (interrupting_)
+                EndInterrupted();
+            else
+                StepBlock();
             break;
         default:
             break;  // Idle: bytes are collected, not processed
@@ -236,6 +239,8 @@ void TransferEngine::HandleEvent(const Event& event) {
             active_.erase(it);
             if (event.timer == kHeadTime) {
                 HeadTimeExpired();
+            } else if (event.timer == kTryTime && interrupting_ && state_ == kBlocks) {
+                EndInterrupted();
             } else {
                 OnTimer(event.timer);
             }
@@ -438,6 +443,25 @@ Actions TransferEngine::PortFailed() {
         }
         errorShown_ = true;
         Fail(kComError, kCloseTime);
+    });
+}
+
+Actions TransferEngine::Interrupt() {
+    if (closed_ || !running_) return {};
+    if (state_ != kBlocks) return Cancel();
+    interrupting_ = true;
+    return {};
+}
+
+void TransferEngine::EndInterrupted() {
+    interrupting_ = false;
+    if (std::find(active_.begin(), active_.end(), kTryTime) != active_.end()) Stop(kTryTime);
+    state_ = kIdle;
+    SendEnd();
+    Then([this] {
+        running_ = false;
+        Emit(Finished{Outcome::Cancelled, ""});
+        Emit(CloseDialog{});
     });
 }
 

@@ -69,6 +69,13 @@ public:
     Actions PortOpenFailed();  // opening the port when the dialog is shown failed
     Actions PortFailed();      // a send or purge failed, or the port disappeared
     Actions Cancel();          // Cancel or the close box: the dialog closes, a running transfer is abandoned
+    // Stops a running transfer between frames. In the block phase the frame on the wire is let finish: when
+    // the radio has answered it (or TryTime has expired) the end frame goes out instead of the next frame,
+    // then Finished(Cancelled) and the dialog closes. Before the block phase it is Cancel(); with no transfer
+    // running, nothing.
+    Actions Interrupt();
+    // The frames (or blocks) the radio has answered in the block phase.
+    int FramesAnswered() const { return blockIndex_ < 0 ? 0 : blockIndex_ + 1; }
 
     // The transfer record, for the host's display and for tests.
     int State() const { return state_; }
@@ -151,6 +158,7 @@ private:
     void RunOp(Op op, Actions& out);
     void Splice(std::vector<Op>& built);
     void Abort();
+    void EndInterrupted();
 
     const TransferSession& session_;
     EngineOptions options_;
@@ -160,6 +168,7 @@ private:
     std::deque<Event> kept_;
     std::vector<int> active_;  // timers started and not yet stopped or expired
     bool closed_ = false;
+    bool interrupting_ = false;
 };
 
 }  // namespace lm::link

@@ -17,7 +17,10 @@ SerialLink::~SerialLink() = default;
 bool SerialLink::Open(const std::string& portName, std::string& detail) {
     return port_->Open(portName, detail);
 }
-void SerialLink::Close() { port_->Close(); }
+void SerialLink::Close() {
+    if (port_->IsOpen()) NoteClosed();
+    port_->Close();
+}
 bool SerialLink::IsOpen() const { return port_->IsOpen(); }
 bool SerialLink::Purge() { return port_->Purge(); }
 bool SerialLink::Write(std::span<const std::uint8_t> bytes) { return port_->Write(bytes); }

@@ -2,6 +2,7 @@
 // The line to the radio as the transfer dialogs see it: a serial port, or the built-in simulated radio.
 // Everything it reports arrives on the event loop; nothing here blocks.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -28,12 +29,21 @@ public:
     virtual bool Purge() = 0;
     // Queues the bytes for sending at once; drained() follows when they have left the wire.
     virtual bool Write(std::span<const std::uint8_t> bytes) = 0;
+    // Milliseconds since this line was last closed after being open; -1 when it never was.
+    qint64 MsSinceClosed() const { return closedClock_.isValid() ? closedClock_.elapsed() : -1; }
 
 signals:
     void received(QByteArray bytes);
     void lineError();
     void drained();
     void portLost(QString why);
+
+protected:
+    // Called by Close() when it closes a line that was open.
+    void NoteClosed() { closedClock_.start(); }
+
+private:
+    QElapsedTimer closedClock_;
 };
 
 // The serial port of the program (9600 8N1, no flow control).

@@ -126,6 +126,7 @@ bool SimulatedLink::Open(const std::string&, std::string&) {
 }
 
 void SimulatedLink::Close() {
+    if (open_) NoteClosed();
     open_ = false;
     ++session_;
 }

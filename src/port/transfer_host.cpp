@@ -45,7 +45,12 @@ void TransferHost::OpenPort(const std::string& portName, bool purge) {
     line_.Close();
     openDelay_.disconnect();
     connect(&openDelay_, &QTimer::timeout, this, [this, portName, purge] { Open(portName, purge); });
-    openDelay_.start(kOpenDelayMs);
+    openDelay_.start(static_cast<int>(OpenDelayMs(line_)));
+}
+
+qint64 TransferHost::OpenDelayMs(const RadioLink& line) {
+    const qint64 since = line.MsSinceClosed();
+    return since < 0 || since >= kOpenDelayMs ? 0 : kOpenDelayMs - since;
 }
 
 void TransferHost::Open(const std::string& portName, bool purge) {

@@ -53,7 +53,7 @@ public:
     // of 20 ms, the write after 101 steps of 50 ms.
     static constexpr int kReadDrainGiveUpMs = 20 * 51;
     static constexpr int kWriteDrainGiveUpMs = 50 * 101;
-    // The line is opened this long after it was asked for (and closed).
+    // A line closed less than this long ago is opened again only once this time has passed.
     static constexpr int kOpenDelayMs = 50;
 
     // The engine, the line and the observer must outlive the host.
@@ -61,7 +61,8 @@ public:
                  QObject* parent = nullptr);
     ~TransferHost() override;
 
-    // Closes the line and opens it again kOpenDelayMs from now; purge: the buffers are purged as well. A
+    // Opens the line from the event loop; a line that is open is closed first, and a line closed less than
+    // kOpenDelayMs ago is opened only once that time has passed. purge: the buffers are purged as well. A
     // failure goes to the engine (PortError, then its dialog closes) and its reason is kept in PortFailure().
     void OpenPort(const std::string& portName, bool purge);
     // Hands an input to the engine (Ok, a changed password ...) and carries out its answer.
@@ -69,6 +70,9 @@ public:
     void Cancel() {
         Input([this] { return engine_.Cancel(); });
     }
+
+    // How long a line must wait before it is opened: what is left of kOpenDelayMs since it was closed.
+    static qint64 OpenDelayMs(const RadioLink& line);
 
     // Why the line could not be opened or was lost ("" when it was not).
     const std::string& PortFailure() const { return portFailure_; }
