@@ -157,7 +157,7 @@ void TransferEngine::Dispatch() {
             break;
         case kBlocks:
             if (interrupting_)
-                EndInterrupted();
+                EndInterrupted(rxBuffer_[0] == kAckByte || !awaitingAck_);
             else
                 StepBlock();
             break;
@@ -240,7 +240,7 @@ void TransferEngine::HandleEvent(const Event& event) {
             if (event.timer == kHeadTime) {
                 HeadTimeExpired();
             } else if (event.timer == kTryTime && interrupting_ && state_ == kBlocks) {
-                EndInterrupted();
+                EndInterrupted(false);
             } else {
                 OnTimer(event.timer);
             }
@@ -448,13 +448,15 @@ Actions TransferEngine::PortFailed() {
 
 Actions TransferEngine::Interrupt() {
     if (closed_ || !running_) return {};
+    framesAnswered_ = 0;
     if (state_ != kBlocks) return Cancel();
     interrupting_ = true;
     return {};
 }
 
-void TransferEngine::EndInterrupted() {
+void TransferEngine::EndInterrupted(bool answered) {
     interrupting_ = false;
+    framesAnswered_ = std::max(0, blockIndex_ + (answered ? 1 : 0));
     if (std::find(active_.begin(), active_.end(), kTryTime) != active_.end()) Stop(kTryTime);
     state_ = kIdle;
     SendEnd();

@@ -74,8 +74,8 @@ public:
     // then Finished(Cancelled) and the dialog closes. Before the block phase it is Cancel(); with no transfer
     // running, nothing.
     Actions Interrupt();
-    // The frames (or blocks) the radio has answered in the block phase.
-    int FramesAnswered() const { return blockIndex_ < 0 ? 0 : blockIndex_ + 1; }
+    // After an interrupt: the frames (or blocks) of the block phase the radio had answered.
+    int FramesAnswered() const { return framesAnswered_; }
 
     // The transfer record, for the host's display and for tests.
     int State() const { return state_; }
@@ -158,7 +158,7 @@ private:
     void RunOp(Op op, Actions& out);
     void Splice(std::vector<Op>& built);
     void Abort();
-    void EndInterrupted();
+    void EndInterrupted(bool answered);
 
     const TransferSession& session_;
     EngineOptions options_;
@@ -169,6 +169,7 @@ private:
     std::vector<int> active_;  // timers started and not yet stopped or expired
     bool closed_ = false;
     bool interrupting_ = false;
+    int framesAnswered_ = 0;
 };
 
 }  // namespace lm::link

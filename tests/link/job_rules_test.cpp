@@ -1,0 +1,189 @@
+// The rules of a production job: the ID numbers of a run, the ID code they are written as, what an
+// interrupted job says, stopping a write between frames, and waiting for a radio with the wake-up frame
+// alone.
+#include "link/job_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "core/settings_access.h"
+#include "engine_harness.h"
+#include "link/radio_watch.h"
+#include "link/write_transfer.h"
+
+namespace lm::link {
+namespace {
+
+// Each row: what happens to the radios in turn; the numbers they are given.
+TEST(IdNumbers, FailedNumbersGoToTheNextRadio) {
+    struct Case {
+        const char* name;
+        std::uint64_t first, step;
+        const char* outcomes;  // per radio: w written, f failed; radios take their number when they start
+        std::vector<std::uint64_t> numbers;
+    };
+    const Case cases[] = {
+        {"all written", 1, 1, "www", {1, 2, 3}},
+        {"a failure in the middle", 10, 5, "wfww", {10, 15, 15, 20}},
+        {"the same radio retried twice", 7, 1, "ffw", {7, 7, 7}},
+        {"the end of the field", kLargestIdCode - 1, 1, "ww", {kLargestIdCode - 1, kLargestIdCode}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        IdNumbers numbers(c.first, c.step);
+        std::vector<std::uint64_t> given;
+        for (const char* o = c.outcomes; *o != '\0'; ++o) {
+            const std::uint64_t n = numbers.Take().value();
+            given.push_back(n);
+            if (*o == 'w')
+                numbers.Written(n);
+            else
+                numbers.GiveBack(n);
+        }
+        EXPECT_EQ(given, c.numbers);
+    }
+    // Several radios at once: the number of the one that failed goes to the next radio to start.
+    IdNumbers parallel(1, 1);
+    const auto a = parallel.Take(), b = parallel.Take(), c = parallel.Take();
+    parallel.Written(*a);
+    parallel.GiveBack(*b);
+    parallel.Written(*c);
+    EXPECT_EQ(parallel.Take(), 2u);
+    EXPECT_EQ(parallel.Take(), 4u);
+    // Past the field's ten digits nothing is handed out.
+    IdNumbers full(kLargestIdCode, 1);
+    EXPECT_EQ(full.Take(), kLargestIdCode);
+    EXPECT_EQ(full.Take(), std::nullopt);
+}
+
+// The number goes in through the DTMF window's own encoding: digits, "*" after them, at least three digits.
+TEST(IdNumbers, WrittenAsTheIdCode) {
+    struct Case {
+        std::uint64_t number;
+        const char* text;
+        std::array<std::uint8_t, 5> bytes;  // radio bytes 0x143..0x147
+    };
+    const Case cases[] = {
+        {7, "007", {0x00, 0x7F, 0xFF, 0xFF, 0xFF}},
+        {70, "070", {0x07, 0x0F, 0xFF, 0xFF, 0xFF}},
+        {700, "700", {0x70, 0x0F, 0xFF, 0xFF, 0xFF}},
+        {1234, "1234", {0x12, 0x34, 0xFF, 0xFF, 0xFF}},
+        {kLargestIdCode, "9999999999", {0x99, 0x99, 0x99, 0x99, 0x99}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(IdCodeText(c.number), c.text);
+        TALL state;
+        StartSession(state);
+        ASSERT_TRUE(WriteSetting(state, "id-code", IdCodeText(c.number)).Ok());
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(state.Image[img::kDtmfIdFirst + i], c.bytes[i]) << i;
+    }
+}
+
+TEST(JobRules, WhatAnInterruptedJobSays) {
+    struct Case {
+        JobStep step;
+        int frames;
+        const char* text;
+    };
+    const Case cases[] = {
+        {JobStep::Backup, 12, "interrupted before the write: nothing was written"},
+        {JobStep::Write, 0, "interrupted before the write: nothing was written"},
+        {JobStep::Write, 23, "interrupted at frame 23: write it again"},
+        {JobStep::Verify, 5, "interrupted during the verify: write it again"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(InterruptedText(c.step, c.frames), c.text);
+    EXPECT_EQ(NextStep(JobStep::Backup, true), JobStep::Write);
+    EXPECT_EQ(NextStep(JobStep::Write, true), JobStep::Verify);
+    EXPECT_EQ(NextStep(JobStep::Write, false), std::nullopt);
+}
+
+// An interrupt lets the frame on the wire finish and sends the end frame instead of the next one; before the
+// block phase nothing more is sent at all.
+TEST(JobRules, InterruptStopsAWriteBetweenFrames) {
+    struct Case {
+        const char* name;
+        int afterFrames;  // interrupt once this many frames have been sent (0: during the handshake)
+        int answered;
+    };
+    const Case cases[] = {{"in the block phase", 23, 23}, {"in the handshake", 0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TALL state;
+        TransferSession session;
+        test::ResetState(state, session);
+        sim::Radio radio = test::TestRadio();
+        WriteTransfer write(state, session, {4, test::Sequence({100})}, [] { return "2026-12-10 09:00:00"; });
+        test::Harness h(write);
+        h.radio = &radio;
+        h.Apply(write.Ok("", false, ""));
+        const auto frames = [&] { return static_cast<int>(test::WriteAddresses(radio).size()); };
+        if (c.afterFrames > 0)
+            h.Run(120000, [&] { return frames() >= c.afterFrames; });
+        else
+            h.Run(120000, [&] { return test::LogCount(radio, "wake") > 0; });
+        const std::size_t sentBefore = h.sent.size();
+        h.Apply(write.Interrupt());
+        h.Run();
+        ASSERT_EQ(h.finished.size(), 1u);
+        EXPECT_EQ(h.finished[0].outcome, Outcome::Cancelled);
+        EXPECT_TRUE(h.closed);
+        EXPECT_EQ(frames(), c.answered);
+        EXPECT_EQ(write.FramesAnswered(), c.answered);
+        if (c.afterFrames > 0) {
+            ASSERT_EQ(h.sent.size(), sentBefore + 1);
+            EXPECT_EQ(h.sent.back(), test::Bytes{kEndByte});
+        } else {
+            EXPECT_EQ(h.sent.size(), sentBefore);
+        }
+    }
+}
+
+// Polling sends only the wake-up frame, once a second; a radio that answers late starts its job at the poll
+// it answers; a radio done counts as taken off after two polls without an answer.
+TEST(RadioWatch, WaitsForARadioAndForItsRemoval) {
+    struct Case {
+        const char* name;
+        RadioWatch::Waiting waiting;
+        const char* answers;  // per poll: a the radio acknowledges, - silence
+        int polls;            // wake-up frames sent until something is seen
+        RadioWatch::Seen seen;
+    };
+    using W = RadioWatch::Waiting;
+    using S = RadioWatch::Seen;
+    const Case cases[] = {
+        {"a radio present", W::ForRadio, "a", 1, S::Arrived},
+        {"a radio that answers late", W::ForRadio, "---a", 4, S::Arrived},
+        {"taken off at once", W::ForRemoval, "--", 2, S::Removed},
+        {"left on a while, answering once in between", W::ForRemoval, "aa-a--", 6, S::Removed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RadioWatch watch(0, [](int) { return 1; });
+        int polls = 0;
+        S seen = S::Nothing;
+        auto carry = [&](const Actions& actions) {
+            for (const Action& a : actions) {
+                if (const auto* send = std::get_if<SendBytes>(&a)) {
+                    ++polls;
+                    ASSERT_EQ(send->bytes.size(), 8u);
+                    EXPECT_TRUE(std::equal(kWakeLetters.begin(), kWakeLetters.end(), send->bytes.begin()));
+                }
+                if (const auto* start = std::get_if<StartTimer>(&a)) {
+                    EXPECT_EQ(start->ms, RadioWatch::kPollMs);
+                }
+            }
+            if (seen == S::Nothing) seen = watch.TakeSeen();
+        };
+        carry(watch.Start(c.waiting));
+        for (const char* p = c.answers; *p != '\0' && seen == S::Nothing; ++p) {
+            if (*p == 'a') carry(watch.BytesReceived(std::vector<std::uint8_t>{kAckByte}));
+            if (seen == S::Nothing) carry(watch.TimerExpired(RadioWatch::kPollTimer));
+        }
+        EXPECT_EQ(seen, c.seen);
+        EXPECT_EQ(polls, c.polls);
+        EXPECT_FALSE(watch.Polling());
+    }
+}
+
+}  // namespace
+}  // namespace lm::link
