@@ -14,7 +14,8 @@ namespace {
 
 class QtMessagePresenter : public MessagePresenter {
 public:
-    int Show(QWidget* parent, const std::string& caption, const std::string& text, int kind) override {
+    MessageAnswer Show(QWidget* parent, const std::string& caption, const std::string& text,
+                       MessageKind kind) override {
         QMessageBox box(parent);
         box.setWindowTitle(QString::fromStdString(caption));
         box.setText(QString::fromStdString(text));
@@ -42,12 +43,12 @@ MessagePresenter* SetMessagePresenter(MessagePresenter* presenter) {
     return previous;
 }
 
-int ShowMessageBox(const std::string& caption, const std::string& text, int kind) {
+MessageAnswer ShowMessageBox(const std::string& caption, const std::string& text, MessageKind kind) {
     QWidget* parent = QApplication::activeModalWidget();
     if (parent == nullptr) parent = QApplication::activeWindow();
     // Messages quote names and values from files, the radio and the system: their control characters are
     // shown escaped and a huge line is cut.
-    const int answer = gPresenter->Show(parent, caption, PrintableMessage(text), kind);
+    const MessageAnswer answer = gPresenter->Show(parent, caption, PrintableMessage(text), kind);
     if (kind == kMessageQuestion) return answer == kAnswerYes ? kAnswerYes : kAnswerNo;
     return kAnswerOk;
 }
@@ -66,11 +67,12 @@ ScriptedMessages::ScriptedMessages() : previous_(SetMessagePresenter(this)) {}
 
 ScriptedMessages::~ScriptedMessages() { SetMessagePresenter(previous_ == this ? nullptr : previous_); }
 
-int ScriptedMessages::Show(QWidget*, const std::string& caption, const std::string& text, int kind) {
+MessageAnswer ScriptedMessages::Show(QWidget*, const std::string& caption, const std::string& text,
+                                     MessageKind kind) {
     shown_.push_back({caption, text, kind});
     if (kind != kMessageQuestion) return kAnswerOk;
     if (answers_.empty()) return kAnswerNo;
-    const int answer = answers_.front();
+    const MessageAnswer answer = answers_.front();
     answers_.pop_front();
     return answer;
 }

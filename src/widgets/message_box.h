@@ -9,26 +9,29 @@ class QWidget;
 namespace lm {
 
 // Kinds of message box: information with OK, question with Yes and No.
-constexpr int kMessageInfo = 1;
-constexpr int kMessageQuestion = 2;
+enum class MessageKind { Info = 1, Question = 2 };
 // Buttons pressed, numbered as the platform numbers them.
-constexpr int kAnswerOk = 1;
-constexpr int kAnswerYes = 6;
-constexpr int kAnswerNo = 7;
+enum class MessageAnswer { Ok = 1, Yes = 6, No = 7 };
+inline constexpr MessageKind kMessageInfo = MessageKind::Info;
+inline constexpr MessageKind kMessageQuestion = MessageKind::Question;
+inline constexpr MessageAnswer kAnswerOk = MessageAnswer::Ok;
+inline constexpr MessageAnswer kAnswerYes = MessageAnswer::Yes;
+inline constexpr MessageAnswer kAnswerNo = MessageAnswer::No;
 
 // Shows one message box and returns the button pressed.
 class MessagePresenter {
 public:
     virtual ~MessagePresenter() = default;
-    virtual int Show(QWidget* parent, const std::string& caption, const std::string& text, int kind) = 0;
+    virtual MessageAnswer Show(QWidget* parent, const std::string& caption, const std::string& text,
+                               MessageKind kind) = 0;
 };
 
 // Replaces the presenter (nullptr brings back the real message boxes); returns the previous one.
 MessagePresenter* SetMessagePresenter(MessagePresenter* presenter);
 
-// Shows a modal message box over the active window. Kind 1: information icon and OK, returns kAnswerOk.
-// Kind 2: question icon with Yes and No, returns kAnswerYes or kAnswerNo.
-int ShowMessageBox(const std::string& caption, const std::string& text, int kind);
+// Shows a modal message box over the active window. Info: information icon and OK, returns Ok. Question:
+// question icon with Yes and No, returns Yes or No.
+MessageAnswer ShowMessageBox(const std::string& caption, const std::string& text, MessageKind kind);
 
 // The common forms: an information under the caption "Confirmation", and a Yes/No question under it; the
 // frequency warnings are informations under the caption "Caution". Captions come from the message table.
@@ -42,15 +45,16 @@ public:
     struct Shown {
         std::string caption;
         std::string text;
-        int kind = 0;
+        MessageKind kind = MessageKind::Info;
     };
     ScriptedMessages();
     ~ScriptedMessages() override;
     ScriptedMessages(const ScriptedMessages&) = delete;
     ScriptedMessages& operator=(const ScriptedMessages&) = delete;
 
-    void Answer(int answer) { answers_.push_back(answer); }
-    int Show(QWidget* parent, const std::string& caption, const std::string& text, int kind) override;
+    void Answer(MessageAnswer answer) { answers_.push_back(answer); }
+    MessageAnswer Show(QWidget* parent, const std::string& caption, const std::string& text,
+                       MessageKind kind) override;
     const std::vector<Shown>& shown() const { return shown_; }
     std::vector<std::string> texts() const;
     void Clear() {
@@ -60,7 +64,7 @@ public:
 
 private:
     MessagePresenter* previous_ = nullptr;
-    std::deque<int> answers_;
+    std::deque<MessageAnswer> answers_;
     std::vector<Shown> shown_;
 };
 

@@ -42,7 +42,7 @@ private slots:
     void aReadWithoutAnswerOffersTheCableCheck() {
         gPreferences.PortName = dir_.filePath("no-such-port").toStdString();
         ScriptedMessages messages;
-        for (const int answer : {kAnswerNo, kAnswerYes}) {
+        for (const MessageAnswer answer : {kAnswerNo, kAnswerYes}) {
             messages.Clear();
             messages.Answer(answer);
             QString checkedPort;

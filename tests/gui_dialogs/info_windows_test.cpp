@@ -13,6 +13,7 @@
 #include "dialog_test.h"
 #include "globals/globals.h"
 #include "shell/child_windows.h"
+#include "shell/command_table.h"
 #include "shell/main_frm.h"
 #include "windows/editors/embedded_message.h"
 #include "windows/editors/info_msg.h"
@@ -101,18 +102,18 @@ private slots:
 
     void infoWindowShownByTheMainWindow() {
         // As the program wires it (this test program does not link the wiring).
-        RegisterChildWindow(15, [](TfMainFrm& m) { return CreateInfoWindow(m.Radio()); });
+        RegisterChildWindow(lm::cmd::kRadioInfo, [](TfMainFrm& m) { return CreateInfoWindow(m.Radio()); });
         auto main = std::make_unique<TfMainFrm>(dlgtest::Parts(), dir_.filePath("SysInfo.Ini").toStdString());
         main->show();
-        main->DispatchCommand(15);
-        QMdiSubWindow* frame = main->ChildFrame(15);
+        main->DispatchCommand(lm::cmd::kRadioInfo);
+        QMdiSubWindow* frame = main->ChildFrame(lm::cmd::kRadioInfo);
         QVERIFY(frame != nullptr);
         QCOMPARE(frame->widget()->objectName(), QString("fInfoMsg"));
         QCOMPARE(frame->pos(), QPoint(20, 20));
         QVERIFY(!(frame->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(frame->windowFlags() & Qt::WindowMinimizeButtonHint);
         QTest::mouseClick(frame->widget()->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
-        QVERIFY(dlgtest::SpinUntil([&] { return main->ChildFrame(15) == nullptr; }, 2000));
+        QVERIFY(dlgtest::SpinUntil([&] { return main->ChildFrame(lm::cmd::kRadioInfo) == nullptr; }, 2000));
         main.reset();  // destroyed, not closed: no question
     }
 

@@ -34,7 +34,8 @@ class TimedMessages : public lm::ScriptedMessages {
 public:
     TimedMessages() { clock_.start(); }
     void Watch(QProgressBar* bar) { bar_ = bar; }
-    int Show(QWidget* parent, const std::string& caption, const std::string& text, int kind) override {
+    lm::MessageAnswer Show(QWidget* parent, const std::string& caption, const std::string& text,
+                           lm::MessageKind kind) override {
         barAtMessage.push_back(bar_ != nullptr ? bar_->value() : -1);
         closedAtMs.push_back(clock_.elapsed());
         return lm::ScriptedMessages::Show(parent, caption, text, kind);

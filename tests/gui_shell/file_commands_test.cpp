@@ -56,18 +56,18 @@ private slots:
         QCOMPARE(lm::gAll.Image[lm::img::kAreaCodeFirst], std::uint8_t(0xFF));
         // Save again: no dialog, no question.
         lm::gAll.Image[17] = 0x33;
-        main.DispatchCommand(3);
+        main.DispatchCommand(lm::cmd::kSave);
         QCOMPARE(f.files.saved(), 1);
         QCOMPARE(static_cast<std::uint8_t>(lmtest::ReadFile(path)[16 + 16]), std::uint8_t(0x33));
         // Save As, cancelled: nothing written, the name is gone, and Save asks for one again.
         lm::gAll.Image[17] = 0x34;
-        main.DispatchCommand(4);
+        main.DispatchCommand(lm::cmd::kSaveAs);
         QCOMPARE(main.CurrentFileName(), std::string());
         QCOMPARE(main.windowTitle(), QString("LM-418T"));
         QCOMPARE(static_cast<std::uint8_t>(lmtest::ReadFile(path)[32]), std::uint8_t(0x33));
         // Save As onto the existing file, No to replacing it: nothing written, no name.
         f.files.Answer(path);
-        main.DispatchCommand(4);
+        main.DispatchCommand(lm::cmd::kSaveAs);
         QCOMPARE(f.messages.texts().back(), std::string(kReplaceQuestion));
         QCOMPARE(main.CurrentFileName(), std::string());
         QCOMPARE(static_cast<std::uint8_t>(lmtest::ReadFile(path)[32]), std::uint8_t(0x33));
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(!lm::gAll.Modified);
         QVERIFY(main.windowTitle().endsWith("[" + QString::fromStdString(path) + "]"));
         QCOMPARE(main.tree()->topLevelItem(0)->child(1)->childCount(), lm::gAll.ChannelCount);
-        QVERIFY(main.ChildWindow(10));
+        QVERIFY(main.ChildWindow(lm::cmd::kChannelInfo));
 
         // New keeps model and band, clears the name and the image; with Modified false it asks nothing.
         lm::gAll.Image[lm::img::kBlock32First] = 0x77;

@@ -16,6 +16,7 @@
 #include "core/state.h"
 #include "globals/globals.h"
 #include "shell/about_box.h"
+#include "shell/command_table.h"
 #include "shell/help.h"
 #include "shell/set_language.h"
 #include "shell_fixture.h"
@@ -85,11 +86,11 @@ private slots:
         QFile::copy(LM_SOURCE_DIR "/src/resources/lang/English.Ini", f.dir() + "/English.Ini");
         lmtest::WriteFile(f.dir(), "Testish.Ini", kTestish);
         lmtest::WriteFile(f.dir(), "SysInfo.Ini", kSettings);
-        main.DispatchCommand(13);
+        main.DispatchCommand(lm::cmd::kVoxFunction);
         lm::gAll.Modified = true;
 
         Choose(1);
-        main.DispatchCommand(32);
+        main.DispatchCommand(lm::cmd::kLanguage);
         QCOMPARE(lm::gPreferences.LanguageId, 1);
         QCOMPARE(lm::gPreferences.LanguageName, std::string("Testish"));
         QCOMPARE(lm::gLanguage.SaveProgram, std::string("Save it?"));
@@ -104,19 +105,19 @@ private slots:
         QCOMPARE(main.windowTitle(), QString("LM-418T"));
         // The port list is never translated; child windows were closed and a fresh grid opened.
         QVERIFY(main.findChild<QComboBox*>("cbCom")->findText("never") < 0);
-        QVERIFY(main.ChildWindow(10));
-        QVERIFY(!main.ChildWindow(13));
+        QVERIFY(main.ChildWindow(lm::cmd::kChannelInfo));
+        QVERIFY(!main.ChildWindow(lm::cmd::kVoxFunction));
         QVERIFY(lm::gAll.Modified);
 
         // Ok on the unchanged selection changes nothing.
         main.findChild<QAction*>("N1")->setText("marker");
         Choose(1);
-        main.DispatchCommand(32);
+        main.DispatchCommand(lm::cmd::kLanguage);
         QCOMPARE(main.findChild<QAction*>("N1")->text(), QString("marker"));
 
         // Back to English: the English file names every text of the main window.
         Choose(0);
-        main.DispatchCommand(32);
+        main.DispatchCommand(lm::cmd::kLanguage);
         QCOMPARE(lm::gPreferences.LanguageId, 0);
         QCOMPARE(lm::gLanguage.SaveProgram, std::string("Do you wish to save the changes?"));
         QCOMPARE(main.findChild<QAction*>("N1")->text(), QString("&New"));
@@ -164,13 +165,13 @@ private slots:
         lm::gPreferences.LanguageId = 1;
         lm::gPreferences.LanguageName = "Testish";
         Choose(0);
-        f.main().DispatchCommand(32);
+        f.main().DispatchCommand(lm::cmd::kLanguage);
         QCOMPARE(lm::gPreferences.LanguageId, 0);
         QCOMPARE(lm::gPreferences.LanguageName, std::string("Renamed"));
         QCOMPARE(lm::gLanguage.SaveProgram, std::string("Renamed file"));
         // Cancel changes nothing.
         lmtest::RejectNextModal();
-        f.main().DispatchCommand(32);
+        f.main().DispatchCommand(lm::cmd::kLanguage);
         QCOMPARE(lm::gPreferences.LanguageName, std::string("Renamed"));
     }
 
@@ -190,7 +191,7 @@ private slots:
             });
         };
         answer(QMessageBox::Ok);
-        QCOMPARE(lm::ShowMessageBox("Confirmation", "Reading Completed.", lm::kMessageInfo), 1);
+        QCOMPARE(lm::ShowMessageBox("Confirmation", "Reading Completed.", lm::kMessageInfo), lm::kAnswerOk);
         QCOMPARE(seen.title, QString("Confirmation"));
         QCOMPARE(seen.text, QString("Reading Completed."));
         QCOMPARE(seen.icon, QMessageBox::Information);
@@ -287,7 +288,7 @@ private slots:
         lm::gPreferences.HelpName = "QX";
         lm::gPreferences.LanguageName = "English";
         const std::string chm = f.path("QX_English.chm");
-        f.main().DispatchCommand(60);
+        f.main().DispatchCommand(lm::cmd::kHelp);
         QCOMPARE(opener.opened.back(), chm);  // nothing there: the .chm name, result not examined
         lmtest::WriteFile(f.dir(), "QX_English.html", "<html></html>");
         f.main().findChild<QAction*>("tbHelp")->trigger();

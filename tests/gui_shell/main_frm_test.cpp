@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(main.PanelText(6), QString("  "));
         QCOMPARE(main.windowTitle(), QString("LM-418T"));
         // Start-up opens the channel information window and leaves the image unmodified.
-        QVERIFY(Probe(main, 10));
+        QVERIFY(Probe(main, lm::cmd::kChannelInfo));
         QVERIFY(!lm::gAll.Modified);
 
         lm::gAll.AreaText = "Beijing";
@@ -125,40 +125,40 @@ private slots:
             QVERIFY2(Probe(main, kind), qPrintable(QString::number(kind)));
         }
         QCOMPARE(main.clientArea()->subWindowList().size(), 8);
-        ProbeWindow* key = Probe(main, 12);
-        main.ChildFrame(12)->showMinimized();
-        main.DispatchCommand(12);
-        QCOMPARE(Probe(main, 12), key);
-        QVERIFY(!main.ChildFrame(12)->isMinimized());
+        ProbeWindow* key = Probe(main, lm::cmd::kKeyFunction);
+        main.ChildFrame(lm::cmd::kKeyFunction)->showMinimized();
+        main.DispatchCommand(lm::cmd::kKeyFunction);
+        QCOMPARE(Probe(main, lm::cmd::kKeyFunction), key);
+        QVERIFY(!main.ChildFrame(lm::cmd::kKeyFunction)->isMinimized());
         QCOMPARE(main.clientArea()->subWindowList().size(), 8);
         // A closed window is gone for good; the next command makes a new one.
-        main.ChildFrame(12)->close();
-        QTRY_VERIFY(main.ChildFrame(12) == nullptr);
-        main.DispatchCommand(12);
-        QVERIFY(Probe(main, 12));
+        main.ChildFrame(lm::cmd::kKeyFunction)->close();
+        QTRY_VERIFY(main.ChildFrame(lm::cmd::kKeyFunction) == nullptr);
+        main.DispatchCommand(lm::cmd::kKeyFunction);
+        QVERIFY(Probe(main, lm::cmd::kKeyFunction));
         // Close All Windows.
-        main.DispatchCommand(54);
+        main.DispatchCommand(lm::cmd::kCloseAll);
         QTRY_COMPARE(main.clientArea()->subWindowList().size(), 0);
         // New replaces the image: everything closes and a fresh channel grid opens.
-        main.DispatchCommand(13);
+        main.DispatchCommand(lm::cmd::kVoxFunction);
         main.ReopenEditors();
         QTRY_COMPARE(main.clientArea()->subWindowList().size(), 1);
-        QVERIFY(Probe(main, 10));
+        QVERIFY(Probe(main, lm::cmd::kChannelInfo));
     }
 
     void treeClicksAndChannelHooks() {
         ShellFixture f;
         auto& main = f.main();
         QTreeWidgetItem* channels = main.tree()->topLevelItem(0)->child(1);
-        ProbeWindow* grid = Probe(main, 10);
+        ProbeWindow* grid = Probe(main, lm::cmd::kChannelInfo);
         QVERIFY(grid);
         main.cxTreeDblClick(nullptr);
         main.cxTreeDblClick(channels->child(4));  // not the selected node: nothing
-        QVERIFY(!main.ChildWindow(11));
+        QVERIFY(!main.ChildWindow(lm::cmd::kChannelEdit));
         main.tree()->setCurrentItem(channels->child(4));
         main.cxTreeDblClick(channels->child(4));
         QCOMPARE(lm::gAll.CurrentChannel, 5);
-        ProbeWindow* edit = Probe(main, 11);
+        ProbeWindow* edit = Probe(main, lm::cmd::kChannelEdit);
         QVERIFY(edit);
         QVERIFY(grid->leaves >= 1);  // the grid left editing before the command ran
         main.tree()->setCurrentItem(channels->child(7));
@@ -173,7 +173,7 @@ private slots:
         main.cxTreeClick(main.tree()->currentItem());
         QCOMPARE(lm::gAll.CurrentChannel, 8);
         QCOMPARE(edit->loads, 1);
-        QVERIFY(!main.ChildWindow(13));
+        QVERIFY(!main.ChildWindow(lm::cmd::kVoxFunction));
         // The windows hear which channel a step changed, and where the cursor moved; the tree follows it.
         lm::gDocument.Apply("Step", [](lm::TALL& s) { s.Image[lm::SlotFirst(9)] ^= 1; });
         QCOMPARE(grid->rows, std::vector<int>({9}));
@@ -184,7 +184,7 @@ private slots:
         QTreeWidgetItem* key = main.tree()->topLevelItem(0)->child(2);
         main.tree()->setCurrentItem(key);
         main.cxTreeDblClick(key);
-        QVERIFY(Probe(main, 12));
+        QVERIFY(Probe(main, lm::cmd::kKeyFunction));
         const auto count = main.clientArea()->subWindowList().size();
         main.tree()->setCurrentItem(main.tree()->topLevelItem(0));
         main.cxTreeDblClick(main.tree()->topLevelItem(0));
@@ -204,11 +204,11 @@ private slots:
         main.findChild<QAction*>("nCool")->trigger();
         QVERIFY(!bar->isVisible());
         QVERIFY(!main.findChild<QAction*>("nCool")->isChecked());
-        main.DispatchCommand(41);
+        main.DispatchCommand(lm::cmd::kToolbar);
         QVERIFY(bar->isVisible());
         main.findChild<QAction*>("nBar")->trigger();
         QVERIFY(!main.statusBar()->isVisible());
-        main.DispatchCommand(42);
+        main.DispatchCommand(lm::cmd::kStatusBar);
         QVERIFY(main.statusBar()->isVisible());
         QVERIFY(main.findChild<QAction*>("nBar")->isChecked());
     }
@@ -229,8 +229,8 @@ private slots:
         QVERIFY(f.messages.shown().empty());
         QCOMPARE(f.files.opened() + f.files.saved(), 0);
         // The DTMF item, hidden as shipped, shows the window when it is shown; so does its tag.
-        main.DispatchCommand(17);
-        QVERIFY(main.ChildWindow(17));
+        main.DispatchCommand(lm::cmd::kDtmf);
+        QVERIFY(main.ChildWindow(lm::cmd::kDtmf));
     }
 
     // Setup > Show DTMF Function shows the Edit menu's DTMF item and a DTMF node in the tree; the settings
@@ -285,7 +285,7 @@ private slots:
         QVERIFY(main.isVisible());
         QCOMPARE(f.messages.texts(), std::vector<std::string>({"Do you wish to exit program?"}));
         QCOMPARE(f.messages.shown()[0].caption, std::string("Confirmation"));
-        QCOMPARE(f.messages.shown()[0].kind, 2);
+        QCOMPARE(f.messages.shown()[0].kind, lm::kMessageQuestion);
     }
 
     void portCheck() {

@@ -11,6 +11,7 @@
 #include "globals/globals.h"
 #include "link/area_table.h"
 #include "port/simulated_radio.h"
+#include "shell/command_table.h"
 #include "shell_fixture.h"
 
 using lmtest::ShellFixture;
@@ -30,7 +31,7 @@ void ReadThroughDialog(lm::TfMainFrm& main) {
         if (!dialog.isNull()) dialog->close();
     });
     guard.start(15000);
-    main.DispatchCommand(20);
+    main.DispatchCommand(lm::cmd::kRead);
 }
 
 }  // namespace
@@ -46,7 +47,7 @@ private slots:
         lm::gPreferences.PortName = lm::kSimulatedPortName;
         f.files.Answer(f.path("before.dat"));
         QVERIFY(main.FileSave());
-        main.DispatchCommand(13);
+        main.DispatchCommand(lm::cmd::kVoxFunction);
         const auto before = lm::gAll.Image;
         ReadThroughDialog(main);
         QVERIFY(lm::gAll.Image != before);
@@ -56,8 +57,8 @@ private slots:
         QVERIFY(!lm::gAll.AreaText.empty());
         QCOMPARE(main.PanelText(6), "  " + QString::fromStdString(lm::gAll.AreaText));
         // The image was replaced: the other windows closed, a fresh channel grid opened.
-        QVERIFY(main.ChildWindow(10));
-        QVERIFY(!main.ChildWindow(13));
+        QVERIFY(main.ChildWindow(lm::cmd::kChannelInfo));
+        QVERIFY(!main.ChildWindow(lm::cmd::kVoxFunction));
         QCOMPARE(f.messages.texts().back(),
                  std::string("Reading Completed.\n(Simulated radio)"));  // the simulated radio says so
     }
@@ -68,13 +69,13 @@ private slots:
         lm::gPreferences.PortName = f.path("no-such-port");
         f.files.Answer(f.path("kept.dat"));
         QVERIFY(main.FileSave());
-        main.DispatchCommand(13);
+        main.DispatchCommand(lm::cmd::kVoxFunction);
         lm::gAll.Image[17] = 0x12;
         const auto image = lm::gAll.Image;
         ReadThroughDialog(main);
         QVERIFY(lm::gAll.Image == image);
         QCOMPARE(main.CurrentFileName(), f.path("kept.dat"));
-        QVERIFY(main.ChildWindow(13));
+        QVERIFY(main.ChildWindow(lm::cmd::kVoxFunction));
         QVERIFY(!f.messages.shown().empty());
     }
 
@@ -92,7 +93,7 @@ private slots:
             w->findChild<QComboBox*>("cbLanguage")->setCurrentIndex(1);
             w->findChild<QAbstractButton*>("btnOk")->click();
         });
-        main.DispatchCommand(32);
+        main.DispatchCommand(lm::cmd::kLanguage);
         QCOMPARE(lm::gAll.AreaText, lm::LookupAreaName(code, true));
         QVERIFY(lm::gAll.AreaText != english);
         QCOMPARE(main.PanelText(6), "  " + QString::fromStdString(lm::gAll.AreaText));
@@ -106,22 +107,22 @@ private slots:
         QTest::qWait(10);
         const QList<QMdiSubWindow*> frames = main.clientArea()->subWindowList(QMdiArea::CreationOrder);
         QCOMPARE(frames.size(), 4);
-        main.DispatchCommand(52);  // side by side
+        main.DispatchCommand(lm::cmd::kTileVertical);  // side by side
         for (int i = 1; i < frames.size(); ++i) {
             QCOMPARE(frames[i]->y(), 0);
             QVERIFY(frames[i]->x() > frames[i - 1]->x());
         }
-        main.DispatchCommand(51);  // one above the other
+        main.DispatchCommand(lm::cmd::kTileHorizontal);  // one above the other
         for (int i = 1; i < frames.size(); ++i) {
             QCOMPARE(frames[i]->x(), 0);
             QVERIFY(frames[i]->y() > frames[i - 1]->y());
         }
         frames[1]->showMinimized();
         frames[2]->showMinimized();
-        main.DispatchCommand(53);
+        main.DispatchCommand(lm::cmd::kArrangeIcons);
         QCOMPARE(frames[1]->y(), frames[2]->y());
         QVERIFY(frames[2]->x() > frames[1]->x());
-        main.DispatchCommand(50);
+        main.DispatchCommand(lm::cmd::kCascade);
         QVERIFY(frames[3]->isVisible());
     }
 };

@@ -19,6 +19,7 @@
 #include "core/state.h"
 #include "globals/globals.h"
 #include "settings/startup.h"
+#include "shell/command_table.h"
 #include "shell/main_frm.h"
 #include "shell/windows_wiring.h"
 #include "widgets/message_box.h"
@@ -92,7 +93,7 @@ int main(int argc, char* argv[]) {
     main.resize(1100, 720);
     main.show();
     Wait(300);
-    main.DispatchCommand(15);
+    main.DispatchCommand(lm::cmd::kRadioInfo);
     Wait(200);
     Save(&main, "main-window");
 
@@ -107,11 +108,11 @@ int main(int argc, char* argv[]) {
     Wait(300);
     Save(&main, "main-window-after-read");
     // The channel windows: the grid, the edit window on channel 3, the tone picker.
-    if (QMdiSubWindow* grid = main.ChildFrame(10)) Save(grid, "channel-grid");
+    if (QMdiSubWindow* grid = main.ChildFrame(lm::cmd::kChannelInfo)) Save(grid, "channel-grid");
     lm::gAll.CurrentChannel = 3;
-    main.DispatchCommand(11);
+    main.DispatchCommand(lm::cmd::kChannelEdit);
     Wait(200);
-    if (QMdiSubWindow* edit = main.ChildFrame(11)) Save(edit, "channel-edit");
+    if (QMdiSubWindow* edit = main.ChildFrame(lm::cmd::kChannelEdit)) Save(edit, "channel-edit");
     Save(&main, "main-window-channel-edit");
     ShootModal(
         [&main] {
@@ -137,7 +138,7 @@ int main(int argc, char* argv[]) {
     ShootDialog(main, 18, "embedded-message-dialog");
     ShootDialog(main, 32, "language-dialog");
     ShootDialog(main, 61, "about-box");
-    if (QMdiSubWindow* info = main.ChildFrame(15)) {
+    if (QMdiSubWindow* info = main.ChildFrame(lm::cmd::kRadioInfo)) {
         Save(info, "radio-information");
     }
     // The print preview of the sheet of the image read, shown without waiting for it.
@@ -174,7 +175,7 @@ int main(int argc, char* argv[]) {
     chinese.resize(1100, 720);
     chinese.show();
     Wait(300);
-    chinese.DispatchCommand(15);
+    chinese.DispatchCommand(lm::cmd::kRadioInfo);
     Wait(200);
     Save(&chinese, "main-window-chinese");
     messages.Clear();
