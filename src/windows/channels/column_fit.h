@@ -1,7 +1,7 @@
 #pragma once
-// The width a column of the channel grid needs in the current language and font: its title's lines in the
-// header's font, and the texts of its cells, in the box laid over them (an option or tone column) or in the
-// in-cell text editor (a frequency column).
+// The width a column of the channel grid needs in the current language and font: its title in the header's
+// font, on at most two lines, and the texts of its cells, in the box laid over them (an option or tone
+// column) or in the in-cell text editor (a frequency column).
 #include <QString>
 
 class QComboBox;
