@@ -9,7 +9,6 @@
 #include "backup_files.h"
 #include "command.h"
 #include "core/edit_lock.h"
-#include "core/file_io.h"
 #include "core/state.h"
 #include "file_command.h"
 #include "job_board.h"
@@ -20,28 +19,11 @@
 #include "port/production_run.h"
 #include "port/simulated_radio.h"
 #include "port/stop_signals.h"
+#include "port_list.h"
 #include "session.h"
 
 namespace lm::cli {
 namespace {
-
-// The ports of the command line, each once; their tags for the backup names are unique too.
-std::vector<std::string> Ports(const ParsedArgs& parsed) {
-    const std::vector<std::string> ports = parsed.All("--port");
-    if (ports.empty()) throw UsageError("missing --port DEVICE (see 'lm418t-cli ports')");
-    std::set<std::string> seen;
-    for (const std::string& port : ports) {
-        if (port.empty()) throw UsageError("an empty --port");
-        if (!seen.insert(IsSimulatedPort(port) ? std::string(kSimulatedPortName) : port).second)
-            throw UsageError("the port " + port + " is given twice");
-    }
-    // Two names of one device (a symbolic link, a second device node) would write one radio twice at once.
-    for (std::size_t i = 0; i < ports.size(); ++i)
-        for (std::size_t j = i + 1; j < ports.size(); ++j)
-            if (!IsSimulatedPort(ports[i]) && !IsSimulatedPort(ports[j]) && SameFile(ports[i], ports[j]))
-                throw UsageError("the ports " + ports[i] + " and " + ports[j] + " lead to the same device");
-    return ports;
-}
 
 std::vector<std::string> Tags(const std::vector<std::string>& ports) {
     if (ports.size() < 2) return {""};
@@ -132,7 +114,7 @@ private:
     void Check(const ParsedArgs& parsed) override {
         ExpectOperands(parsed, 1, "IN.dat");
         const std::string& input = parsed.Operands[0];
-        ports_ = Ports(parsed);
+        ports_ = PortsOf(parsed);
         tags_ = Tags(ports_);
         // Only digits can be stored in the radio: refused before the radio is touched at all.
         if (const auto newPassword = parsed.Value("--new-password");

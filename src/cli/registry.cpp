@@ -18,15 +18,17 @@ std::unique_ptr<Command> MakeSheetCommand();
 std::unique_ptr<Command> MakeDiffCommand();
 std::unique_ptr<Command> MakeIdentifyCommand();
 std::unique_ptr<Command> MakeDoctorCommand();
+std::unique_ptr<Command> MakeVerifyCommand();
 
 namespace {
 
 using Factory = std::unique_ptr<Command> (*)();
 
 constexpr Factory kFactories[] = {
-    MakeNewCommand,    MakeInfoCommand,  MakeChannelsCommand, MakeChannelCommand,  MakeSettingsCommand,
-    MakeSetCommand,    MakeReadCommand,  MakeWriteCommand,    MakePortsCommand,    MakeExportCommand,
-    MakeImportCommand, MakeSheetCommand, MakeDiffCommand,     MakeIdentifyCommand, MakeDoctorCommand,
+    MakeNewCommand,      MakeInfoCommand,     MakeChannelsCommand, MakeChannelCommand,
+    MakeSettingsCommand, MakeSetCommand,      MakeReadCommand,     MakeWriteCommand,
+    MakePortsCommand,    MakeExportCommand,   MakeImportCommand,   MakeSheetCommand,
+    MakeDiffCommand,     MakeIdentifyCommand, MakeDoctorCommand,   MakeVerifyCommand,
 };
 
 }  // namespace

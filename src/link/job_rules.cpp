@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/memory_map.h"
 #include "link/write_transfer.h"
 
 namespace lm::link {
@@ -47,6 +48,18 @@ std::string DifferenceText(const ImageBytes& written, const std::array<std::uint
                            int address) {
     return "Verify failed: radio byte " + Hex(address, 3) + " reads " + Hex(readBack[address], 2) + ", " +
            Hex(written[1 + address], 2) + " was written.";
+}
+
+std::vector<Difference> DifferencesFromMaster(const TALL& master,
+                                              const std::array<std::uint8_t, 512>& readBack,
+                                              const TextLookup& lookup) {
+    TALL radio = master;
+    std::copy(readBack.begin(), readBack.end(), radio.Image.begin() + 1);
+    TALL written = master;
+    written.Image = ImageAsWritten(master, radio.Image, "");
+    const MemoryField& stamp = InfoField("WriteStamp");  // the radio's own
+    WriteBytes(written.Image.data(), stamp, &radio.Image[static_cast<std::size_t>(stamp.offset)]);
+    return DiffImages(written, radio, kWriteLastIndex, lookup);
 }
 
 std::string InterruptedText(JobStep step, int framesAcknowledged) {

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "core/image_diff.h"
 #include "core/state.h"
 
 namespace lm::link {
@@ -37,6 +38,13 @@ int FirstDifference(const ImageBytes& written, const std::array<std::uint8_t, 51
 // "Verify failed: radio byte 0x123 reads 0x45, 0x67 was written."
 std::string DifferenceText(const ImageBytes& written, const std::array<std::uint8_t, 512>& readBack,
                            int address);
+
+// What differs between a radio read back and the master data file, as the diff lists it: against the image
+// a write of master would leave in that radio, so the radio's own area code, its password and its write time
+// stamp are no differences; radio bytes 0..463 (what a write sends). An empty list: the radio matches.
+std::vector<Difference> DifferencesFromMaster(const TALL& master,
+                                              const std::array<std::uint8_t, 512>& readBack,
+                                              const TextLookup& lookup = NoTranslation);
 
 // What an interrupted job tells the operator: "interrupted at frame 23: write it again" for a write that had
 // sent frames, "interrupted before the write: nothing was written" before it.

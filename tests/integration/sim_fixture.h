@@ -30,6 +30,8 @@ public:
         thread_ = std::thread([this] { runner_->Run(); });
         return runner_->DevicePath();
     }
+    // The radio taken off the cable (false) or put back (true), while it is served.
+    void SetAttached(bool attached) { runner_->SetAttached(attached); }
     // Handles what has been received so far and ends the thread.
     void Stop() {
         if (!thread_.joinable()) return;

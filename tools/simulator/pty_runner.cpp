@@ -131,6 +131,14 @@ void PtyRunner::DeliverDue(Clock::time_point now, bool all) {
     while (!input_.empty() && (all || input_.front().due <= now) && !radio_.Vanished()) {
         const Timed item = std::move(input_.front());
         input_.pop_front();
+        if (!attached_) {
+            wasDetached_ = true;
+            continue;
+        }
+        if (wasDetached_) {
+            wasDetached_ = false;
+            radio_.LineQuiet();
+        }
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(item.due - start_).count();
         const std::size_t before = radio_.log().size();
         Queue(radio_.Receive(item.bytes, static_cast<std::uint64_t>(ms)), std::max(item.due, now));

@@ -35,6 +35,10 @@ public:
     int Run();
     // Ends Run() from another thread or a signal handler, after the bytes already received are handled.
     void Stop();
+    // The radio taken off the cable (false) and put back (true), from any thread or a signal handler: while
+    // it is off, what the program sends is lost and nothing answers; put back, it drops an unfinished frame.
+    void SetAttached(bool attached) { attached_ = attached; }
+    void ToggleAttached() { attached_ = !attached_; }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -57,6 +61,8 @@ private:
     std::string devicePath_;
     std::string linkPath_;
     std::atomic<bool> stop_{false};
+    std::atomic<bool> attached_{true};
+    bool wasDetached_ = false;
     std::deque<Timed> input_;   // bytes received, each due when its last bit has arrived on the wire
     std::deque<Timed> output_;  // bytes to send, each due when it has been on the wire
     Clock::time_point inFree_{};

@@ -41,6 +41,12 @@ extern "C" void StopOnSignal(int) {
         if (PtyRunner* runner = slot.load()) runner->Stop();
 }
 
+// SIGUSR1: the radios are taken off the cable, or put back.
+extern "C" void ToggleOnSignal(int) {
+    for (auto& slot : gRunning)
+        if (PtyRunner* runner = slot.load()) runner->ToggleAttached();
+}
+
 // One simulated radio and the terminal it is served on.
 struct Served {
     Served(const Memory& memory, const SimConfig& config, const std::string& link)
@@ -91,7 +97,9 @@ const char* SimUsage() {
            "  --vanish-after N     the device disappears after N blocks\n"
            "  --fragment N         send every answer in pieces of N bytes\n"
            "  --forget-frame N     acknowledge write frame N but keep the old bytes\n"
-           "  --verbose            trace the frames on standard error\n";
+           "  --verbose            trace the frames on standard error\n"
+           "  --detached           the radios start off the cable; SIGUSR1 puts them on the cable and\n"
+           "                       takes them off again\n";
 }
 
 bool ParseSimArgs(const std::vector<std::string>& args, SimConfig& config, std::string& error) {
@@ -149,6 +157,8 @@ bool ParseSimArgs(const std::vector<std::string>& args, SimConfig& config, std::
             ok = number(10, 0, 57, config.faults.forgetFrame);
         else if (a == "--verbose")
             config.runner.verbose = true;
+        else if (a == "--detached")
+            config.detached = true;
         else {
             error = "unknown option: " + a;
             return false;
@@ -189,12 +199,16 @@ int RunSimulator(const SimConfig& config, const Memory& defaultMemory, std::ostr
     for (std::size_t i = 0; i < served.size(); ++i) gRunning[i] = &served[i]->runner;
     std::signal(SIGINT, StopOnSignal);
     std::signal(SIGTERM, StopOnSignal);
+    std::signal(SIGUSR1, ToggleOnSignal);
+    if (config.detached)
+        for (auto& s : served) s->runner.SetAttached(false);
     std::vector<std::thread> threads;
     for (auto& s : served) threads.emplace_back([&s] { s->status = s->runner.Run(); });
     for (std::thread& t : threads) t.join();
     for (auto& slot : gRunning) slot = nullptr;
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGUSR1, SIG_DFL);
     int status = 0;
     for (const auto& s : served) {
         if (s->radio.Vanished())

@@ -19,6 +19,7 @@ struct SimConfig {
     std::optional<int> band;
     std::optional<int> area;
     std::optional<std::string> password;
+    bool detached = false;  // the radios start off the cable (SIGUSR1 puts them on and takes them off)
 };
 
 // The memory of a blank UHF radio (band code 244, area code 0000, no password), everything else erased.
