@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/memory_map.h"
 #include "core/state.h"
 
 namespace lm {

@@ -5,93 +5,27 @@
 
 namespace lm::link::test {
 
-void ScriptedRadio::SetPassword(const std::string& digits, std::uint8_t mask) {
-    password.fill(0xFF);
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        std::uint8_t& b = password[1 + i / 2];
-        const int d = digits[i] - '0';
-        b = i % 2 == 0 ? static_cast<std::uint8_t>((b & 0x0F) | (d << 4))
-                       : static_cast<std::uint8_t>((b & 0xF0) | d);
-    }
-    password[0] = mask;
-    for (int i = 1; i < 6; ++i) password[i] ^= mask;
+sim::Radio TestRadio(const sim::Memory& memory, const sim::Faults& faults) {
+    sim::Memory plain = memory;
+    std::fill(plain.begin() + sim::kPasswordAddress, plain.begin() + sim::kPasswordAddress + 6, 0xFF);
+    sim::Radio radio(plain, faults);
+    radio.SetModelCode("LM41");
+    radio.SetBandCode(0xFE);
+    radio.SetAreaCode(0x1234);
+    return radio;
 }
 
-std::vector<Bytes> ScriptedRadio::Receive(const Bytes& f) {
-    Bytes reply;
-    if (f.size() == 8 && f[0] == 'P') {
-        // A new session: the identification block of the memory holds what the fields say.
-        memory[432] = 'P';
-        std::copy(model.begin(), model.begin() + 4, memory.begin() + 433);
-        memory[437] = band;
-        memory[440] = area0;
-        memory[441] = area1;
-        std::copy(password.begin(), password.end(), memory.begin() + 442);
-        key = f[7];
-        log.push_back("wake");
-        if (silentAt == "wake") return {};
-        if (strayOnly) return {{0x33}};
-        reply = strayBeforeAck ? Bytes{0x33, 0x06} : Bytes{0x06};
-    } else if (f.size() == 1 && f[0] == 0x02) {
-        log.push_back("ident");
-        if (silentAt == "ident") return {};
-        reply = {'P',
-                 static_cast<std::uint8_t>(model[0]),
-                 static_cast<std::uint8_t>(model[1]),
-                 static_cast<std::uint8_t>(model[2]),
-                 static_cast<std::uint8_t>(model[3]),
-                 band,
-                 static_cast<std::uint8_t>(wrongKey ? SwapHalves(key) ^ 0x01 : SwapHalves(key)),
-                 0,
-                 area0,
-                 area1};
-        reply.insert(reply.end(), password.begin(), password.end());
-        reply.insert(reply.end(), extraAfterIdent.begin(), extraAfterIdent.end());
-    } else if (f.size() == 16) {
-        log.push_back("confirm");
-        if (silentAt == "confirm") return {};
-        // The radio's own arithmetic, written out independently of the engine.
-        const auto* d = f.data();
-        auto sw = [](int x) { return ((x << 4) | (x >> 4)) & 0xFF; };
-        int sum = d[1] + (d[2] >> 1) + ((2 * d[3]) & 0xFF) + d[4] + sw(d[5]) + (255 - d[6]) + (d[7] & 0x0F) +
-                  d[8] + ((2 * d[9]) & 0xFF) + (d[10] >> 1) + d[11] + (255 - d[12]) + sw(d[13]) +
-                  (d[14] & 0xF0);
-        reply = {static_cast<std::uint8_t>((sum + (wrongConfirm ? 1 : 0)) & 0xFF)};
-    } else if (f.size() == 1 && f[0] == 0x06) {
-        log.push_back("ack");
-        if (silentAt == "ack") return {};
-        reply = {static_cast<std::uint8_t>(nakAfter >= 0 && nakAfter == blocksRead - 1 ? 0x15 : 0x06)};
-    } else if (f.size() == 4 && f[0] == 'R') {
-        const int address = f[1] * 256 + f[2];
-        const int block = address / 16;
-        ++blocksRead;
-        log.push_back("read " + std::to_string(address));
-        if (silentAt == "block" && silentBlock == block) return {};
-        reply = {'W', f[1], f[2], 0x10};
-        reply.insert(reply.end(), memory.begin() + address, memory.begin() + address + 16);
-        if (block == shortBlock) reply.pop_back();
-    } else if (f.size() == 12 && f[0] == 'W') {
-        const int address = f[1] * 256 + f[2];
-        const int frame = address / 8;
-        log.push_back("write " + std::to_string(address));
-        writeAddresses.push_back(address);
-        if (silentAt == "block" && silentBlock == frame) return {};
-        std::copy(f.begin() + 4, f.end(), memory.begin() + address);
-        ++framesWritten;
-        reply = {static_cast<std::uint8_t>(frame == nakAfter ? 0x15 : 0x06)};
-    } else if (f.size() == 1 && f[0] == 'E') {
-        log.push_back("end");
-        return {};
-    } else {
-        log.push_back("unknown");
-        return {};
-    }
-    if (fragment == 0) return {reply};
-    std::vector<Bytes> pieces;
-    for (std::size_t i = 0; i < reply.size(); i += fragment) {
-        pieces.emplace_back(reply.begin() + i, reply.begin() + std::min(reply.size(), i + fragment));
-    }
-    return pieces;
+std::vector<int> WriteAddresses(const sim::Radio& radio) {
+    std::vector<int> addresses;
+    for (const std::string& line : radio.log())
+        if (line.starts_with("write 0x")) addresses.push_back(std::stoi(line.substr(8), nullptr, 16));
+    return addresses;
+}
+
+long LogCount(const sim::Radio& radio, const std::string& word) {
+    return std::count_if(radio.log().begin(), radio.log().end(), [&](const std::string& line) {
+        return line == word || line.starts_with(word + " ");
+    });
 }
 
 void Harness::Apply(const Actions& actions) {
@@ -100,7 +34,8 @@ void Harness::Apply(const Actions& actions) {
         if (auto* send = std::get_if<SendBytes>(&action)) {
             sent.push_back(send->bytes);
             if (radio) {
-                for (auto& piece : radio->Receive(send->bytes)) inbox.push_back(piece);
+                for (auto& piece : radio->Receive(send->bytes, static_cast<std::uint64_t>(now)))
+                    inbox.push_back(piece);
             }
         } else if (std::holds_alternative<WaitDrained>(action)) {
             drainPending = true;

@@ -1,7 +1,6 @@
 #pragma once
-// Drives a transfer engine with a fake clock and a scripted radio: sent frames go to the radio, its replies
-// come back as notifications once the output has drained, timers expire in time order.
-#include <array>
+// Drives a transfer engine with a fake clock and the simulated radio: sent frames go to the radio, its
+// replies come back as notifications once the output has drained, timers expire in time order.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -13,42 +12,25 @@
 #include "core/state.h"
 #include "link/actions.h"
 #include "link/handshake.h"
+#include "link/sim/radio.h"
 
 namespace lm::link::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A radio that answers every frame correctly unless told otherwise.
-struct ScriptedRadio {
-    std::array<std::uint8_t, 528> memory{};
-    std::string model = "LM41";
-    std::uint8_t band = 0xFE;
-    std::uint8_t area0 = 0x12, area1 = 0x34;
-    std::array<std::uint8_t, 6> password{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    std::string silentAt;  // "wake", "ident", "confirm", "ack", "block"
-    int silentBlock = -1;  // with "block": that block request / frame index
-    bool wrongKey = false;
-    bool wrongConfirm = false;
-    bool strayBeforeAck = false;  // a stray byte before the wake-up acknowledgement
-    bool strayOnly = false;       // a stray byte instead of the acknowledgement
-    int shortBlock = -1;          // read: 19 bytes for this block
-    int nakAfter = -1;         // read: 0x15 for the acknowledgement after this block; write: for this frame
-    std::size_t fragment = 0;  // split replies into pieces of this size
-    Bytes extraAfterIdent;     // bytes appended to the ident reply in the same notification
-    std::uint8_t key = 0;
-    int blocksRead = 0, framesWritten = 0;
-    std::vector<int> writeAddresses;
-    std::vector<std::string> log;
-
-    void SetPassword(const std::string& digits, std::uint8_t mask);
-    std::vector<Bytes> Receive(const Bytes& frame);
-};
+// The simulated radio as the tests start from: the given memory, model code LM41, band code 0xFE, area code
+// 0x1234 and no password; faults as given.
+sim::Radio TestRadio(const sim::Memory& memory = {}, const sim::Faults& faults = {});
+// The addresses of the write frames the radio took, in order.
+std::vector<int> WriteAddresses(const sim::Radio& radio);
+// How many lines of the radio's log start with word ("wake", "ident", "confirm" ...).
+long LogCount(const sim::Radio& radio, const std::string& word);
 
 struct Harness {
     explicit Harness(TransferEngine& transfer) : engine(transfer) {}
 
     TransferEngine& engine;
-    ScriptedRadio* radio = nullptr;
+    sim::Radio* radio = nullptr;
     long now = 0;
     std::map<int, long> timers;  // id -> deadline
     bool drainPending = false;

@@ -11,7 +11,8 @@ namespace {
 
 using test::Bytes;
 using test::Harness;
-using test::ScriptedRadio;
+using test::LogCount;
+using test::TestRadio;
 
 TEST(KeyByte, FromPortNumberOrRandom) {
     EXPECT_EQ(ChooseKeyByte(1, {}), 0x61);
@@ -88,13 +89,12 @@ struct HandshakeFixture : ::testing::Test {
     void SetUp() override { test::ResetState(state, session); }
     TALL state;
     TransferSession session;
-    ScriptedRadio radio;
+    sim::Radio radio = TestRadio();
 };
 
 TEST_F(HandshakeFixture, FramesTimingAndWakeAcknowledgement) {
     for (bool stray : {false, true}) {
-        radio = ScriptedRadio{};
-        radio.strayBeforeAck = stray;
+        radio = TestRadio({}, {.strayByte = stray});
         ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &radio;
@@ -110,8 +110,7 @@ TEST_F(HandshakeFixture, FramesTimingAndWakeAcknowledgement) {
         EXPECT_EQ(h.LastMessage(), "ReadOk") << "stray " << stray;
     }
     // A stray byte alone is not an acknowledgement: HeadTime, then 2.5 s, then ComError, closed 300 ms later.
-    radio = ScriptedRadio{};
-    radio.strayOnly = true;
+    radio = TestRadio({}, {.strayOnly = true});
     ReadTransfer read(session, {1, {}});
     Harness h(read);
     h.radio = &radio;
@@ -136,9 +135,9 @@ TEST_F(HandshakeFixture, IdentResultsAndPrecedence) {
     for (const Case& c : {Case{"XX99", false, "", 3, "ModError"}, Case{"XX99", true, "", 3, "ComError"},
                           Case{"LM41", true, "9", 3, "ComError"}, Case{"LM41", false, "9", 3, "PwdError"},
                           Case{"LM41", false, " 4321 ", 4, "ReadOk"}, Case{"LM41", false, "", 4, "ReadOk"}}) {
-        ScriptedRadio r = radio;
-        r.model = c.model;
-        r.wrongKey = c.wrongKey;
+        sim::Radio r = radio;
+        r.SetModelCode(c.model);
+        r.faults().wrongKeyEcho = c.wrongKey;
         ReadTransfer read(session, {3, {}});
         Harness h(read);
         h.radio = &r;
@@ -155,33 +154,31 @@ TEST_F(HandshakeFixture, IdentResultsAndPrecedence) {
 
 TEST_F(HandshakeFixture, ReplyCollection) {
     // An ident reply of 20 bytes in one notification is processed once, on its first 16 bytes.
-    radio.extraAfterIdent = Bytes(4, 0x06);
+    radio.faults().afterIdent = Bytes(4, 0x06);
     {
         ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &radio;
         h.Apply(read.Ok(""));
         h.Run();
-        EXPECT_EQ(std::count(radio.log.begin(), radio.log.end(), "confirm"), 1);
+        EXPECT_EQ(LogCount(radio, "confirm"), 1);
         EXPECT_EQ(h.LastMessage(), "ReadOk");
     }
     // 16 + 32 = 48 bytes still dispatch; 49 bytes are one too many: no dispatch, HeadTime reports.
     for (int extra : {32, 33, 40}) {
-        ScriptedRadio r;
-        r.extraAfterIdent = Bytes(extra, 0x00);
+        sim::Radio r = TestRadio({}, {.afterIdent = Bytes(extra, 0x00)});
         ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &r;
         h.Apply(read.Ok(""));
-        h.Run(100000, [&] { return r.log.size() >= 2 && !h.drainPending && h.inbox.empty(); });
+        h.Run(100000, [&] { return r.log().size() >= 2 && !h.drainPending && h.inbox.empty(); });
         EXPECT_EQ(read.RxCount(), extra == 32 ? 0 : kRxBufferSize) << extra;  // 0: the confirmation went out
         h.Run();
         EXPECT_EQ(h.messages.front().key, extra == 32 ? "ReadOk" : "ComError") << extra;
     }
     // Replies split into single bytes are collected until the expected count is there.
     {
-        ScriptedRadio r;
-        r.fragment = 1;
+        sim::Radio r = TestRadio({}, {.fragmentBytes = 1});
         WriteTransfer write(state, session, {2, {}}, [] { return std::string("2026-05-06 07:08:09"); });
         Harness h(write);
         h.radio = &r;
@@ -193,7 +190,7 @@ TEST_F(HandshakeFixture, ReplyCollection) {
 
 TEST_F(HandshakeFixture, StaleBytesInRxBuffer) {
     // First attempt: stray byte and acknowledgement, so RxBuffer[1] holds 0x06; then a line error.
-    radio.strayBeforeAck = true;
+    radio.faults().strayByte = true;
     ReadTransfer read(session, {1, {}});
     Harness h(read);
     h.radio = &radio;
@@ -201,21 +198,21 @@ TEST_F(HandshakeFixture, StaleBytesInRxBuffer) {
     h.Run(100000, [&] { return h.sent.size() == 2; });
     h.Apply(read.LineError());  // kept until the ident request has drained, then purges its reply
     // Second attempt: a lone stray byte; the stale 0x06 behind it was not received since the wake-up.
-    radio.strayBeforeAck = false;
-    radio.strayOnly = true;
+    radio.faults().strayByte = false;
+    radio.faults().strayOnly = true;
     h.Run();
     EXPECT_EQ(read.RxBuffer()[1], 0x06);
     EXPECT_EQ(read.RxCount(), 1);
-    EXPECT_EQ(std::count(radio.log.begin(), radio.log.end(), "wake"), 2);
-    EXPECT_EQ(std::count(radio.log.begin(), radio.log.end(), "ident"), 1);
+    EXPECT_EQ(LogCount(radio, "wake"), 2);
+    EXPECT_EQ(LogCount(radio, "ident"), 1);
     EXPECT_EQ(h.LastMessage(), "ComError");
     // The confirmation answer is read from RxBuffer[0]; the bytes behind it are the ident reply's.
-    ScriptedRadio good;
+    sim::Radio good = TestRadio();
     ReadTransfer second(session, {1, {}});
     Harness g(second);
     g.radio = &good;
     g.Apply(second.Ok(""));
-    g.Run(100000, [&] { return good.log.size() == 4; });  // wake, ident, confirm, ack
+    g.Run(100000, [&] { return g.sent.size() == 4; });  // wake, ident, confirm, ack
     EXPECT_EQ(second.State(), kBlocks);
     EXPECT_EQ(second.RxBuffer()[1], 'L');
     EXPECT_EQ(second.RxBuffer()[6], SwapHalves(second.KeyByte()));

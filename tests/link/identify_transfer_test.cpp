@@ -14,7 +14,7 @@ using test::Bytes;
 
 struct Case {
     const char* name;
-    std::function<void(test::ScriptedRadio&)> setUp;
+    std::function<void(sim::Radio&)> setUp;
     Answer answer;
     bool keyEchoOk;
     bool modelKnown;
@@ -26,44 +26,44 @@ const Bytes kIdent{0x02}, kEnd{0x45};
 
 TEST(IdentifyTransfer, FramesAndOutcomeForEachAnswer) {
     const Case cases[] = {
-        {"radio", [](test::ScriptedRadio&) {}, Answer::Identified, true, true, false, {kIdent, kEnd}},
+        {"radio", [](sim::Radio&) {}, Answer::Identified, true, true, false, {kIdent, kEnd}},
         {"password",
-         [](test::ScriptedRadio& r) { r.SetPassword("2468", 0x3C); },
+         [](sim::Radio& r) { r.SetPassword("2468", 0x3C); },
          Answer::Identified,
          true,
          true,
          true,
          {kIdent, kEnd}},
         {"unknown model",
-         [](test::ScriptedRadio& r) { r.model = "XY12"; },
+         [](sim::Radio& r) { r.SetModelCode("XY12"); },
          Answer::Identified,
          true,
          false,
          false,
          {kIdent, kEnd}},
         {"wrong key echo",
-         [](test::ScriptedRadio& r) { r.wrongKey = true; },
+         [](sim::Radio& r) { r.faults().wrongKeyEcho = true; },
          Answer::Identified,
          false,
          true,
          false,
          {kIdent, kEnd}},
         {"silent at wake-up",
-         [](test::ScriptedRadio& r) { r.silentAt = "wake"; },
+         [](sim::Radio& r) { r.faults().silentAt = sim::Step::Wake; },
          Answer::None,
          false,
          false,
          false,
          {kEnd}},
         {"silent at identification",
-         [](test::ScriptedRadio& r) { r.silentAt = "ident"; },
+         [](sim::Radio& r) { r.faults().silentAt = sim::Step::Ident; },
          Answer::WakeOnly,
          false,
          false,
          false,
          {kIdent, kEnd}},
         {"stray byte only",
-         [](test::ScriptedRadio& r) { r.strayOnly = true; },
+         [](sim::Radio& r) { r.faults().strayOnly = true; },
          Answer::None,
          false,
          false,
@@ -75,7 +75,7 @@ TEST(IdentifyTransfer, FramesAndOutcomeForEachAnswer) {
         TALL state;
         TransferSession session;
         test::ResetState(state, session);
-        test::ScriptedRadio radio;
+        sim::Radio radio = test::TestRadio();
         c.setUp(radio);
         IdentifyTransfer identify(session, {1, {}});
         test::Harness h(identify);
@@ -97,7 +97,8 @@ TEST(IdentifyTransfer, FramesAndOutcomeForEachAnswer) {
         EXPECT_EQ(o.modelKnown, c.modelKnown);
         EXPECT_EQ(o.hasPassword, c.hasPassword);
         EXPECT_EQ(o.areaCode, "1234");
-        EXPECT_EQ(o.modelCode, radio.model);
+        EXPECT_EQ(o.modelCode, std::string(radio.memory().begin() + sim::kIdentAddress + 1,
+                                           radio.memory().begin() + sim::kIdentAddress + 5));
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/memory_map.h"
 #include "core/settings_access.h"
 #include "engine_harness.h"
 #include "link/radio_watch.h"

@@ -1,8 +1,9 @@
-// The read transfer against a scripted radio: the complete read, every row of its failure table.
+// The read transfer against the simulated radio: the complete read, every row of its failure table.
 #include "link/read_transfer.h"
 
 #include <gtest/gtest.h>
 
+#include "core/memory_map.h"
 #include "engine_harness.h"
 #include "link/area_table.h"
 
@@ -11,13 +12,15 @@ namespace {
 
 using test::Bytes;
 using test::Harness;
-using test::ScriptedRadio;
+using test::TestRadio;
 
 struct ReadFixture : ::testing::Test {
     void SetUp() override {
         test::ResetState(state, session);
-        for (int i = 0; i < 528; ++i) radio.memory[i] = static_cast<std::uint8_t>(i * 7 + 3);
-        radio.band = 240;  // 150 - 174MHz: the VHF variant
+        sim::Memory memory;
+        for (int i = 0; i < 528; ++i) memory[i] = static_cast<std::uint8_t>(i * 7 + 3);
+        radio = TestRadio(memory);
+        radio.SetBandCode(240);  // 150 - 174MHz: the VHF variant
         state.Image[img::kBlock32First] = 0x5A;
         state.Image[500] = 0x77;
         before = state;
@@ -30,7 +33,7 @@ struct ReadFixture : ::testing::Test {
     }
     TALL state;
     TransferSession session;
-    ScriptedRadio radio;
+    sim::Radio radio = TestRadio();
     TALL before;
 };
 
@@ -67,8 +70,8 @@ TEST_F(ReadFixture, CompleteRead) {
     // Radio bytes 0..495 land at Image[1..496]; 497..512 become 0; block 32 and Image[0] untouched.
     // Settings bytes may be repaired by SanitizeImage; the channel slots and the stamps are copied as they
     // are.
-    for (int a = 0; a < 256 + 16; ++a) EXPECT_EQ(state.Image[1 + a], radio.memory[a]) << a;
-    for (int a = 448; a < 496; ++a) EXPECT_EQ(state.Image[1 + a], radio.memory[a]) << a;
+    for (int a = 0; a < 256 + 16; ++a) EXPECT_EQ(state.Image[1 + a], radio.memory()[a]) << a;
+    for (int a = 448; a < 496; ++a) EXPECT_EQ(state.Image[1 + a], radio.memory()[a]) << a;
     for (int i = 497; i <= 512; ++i) EXPECT_EQ(state.Image[i], 0) << i;
     EXPECT_EQ(state.Image[0], 0);
     EXPECT_EQ(state.Image[img::kBlock32First], 0x5A);
@@ -78,7 +81,8 @@ TEST_F(ReadFixture, CompleteRead) {
     EXPECT_EQ(state.BandName, "150 - 174MHz");
     EXPECT_TRUE(state.Modified);
     EXPECT_EQ(session.LastPassword, "2468");
-    EXPECT_EQ(state.AreaCode, AreaCodeText(radio.area0, radio.area1));
+    EXPECT_EQ(state.AreaCode,
+              AreaCodeText(radio.memory()[sim::kAreaAddress], radio.memory()[sim::kAreaAddress + 1]));
     ASSERT_EQ(h.finished.size(), 1u);
     EXPECT_EQ(h.finished[0].outcome, Outcome::Completed);
 
@@ -92,28 +96,31 @@ TEST_F(ReadFixture, CompleteRead) {
 TEST_F(ReadFixture, HandshakeFailures) {
     struct Row {
         const char* name;
-        std::function<void(ScriptedRadio&)> fault;
+        std::function<void(sim::Radio&)> fault;
         std::string entry;
         std::string message;
         bool closes;
     };
     radio.SetPassword("1111", 0x21);
     const std::vector<Row> rows{
-        {"no wake answer", [](ScriptedRadio& r) { r.silentAt = "wake"; }, "", "ComError", true},
-        {"no ident", [](ScriptedRadio& r) { r.silentAt = "ident"; }, "", "ComError", true},
-        {"no confirm answer", [](ScriptedRadio& r) { r.silentAt = "confirm"; }, "", "ComError", true},
-        {"unknown model", [](ScriptedRadio& r) { r.model = "AB12"; }, "", "ModError", false},
-        {"key echo", [](ScriptedRadio& r) { r.wrongKey = true; }, "", "ComError", true},
-        {"password", [](ScriptedRadio&) {}, "2222", "PwdError", false},
-        {"confirmation", [](ScriptedRadio& r) { r.wrongConfirm = true; }, "", "ComError", true},
-        {"block silent", [](ScriptedRadio& r) { r.silentAt = "block", r.silentBlock = 7; }, "", "ComError",
+        {"no wake answer", [](sim::Radio& r) { r.faults().silentAt = sim::Step::Wake; }, "", "ComError",
          true},
-        {"short block", [](ScriptedRadio& r) { r.shortBlock = 3; }, "", "ComError", true},
-        {"nak", [](ScriptedRadio& r) { r.nakAfter = 5; }, "", "ComError", true},
+        {"no ident", [](sim::Radio& r) { r.faults().silentAt = sim::Step::Ident; }, "", "ComError", true},
+        {"no confirm answer", [](sim::Radio& r) { r.faults().silentAt = sim::Step::Confirm; }, "", "ComError",
+         true},
+        {"unknown model", [](sim::Radio& r) { r.SetModelCode("AB12"); }, "", "ModError", false},
+        {"key echo", [](sim::Radio& r) { r.faults().wrongKeyEcho = true; }, "", "ComError", true},
+        {"password", [](sim::Radio&) {}, "2222", "PwdError", false},
+        {"confirmation", [](sim::Radio& r) { r.faults().wrongConfirm = true; }, "", "ComError", true},
+        {"block silent",
+         [](sim::Radio& r) { r.faults().silentAt = sim::Step::Block, r.faults().silentBlock = 7; }, "",
+         "ComError", true},
+        {"short block", [](sim::Radio& r) { r.faults().shortBlock = 3; }, "", "ComError", true},
+        {"nak", [](sim::Radio& r) { r.faults().nakBlock = 5; }, "", "ComError", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ScriptedRadio r = radio;
+        sim::Radio r = radio;
         row.fault(r);
         ReadTransfer read(session, {1, {}});
         Harness h(read);
@@ -152,15 +159,15 @@ TEST_F(ReadFixture, HandshakeFailures) {
 TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     // A first line error restarts 500 ms later; the second is reported by TryTime 450 ms later.
     {
-        ScriptedRadio copy = this->radio;
+        sim::Radio copy = this->radio;
         ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &copy;
         h.Apply(read.Ok(""));
-        h.Run(100000, [&] { return copy.blocksRead == 4; });
+        h.Run(100000, [&] { return copy.BlocksRead() == 4; });
         h.Apply(read.LineError());
         const long first = h.now;
-        h.Run(100000, [&] { return copy.blocksRead == 4 + 2; });
+        h.Run(100000, [&] { return copy.BlocksRead() == 4 + 2; });
         EXPECT_EQ(h.TimeOf("ok on"), first + 500);
         EXPECT_TRUE(h.messages.empty());
         h.Apply(read.LineError());
@@ -172,7 +179,7 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     }
     // A line error before Ok also uses up the restart: a transfer starts by itself 500 ms later.
     {
-        ScriptedRadio copy = this->radio;
+        sim::Radio copy = this->radio;
         ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &copy;
@@ -210,12 +217,12 @@ TEST_F(ReadFixture, LineErrorsAndPortFailures) {
     }
     // The port vanishes in the block phase: ComError and the dialog closes, instead of waiting forever.
     {
-        ScriptedRadio copy = this->radio;
+        sim::Radio copy = this->radio;
         ReadTransfer read(session, {1, {}});
         Harness h(read);
         h.radio = &copy;
         h.Apply(read.Ok(""));
-        h.Run(100000, [&] { return copy.blocksRead == 10; });
+        h.Run(100000, [&] { return copy.BlocksRead() == 10; });
         h.drainPending = false;
         h.inbox.clear();
         h.Apply(read.PortFailed());
@@ -231,7 +238,7 @@ TEST_F(ReadFixture, CancelLeavesEverything) {
     Harness h(read);
     h.radio = &radio;
     h.Apply(read.Ok(""));
-    h.Run(100000, [&] { return radio.blocksRead == 20; });
+    h.Run(100000, [&] { return radio.BlocksRead() == 20; });
     h.Apply(read.Cancel());
     EXPECT_TRUE(h.closed);
     ASSERT_EQ(h.finished.size(), 1u);

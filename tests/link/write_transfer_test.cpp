@@ -1,9 +1,10 @@
-// The write transfer against a scripted radio: the complete write, the bytes it puts into the image, every
+// The write transfer against the simulated radio: the complete write, the bytes it puts into the image, every
 // row of its failure table, and several radios written one after the other.
 #include "link/write_transfer.h"
 
 #include <gtest/gtest.h>
 
+#include "core/memory_map.h"
 #include "engine_harness.h"
 
 namespace lm::link {
@@ -11,22 +12,24 @@ namespace {
 
 using test::Bytes;
 using test::Harness;
-using test::ScriptedRadio;
+using test::TestRadio;
+using test::WriteAddresses;
 
 struct WriteFixture : ::testing::Test {
     void SetUp() override {
         test::ResetState(state, session);
         for (int i = 1; i <= kImageBytes; ++i) state.Image[i] = static_cast<std::uint8_t>(i * 5 + 1);
         state.Image[img::kBandCode] = 0;  // WriteIdent puts the band code back
-        radio.memory.fill(0xEE);
-        radio.area0 = 0x21;
-        radio.area1 = 0x00;
+        sim::Memory memory;
+        memory.fill(0xEE);
+        radio = TestRadio(memory);
+        radio.SetAreaCode(0x2100);
         radio.SetPassword("97531", 0x44);
     }
     std::string NextStamp() { return "2026-12-09 10:0" + std::to_string(stamps++) + ":00"; }
     TALL state;
     TransferSession session;
-    ScriptedRadio radio;
+    sim::Radio radio = TestRadio();
     int stamps = 1;
 };
 
@@ -34,7 +37,7 @@ TEST_F(WriteFixture, CompleteWrite) {
     const auto image = state.Image;
     const TALL before = state;
     ImageBytes radioBefore{};
-    std::copy(radio.memory.begin(), radio.memory.end(), radioBefore.begin() + 1);
+    std::copy(radio.memory().begin(), radio.memory().end(), radioBefore.begin() + 1);
     WriteTransfer write(state, session, {4, test::Sequence({100})}, [this] { return NextStamp(); });
     Harness h(write);
     h.radio = &radio;
@@ -46,17 +49,18 @@ TEST_F(WriteFixture, CompleteWrite) {
     EXPECT_EQ(h.TimeOf("ok on") - h.TimeOf("message WriteOk"), 500);
 
     // 58 frames at 0x000..0x1C8, nothing from radio byte 464 on; one end frame.
-    ASSERT_EQ(radio.writeAddresses.size(), 58u);
-    for (int f = 0; f < 58; ++f) EXPECT_EQ(radio.writeAddresses[f], 8 * f);
+    const std::vector<int> addresses = WriteAddresses(radio);
+    ASSERT_EQ(addresses.size(), 58u);
+    for (int f = 0; f < 58; ++f) EXPECT_EQ(addresses[f], 8 * f);
     EXPECT_EQ(h.sent.back(), Bytes{'E'});
-    for (int a = 464; a < 528; ++a) EXPECT_EQ(radio.memory[a], 0xEE) << a;
-    for (int a = 0; a < 464; ++a) EXPECT_EQ(radio.memory[a], state.Image[1 + a]) << a;
+    for (int a = 464; a < 528; ++a) EXPECT_EQ(radio.memory()[a], 0xEE) << a;
+    for (int a = 0; a < 464; ++a) EXPECT_EQ(radio.memory()[a], state.Image[1 + a]) << a;
     // What Compare With Radio sets against the radio is what the write left there, area code and password
     // aside (those come from the radio's answer and a fresh mask).
     const ImageBytes asWritten = ImageAsWritten(before, radioBefore, "2026-12-09 10:01:00");
     for (int a = 0; a < 528; ++a) {
         if (a + 1 < img::kAreaCodeFirst || a + 1 >= img::kPasswordFirst + img::kPasswordBytes) {
-            EXPECT_EQ(asWritten[1 + a], radio.memory[a]) << a;
+            EXPECT_EQ(asWritten[1 + a], radio.memory()[a]) << a;
         }
     }
     EXPECT_TRUE(std::equal(asWritten.begin() + img::kAreaCodeFirst, asWritten.begin() + img::kWriteStamp,
@@ -88,28 +92,29 @@ TEST_F(WriteFixture, CompleteWrite) {
 TEST_F(WriteFixture, RadiosOneAfterAnotherAndNewPassword) {
     WriteTransfer write(state, session, {12, test::Sequence({3, 70, 3, 20})}, [this] { return NextStamp(); });
     Harness h(write);
-    ScriptedRadio first = radio;
+    sim::Radio first = radio;
     h.radio = &first;
     h.Apply(write.Ok("", true, "  "));  // checked and empty: the radio's password becomes empty
     h.Run();
     EXPECT_EQ(h.LastMessage(), "WriteOk");
-    EXPECT_EQ(DecodePassword(&first.memory[442]), "");
-    const std::string firstStamp = UnpackTimestamp(first.memory.data() + 448);
+    EXPECT_EQ(DecodePassword(&first.memory()[442]), "");
+    const std::string firstStamp = UnpackTimestamp(first.memory().data() + 448);
 
-    ScriptedRadio second = radio;
-    second.area0 = 0x55;
-    second.SetPassword("", 0x00);
-    second.password.fill(0xFF);
+    sim::Memory secondMemory = radio.memory();
+    secondMemory[sim::kAreaAddress] = 0x55;
+    std::fill(secondMemory.begin() + sim::kPasswordAddress, secondMemory.begin() + sim::kPasswordAddress + 6,
+              0xFF);
+    sim::Radio second(secondMemory, {});
     h.radio = &second;
     h.Apply(write.Ok("", true, "0123456789"));
     h.Run();
     EXPECT_EQ(h.messages.size(), 2u);
-    EXPECT_EQ(DecodePassword(&second.memory[442]), "0123456789");
-    EXPECT_EQ(second.memory[440], 0x55);
-    const std::string secondStamp = UnpackTimestamp(second.memory.data() + 448);
+    EXPECT_EQ(DecodePassword(&second.memory()[442]), "0123456789");
+    EXPECT_EQ(second.memory()[440], 0x55);
+    const std::string secondStamp = UnpackTimestamp(second.memory().data() + 448);
     EXPECT_EQ(firstStamp, "2026-12-09 10:01:00");
     EXPECT_EQ(secondStamp, "2026-12-09 10:02:00");
-    EXPECT_NE(first.memory[442], second.memory[442]);  // fresh mask each time
+    EXPECT_NE(first.memory()[442], second.memory()[442]);  // fresh mask each time
     // Key bytes for port 12 come from the random rule.
     EXPECT_EQ(h.sent[0].back(), 0x65 + 3);
 }
@@ -130,33 +135,35 @@ TEST_F(WriteFixture, NewPasswordWithOtherCharactersIsRefused) {
     h.Apply(write.Ok("", true, " 42 "));
     h.Run();
     EXPECT_EQ(h.LastMessage(), "WriteOk");
-    EXPECT_EQ(DecodePassword(&radio.memory[442]), "42");
+    EXPECT_EQ(DecodePassword(&radio.memory()[442]), "42");
 }
 
 TEST_F(WriteFixture, FailureTable) {
     struct Row {
         const char* name;
-        std::function<void(ScriptedRadio&)> fault;
+        std::function<void(sim::Radio&)> fault;
         std::string entry;
         std::string message;
         bool closes;
         bool endFrame;
     };
     const std::vector<Row> rows{
-        {"no wake answer", [](ScriptedRadio& r) { r.silentAt = "wake"; }, "", "ComError", true, false},
-        {"no ident", [](ScriptedRadio& r) { r.silentAt = "ident"; }, "", "ComError", true, false},
-        {"other model", [](ScriptedRadio& r) { r.model = "LM42"; }, "1", "ModError", true, true},
-        {"key echo", [](ScriptedRadio& r) { r.wrongKey = true; }, "", "ComError", true, false},
-        {"password", [](ScriptedRadio&) {}, "1", "PwdError", false, true},
-        {"confirmation", [](ScriptedRadio& r) { r.wrongConfirm = true; }, "", "ComError", true, true},
-        {"no ack", [](ScriptedRadio& r) { r.silentAt = "block", r.silentBlock = 9; }, "", "ComError", true,
+        {"no wake answer", [](sim::Radio& r) { r.faults().silentAt = sim::Step::Wake; }, "", "ComError", true,
          false},
-        {"nak", [](ScriptedRadio& r) { r.nakAfter = 20; }, "", "ComError", true, false},
+        {"no ident", [](sim::Radio& r) { r.faults().silentAt = sim::Step::Ident; }, "", "ComError", true,
+         false},
+        {"other model", [](sim::Radio& r) { r.SetModelCode("LM42"); }, "1", "ModError", true, true},
+        {"key echo", [](sim::Radio& r) { r.faults().wrongKeyEcho = true; }, "", "ComError", true, false},
+        {"password", [](sim::Radio&) {}, "1", "PwdError", false, true},
+        {"confirmation", [](sim::Radio& r) { r.faults().wrongConfirm = true; }, "", "ComError", true, true},
+        {"no ack", [](sim::Radio& r) { r.faults().silentAt = sim::Step::Block, r.faults().silentBlock = 9; },
+         "", "ComError", true, false},
+        {"nak", [](sim::Radio& r) { r.faults().nakBlock = 20; }, "", "ComError", true, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         test::ResetState(state, session);
-        ScriptedRadio r = radio;
+        sim::Radio r = radio;
         row.fault(r);
         WriteTransfer write(state, session, {1, {}}, [this] { return NextStamp(); });
         Harness h(write);
@@ -192,10 +199,10 @@ TEST_F(WriteFixture, LineErrorAndPortFailures) {
     {
         WriteTransfer write(state, session, {1, {}}, [this] { return NextStamp(); });
         Harness h(write);
-        ScriptedRadio r = radio;
+        sim::Radio r = radio;
         h.radio = &r;
         h.Apply(write.Ok("", false, ""));
-        h.Run(100000, [&] { return r.framesWritten == 30; });
+        h.Run(100000, [&] { return r.BlocksWritten() == 30; });
         h.Apply(write.LineError());
         h.Apply(write.LineError());
         h.Run();
@@ -203,7 +210,7 @@ TEST_F(WriteFixture, LineErrorAndPortFailures) {
         EXPECT_EQ(h.LastMessage(), "ComError");
         EXPECT_FALSE(h.closed);     // no automatic restart, the dialog stays open
         EXPECT_FALSE(h.okEnabled);  // with its controls disabled
-        EXPECT_LT(r.framesWritten, 58);
+        EXPECT_LT(r.BlocksWritten(), 58);
     }
     {
         WriteTransfer write(state, session, {1, {}}, [this] { return NextStamp(); });

@@ -200,7 +200,9 @@ void Radio::Wake(std::vector<Bytes>& out) {
     Note(Hex("wake", key_));
     state_ = State::Woken;
     if (faults_.silentAt == Step::Wake) return;
-    if (faults_.strayByte)
+    if (faults_.strayOnly)
+        Answer(out, {0x3F});
+    else if (faults_.strayByte)
         Answer(out, {0x3F, kAck});
     else
         Answer(out, {kAck});
@@ -212,6 +214,7 @@ void Radio::Ident(std::vector<Bytes>& out) {
     if (faults_.silentAt == Step::Ident) return;
     Bytes reply(memory_.begin() + kIdentAddress, memory_.begin() + kIdentAddress + 16);
     reply[6] = faults_.wrongKeyEcho ? static_cast<std::uint8_t>(SwapHalves(key_) ^ 0x11) : SwapHalves(key_);
+    reply.insert(reply.end(), faults_.afterIdent.begin(), faults_.afterIdent.end());
     Answer(out, std::move(reply));
 }
 

@@ -32,11 +32,13 @@ struct Faults {
     bool wrongKeyEcho = false;  // identification carries a wrong echo of the key byte
     bool wrongConfirm = false;  // answers the confirmation frame with a wrong byte
     bool strayByte = false;     // one stray byte before the wake-up acknowledgement
+    bool strayOnly = false;     // one stray byte instead of the wake-up acknowledgement
     int shortBlock = -1;        // answers this block request with 19 bytes instead of 20
     int nakBlock = -1;      // read: answers the acknowledgement after this block with 0x15; write: this frame
     int vanishAfter = -1;   // the device disappears when block index N is requested (after N blocks)
     int fragmentBytes = 0;  // every reply is split into pieces of at most this many bytes
     int forgetFrame = -1;   // write: acknowledges this frame but keeps its old bytes (a failing memory)
+    Bytes afterIdent = {};  // bytes sent behind the identification, in the same piece
 };
 
 // Password in the radio's encoded form: mask byte, then five bytes of digit halves XOR mask.
@@ -63,6 +65,8 @@ public:
     // lone 'E' after the identification is the end frame that follows a refused identification.
     void LineQuiet();
 
+    // The faults, to be changed between sessions.
+    Faults& faults() { return faults_; }
     bool Vanished() const { return vanished_; }
     const Memory& memory() const { return memory_; }
     // Which radio bytes a block write has changed since the radio was created.
