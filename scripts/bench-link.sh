@@ -79,18 +79,18 @@ done
 echo "bound: line time of ${out_bytes[read]}+${in_bytes[read]} (read) or ${out_bytes[write]}+${in_bytes[write]} (write)" \
      "bytes at 9600 baud 8N1, + 450 + 50 + 5 ms, + ${turnaround} ms turnaround per answer"
 
-# Several radios at once: 1, 2 and 4 paced simulated radios written with --verify, one run after the other.
-# Goal: 4 radios in at most 1.15 x the wall time of one, the event loop never kept waiting more than 20 ms.
+# Several radios at once: 1, 2, 4 and 8 paced simulated radios written with --verify, one run after the other.
+# Goal: 8 radios in at most 1.15 x the wall time of one, the event loop never kept waiting more than 20 ms.
 links=()
-for i in 1 2 3 4; do links+=(--link "$work/multi$i"); done
+for i in 1 2 3 4 5 6 7 8; do links+=(--link "$work/multi$i"); done
 "$build/bin/lm418t-sim" "${links[@]}" --turnaround "$turnaround" >"$work/multi.out" 2>"$work/multi.err" &
 multi_pid=$!
 trap 'kill "$multi_pid" 2>/dev/null || true; wait "$multi_pid" 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 100); do [ -s "$work/multi.out" ] && [ "$(wc -l <"$work/multi.out")" -ge 4 ] && break; sleep 0.05; done
+for _ in $(seq 100); do [ -s "$work/multi.out" ] && [ "$(wc -l <"$work/multi.out")" -ge 8 ] && break; sleep 0.05; done
 echo
 printf '%-7s %12s %10s %12s\n' radios "command ms" "x one" "max stall"
 one=
-for n in 1 2 4; do
+for n in 1 2 4 8; do
   ports=()
   for i in $(seq "$n"); do ports+=(--port "$work/multi$i"); done
   t0=$(date +%s%N)

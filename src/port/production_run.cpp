@@ -145,6 +145,9 @@ void ProductionRun::OpenWatch(Port& port, RadioWatch::Waiting what) {
 void ProductionRun::StopWatch(Port& port) {
     port.pollTimer.stop();
     if (port.watchContext) {
+        // No more input for this watch, even before its context goes.
+        QObject::disconnect(port.line.get(), nullptr, port.watchContext, nullptr);
+        QObject::disconnect(&port.pollTimer, nullptr, port.watchContext, nullptr);
         port.watchContext->deleteLater();
         port.watchContext = nullptr;
         if (port.line && (!port.job || port.job->Outcome().Ended() || !port.job->Started()))

@@ -40,6 +40,8 @@ lm418t-cli ch|channel channels
 lm418t-cli --v|--version
 lm418t-cli help se|set settings
 lm418t-cli write --p|--password --port
+lm418t-cli write --id|--id-code-from --id-code-step
+lm418t-cli verify --port |$ports
 lm418t-cli channel a.dat 3 |bandwidth= busy-lock= compander= epilogue= over-tone= power= rx-tone= rx= scan-add= scrambler= tx-tone= tx=
 lm418t-cli channel --csv a.dat 3 rx=446 s|scan-add= scrambler=
 lm418t-cli channel a.dat 3 power=|High Low Mid

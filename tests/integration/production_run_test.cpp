@@ -1,0 +1,113 @@
+// The job engine against simulated radios on pseudo-terminals: several radios at once with backup, write, ID
+// number and verify, their outcomes as data, the log, and a failed radio retried with its number.
+#include "port/production_run.h"
+
+#include <gtest/gtest.h>
+
+#include <QEventLoop>
+#include <memory>
+
+#include "cli_helpers.h"
+#include "core/models.h"
+#include "core/settings_access.h"
+#include "sim_fixture.h"
+
+namespace lm {
+namespace {
+
+struct Recorder : RunListener {
+    void Progress(const RadioJob&, link::JobStep, int, int) override {}
+    void Note(const RadioJob&, const std::string&) override {}
+    void Done(const RadioJob& job) override { done.push_back(&job); }
+    void RunEnded() override { ++ended; }
+    std::vector<const RadioJob*> done;
+    int ended = 0;
+};
+
+std::unique_ptr<test::SimThread> Radio(const std::string& link, const sim::Faults& faults,
+                                       std::string& port) {
+    sim::RunnerOptions options = test::SimThread::Unpaced();
+    options.linkPath = link;
+    auto sim = std::make_unique<test::SimThread>(test::ValidRadio(11), faults, options);
+    port = sim->Start();
+    return sim;
+}
+
+TEST(ProductionRun, BackupWriteVerifyAndARetriedRadioKeepingItsNumber) {
+    test::TempDir dir;
+    sim::Faults forgetful;
+    forgetful.forgetFrame = 3;  // radio bytes 24..31 stay as they were
+    std::string a, b, c;
+    auto simA = Radio(dir.File("a"), {}, a);
+    auto simB = Radio(dir.File("b"), forgetful, b);
+    auto simC = Radio(dir.File("c"), {}, c);
+
+    TALL document;
+    StartSession(document);
+    ProductionLog log(dir.File("log.csv"), "in.dat", "00");
+    ASSERT_EQ(log.Open(), "");
+    RunSetup setup;
+    setup.document = document;
+    setup.ports = {a, b, c};
+    setup.plan = [&dir](const std::string& port, int round) {
+        JobPlan plan;
+        plan.port = port;
+        plan.verify = true;
+        plan.backupPath = [&dir, port, round](const std::string& area) {
+            return dir.File(port.substr(port.rfind('/') + 1) + "-" + area + "-" + std::to_string(round) +
+                            ".dat");
+        };
+        return plan;
+    };
+    setup.idFrom = 41;
+    setup.log = &log;
+    TLanguage messages;
+    Recorder recorder;
+    ProductionRun run(std::move(setup), messages, recorder);
+
+    run.StartRound();
+    ASSERT_TRUE(test::SpinUntil([&] { return recorder.ended == 1; }, 20000));
+    struct Expected {
+        bool done;
+        link::JobStep step;
+        int firstDifference;
+        std::uint64_t id;
+    };
+    const Expected first[] = {{true, link::JobStep::Verify, -1, 41},
+                              {false, link::JobStep::Verify, 24, 42},
+                              {true, link::JobStep::Verify, -1, 43}};
+    const auto jobs = run.LastJobs();
+    ASSERT_EQ(jobs.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const link::JobOutcome& o = jobs[i]->Outcome();
+        EXPECT_EQ(o.Done(), first[i].done) << o.message;
+        EXPECT_EQ(o.step, first[i].step);
+        EXPECT_EQ(o.verified, first[i].done);
+        EXPECT_EQ(o.firstDifference, first[i].firstDifference);
+        EXPECT_EQ(jobs[i]->Plan().idNumber, first[i].id);
+        EXPECT_EQ(ReadSetting(jobs[i]->State(), "id-code"), link::IdCodeText(first[i].id));
+        EXPECT_TRUE(std::filesystem::exists(dir.File(std::string("abc").substr(i, 1) + "-0755-1.dat")));
+    }
+    EXPECT_EQ(run.Totals().written, 2);
+    EXPECT_EQ(run.Totals().failed, 1);
+
+    // The failing radio is replaced on its port; only it is written again, with the number it gave back.
+    simB.reset();
+    auto simB2 = Radio(dir.File("b"), {}, b);
+    run.RetryFailed();
+    ASSERT_TRUE(test::SpinUntil([&] { return recorder.ended == 2; }, 20000));
+    ASSERT_EQ(recorder.done.size(), 4u);
+    EXPECT_EQ(recorder.done.back()->Plan().port, b);
+    EXPECT_TRUE(recorder.done.back()->Outcome().Done()) << recorder.done.back()->Outcome().message;
+    EXPECT_EQ(recorder.done.back()->Plan().idNumber, 42u);
+    EXPECT_EQ(run.Totals().written, 3);
+
+    std::istringstream rows(test::ReadText(dir.File("log.csv")));
+    std::vector<std::string> ids;
+    for (std::string line; std::getline(rows, line);) ids.push_back(line.substr(line.rfind(',') + 1));
+    EXPECT_EQ(ids, (std::vector<std::string>{"id number", "41", "42", "43", "42"}));
+}
+
+}  // namespace
+}  // namespace lm
