@@ -69,10 +69,18 @@ void FitLabelledBoxes(QWidget* window, const std::vector<LabelledBox>& rows) {
             for (const LabelledBox& row : column)
                 labelWidth =
                     std::max({labelWidth, row.box->x() - row.label->x(), row.label->sizeHint().width()});
+            // The boxes of a column widen alike, so that their right edges stay in line.
+            std::vector<int> designed;
+            int grown = 0;
             for (const LabelledBox& row : column) {
+                designed.push_back(row.box->width());
                 if (auto* box = qobject_cast<QComboBox*>(row.box)) FitBox(box);
+                grown = std::max(grown, row.box->width() - designed.back());
+            }
+            for (std::size_t i = 0; i < column.size(); ++i) {
+                const LabelledBox& row = column[i];
                 row.label->setGeometry(x, row.label->y(), labelWidth, row.label->height());
-                row.box->move(x + labelWidth, row.box->y());
+                row.box->setGeometry(x + labelWidth, row.box->y(), designed[i] + grown, row.box->height());
                 clear = std::max(clear, row.box->geometry().right() + 1);
                 GrowAncestors(row.box, window);
             }
