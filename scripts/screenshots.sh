@@ -16,7 +16,7 @@ if [ -n "${DISPLAY:-}" ] && [ -z "${FORCE_XVFB:-}" ]; then
   "$tool" "$out"
 else
   command -v xvfb-run >/dev/null || { echo "xvfb-run is missing (apt-get install xvfb xauth)"; exit 1; }
-  xvfb-run -a -s "-screen 0 1280x800x24" "$tool" "$out"
+  xvfb-run -a -s "-screen 0 1680x1050x24" "$tool" "$out"
 fi
 rm -f "$out/SysInfo.Ini"
 ls -1 "$out"/*.png

@@ -90,7 +90,7 @@ int main(int argc, char* argv[]) {
     lm::ScriptedMessages messages;  // no message box stops the pictures
 
     lm::TfMainFrm main({lm::gPreferences, lm::gSession, lm::gLanguage, lm::gDocument}, paths.settingsPath);
-    main.resize(1100, 720);
+    main.resize(1600, 820);  // room for the channel edit window beside the grid
     main.show();
     Wait(300);
     main.DispatchCommand(lm::cmd::kRadioInfo);
@@ -172,7 +172,7 @@ int main(int argc, char* argv[]) {
     lm::gPreferences.LanguageName = "Chinese";
     ShootDialog(main, 61, "about-box-chinese");
     lm::TfMainFrm chinese({lm::gPreferences, lm::gSession, lm::gLanguage, lm::gDocument}, paths.settingsPath);
-    chinese.resize(1100, 720);
+    chinese.resize(1600, 820);
     chinese.show();
     Wait(300);
     chinese.DispatchCommand(lm::cmd::kRadioInfo);
