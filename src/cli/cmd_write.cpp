@@ -128,6 +128,8 @@ private:
         }
         if (const auto backup = parsed.Value("--backup")) CheckBackupTarget(*backup, others_, true);
         CheckIdNumbers(parsed);
+        if (parsed.Has("--each-radio") && parsed.Has("--repeat"))
+            throw UsageError("--each-radio starts each radio by itself: it does not go with --repeat");
     }
 
     // The ID numbers are checked before any radio is touched: each must fit the field, the round's last too.
@@ -172,11 +174,12 @@ private:
         setup.idStep = idStep_;
         setup.log = log ? &*log : nullptr;
         ProductionRun run(std::move(setup), program().messages, board);
-        StopSignals stop;
-        QObject::connect(&stop, &StopSignals::stopRequested, &run, &ProductionRun::Interrupt);
         for (int round = 1;; ++round) {
             std::vector<EditLock> backupLocks;  // a backup is a data file that must not change under us
             if (!each) backupLocks = CheckBackups(parsed, round);
+            // Only while the radios are written: Ctrl-C at the prompt below ends the process as usual.
+            StopSignals stop;
+            QObject::connect(&stop, &StopSignals::stopRequested, &run, &ProductionRun::Interrupt);
             board.Run(run, ports_, each);
             const std::vector<const RadioJob*> jobs = each ? run.AllJobs() : run.LastJobs();
             std::string failed;

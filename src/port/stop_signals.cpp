@@ -39,12 +39,15 @@ StopSignals::StopSignals(QObject* parent) : QObject(parent) {
 StopSignals::~StopSignals() {
     notifier_.reset();
     if (fd_ < 0) return;
-    // A signal still pending is taken here, unannounced: the run it was meant for has ended already.
+    // A signal that came after the run's last turn of the event loop keeps its usual effect: raised again
+    // once it is no longer blocked.
     disconnect(this, nullptr, nullptr, nullptr);
+    const int before = received_;
     Read();
     close(fd_);
     const sigset_t set = StopSet();
     pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+    if (before == 0 && received_ != 0) raise(received_);
 }
 
 void StopSignals::Read() {

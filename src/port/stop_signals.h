@@ -1,8 +1,10 @@
 #pragma once
 // SIGINT and SIGTERM as events of the event loop, for as long as the object lives: a run that is being
 // interrupted stops cleanly (radios between frames, a record of each) instead of the process ending on the
-// spot. The signals are blocked and read from a descriptor, so no handler runs and nothing is global. Where
-// the system offers no such descriptor, the signals keep their usual effect.
+// spot. The signals are blocked and read from a descriptor, so no handler runs and nothing is global; keep
+// the object only around a run of the event loop, since a blocking read elsewhere would not be interrupted. A
+// signal that arrives after the loop's last turn is raised again when the object goes. Where the system
+// offers no such descriptor, the signals keep their usual effect.
 #include <QObject>
 #include <memory>
 

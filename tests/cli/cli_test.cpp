@@ -75,7 +75,7 @@ TEST_F(CliTest, HelpTextsFitEightyColumns) {
     int commands = 0;
     for (std::sregex_iterator it(tool.begin(), tool.end(), command), end; it != end; ++it, ++commands)
         check(Cli({(*it)[1], "--help"}).out, (*it)[1]);
-    EXPECT_EQ(commands, 15);
+    EXPECT_EQ(commands, 16);
 }
 
 TEST_F(CliTest, NewChoosesVariantAndBand) {
