@@ -23,6 +23,7 @@ struct JobOutcome {
     Kind kind = Kind::Pending;
     JobStep step = JobStep::Write;  // the step it ended at
     std::string message;       // "Writing Completed.", a failure's message, "interrupted at frame 23 ..."
+    std::string messageKey;    // the message table's key when message is a transfer's ("ComError"), else ""
     int firstDifference = -1;  // Verify: the first radio address that reads back otherwise
     bool verified = false;     // the radio read back as written
     bool Done() const { return kind == Kind::Done; }

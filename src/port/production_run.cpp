@@ -1,6 +1,7 @@
 #include "port/production_run.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/port_name.h"
 #include "port/transfer_host.h"
@@ -18,6 +19,7 @@ struct ProductionRun::Port {
     std::unique_ptr<RadioWatch> watch;
     QObject* watchContext = nullptr;  // the connections of the watch; deleted later, never inside its slots
     QTimer pollTimer;
+    bool troubleTold = false;  // the port could not be opened, and the listener has heard so
 };
 
 ProductionRun::ProductionRun(RunSetup setup, const TLanguage& messages, RunListener& listener,
@@ -132,12 +134,13 @@ void ProductionRun::StartWatch(Port& port, RadioWatch::Waiting what) {
 void ProductionRun::OpenWatch(Port& port, RadioWatch::Waiting what) {
     std::string why;
     if (!port.line->IsOpen() && !port.line->Open(port.name, why)) {
-        // An adapter that was unplugged may come back: tried again a second later.
-        listener_.PortTrouble(port.name, why);
+        // An adapter that was unplugged may come back: tried again a second later, told once.
+        if (!std::exchange(port.troubleTold, true)) listener_.PortTrouble(port.name, why);
         QTimer::singleShot(RadioWatch::kPollMs, port.watchContext,
                            [this, p = &port, what] { OpenWatch(*p, what); });
         return;
     }
+    port.troubleTold = false;
     listener_.Waiting(port.name, what == RadioWatch::Waiting::ForRemoval);
     Carry(port, port.watch->Start(what));
 }

@@ -19,6 +19,9 @@
 // radio (link::IdNumbers). Log rows are appended in port order at the end of a round, and as each job ends
 // while watching; a log that cannot be written is kept in LogFailure() and the run goes on (the radios are
 // written all the same). Nothing blocks.
+//
+// "Check radios" is a run of Read jobs (JobPlan::Kind::Read): each job's ReadBack().blocks go to
+// link::DifferencesFromMaster. A window translates an outcome's message by its messageKey when it has one.
 #include <QObject>
 #include <QTimer>
 #include <cstdint>

@@ -80,6 +80,7 @@ void RadioJob::Begin(JobStep step) {
     stepEnded_ = false;
     completion_.clear();
     failure_.clear();
+    failureKey_.clear();
     const bool write = step == JobStep::Write;
     if (write) {
         auto engine = std::make_unique<link::WriteTransfer>(state_, session_, Options(), link::ClockSource{});
@@ -114,6 +115,7 @@ void RadioJob::Message(const link::ShowMessage& message, std::function<void()> c
         listener_.Note(*this, text);
     } else if (failure_.empty()) {
         failure_ = text;
+        failureKey_ = message.key;
     }
     closed();
 }
@@ -203,6 +205,7 @@ void RadioJob::Finish(JobOutcome::Kind kind, std::string message, int firstDiffe
     line_.Close();
     outcome_.kind = kind;
     outcome_.step = step_;
+    outcome_.messageKey = kind == JobOutcome::Kind::Failed && message == failure_ ? failureKey_ : "";
     outcome_.message = std::move(message);
     outcome_.firstDifference = firstDifference;
     elapsedMs_ = clock_.isValid() ? clock_.elapsed() : 0;

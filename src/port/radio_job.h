@@ -111,6 +111,7 @@ private:
     bool interrupted_ = false;
     std::string completion_;
     std::string failure_;
+    std::string failureKey_;
     std::string writtenPassword_;
     link::ReadOutcome readBack_;
     link::JobOutcome outcome_;
