@@ -14,7 +14,7 @@ std::vector<std::string> PortsOf(const ParsedArgs& parsed) {
     std::set<std::string> seen;
     for (const std::string& port : ports) {
         if (port.empty()) throw UsageError("an empty --port");
-        if (!seen.insert(IsSimulatedPort(port) ? std::string(kSimulatedPortName) : port).second)
+        if (!seen.insert(IsSimulatedPort(port) ? SimulatedPortName(SimulatedRadioNumber(port)) : port).second)
             throw UsageError("the port " + port + " is given twice");
     }
     // Two names of one device would write (or read) one radio twice at once.

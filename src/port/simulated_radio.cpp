@@ -34,18 +34,35 @@ constexpr PlausibleChannel kChannels[] = {
     {"464.50000", "464.50000", "", "", false},           {"467.56250", "467.56250", "D754I", "D754I", true},
 };
 
-std::unique_ptr<sim::Radio>& RadioSlot() {
-    static std::unique_ptr<sim::Radio> radio;
-    return radio;
+struct RadioSlot {
+    std::unique_ptr<sim::Radio> radio;
+    bool attached = true;
+};
+
+RadioSlot& SlotOf(int number) {
+    static std::array<RadioSlot, kSimulatedRadios> radios;
+    return radios.at(static_cast<std::size_t>(std::clamp(number, 1, kSimulatedRadios) - 1));
+}
+
+bool SameLetters(const std::string& text, const std::string& upper) {
+    return text.size() == upper.size() &&
+           std::equal(text.begin(), text.end(), upper.begin(),
+                      [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
 }
 
 }  // namespace
 
-bool IsSimulatedPort(const std::string& portName) {
-    const std::string name = kSimulatedPortName;
-    return portName.size() == name.size() &&
-           std::equal(portName.begin(), portName.end(), name.begin(),
-                      [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+int SimulatedRadioNumber(const std::string& portName) {
+    for (int n = 1; n <= kSimulatedRadios; ++n)
+        if (SameLetters(portName, SimulatedPortName(n))) return n;
+    return 0;
+}
+
+bool IsSimulatedPort(const std::string& portName) { return SimulatedRadioNumber(portName) > 0; }
+
+std::string SimulatedPortName(int number) {
+    return number <= 1 ? std::string(kSimulatedPortName)
+                       : kSimulatedPortName + ("-" + std::to_string(number));
 }
 
 sim::Memory PlausibleRadioMemory() {
@@ -96,14 +113,21 @@ sim::Memory PlausibleRadioMemory() {
     return memory;
 }
 
-sim::Radio& SimulatedRadio() {
-    auto& radio = RadioSlot();
+sim::Radio& SimulatedRadio(int number) {
+    auto& radio = SlotOf(number).radio;
     if (!radio) radio = std::make_unique<sim::Radio>(PlausibleRadioMemory(), sim::Faults{});
     return *radio;
 }
 
-void ResetSimulatedRadio(const sim::Memory& memory, const sim::Faults& faults) {
-    RadioSlot() = std::make_unique<sim::Radio>(memory, faults);
+void ResetSimulatedRadio(const sim::Memory& memory, const sim::Faults& faults, int number) {
+    SlotOf(number).radio = std::make_unique<sim::Radio>(memory, faults);
+    SlotOf(number).attached = true;
+}
+
+void SetSimulatedRadioAttached(int number, bool attached) {
+    RadioSlot& slot = SlotOf(number);
+    if (attached && !slot.attached && slot.radio) slot.radio->LineQuiet();  // an unfinished frame is lost
+    slot.attached = attached;
 }
 
 SimulatedLink::SimulatedLink(QObject* parent) : RadioLink(parent) {}
@@ -118,8 +142,9 @@ double SimulatedLink::NowMs() {
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
-bool SimulatedLink::Open(const std::string&, std::string&) {
-    SimulatedRadio();
+bool SimulatedLink::Open(const std::string& portName, std::string&) {
+    number_ = std::max(1, SimulatedRadioNumber(portName));
+    SimulatedRadio(number_);
     open_ = true;
     ++session_;
     return true;
@@ -156,8 +181,11 @@ bool SimulatedLink::Write(std::span<const std::uint8_t> bytes) {
     QTimer::singleShot(std::max(0, static_cast<int>(std::ceil(onWire - NowMs()))), Qt::PreciseTimer, this,
                        [this, session, onWire, frame = std::move(frame)] {
                            if (!open_) return;
-                           const auto answer =
-                               SimulatedRadio().Receive(frame, static_cast<std::uint64_t>(onWire));
+                           // Off its cable the radio hears nothing; the bytes still leave the port.
+                           const auto answer = SlotOf(number_).attached
+                                                   ? SimulatedRadio(number_).Receive(
+                                                         frame, static_cast<std::uint64_t>(onWire))
+                                                   : std::vector<sim::Bytes>{};
                            if (session == session_) {
                                double ready = onWire;
                                for (const sim::Bytes& piece : answer) {

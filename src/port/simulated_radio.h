@@ -1,7 +1,8 @@
 #pragma once
-// The built-in simulated radio: a port choice that lets a new user try Read and Write without a radio.
-// One radio per process; it keeps what was written to it until the program ends. The line to it runs at
-// 9600 baud both ways (10 bits per byte), like the programming cable.
+// The built-in simulated radios: port choices that let a new user try Read and Write without a radio, and a
+// production run several radios at once. Radio 1 is the port "SIMULATED", radios 2 to kSimulatedRadios the
+// ports "SIMULATED-2" ...; each keeps what was written to it until the program ends, and can be taken off its
+// cable and put back. The line to each runs at 9600 baud both ways (10 bits per byte), like the cable.
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,16 +16,23 @@ namespace lm {
 inline constexpr const char* kSimulatedPortName = "SIMULATED";
 // The caption of its port choice.
 inline constexpr const char* kSimulatedPortCaption = "Simulated radio";
+inline constexpr int kSimulatedRadios = 8;
+// The simulated radio a port name stands for (any case): 1 .. kSimulatedRadios, 0 for none.
+int SimulatedRadioNumber(const std::string& portName);
 bool IsSimulatedPort(const std::string& portName);
+// "SIMULATED" for radio 1, "SIMULATED-n" for radio n.
+std::string SimulatedPortName(int number);
 
 // The memory of a plausible radio of the first catalogue model: eight channels in use, settings of a new
 // image, a serial number, the area code of Beijing, no password, a factory time and a time of the last write.
 sim::Memory PlausibleRadioMemory();
 
-// The simulated radio of the process, created with PlausibleRadioMemory on first use.
-sim::Radio& SimulatedRadio();
-// Starts the simulated radio afresh (with the given memory and faults).
-void ResetSimulatedRadio(const sim::Memory& memory, const sim::Faults& faults = {});
+// Simulated radio number of the process, created with PlausibleRadioMemory on first use.
+sim::Radio& SimulatedRadio(int number = 1);
+// Starts simulated radio number afresh (with the given memory and faults), on its cable.
+void ResetSimulatedRadio(const sim::Memory& memory, const sim::Faults& faults = {}, int number = 1);
+// Takes simulated radio number off its cable (false: what is sent is lost, nothing answers) or puts it back.
+void SetSimulatedRadioAttached(int number, bool attached);
 
 class SimulatedLink : public RadioLink {
     Q_OBJECT
@@ -44,6 +52,7 @@ private:
     void Deliver(sim::Bytes bytes, double readyMs);
 
     bool open_ = false;
+    int number_ = 1;   // the simulated radio
     int session_ = 0;  // changes with every open, close and purge: what was on its way is void
     double txFree_ = 0;
     double rxFree_ = 0;

@@ -10,6 +10,7 @@
 #include "cli_helpers.h"
 #include "core/models.h"
 #include "core/settings_access.h"
+#include "port/simulated_radio.h"
 #include "sim_fixture.h"
 
 namespace lm {
@@ -20,7 +21,11 @@ struct Recorder : RunListener {
     void Note(const RadioJob&, const std::string&) override {}
     void Done(const RadioJob& job) override { done.push_back(&job); }
     void RunEnded() override { ++ended; }
+    void Waiting(const std::string& port, bool forRemoval) override {
+        waits.push_back(port + (forRemoval ? " off" : " on"));
+    }
     std::vector<const RadioJob*> done;
+    std::vector<std::string> waits;
     int ended = 0;
 };
 
@@ -107,6 +112,49 @@ TEST(ProductionRun, BackupWriteVerifyAndARetriedRadioKeepingItsNumber) {
     std::vector<std::string> ids;
     for (std::string line; std::getline(rows, line);) ids.push_back(line.substr(line.rfind(',') + 1));
     EXPECT_EQ(ids, (std::vector<std::string>{"id number", "41", "42", "43", "42"}));
+}
+
+// Watching two ports: the radio there from the start is written at once, the one put on its cable later when
+// it answers; each port then waits for its radio to be taken off, and an interrupt ends the watch.
+TEST(ProductionRun, WatchStartsEachRadioWhenItAnswers) {
+    for (int n : {2, 3}) ResetSimulatedRadio(test::ValidRadio(11), {}, n);
+    SetSimulatedRadioAttached(3, false);
+    const std::string early = SimulatedPortName(2), late = SimulatedPortName(3);
+    TALL document;
+    StartSession(document);
+    RunSetup setup;
+    setup.document = document;
+    setup.ports = {early, late};
+    setup.plan = [](const std::string& port, int) {
+        JobPlan plan;
+        plan.port = port;
+        return plan;
+    };
+    setup.idFrom = 1;
+    TLanguage messages;
+    Recorder recorder;
+    ProductionRun run(std::move(setup), messages, recorder);
+    run.Watch();
+    ASSERT_TRUE(test::SpinUntil([&] { return recorder.done.size() == 1; }, 10000));
+    EXPECT_EQ(recorder.done[0]->Plan().port, early);
+    test::SpinUntil([] { return false; }, 1500);  // the late radio is still off its cable
+    EXPECT_EQ(recorder.done.size(), 1u);
+    SetSimulatedRadioAttached(3, true);
+    ASSERT_TRUE(test::SpinUntil([&] { return recorder.done.size() == 2; }, 10000));
+    EXPECT_EQ(recorder.done[1]->Plan().port, late);
+    EXPECT_EQ(recorder.done[1]->Plan().idNumber, 2u);
+    SetSimulatedRadioAttached(2, false);
+    ASSERT_TRUE(test::SpinUntil(
+        [&] { return std::count(recorder.waits.begin(), recorder.waits.end(), early + " on") == 2; }, 10000));
+    EXPECT_TRUE(run.Running());
+    run.Interrupt();
+    ASSERT_TRUE(test::SpinUntil([&] { return recorder.ended == 1; }, 5000));
+    EXPECT_EQ(run.Totals().written, 2);
+    // Between the jobs the ports sent nothing but wake-up frames: one session each.
+    for (int n : {2, 3}) {
+        const auto& frames = SimulatedRadio(n).log();
+        EXPECT_EQ(std::count(frames.begin(), frames.end(), "ident"), 1) << n;
+    }
 }
 
 }  // namespace
