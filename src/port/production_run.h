@@ -20,6 +20,9 @@
 // while watching; a log that cannot be written is kept in LogFailure() and the run goes on (the radios are
 // written all the same). Nothing blocks.
 //
+// A run destroyed while jobs run abandons them without the end frame: a window that is closed asks, then calls
+// Interrupt() and closes once RunEnded() has come.
+//
 // "Check radios" is a run of Read jobs (JobPlan::Kind::Read): each job's ReadBack().blocks go to
 // link::DifferencesFromMaster. A window translates an outcome's message by its messageKey when it has one.
 #include <QObject>
