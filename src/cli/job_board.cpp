@@ -140,10 +140,10 @@ void JobBoard::Done(const RadioJob& job) {
         line.text = PortOf(job) + " " + OneLine(job.Outcome().message);
         Draw(line);
     }
-    if (watching_) {
-        const std::string id = IdOf(job);
+    // While watching, each radio's end has a line of its own (a completion without a number was a note).
+    const std::string id = IdOf(job);
+    if (watching_ && (!id.empty() || !job.Outcome().Done()))
         Say(job.Plan().port, (id.empty() ? "" : "ID " + id + ": ") + OneLine(job.Outcome().message));
-    }
 }
 
 void JobBoard::Waiting(const std::string& port, bool forRemoval) {

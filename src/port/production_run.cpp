@@ -19,6 +19,7 @@ struct ProductionRun::Port {
     std::unique_ptr<RadioWatch> watch;
     QObject* watchContext = nullptr;  // the connections of the watch; deleted later, never inside its slots
     QTimer pollTimer;
+    RadioWatch::Waiting waiting = RadioWatch::Waiting::ForRadio;
     bool troubleTold = false;  // the port could not be opened, and the listener has heard so
 };
 
@@ -126,12 +127,22 @@ void ProductionRun::StartWatch(Port& port, RadioWatch::Waiting what) {
     });
     connect(&port.pollTimer, &QTimer::timeout, port.watchContext,
             [this, p] { Carry(*p, p->watch->TimerExpired(RadioWatch::kPollTimer)); });
+    connect(port.line.get(), &RadioLink::portLost, port.watchContext, [this, p] { LoseLine(*p); });
     // A line this run has just closed is opened again only after the port's pause.
     QTimer::singleShot(TransferHost::OpenDelayMs(*port.line), port.watchContext,
                        [this, p, what] { OpenWatch(*p, what); });
 }
 
+void ProductionRun::LoseLine(Port& port) {
+    // The adapter went away under the watch: it waits for it as for a port that cannot be opened.
+    port.pollTimer.stop();
+    port.line->Close();
+    QTimer::singleShot(RadioWatch::kPollMs, port.watchContext,
+                       [this, p = &port] { OpenWatch(*p, p->waiting); });
+}
+
 void ProductionRun::OpenWatch(Port& port, RadioWatch::Waiting what) {
+    port.waiting = what;
     std::string why;
     if (!port.line->IsOpen() && !port.line->Open(port.name, why)) {
         // An adapter that was unplugged may come back: tried again a second later, told once.
@@ -161,9 +172,9 @@ void ProductionRun::StopWatch(Port& port) {
 void ProductionRun::Carry(Port& port, const link::Actions& actions) {
     for (const link::Action& action : actions) {
         if (std::holds_alternative<link::PurgeBuffers>(action)) {
-            port.line->Purge();
+            if (!port.line->Purge()) return LoseLine(port);
         } else if (const auto* send = std::get_if<link::SendBytes>(&action)) {
-            port.line->Write(send->bytes);
+            if (!port.line->Write(send->bytes)) return LoseLine(port);
         } else if (const auto* start = std::get_if<link::StartTimer>(&action)) {
             port.pollTimer.start(start->ms);
         } else if (std::holds_alternative<link::StopTimer>(action)) {
@@ -178,6 +189,7 @@ void ProductionRun::Carry(Port& port, const link::Actions& actions) {
         [this, p = &port, seen] {
             if (interrupted_ || !watching_) return;
             if (seen == RadioWatch::Seen::Removed) {
+                p->waiting = RadioWatch::Waiting::ForRadio;
                 listener_.Waiting(p->name, false);
                 Carry(*p, p->watch->Start(RadioWatch::Waiting::ForRadio));
                 return;

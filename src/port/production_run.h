@@ -20,8 +20,8 @@
 // while watching; a log that cannot be written is kept in LogFailure() and the run goes on (the radios are
 // written all the same). Nothing blocks.
 //
-// A run destroyed while jobs run abandons them without the end frame: a window that is closed asks, then calls
-// Interrupt() and closes once RunEnded() has come.
+// A run destroyed while jobs run abandons them without the end frame: a window that is closed asks, then
+// calls Interrupt() and closes once RunEnded() has come.
 //
 // "Check radios" is a run of Read jobs (JobPlan::Kind::Read): each job's ReadBack().blocks go to
 // link::DifferencesFromMaster. A window translates an outcome's message by its messageKey when it has one.
@@ -104,6 +104,7 @@ private:
     void StartJob(Port& port);
     void StartWatch(Port& port, link::RadioWatch::Waiting what);
     void OpenWatch(Port& port, link::RadioWatch::Waiting what);
+    void LoseLine(Port& port);
     void Carry(Port& port, const link::Actions& actions);
     void AfterSeen(Port& port);
     void StopWatch(Port& port);
