@@ -1,8 +1,6 @@
 #pragma once
 // Modal message boxes of the program, behind a seam that tests can answer in advance.
-#include <deque>
 #include <string>
-#include <vector>
 
 class QWidget;
 
@@ -38,34 +36,5 @@ MessageAnswer ShowMessageBox(const std::string& caption, const std::string& text
 void ShowInformation(const std::string& text);
 bool AskYesNo(const std::string& text);
 void ShowCaution(const std::string& text);
-
-// A presenter for tests: records every message and answers questions from a queue (No when it is empty).
-class ScriptedMessages : public MessagePresenter {
-public:
-    struct Shown {
-        std::string caption;
-        std::string text;
-        MessageKind kind = MessageKind::Info;
-    };
-    ScriptedMessages();
-    ~ScriptedMessages() override;
-    ScriptedMessages(const ScriptedMessages&) = delete;
-    ScriptedMessages& operator=(const ScriptedMessages&) = delete;
-
-    void Answer(MessageAnswer answer) { answers_.push_back(answer); }
-    MessageAnswer Show(QWidget* parent, const std::string& caption, const std::string& text,
-                       MessageKind kind) override;
-    const std::vector<Shown>& shown() const { return shown_; }
-    std::vector<std::string> texts() const;
-    void Clear() {
-        shown_.clear();
-        answers_.clear();
-    }
-
-private:
-    MessagePresenter* previous_ = nullptr;
-    std::deque<MessageAnswer> answers_;
-    std::vector<Shown> shown_;
-};
 
 }  // namespace lm

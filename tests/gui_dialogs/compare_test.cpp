@@ -12,6 +12,7 @@
 #include "core/document.h"
 #include "core/settings_access.h"
 #include "dialog_test.h"
+#include "gui_common/scripted_files.h"
 #include "port/simulated_radio.h"
 #include "transfer_helpers.h"
 #include "widgets/file_dialogs.h"

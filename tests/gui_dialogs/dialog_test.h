@@ -10,6 +10,7 @@
 #include <string>
 
 #include "globals/globals.h"
+#include "gui_common/scripted_messages.h"
 #include "gui_common/test_registry.h"
 #include "shell/main_frm.h"
 #include "windows/link/transfer_dialog.h"

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "gui_common/scripted_messages.h"
 #include "port/radio_link.h"
 #include "widgets/message_box.h"
 

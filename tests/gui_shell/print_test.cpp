@@ -4,6 +4,7 @@
 
 #include "core/channel_edit.h"
 #include "globals/globals.h"
+#include "gui_common/scripted_printer.h"
 #include "shell/command_table.h"
 #include "shell_fixture.h"
 #include "windows/print/print_sheet.h"

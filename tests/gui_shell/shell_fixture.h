@@ -9,6 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "gui_common/scripted_files.h"
+#include "gui_common/scripted_messages.h"
+#include "gui_common/scripted_printer.h"
 #include "gui_test.h"
 #include "shell/child_windows.h"
 #include "shell/main_frm.h"

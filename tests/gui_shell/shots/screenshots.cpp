@@ -18,6 +18,7 @@
 #include "core/settings_access.h"
 #include "core/state.h"
 #include "globals/globals.h"
+#include "gui_common/scripted_messages.h"
 #include "settings/startup.h"
 #include "shell/command_table.h"
 #include "shell/main_frm.h"
