@@ -121,6 +121,7 @@ private slots:
         const std::string path = f.path("out");
         f.files.Answer(path);
         f.main().DispatchCommand(lm::cmd::kExportChannels);
+        QCOMPARE(f.files.title(), std::string("Export Channels"));
         QCOMPARE(lmtest::ReadFile(path + ".csv"), lm::ExportChannelsCsv(lm::gAll, lm::CsvFormat::Common));
         QVERIFY(lmtest::ReadFile(path + ".csv").find("\r\n2,,460.012500,") != std::string::npos);
 

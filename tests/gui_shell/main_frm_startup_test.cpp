@@ -187,8 +187,10 @@ private slots:
         QCOMPARE(f.files.saved(), 1);
         press(Qt::Key_S, Qt::ShiftModifier);
         QCOMPARE(f.files.saved(), 2);
+        QCOMPARE(f.files.title(), std::string("Save Data File As"));  // the dialogs name their command
         press(Qt::Key_O);
         QCOMPARE(f.files.opened(), 1);
+        QCOMPARE(f.files.title(), std::string("Open Data File"));
         // New asks about the changes first.
         lm::gAll.Modified = true;
         press(Qt::Key_N);
