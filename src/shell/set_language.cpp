@@ -11,6 +11,7 @@
 #include "core/state.h"
 #include "settings/system_settings.h"
 #include "widgets/translate.h"
+#include "widgets/typed_choice.h"
 
 namespace lm {
 
@@ -23,6 +24,7 @@ TfSetLanguage::TfSetLanguage(const std::string& settingsPath, Preferences& prefe
     cbLanguage_ = new QComboBox(this);
     cbLanguage_->setObjectName("cbLanguage");
     SetTag(cbLanguage_, kTagNoItems);
+    TypedChoice::Install(cbLanguage_);
     cbLanguage_->setMinimumWidth(150);
     language_ = new QListWidget(this);
     language_->setObjectName("Language");

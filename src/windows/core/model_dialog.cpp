@@ -13,6 +13,7 @@
 #include "settings/language.h"
 #include "widgets/message_box.h"
 #include "widgets/translate.h"
+#include "widgets/typed_choice.h"
 #include "widgets/window_language.h"
 
 namespace lm {
@@ -36,11 +37,13 @@ TfModel::TfModel(const TALL& radio, QWidget* parent) : QDialog(parent), radio_(r
     cbCopmut = new QComboBox(this);
     cbCopmut->setObjectName("cbCopmut");
     SetTag(cbCopmut, kTagNoItems);
+    TypedChoice::Install(cbCopmut);
     Label2 = new QLabel("Frequency: ", this);
     Label2->setObjectName("Label2");
     cbPd = new QComboBox(this);
     cbPd->setObjectName("cbPd");
     SetTag(cbPd, kTagNoItems);
+    TypedChoice::Install(cbPd);
     btnOk = new QPushButton("&Ok", this);
     btnOk->setObjectName("btnOk");
     btnCancel = new QPushButton("&Cancel", this);

@@ -14,6 +14,7 @@
 #include "port/port_access.h"
 #include "port/simulated_radio.h"
 #include "widgets/translate.h"
+#include "widgets/typed_choice.h"
 
 namespace lm {
 
@@ -28,6 +29,7 @@ TfCableCheck::TfCableCheck(QWidget* parent, const TransferSession& session, cons
     cbPort = new QComboBox(this);
     cbPort->setObjectName("cbPort");
     SetTag(cbPort, kTagNoItems);
+    TypedChoice::Install(cbPort);
     lbPort->setBuddy(cbPort);
     mmReport = new QPlainTextEdit(this);
     mmReport->setObjectName("mmReport");
