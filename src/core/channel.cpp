@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/bits.h"
+#include "core/decimal.h"
 #include "core/state.h"
 
 namespace lm {
@@ -23,51 +24,6 @@ std::string_view CutAt(std::string_view text, std::string_view unit) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Parses "[+-]digits[.digits]" in decimal, rounded half away from zero to `decimals` places,
-// as an integer count of 10^-decimals. No floating point, no locale.
-std::optional<long long> ParseScaled(std::string_view t, int decimals) {
-    bool negative = false;
-    if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
-        negative = t.front() == '-';
-        t.remove_prefix(1);
-    }
-    long long value = 0;
-    int intDigits = 0, fracDigits = 0;
-    bool point = false, roundUp = false, any = false;
-    for (char c : t) {
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
-        if (!IsDigit(c)) return std::nullopt;
-        any = true;
-        if (!point) {
-            if (++intDigits > 12) return std::nullopt;
-            value = value * 10 + (c - '0');
-        } else if (fracDigits < decimals) {
-            value = value * 10 + (c - '0');
-            ++fracDigits;
-        } else if (fracDigits == decimals) {
-            roundUp = c >= '5';
-            ++fracDigits;
-        }
-    }
-    if (!any) return std::nullopt;
-    for (; fracDigits < decimals; ++fracDigits) value *= 10;
-    if (roundUp) ++value;
-    return negative ? -value : value;
-}
-
-std::string FormatScaled(long long v, int decimals) {
-    const bool negative = v < 0;
-    if (negative) v = -v;
-    long long div = 1;
-    for (int i = 0; i < decimals; ++i) div *= 10;
-    std::string frac = std::to_string(v % div);
-    frac.insert(0, static_cast<size_t>(decimals) - frac.size(), '0');
-    return (negative ? "-" : "") + std::to_string(v / div) + "." + frac;
-}
 
 std::uint8_t Bcd(long long twoDigits) {
     return static_cast<std::uint8_t>(((twoDigits / 10) << 4) | (twoDigits % 10));

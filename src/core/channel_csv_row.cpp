@@ -43,39 +43,11 @@ bool IsDecimal(std::string_view text) {
 }
 
 long long ScaledOf(std::string_view text, int decimals) {
-    // Past nine whole digits every frequency and tone is out of range already.
+    // Past the longest number the parser reads, every frequency and tone is out of range already.
     constexpr long long kTooLarge = 1'000'000'000'000'000LL;
-    const bool negative = !text.empty() && text.front() == '-';
-    if (negative) text.remove_prefix(1);
-    long long value = 0;
-    int whole = 0, fraction = 0;
-    bool point = false, roundUp = false;
-    for (const char c : text) {
-        if (c == '.') {
-            point = true;
-        } else if (!point) {
-            if (++whole > 9) return negative ? -kTooLarge : kTooLarge;
-            value = value * 10 + (c - '0');
-        } else if (fraction < decimals) {
-            value = value * 10 + (c - '0');
-            ++fraction;
-        } else if (fraction++ == decimals) {
-            roundUp = c >= '5';
-        }
-    }
-    for (; fraction < decimals; ++fraction) value *= 10;
-    if (roundUp) ++value;
-    return negative ? -value : value;
-}
-
-std::string FormatScaled(long long value, int decimals) {
-    const bool negative = value < 0;
-    if (negative) value = -value;
-    long long divisor = 1;
-    for (int i = 0; i < decimals; ++i) divisor *= 10;
-    std::string fraction = std::to_string(value % divisor);
-    fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
-    return (negative ? "-" : "") + std::to_string(value / divisor) + (decimals > 0 ? "." + fraction : "");
+    const std::optional<long long> value = ParseScaled(text, decimals);
+    if (value) return *value;
+    return !text.empty() && text.front() == '-' ? -kTooLarge : kTooLarge;
 }
 
 int ChannelNumberOf(std::string_view digits) {

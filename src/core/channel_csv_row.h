@@ -8,6 +8,7 @@
 
 #include "core/channel_edit.h"
 #include "core/csv_text.h"
+#include "core/decimal.h"
 
 namespace lm::csv {
 
@@ -33,11 +34,9 @@ std::string_view Trimmed(std::string_view text);
 // "446.00625", "-1", "12" , ".5": digits with at most one point and an optional leading minus.
 bool IsDecimal(std::string_view text);
 bool IsDigits(std::string_view text);
-// A decimal in units of 10^-decimals, rounded half away from zero; a number too large for the radio gives a
-// value past any limit. The text must pass IsDecimal.
+// A decimal in units of 10^-decimals, rounded half away from zero (ParseScaled); a number too long to read
+// gives a value past any limit. The text must pass IsDecimal.
 long long ScaledOf(std::string_view text, int decimals);
-// value / 10^decimals with that many decimals and ".".
-std::string FormatScaled(long long value, int decimals);
 // A channel number: digits only, anything above 9999 taken as 9999 (no model has so many channels).
 int ChannelNumberOf(std::string_view digits);
 

@@ -38,19 +38,10 @@ ChannelEdit Begin(const TALL& state, int n, int field) {
 // The accepted text of a typed frequency, or nullopt when it is refused.
 std::optional<std::string> AcceptFrequency(const TALL& state, std::string_view text,
                                            UnreadableFrequency unreadable, ChannelEdit& edit) {
-    std::optional<double> value = ParseMHz(text);
-    if (!value) {
-        if (unreadable == UnreadableFrequency::Refuse) {
-            edit.refusal = EditRefusal::NotANumber;
-            edit.warning = TFreqWarning::ErrRange;
-            return std::nullopt;
-        }
-        value = state.BandMaxMHz;
-        edit.warning = TFreqWarning::OutRange;
-    }
-    const TFreqCheck check = CheckEnteredFrequency(state, *value);
-    if (check.Warning != TFreqWarning::None) edit.warning = check.Warning;
-    return check.Text;
+    const TypedFrequency typed = CheckTypedFrequency(state, text, unreadable);
+    if (!typed.text) edit.refusal = EditRefusal::NotANumber;
+    if (typed.warning != TFreqWarning::None) edit.warning = typed.warning;
+    return typed.text;
 }
 
 // The epilogue follows a new transmit tone: only a CTCSS tone offers the types above 1.
@@ -71,6 +62,23 @@ bool SameTone(std::string_view text, const std::string& normalized) {
 }
 
 }  // namespace
+
+TypedFrequency CheckTypedFrequency(const TALL& state, std::string_view text, UnreadableFrequency unreadable) {
+    TypedFrequency typed;
+    std::optional<double> value = ParseMHz(text);
+    if (!value) {
+        if (unreadable == UnreadableFrequency::Refuse) {
+            typed.warning = TFreqWarning::ErrRange;
+            return typed;
+        }
+        value = state.BandMaxMHz;
+        typed.warning = TFreqWarning::OutRange;
+    }
+    const TFreqCheck check = CheckEnteredFrequency(state, *value);
+    if (check.Warning != TFreqWarning::None) typed.warning = check.Warning;
+    typed.text = check.Text;
+    return typed;
+}
 
 MessageRef WarningMessage(TFreqWarning warning) {
     switch (warning) {

@@ -4,6 +4,7 @@
 // can be edited at all. The channel grid, the channel edit window, paste and lm418t-cli channel all edit
 // through these.
 #include <bitset>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,14 @@ enum class UnreadableFrequency {
     HighEdge,  // as typed into the grid: the band's high edge is taken, with OutRange
     Refuse,    // as in the edit window: ErrRange, and nothing is stored (refusal NotANumber)
 };
+
+// A typed frequency as it would be stored (snapped to the band and raster by CheckEnteredFrequency), with the
+// warning to show; no text when an unreadable number is refused (warning ErrRange).
+struct TypedFrequency {
+    std::optional<std::string> text;
+    TFreqWarning warning = TFreqWarning::None;
+};
+TypedFrequency CheckTypedFrequency(const TALL& state, std::string_view text, UnreadableFrequency unreadable);
 
 // The characters typing may enter into a frequency, and into a tone box; a "," typed counts as ".".
 inline constexpr std::string_view kFrequencyKeys = "0123456789.";

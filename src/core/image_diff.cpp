@@ -9,6 +9,7 @@
 
 #include "core/channel.h"
 #include "core/channel_table.h"
+#include "core/memory_map.h"
 #include "core/radio_info.h"
 #include "core/settings_access.h"
 #include "core/settings_table.h"

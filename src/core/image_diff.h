@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/memory_map.h"
 #include "core/shown_texts.h"
 #include "core/state.h"
 

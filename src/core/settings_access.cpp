@@ -17,7 +17,7 @@ using E = SettingEncoding;
 constexpr std::string_view kDigitChars = "0123456789ABCD#*";  // character of each 4-bit DTMF digit code
 constexpr std::string_view kLight = "Light";
 constexpr int kKeyLayoutWithoutLight = 3;
-constexpr int kIdMinDigits = 3;
+constexpr std::size_t kIdMinDigits = 3;
 
 std::uint8_t& ByteOf(TALL& state, const Setting& s) { return state.Image[static_cast<std::size_t>(s.byte)]; }
 std::uint8_t ByteOf(const TALL& state, const Setting& s) {
@@ -50,10 +50,10 @@ void EncodeDigits(ImageBytes& im, int first, std::string_view text) {
 }
 
 // The ID code with all ten positions: the digits, "0" up to three digits, "*" after them.
-std::string IdCodeDigits(std::string text, std::size_t positions) {
-    while (text.size() < kIdMinDigits) text += '0';
-    text.resize(positions, '*');
-    return text;
+std::string IdCodeDigits(std::string_view text, std::size_t positions) {
+    std::string digits = CompletedIdCode(text);
+    digits.resize(positions, '*');
+    return digits;
 }
 
 int ItemCount(const Setting& s) { return static_cast<int>(s.items.size()); }
@@ -183,7 +183,7 @@ std::string ReadText(const TALL& state, const Setting& setting) {
 
 SettingWrite WriteCode(TALL& state, const Setting& setting, std::string_view text) {
     if (!IsCode(setting)) return Refuse(SettingRefusal::ReadOnly);
-    const std::string_view accepted = setting.encoding == E::IdCode ? kDigitChars.substr(0, 10) : kDigitChars;
+    const std::string_view accepted = CodeCharacters(setting);
     std::string code;
     for (char c : text) {
         const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -207,6 +207,21 @@ SettingWrite WriteCode(TALL& state, const Setting& setting, std::string_view tex
     state.Image[static_cast<std::size_t>(setting.lengthByte)] = static_cast<std::uint8_t>(code.size());
     result.shown = code;
     return result;
+}
+
+std::string_view CodeCharacters(const Setting& setting) {
+    return setting.encoding == E::IdCode ? kDigitChars.substr(0, 10) : kDigitChars;
+}
+
+std::string CompletedIdCode(std::string_view digits) {
+    std::string text(digits);
+    if (text.size() < kIdMinDigits) text += std::string(kIdMinDigits - text.size(), '0');
+    return text;
+}
+
+void RepairIdCode(TALL& state) {
+    const Setting& id = *FindSettingByKey("id-code");
+    if (ReadText(state, id).size() < kIdMinDigits) WriteCode(state, id, "");
 }
 
 std::optional<std::string> ReadSetting(const TALL& state, std::string_view key) {

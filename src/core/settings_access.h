@@ -46,6 +46,14 @@ struct SettingWrite {
 // Stores a code field's text as its window stores it; a refused text changes nothing.
 SettingWrite WriteCode(TALL& state, const Setting& setting, std::string_view text);
 
+// The characters a code field takes, in capitals: the decimal digits for the ID code, the DTMF characters
+// (0-9, A-D, # and *) for the others.
+std::string_view CodeCharacters(const Setting& setting);
+// The ID code as its field keeps it: completed with "0" to three digits.
+std::string CompletedIdCode(std::string_view digits);
+// An ID code whose first three digits are not all decimal becomes "000" (the image check).
+void RepairIdCode(TALL& state);
+
 // By key: the value as the window shows it, the item text (empty when no item shows) or the code's digits;
 // nullopt for an unknown key.
 std::optional<std::string> ReadSetting(const TALL& state, std::string_view key);

@@ -11,6 +11,7 @@
 
 #include "core/memory_map.h"
 #include "core/models.h"
+#include "core/settings_access.h"
 
 namespace lm {
 
@@ -51,18 +52,6 @@ void CheckFmRange(ImageBytes& im) {
     }
 }
 
-// The DTMF ID code: its first three digits must be decimal, else it becomes "000".
-void CheckDtmfId(ImageBytes& im) {
-    const int f = SettingField("IdCode").offset;
-    if ((im[f] >> 4) > 9 || (im[f] & 0x0F) > 9 || (im[f + 1] >> 4) > 9) {
-        im[f] = 0x00;
-        im[f + 1] = 0x0F;
-        im[f + 2] = kErased;
-        im[f + 3] = kErased;
-        im[f + 4] = kErased;
-    }
-}
-
 std::string TwoDigits(int value) {
     std::string s = std::to_string(value);
     return s.size() < 2 ? "0" + s : s;
@@ -94,7 +83,7 @@ void SanitizeImage(TALL& state) {
     for (const MemoryField& f : SettingFields())
         if (f.codec == FieldCodec::Bits && f.width == 8) CheckItemBytes(im, f);
     CheckFmRange(im);
-    CheckDtmfId(im);
+    RepairIdCode(state);
     im[static_cast<std::size_t>(InfoField("BandCode").offset)] =
         static_cast<std::uint8_t>(ProductCatalogue().Bands.CodeOf(state.BandName));
 }

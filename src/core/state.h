@@ -14,46 +14,6 @@ constexpr int kBlockCount = 33;
 
 using ImageBytes = std::array<std::uint8_t, kImageSize>;
 
-// Regions of the image (Image indexes, not radio addresses).
-namespace img {
-constexpr int kChannelsFirst = 17;  // channel n occupies Image[16*n + 1 .. 16*n + 16]
-constexpr int kChannelsLast = 272;
-constexpr int kVolume = 289;
-constexpr int kFmVolume = 290;
-constexpr int kOptionFlags = 293;  // bit 7 is the VOX switch
-constexpr int kSquelch = 294;
-constexpr int kTimeOut = 295;
-constexpr int kRate = 296;
-constexpr int kSosBits = 297;
-constexpr int kVoxLevel = 298;
-constexpr int kVoxDelay = 299;
-constexpr int kScanFirst = 300;     // 300..303
-constexpr int kKeyFirst = 305;      // 305..309
-constexpr int kFmRangeFirst = 310;  // 310..313: two 16-bit values, low byte first
-constexpr int kDtmfFirst = 314;     // 314..323
-constexpr int kDtmfFlags = 317;
-constexpr int kDtmfBotLength = 319;
-constexpr int kDtmfEotLength = 320;
-constexpr int kDtmfIdFirst = 324;     // 324..328
-constexpr int kDtmfStunLength = 329;  // digits 330..334
-constexpr int kAlwaysFfFirst = 335;   // 335..336
-constexpr int kDtmfBotDigits = 337;   // 337..344
-constexpr int kDtmfEotDigits = 345;   // 345..352
-constexpr int kAutodialFirst = 353;   // eight memories of 8 bytes, 353..416
-constexpr int kAutodialCount = 8;
-constexpr int kAutodialStride = 8;
-constexpr int kIdentFirst = 433;  // 433..440
-constexpr int kBandCode = 438;
-constexpr int kAreaCodeFirst = 441;  // 441..442
-constexpr int kPasswordFirst = 443;  // 443..448
-constexpr int kPasswordBytes = 6;
-constexpr int kWriteStamp = 449;    // 449..464
-constexpr int kSerialText = 465;    // 465..480
-constexpr int kFactoryStamp = 481;  // 481..496
-constexpr int kBlock32First = 513;  // 513..528, only in data files
-constexpr int kLast = 528;
-}  // namespace img
-
 // The settings that outlive a run (SysInfo.Ini) and where the program found its files.
 struct Preferences {
     std::string LanguageName;  // internal name of the language of the windows ("" for the built-in English)

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/memory_map.h"
 #include "core/models.h"
 #include "core/state.h"
 #include "core_fixture.h"

@@ -11,6 +11,7 @@
 
 #include "core/channel.h"
 #include "core/channel_edit.h"
+#include "core/memory_map.h"
 #include "core/settings_access.h"
 #include "core_fixture.h"
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/memory_map.h"
+
 namespace lm {
 namespace {
 

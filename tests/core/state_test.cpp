@@ -5,6 +5,7 @@
 #include <regex>
 #include <string>
 
+#include "core/memory_map.h"
 #include "core_fixture.h"
 
 namespace lm {

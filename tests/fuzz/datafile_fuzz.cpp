@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/datafile.h"
+#include "core/memory_map.h"
 #include "core/models.h"
 #include "core/state.h"
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/memory_map.h"
 #include "core/models.h"
 #include "core/state.h"
 #include "link/read_transfer.h"

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/memory_map.h"
 #include "core/state.h"
 #include "dialog_test.h"
 #include "globals/globals.h"

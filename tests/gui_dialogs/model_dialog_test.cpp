@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/memory_map.h"
 #include "core/models.h"
 #include "core/state.h"
 #include "dialog_test.h"

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/channel.h"
+#include "core/memory_map.h"
 #include "core/models.h"
 #include "core/radio_info.h"
 #include "core/state.h"

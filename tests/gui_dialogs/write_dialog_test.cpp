@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "core/memory_map.h"
 #include "core/state.h"
 #include "dialog_test.h"
 #include "globals/globals.h"

@@ -9,6 +9,7 @@
 
 #include "core/datafile.h"
 #include "core/edit_lock.h"
+#include "core/memory_map.h"
 #include "core/models.h"
 #include "core/state.h"
 #include "globals/globals.h"

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTest>
 
+#include "core/memory_map.h"
 #include "core/state.h"
 #include "globals/globals.h"
 #include "link/area_table.h"

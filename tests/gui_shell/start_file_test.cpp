@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/datafile.h"
+#include "core/memory_map.h"
 #include "core/state.h"
 #include "globals/globals.h"
 #include "shell/about_box.h"

@@ -33,14 +33,9 @@ std::string StepName(int field, int channel) {
 
 // A typed frequency as the engine accepts it; nullopt (after the message ErrRange) when it cannot be read.
 std::optional<std::string> AcceptedFrequency(const TALL& radio, const QString& text) {
-    const std::optional<double> mhz = ParseMHz(text.toStdString());
-    if (!mhz) {
-        ShowWarning(TFreqWarning::ErrRange);
-        return std::nullopt;
-    }
-    const TFreqCheck check = CheckEnteredFrequency(radio, *mhz);
-    ShowWarning(check.Warning);
-    return check.Text;
+    const TypedFrequency typed = CheckTypedFrequency(radio, text.toStdString(), UnreadableFrequency::Refuse);
+    ShowWarning(typed.warning);
+    return typed.text;
 }
 
 }  // namespace

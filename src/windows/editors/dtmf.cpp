@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "core/settings_access.h"
 #include "widgets/key_filter.h"
 #include "widgets/translate.h"
 
@@ -17,7 +18,10 @@ namespace lm {
 namespace {
 
 constexpr int kAutodialRows = 8;
-constexpr int kAutodialLength = 10;
+
+const Setting& DtmfSetting(std::string_view component) {
+    return *FindSettingByComponent(SettingWindow::Dtmf, component);
+}
 
 // The cell editor of the autodial grid takes the DTMF characters only.
 class AutodialDelegate : public QStyledItemDelegate {
@@ -26,14 +30,19 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* edit = qobject_cast<QLineEdit*>(editor)) InstallKeyFilter(edit, DtmfCharacters());
+        if (auto* edit = qobject_cast<QLineEdit*>(editor))
+            InstallKeyFilter(edit, CodeKeys(DtmfSetting("gvData.1")));
         return editor;
     }
 };
 
 }  // namespace
 
-QString DtmfCharacters() { return "0123456789ABCDabcd#*"; }
+QString CodeKeys(const Setting& setting) {
+    const QString characters = QString::fromLatin1(CodeCharacters(setting).data(),
+                                                   static_cast<qsizetype>(CodeCharacters(setting).size()));
+    return characters + characters.toLower();
+}
 
 TfDtmf::TfDtmf(TDocument& document, QWidget* parent)
     : SettingsWindow(SettingWindow::Dtmf, "fDtmf", {425, 429}, document, parent) {
@@ -64,10 +73,10 @@ QWidget* TfDtmf::EncodePage() {
     pttId_ = Row("cxPttID", ptt, 12, 24);
     connect(pttId_, &QComboBox::currentIndexChanged, this, &TfDtmf::PttIdEnabling);
     Label("L6", "Begin of Tx", ptt, 12, 56);
-    begin_ = Code("cxEnt", ptt, 16, DtmfCharacters());
+    begin_ = Code("cxEnt", ptt);
     begin_->setGeometry(162, 56, 160, 22);
     Label("L7", "End of Tx", ptt, 12, 88);
-    end_ = Code("cxEnd", ptt, 16, DtmfCharacters());
+    end_ = Code("cxEnd", ptt);
     end_->setGeometry(162, 88, 160, 22);
     return page;
 }
@@ -77,9 +86,9 @@ QWidget* TfDtmf::DecodePage() {
     page->setObjectName("cxDnCode");
     QGroupBox* decode = Group("LD", "Decode", {8, 8, 389, 160}, page);
     Label("LE", "ID Code", decode, 12, 24);
-    idCode_ = Code("cxIDCode", decode, 10, "0123456789");
+    idCode_ = Code("cxIDCode", decode);
     idCode_->setGeometry(162, 24, 120, 22);
-    idCode_->setText("000");
+    idCode_->setText(QString::fromStdString(CompletedIdCode("")));
     connect(idCode_, &QLineEdit::editingFinished, this, &TfDtmf::CompleteIdCode);
     Row("cxGroup", decode, 12, 56);
     Row("cxReset_T", decode, 12, 88);
@@ -87,7 +96,7 @@ QWidget* TfDtmf::DecodePage() {
     QGroupBox* stun = Group("L8", "Stun", {8, 176, 389, 96}, page);
     connect(Row("cxStunType", stun, 12, 24), &QComboBox::currentIndexChanged, this, &TfDtmf::PttIdEnabling);
     Label("LA", "Stun Code", stun, 12, 56);
-    Code("cxStunCode", stun, 10, DtmfCharacters())->setGeometry(162, 56, 120, 22);
+    Code("cxStunCode", stun)->setGeometry(162, 56, 120, 22);
     return page;
 }
 
@@ -118,12 +127,13 @@ QWidget* TfDtmf::AutodialPage() {
     return page;
 }
 
-QLineEdit* TfDtmf::Code(const char* component, QWidget* parent, int maxLength, const QString& allowed) {
+QLineEdit* TfDtmf::Code(const char* component, QWidget* parent) {
+    const Setting& setting = DtmfSetting(component);
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(component);
-    edit->setMaxLength(maxLength);
+    edit->setMaxLength(setting.maxDigits);
     edit->setContextMenuPolicy(Qt::PreventContextMenu);
-    InstallKeyFilter(edit, allowed);
+    InstallKeyFilter(edit, CodeKeys(setting));
     connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
         if (text == text.toUpper()) return;
         const int cursor = edit->cursorPosition();
@@ -143,12 +153,12 @@ void TfDtmf::PttIdEnabling() {
 }
 
 void TfDtmf::CompleteIdCode() {
-    const QString text = idCode_->text();
-    if (text.size() < 3) idCode_->setText((text + "000").left(3));
+    const QString completed = QString::fromStdString(CompletedIdCode(idCode_->text().toStdString()));
+    if (completed != idCode_->text()) idCode_->setText(completed);
 }
 
 void TfDtmf::CellChanged(QTableWidgetItem* item) {
-    const QString kept = item->text().left(kAutodialLength).toUpper();
+    const QString kept = item->text().left(DtmfSetting("gvData.1").maxDigits).toUpper();
     if (kept != item->text()) {
         item->setText(kept);  // comes back here with the kept text
         return;

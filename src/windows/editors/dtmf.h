@@ -19,7 +19,8 @@ private:
     QWidget* EncodePage();
     QWidget* DecodePage();
     QWidget* AutodialPage();
-    QLineEdit* Code(const char* component, QWidget* parent, int maxLength, const QString& allowed);
+    // A code field as its setting takes it: its length and its characters (letters typed in either case).
+    QLineEdit* Code(const char* component, QWidget* parent);
     // "BOT" enables Begin of Tx, "EOT" End of Tx, "BOTH" both.
     void PttIdEnabling();
     // A shorter ID code is completed to three characters with "0".
@@ -35,7 +36,8 @@ private:
 };
 
 // The characters of the DTMF code fields and of the autodial cells.
-QString DtmfCharacters();
+// The keys a code field of the setting takes: its characters, with the letters in either case.
+QString CodeKeys(const Setting& setting);
 QWidget* CreateDtmfWindow(TDocument& document);
 
 }  // namespace lm
