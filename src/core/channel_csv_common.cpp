@@ -6,6 +6,7 @@
 #include "core/channel_form.h"
 #include "core/channel_table.h"
 #include "core/item_text.h"
+#include "core/memory_map.h"
 #include "core/printable.h"
 #include "core/tones.h"
 
@@ -38,12 +39,12 @@ enum Column : std::size_t {
     kColumnCount
 };
 
-// The output of each power level in watts, for files that give the power in watts.
-struct PowerLevel {
-    const char* item;
-    double watts;
-};
-constexpr PowerLevel kPowerLevels[] = {{"Low", 1.0}, {"Mid", 2.5}, {"High", 5.0}};
+// The output in watts of each power item (Low, Mid, High), for files that give the power in watts.
+constexpr double kPowerWatts[] = {1.0, 2.5, 5.0};
+
+const std::vector<std::string>& PowerItems() {
+    return ChannelColumns()[static_cast<std::size_t>(ColumnOfField(cfPower))].items;
+}
 
 // The values written in tone columns that a channel does not use.
 constexpr const char* kNeutralCtcss = "88.5";
@@ -121,19 +122,20 @@ std::string DcsText(std::string_view code, char polarity) {
 // The power item of a text: an item of the list, or watts ("4W", "0.5 W") taken as the nearest level, which
 // a note tells. Empty for a text that is neither.
 std::string PowerItem(std::string_view text, std::vector<std::string>& notes) {
-    if (text.empty()) return "High";  // what a new channel gets
-    for (const PowerLevel& level : kPowerLevels)
-        if (Same(text, level.item)) return level.item;
+    const std::vector<std::string>& items = PowerItems();
+    if (text.empty()) return items[static_cast<std::size_t>(SlotField(cfPower).fallback)];  // a new channel's
+    for (const std::string& item : items)
+        if (Same(text, item)) return item;
     if (!(text.back() == 'W' || text.back() == 'w')) return {};
     const std::string_view number = Trimmed(text.substr(0, text.size() - 1));
     if (!IsDecimal(number) || number.front() == '-') return {};
     const double watts = static_cast<double>(ScaledOf(number, 3)) / 1000.0;
-    const PowerLevel* nearest = &kPowerLevels[0];
-    for (const PowerLevel& level : kPowerLevels)
-        if (std::fabs(level.watts - watts) < std::fabs(nearest->watts - watts)) nearest = &level;
-    notes.push_back("power " + std::string(text) + " taken as " + nearest->item + " (" +
-                    FormatScaled(std::llround(nearest->watts * 10), 1) + " W)");
-    return nearest->item;
+    std::size_t nearest = 0;
+    for (std::size_t i = 0; i < std::size(kPowerWatts) && i < items.size(); ++i)
+        if (std::fabs(kPowerWatts[i] - watts) < std::fabs(kPowerWatts[nearest] - watts)) nearest = i;
+    notes.push_back("power " + std::string(text) + " taken as " + items[nearest] + " (" +
+                    FormatScaled(std::llround(kPowerWatts[nearest] * 10), 1) + " W)");
+    return items[nearest];
 }
 
 // The receive and transmit tones of a row as the grid's texts ("" for none); false with the reason when the
