@@ -6,24 +6,13 @@
 #include "core/state.h"
 #include "dialog_test.h"
 #include "globals/globals.h"
+#include "gui_common/program_state.h"
 #include "settings/language.h"
 #include "widgets/window_language.h"
 
 namespace dlgtest {
 
-void ResetProgramState(const QString& appDir) {
-    lm::gPreferences = lm::Preferences{};
-    lm::gPreferences.AppDir = QDir(appDir).absolutePath().toStdString() + "/";
-    lm::gPreferences.PortName = "COM1";
-    lm::gPreferences.LanguageName = "English";
-    lm::gSession = lm::TransferSession{};
-    lm::FillSessionKeyText(lm::gSession);
-    lm::gLanguage = lm::TLanguage{};
-    lm::UseWindowLanguage(lm::gPreferences, lm::gLanguage);
-    lm::gAll = lm::TALL{};
-    lm::StartSession(lm::gAll);
-    lm::gDocument.MarkReplaced();
-}
+void ResetProgramState(const QString& appDir) { guitest::ResetProgramState(appDir); }
 
 }  // namespace dlgtest
 

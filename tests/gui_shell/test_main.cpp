@@ -6,6 +6,7 @@
 #include "core/models.h"
 #include "core/state.h"
 #include "globals/globals.h"
+#include "gui_common/program_state.h"
 #include "gui_test.h"
 #include "settings/language.h"
 #include "shell/windows_wiring.h"
@@ -20,20 +21,7 @@ std::string ReadFile(const std::string& path) {
     return file.readAll().toStdString();
 }
 
-void ResetProgramState(const QString& appDir) {
-    lm::gPreferences = lm::Preferences{};
-    lm::gPreferences.AppDir = QDir(appDir).absolutePath().toStdString() + "/";
-    lm::gPreferences.PortName = "COM1";
-    lm::gPreferences.HelpName = "QX";
-    lm::gPreferences.LanguageName = "English";
-    lm::gSession = lm::TransferSession{};
-    lm::FillSessionKeyText(lm::gSession);
-    lm::gLanguage = lm::TLanguage{};
-    lm::UseWindowLanguage(lm::gPreferences, lm::gLanguage);
-    lm::gAll = lm::TALL{};
-    lm::StartSession(lm::gAll);
-    lm::gDocument.MarkReplaced();
-}
+void ResetProgramState(const QString& appDir) { guitest::ResetProgramState(appDir); }
 
 }  // namespace lmtest
 
