@@ -6,6 +6,7 @@
 #include <QObject>
 #include <string>
 
+class QAbstractItemView;
 class QComboBox;
 
 namespace lm {
@@ -27,6 +28,7 @@ protected:
 private:
     explicit TypedChoice(QComboBox* box);
     QComboBox* box_;
+    QAbstractItemView* list_ = nullptr;  // the box's list
     std::string typed_;
     QElapsedTimer sinceLastKey_;
 };

@@ -122,6 +122,14 @@ private slots:
             QCOMPARE(Shown(0, c.column), QString(c.chosen));
             QCOMPARE(Grid()->currentIndex(), At(1, c.column));
         }
+        // In the open list as well: "t" keeps Type-1, where a search from the item after the current one
+        // would go on to Type-2.
+        TypeIntoCell(0, kEpilogueColumn, "t");
+        auto* box = qobject_cast<QComboBox*>(Editor());
+        box->showPopup();
+        QTest::keyClicks(box->view(), "t");
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QTRY_COMPARE(Shown(0, kEpilogueColumn), QString("Type-1"));
     }
 
     void enterMovesOn() {
