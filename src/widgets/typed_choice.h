@@ -1,7 +1,8 @@
 #pragma once
 // Choosing by typing in a list-only drop-down box: the typed characters choose the first item that begins
 // with everything typed within a short pause, without regard to case (ChooseByTyping). The box keeps its
-// focus and stays open; Enter, Tab, a click or leaving it confirm the choice as before.
+// focus and stays open; Enter, Tab, a click or leaving it confirm the choice as before. In the box's open
+// list the typed characters mark the item in the same way, for Enter or a click to pick.
 #include <QElapsedTimer>
 #include <QObject>
 #include <string>
