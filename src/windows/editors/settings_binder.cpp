@@ -12,7 +12,8 @@ namespace lm {
 SettingsBinder::SettingsBinder(SettingWindow window, TDocument& document, QObject* parent)
     : QObject(parent), window_(window), document_(document) {
     listener_ = document_.AddListener([this](const DocumentEvent& event) {
-        if (loading_) return;
+        // A step undone or redone that changed settings shows again; channel steps leave the window alone.
+        if (loading_ || !event.change.settings) return;
         if (event.kind == DocumentEventKind::Undone || event.kind == DocumentEventKind::Redone) LoadValues();
     });
 }
