@@ -6,13 +6,6 @@ namespace lm::cli {
 
 namespace fs = std::filesystem;
 
-std::string PortTag(const std::string& port) {
-    std::string tag = fs::path(port).filename().string();
-    for (char& c : tag)
-        if (c == ':' || c == '\\') c = '_';
-    return tag.empty() ? "port" : tag;
-}
-
 std::string BackupPath(const std::string& path, const std::string& portTag, int round) {
     if (portTag.empty() && round == 1) return path;
     const fs::path p(path);

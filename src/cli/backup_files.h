@@ -5,14 +5,13 @@
 #include <vector>
 
 #include "output_files.h"
+#include "port/backup_names.h"
 
 namespace lm::cli {
 
 // The backup of a radio: FILE.dat for the first round, FILE-2.dat, FILE-3.dat ... for the next ones; with
 // several ports the port's tag goes before the number (FILE-ttyUSB0.dat, FILE-ttyUSB0-2.dat).
 std::string BackupPath(const std::string& path, const std::string& portTag, int round);
-// A name for a port fit for a file name: its last path component ("/dev/ttyUSB0" -> "ttyUSB0").
-std::string PortTag(const std::string& port);
 
 // Throws UsageError when backup names one of the command's other files (the data file, the log); Failure when
 // it exists and force is not given, or when its folder does not exist or may not be written (output_files.h).

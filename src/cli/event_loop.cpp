@@ -17,23 +17,6 @@ EventLoopScope::EventLoopScope() {
 
 EventLoopScope::~EventLoopScope() = default;
 
-StallProbe::StallProbe() {
-    timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-        const std::int64_t now = clock_.nsecsElapsed() / 1000;
-        const std::int64_t late = now - lastUs_ - kProbeMs * 1000;
-        if (late > longestUs_) longestUs_ = late;
-        lastUs_ = now;
-    });
-}
-
-void StallProbe::Start() {
-    clock_.start();
-    lastUs_ = 0;
-    longestUs_ = 0;
-    timer_.start(kProbeMs);
-}
-
 std::string Ms(std::int64_t us) {
     return std::to_string(us / 1000) + "." + std::to_string(us % 1000 / 100) + " ms";
 }

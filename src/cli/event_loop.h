@@ -1,12 +1,12 @@
 #pragma once
-// The event loop of the link commands: the one application object of the process, and a watch on how long the
-// loop is kept from turning.
+// The event loop of the link commands: the one application object of the process (the watch on how long the
+// loop is kept from turning is port/stall_probe.h).
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <cstdint>
 #include <memory>
 #include <string>
+
+#include "port/stall_probe.h"
 
 namespace lm::cli {
 
@@ -21,22 +21,6 @@ public:
 
 private:
     std::unique_ptr<QCoreApplication> app_;
-};
-
-// Measures the event loop's longest lateness with a 5 ms timer, from Start() on.
-class StallProbe {
-public:
-    StallProbe();
-    void Start();
-    std::int64_t LongestUs() const { return longestUs_; }
-
-    static constexpr int kProbeMs = 5;
-
-private:
-    QTimer timer_;
-    QElapsedTimer clock_;
-    std::int64_t lastUs_ = 0;
-    std::int64_t longestUs_ = 0;
 };
 
 // Milliseconds with one decimal from microseconds ("12.3 ms"), without floating point.
