@@ -142,6 +142,19 @@ void DrawIcon(QPainter& p, int index) {
             p.setPen(QPen(index == 10 ? QColor(0x9a, 0xa7, 0xb4) : kOrange, 2));
             for (int y = 13; y <= 23; y += 5) p.drawLine(QPointF(11, y), QPointF(21, y));
             break;
+        case 12:  // Production: three radios side by side, written at once
+            for (int i = 0; i < 3; ++i) {
+                const qreal x = 2 + i * 10;
+                p.setPen(QPen(kInk, 1.2));
+                p.setBrush(kInk);
+                p.drawRect(QRectF(x + 5, 4, 2, 6));
+                p.setBrush(QColor(0x78, 0x86, 0x94));
+                p.drawRoundedRect(QRectF(x, 9, 8, 15), 2, 2);
+                p.setBrush(QColor(0xc8, 0xe6, 0xc9));
+                p.drawRect(QRectF(x + 1.5, 11, 5, 3));
+            }
+            DrawArrow(p, QPointF(16, 31), QPointF(16, 27), kRed);
+            break;
         case 15: {  // Communication port: a plug and its cable
             p.setPen(QPen(kInk, 1.5));
             p.setBrush(QColor(0x9a, 0xa7, 0xb4));

@@ -42,6 +42,9 @@ public:
         filters.chosen = IndexOf(filters, picked);
         return path.toStdString();
     }
+    std::string ChooseFolder(QWidget* parent, const std::string& title) override {
+        return QFileDialog::getExistingDirectory(parent, Q(title), gLastFolder).toStdString();
+    }
     std::string ChooseOpen(QWidget* parent, const std::string& title) override {
         return QFileDialog::getOpenFileName(parent, Q(title), gLastFolder,
                                             QString::fromLatin1(kDataFileFilter))
@@ -83,6 +86,10 @@ std::string ChooseSaveFile(QWidget* parent, FileFilters& filters, const std::str
     std::string path = gChooser->ChooseSave(parent, filters);
     if (!path.empty() && QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += suffix;
     return Remember(path);
+}
+
+std::string ChooseFolder(QWidget* parent, const std::string& title) {
+    return gChooser->ChooseFolder(parent, title);
 }
 
 std::string FileDialogFolder() { return gLastFolder.toStdString(); }

@@ -29,6 +29,8 @@ public:
     // The same with filters of the caller's; a chooser that knows no filters answers as for a data file.
     virtual std::string ChooseOpen(QWidget* parent, FileFilters& f) { return ChooseOpen(parent, f.title); }
     virtual std::string ChooseSave(QWidget* parent, FileFilters& f) { return ChooseSave(parent, f.title); }
+    // A folder that exists; a chooser that knows no folders answers "" (as on Cancel).
+    virtual std::string ChooseFolder(QWidget* /*parent*/, const std::string& /*title*/) { return {}; }
 };
 
 // Replaces the chooser (nullptr brings back the real dialogs); returns the previous one.
@@ -41,6 +43,8 @@ std::string ChooseSaveFile(QWidget* parent, const std::string& title);
 // The dialogs with other filters; a name saved without an extension gets suffix (".csv").
 std::string ChooseOpenFile(QWidget* parent, FileFilters& filters);
 std::string ChooseSaveFile(QWidget* parent, FileFilters& filters, const std::string& suffix);
+// The folder dialog, titled title; "" on Cancel.
+std::string ChooseFolder(QWidget* parent, const std::string& title);
 // The folder both dialogs start in: that of the file last chosen in either of them ("" before the first).
 std::string FileDialogFolder();
 
