@@ -12,6 +12,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             return {CommandLine::Action::Help, {}, {}};
         } else if (options && arg == "--version") {
             return {CommandLine::Action::Version, {}, {}};
+        } else if (options && arg == "--timing") {
+            line.timing = true;
         } else if (options && arg.size() > 1 && arg.front() == '-') {
             if (line.error.empty()) line.error = "unknown option '" + arg + "'";
         } else if (arg.empty()) {
@@ -39,6 +41,8 @@ std::string CommandLineHelp() {
            "Options:\n"
            "  -h, --help     print this help and exit\n"
            "      --version  print the version and exit\n"
+           "      --timing   show in the Production window's status the longest time the event loop\n"
+           "                 was kept from turning while radios ran\n"
            "\n"
            "Qt's own options (such as -platform or -style) are taken as well.\n"
            "\n"

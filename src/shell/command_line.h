@@ -8,8 +8,9 @@ namespace lm {
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
-    std::string file;   // the data file to open at start, "" for a new image
-    std::string error;  // what is wrong, for Action::Error
+    std::string file;     // the data file to open at start, "" for a new image
+    std::string error;    // what is wrong, for Action::Error
+    bool timing = false;  // --timing: show what running radios cost (the longest event-loop stall)
 };
 
 // Reads the arguments after the program's name. --help (-h) and --version win over anything else on the line,

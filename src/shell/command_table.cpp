@@ -27,7 +27,7 @@ constexpr MenuItemDef Separator(int menu, const char* name, bool hidden = false)
     return {menu, 0, name, "-", "", hidden, false, true};
 }
 
-constexpr std::array<MenuItemDef, 54> kItems{{
+constexpr std::array<MenuItemDef, 55> kItems{{
     Item(kFile, cmd::kNew, "N1", "&New", "Ctrl+N"),
     Item(kFile, cmd::kOpen, "O1", "&Open", "Ctrl+O"),
     Item(kFile, cmd::kSave, "S2", "&Save", "Ctrl+S"),
@@ -63,6 +63,7 @@ constexpr std::array<MenuItemDef, 54> kItems{{
     Item(kProgram, cmd::kRead, "R1", "&Read From Radio", "Ctrl+R"),
     Item(kProgram, cmd::kWrite, "W2", "&Write To Radio", "Ctrl+W"),
     Item(kProgram, cmd::kCompareWithRadio, "nCompareRadio", "&Compare With Radio"),
+    Item(kProgram, cmd::kProduction, "nProduction", "&Production..."),
     Separator(kProgram, "N8"),
     Item(kProgram, cmd::kTestOnline, "T1", "&Test Online", "", true),
 
@@ -90,7 +91,7 @@ constexpr std::array<MenuItemDef, 54> kItems{{
     Item(kHelpMenu, cmd::kAbout, "nAbout", "About..."),
 }};
 
-constexpr std::array<ToolButtonDef, 15> kTools{{
+constexpr std::array<ToolButtonDef, 17> kTools{{
     {cmd::kNew, "tbNew", "New", 0},
     {cmd::kOpen, "tbOpen", "Open", 1},
     {cmd::kSave, "tbSave", "Save", 3},
@@ -104,6 +105,8 @@ constexpr std::array<ToolButtonDef, 15> kTools{{
     {cmd::kRead, "tbRead", "Read", 7},
     {0, "ToolButton6", "", 0},
     {cmd::kWrite, "tbWrite", "Write", 5},
+    {0, "ToolButton8", "", 0},
+    {cmd::kProduction, "tbProduction", "Production", 12},
     {0, "ToolButton7", "", 0},
     {cmd::kHelp, "tbHelp", "Help", 6},
 }};

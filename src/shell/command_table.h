@@ -12,7 +12,7 @@ constexpr int kNew = 1, kOpen = 2, kSave = 3, kSaveAs = 4, kPrint = 5, kPrintPre
 constexpr int kChannelInfo = 10, kChannelEdit = 11, kKeyFunction = 12, kVoxFunction = 13,
               kOptionalFunction = 14, kRadioInfo = 15, kPassWord = 16, kDtmf = 17, kEmbeddedMessage = 18,
               kScanInfo = 19;
-constexpr int kRead = 20, kWrite = 21, kTestOnline = 22, kCompareWithRadio = 23;
+constexpr int kRead = 20, kWrite = 21, kTestOnline = 22, kCompareWithRadio = 23, kProduction = 24;
 constexpr int kModel = 30, kPort = 31, kLanguage = 32, kShowDtmf = 33;
 constexpr int kTreeView = 40, kToolbar = 41, kStatusBar = 42;
 constexpr int kCascade = 50, kTileHorizontal = 51, kTileVertical = 52, kArrangeIcons = 53, kCloseAll = 54;

@@ -50,6 +50,7 @@ int main(int argc, char* argv[]) {
     lm::InstallQtTranslation(lm::gPreferences.LanguageName);
     lm::RegisterWindows();
     lm::TfMainFrm window({lm::gPreferences, lm::gSession, lm::gLanguage, lm::gDocument}, paths.settingsPath);
+    window.SetTiming(line.timing);
     window.showMaximized();
     if (!line.file.empty()) window.OpenFile(line.file);
     return app.exec();

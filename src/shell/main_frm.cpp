@@ -382,6 +382,7 @@ void TfMainFrm::DispatchCommand(int tag) {
         case cmd::kExportChannels:
         case cmd::kCompareWithFile:
         case cmd::kCompareWithRadio:
+        case cmd::kProduction:
             RunDialogCommand(tag, *this);
             break;
         default:

@@ -81,6 +81,11 @@ public:
     bool AskToSave();
 
     const std::string& CurrentFileName() const { return currentFileName_; }
+    // The settings file the windows keep their settings in ("" for none).
+    const std::string& SettingsPath() const { return settingsPath_; }
+    // lm418t --timing: the windows that run radios show what it cost.
+    void SetTiming(bool timing) { timing_ = timing; }
+    bool Timing() const { return timing_; }
 
     // The second half of start-up; runs once, when the window is first shown.
     void Startup();
@@ -155,6 +160,7 @@ private:
     // no other program changes the file while the window shows it (core/edit_lock.h).
     EditLock fileLock_;
     bool started_ = false;
+    bool timing_ = false;
     std::map<int, QPointer<QMdiSubWindow>> children_;
     std::map<int, QAction*> menuActions_;
     QString undoVerb_ = "&Undo";

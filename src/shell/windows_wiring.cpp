@@ -16,6 +16,7 @@
 #include "windows/editors/info_msg.h"
 #include "windows/link/cable_check_window.h"
 #include "windows/link/compare_with_radio.h"
+#include "windows/link/production_window.h"
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/set_port_dialog.h"
 #include "windows/link/write_radio_dialog.h"
@@ -68,6 +69,11 @@ void RegisterWindows() {
                           [](TfMainFrm& main) { return RunCompareWithFile(&main, main.Radio()); });
     RegisterDialogCommand(cmd::kCompareWithRadio, [](TfMainFrm& main) {
         return RunCompareWithRadio(&main, main.Radio(), main.Session(), main.Prefs().PortName);
+    });
+    RegisterDialogCommand(cmd::kProduction, [](TfMainFrm& main) {
+        RunProductionWindow(&main, {main.Radio(), main.Session(), main.CurrentFileName(), main.SettingsPath(),
+                                    main.Timing()});
+        return true;
     });
     RegisterDialogCommand(cmd::kCableCheck, [](TfMainFrm& main) {
         RunCableCheckWindow(&main, main.Session(), main.Prefs().PortName);

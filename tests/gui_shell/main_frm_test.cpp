@@ -52,7 +52,7 @@ private slots:
                  QStringList({"nUndo", "nRedo", "N13", "nChInfo", "nChEdit", "N6", "nKey", "nVox", "nOpt",
                               "nScan", "nDtmf(h)", "nInfo", "N7(h)", "P0(h)", "E11(h)"}));
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nProgram")),
-                 QStringList({"R1", "W2", "nCompareRadio", "N8", "T1(h)"}));
+                 QStringList({"R1", "W2", "nCompareRadio", "nProduction", "N8", "T1(h)"}));
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nSetup")),
                  QStringList({"N4", "N9", "C2", "nLanguage", "nShowDtmf"}));
         QCOMPARE(ItemNames(main.findChild<QMenu*>("nView")), QStringList({"T4", "N10", "nCool", "nBar"}));
@@ -78,7 +78,7 @@ private slots:
         QStringList order;
         for (const QAction* a : bar->actions()) order << (a->isSeparator() ? "|" : a->toolTip());
         QCOMPARE(order, QStringList({"New", "Open", "Save", "|", "Channel Edit", "|", "Print", "|", "COM",
-                                     "|", "Read", "|", "Write", "|", "Help"}));
+                                     "|", "Read", "|", "Write", "|", "Production", "|", "Help"}));
         QCOMPARE(lm::TagOf(f.main().findChild<QAction*>("tbCom")), 31);
         QCOMPARE(lm::TagOf(f.main().findChild<QAction*>("ToolButton3")), 11);
         QCOMPARE(bar->height(), 29);

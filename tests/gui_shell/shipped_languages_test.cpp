@@ -31,6 +31,7 @@
 #include "windows/editors/function_windows.h"
 #include "windows/editors/info_msg.h"
 #include "windows/link/cable_check_window.h"
+#include "windows/link/production_window.h"
 #include "windows/link/read_radio_dialog.h"
 #include "windows/link/set_port_dialog.h"
 #include "windows/link/write_radio_dialog.h"
@@ -125,6 +126,11 @@ std::vector<WindowMaker> Dialogs(const std::string& settingsPath) {
          [settingsPath] { return std::make_unique<lm::TfSetLanguage>(settingsPath, lm::gPreferences); }},
         {"fFrmAbout", [] { return std::make_unique<lm::TfFrmAbout>(); }},
         {"fCableCheck", [] { return std::make_unique<lm::TfCableCheck>(nullptr, lm::gSession, ""); }},
+        {"fProduction",
+         [] {
+             return std::make_unique<lm::TfProduction>(nullptr,
+                                                       lm::ProductionSources{lm::gAll, lm::gSession, "", ""});
+         }},
         {"fImportChannels", [] { return std::make_unique<lm::TfImportChannels>(nullptr, "", "", lm::gAll); }},
     };
 }
