@@ -41,19 +41,7 @@ namespace lm {
 
 namespace {
 
-constexpr int kTagRole = Qt::UserRole;
-constexpr const char* kShowDtmfKey = "ShowDtmf";  // of section SysInfo in the settings file
-constexpr int kRootChildTags[] = {cmd::kRadioInfo,   cmd::kChannelInfo,      cmd::kKeyFunction,
-                                  cmd::kVoxFunction, cmd::kOptionalFunction, cmd::kScanInfo};
-
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QTreeWidgetItem* Node(const QString& text, int tag) {
-    auto* node = new QTreeWidgetItem(QStringList{text});
-    node->setData(0, kTagRole, tag);
-    node->setIcon(0, ImageListIcon(kImageNode, kImageNodeSelected));
-    return node;
-}
 
 }  // namespace
 
@@ -405,57 +393,6 @@ QString TfMainFrm::MenuHint(int tag) const {
     return action != nullptr ? action->toolTip() : QString();
 }
 
-void TfMainFrm::RebuildTree() {
-    QTreeWidgetItem* root = tree_->topLevelItemCount() > 0 ? tree_->topLevelItem(0) : nullptr;
-    if (root == nullptr) {
-        root = new QTreeWidgetItem;
-        root->setIcon(0, ImageListIcon(kImageRoot, kImageRoot));
-        root->setData(0, kTagRole, 0);
-        tree_->addTopLevelItem(root);
-        for (int tag : kRootChildTags) root->addChild(Node(QString(), tag));
-    }
-    root->setText(0, Q(ProductCatalogue().ProductTitle));
-    for (int i = 0; i < root->childCount(); ++i) root->child(i)->setText(0, MenuHint(kRootChildTags[i]));
-    RebuildDtmfNode(root);
-    QTreeWidgetItem* channels = root->child(1);
-    qDeleteAll(channels->takeChildren());
-    for (int n = 1; n <= Radio().ChannelCount; ++n) {
-        channels->addChild(Node(channelLabel_->text() + " " + QString::number(n), cmd::kChannelEdit));
-    }
-    tree_->expandAll();
-    FitTreePanel();
-}
-
-// The left panel is at least as wide as the tree's texts need (185 pixels as designed).
-void TfMainFrm::FitTreePanel() {
-    auto* splitter = qobject_cast<QSplitter*>(leftPanel_->parentWidget());
-    if (splitter == nullptr) return;
-    const int need = static_cast<const QAbstractItemView*>(tree_)->sizeHintForColumn(0) +
-                     2 * tree_->frameWidth() + tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-    QList<int> sizes = splitter->sizes();
-    if (sizes.size() < 2 || sizes[0] >= need) return;
-    sizes[1] = std::max(0, sizes[1] - (need - sizes[0]));
-    sizes[0] = need;
-    splitter->setSizes(sizes);
-}
-
-// The DTMF node follows the root's other children while Setup > Show DTMF Function is checked.
-void TfMainFrm::RebuildDtmfNode(QTreeWidgetItem* root) {
-    QTreeWidgetItem* node = nullptr;
-    for (int i = 0; i < root->childCount(); ++i)
-        if (root->child(i)->data(0, kTagRole).toInt() == cmd::kDtmf) node = root->child(i);
-    const bool shown = MenuAction(cmd::kShowDtmf)->isChecked();
-    if (shown && node == nullptr) root->addChild(node = Node(QString(), cmd::kDtmf));
-    if (!shown) delete node;
-    if (shown) node->setText(0, MenuHint(cmd::kDtmf));
-}
-
-void TfMainFrm::ShowDtmfFunction(bool shown) {
-    MenuAction(cmd::kDtmf)->setVisible(shown);
-    if (QTreeWidgetItem* root = tree_->topLevelItem(0)) RebuildDtmfNode(root);
-    if (!settingsPath_.empty()) IniWrite(settingsPath_, "SysInfo", kShowDtmfKey, shown ? "1" : "0");
-}
-
 void TfMainFrm::UpdateStatusAndCaption() {
     panels_[0]->clear();
     panels_[1]->setText(QDate::currentDate().toString("yyyy/MM/dd"));
@@ -475,125 +412,12 @@ QString TfMainFrm::PanelText(int panel) const {
     return panel >= 0 && panel < kPanelCount ? panels_[panel]->text() : QString();
 }
 
-void TfMainFrm::cxTreeClick(QTreeWidgetItem* node) {
-    if (node == nullptr || node != tree_->currentItem() ||
-        node->data(0, kTagRole).toInt() != cmd::kChannelEdit) {
-        return;
-    }
-    Document().SetCurrentChannel(node->parent()->indexOfChild(node) + 1);
-}
-
-void TfMainFrm::cxTreeDblClick(QTreeWidgetItem* node) {
-    if (node == nullptr || node != tree_->currentItem()) return;
-    const int tag = node->data(0, kTagRole).toInt();
-    if (tag == cmd::kChannelEdit) {
-        Document().SetCurrentChannel(node->parent()->indexOfChild(node) + 1);
-    }
-    DispatchCommand(tag);
-}
-
-void TfMainFrm::ShowCurrentChannel() {
-    QTreeWidgetItem* root = tree_->topLevelItem(0);
-    if (root != nullptr && root->childCount() > 1) {
-        QTreeWidgetItem* channels = root->child(1);
-        const int index = Document().CurrentChannel() - 1;
-        if (index >= 0 && index < channels->childCount()) tree_->setCurrentItem(channels->child(index));
-    }
-}
-
-void TfMainFrm::ReopenEditors() {
-    CloseAllChildren();
-    ShowChildWindow(cmd::kChannelInfo);
-}
-
 TransferTarget TfMainFrm::Transfer() { return {Radio(), Session(), Prefs().PortName}; }
-
-QMdiSubWindow* TfMainFrm::ChildFrame(int kind) const {
-    const auto it = children_.find(kind);
-    if (it == children_.end() || it->second.isNull()) return nullptr;
-    auto* frame = static_cast<EditorFrame*>(it->second.data());
-    return frame->closed() || frame->widget() == nullptr ? nullptr : frame;
-}
-
-QWidget* TfMainFrm::ChildWindow(int kind) const {
-    QMdiSubWindow* frame = ChildFrame(kind);
-    return frame != nullptr ? frame->widget() : nullptr;
-}
-
-void TfMainFrm::ShowChildWindow(int kind) {
-    QMdiSubWindow* frame = ChildFrame(kind);
-    if (frame == nullptr) {
-        const ChildWindowFactory* factory = FindChildWindowFactory(kind);
-        if (factory == nullptr) return;  // this kind of window is not part of the program yet
-        QWidget* editor = (*factory)(*this);
-        if (editor == nullptr) return;
-        MarkAsForm(editor);
-        frame = new EditorFrame(editor);
-        mdi_->addSubWindow(frame);
-        frame->setWindowIcon(editor->windowIcon().isNull() ? ImageListIcon(kImageNode)
-                                                           : editor->windowIcon());
-        children_[kind] = frame;
-    } else {
-        mdi_->setActiveSubWindow(frame);
-        frame->setFocus();
-    }
-    frame->show();
-    if (frame->isMinimized()) frame->showNormal();
-}
-
-void TfMainFrm::CloseAllChildren() {
-    const QPointer<QMdiSubWindow> grid = ChildFrame(cmd::kChannelInfo);
-    CloseAllWindows();
-    // The channel grid goes at once, so that the caller can open a new one.
-    if (!grid.isNull() && grid->widget() != nullptr) delete grid.data();
-}
-
-void TfMainFrm::CloseAllWindows() {
-    // The window list runs from the front window to the back one; the last in it closes first.
-    const QList<QMdiSubWindow*> frames = mdi_->subWindowList(QMdiArea::StackingOrder);
-    for (QMdiSubWindow* frame : frames) frame->close();
-}
 
 void TfMainFrm::ToggleTreeView() { leftPanel_->setVisible(!leftPanel_->isVisible()); }
 
 void TfMainFrm::ToggleToolbar() { toolBar_->setVisible(toolbarItem_->isChecked()); }
 
 void TfMainFrm::ToggleStatusBar() { statusBar()->setVisible(statusItem_->isChecked()); }
-
-void TfMainFrm::TileChildren(bool horizontal) {
-    QList<QMdiSubWindow*> frames;
-    for (QMdiSubWindow* frame : mdi_->subWindowList(QMdiArea::CreationOrder)) {
-        if (frame->isVisible() && !frame->isMinimized()) frames.push_back(frame);
-    }
-    if (frames.isEmpty()) return;
-    const QRect area = mdi_->viewport()->rect();
-    const int n = static_cast<int>(frames.size());
-    for (int i = 0; i < n; ++i) {
-        frames[i]->showNormal();
-        if (horizontal) {
-            const int h = area.height() / n;
-            frames[i]->setGeometry(0, i * h, area.width(), h);
-        } else {
-            const int w = area.width() / n;
-            frames[i]->setGeometry(i * w, 0, w, area.height());
-        }
-    }
-}
-
-void TfMainFrm::ArrangeIcons() {
-    const QRect area = mdi_->viewport()->rect();
-    int x = 0;
-    int y = area.bottom();
-    for (QMdiSubWindow* frame : mdi_->subWindowList(QMdiArea::CreationOrder)) {
-        if (!frame->isMinimized()) continue;
-        const QSize size = frame->size();
-        if (x > 0 && x + size.width() > area.width()) {
-            x = 0;
-            y -= size.height();
-        }
-        frame->move(x, y - size.height() + 1);
-        x += size.width();
-    }
-}
 
 }  // namespace lm

@@ -40,6 +40,8 @@ class TfMainFrm : public QMainWindow {
 
 public:
     static constexpr int kPanelCount = 7;
+    // The key of section SysInfo in the settings file that keeps Setup > Show DTMF Function.
+    static constexpr const char* kShowDtmfKey = "ShowDtmf";
     static constexpr int kPanelWidths[kPanelCount] = {50, 80, 120, 120, 120, 120, 100};
 
     // settingsPath: the settings file written when the window closes.
