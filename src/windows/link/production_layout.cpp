@@ -32,10 +32,15 @@ void TfProduction::BuildLayout() {
     tbPorts->setSelectionBehavior(QAbstractItemView::SelectRows);
     tbPorts->setSelectionMode(QAbstractItemView::SingleSelection);
     tbPorts->verticalHeader()->hide();
+    tbPorts->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     tbPorts->horizontalHeader()->setStretchLastSection(false);
     tbPorts->horizontalHeader()->setSectionResizeMode(ProductionTable::kResult, QHeaderView::Stretch);
     tbPorts->setColumnWidth(ProductionTable::kDescription, 180);
     tbPorts->setColumnWidth(ProductionTable::kProgress, 110);
+    tbPorts->setColumnWidth(ProductionTable::kStep, 90);
+    tbPorts->setColumnWidth(ProductionTable::kArea, 60);
+    tbPorts->setColumnWidth(ProductionTable::kId, 90);
+    tbPorts->setColumnWidth(ProductionTable::kSeconds, 70);
     btnRefresh = Named(new QPushButton("R&efresh Ports", this), "btnRefresh");
 
     gbData = Named(new QGroupBox("Data to write", this), "gbData");
