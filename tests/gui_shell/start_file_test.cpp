@@ -39,6 +39,7 @@ private slots:
             {{"--", "--help"}, A::Run, "--help"},
             {{"--bogus", "radio.dat"}, A::Error, ""},
             {{"a.dat", "b.dat"}, A::Error, ""},
+            {{"--timing", "radio.dat"}, A::Run, "radio.dat"},
         };
         for (const auto& c : cases) {
             const CommandLine line = lm::ParseCommandLine(c.args);
@@ -46,6 +47,7 @@ private slots:
             QVERIFY2(line.action == c.action, name);
             QVERIFY2(line.file == c.file, name);
             QVERIFY2(line.error.empty() == (c.action != A::Error), name);
+            QVERIFY2(line.timing == (c.args.size() > 0 && c.args[0] == "--timing"), name);
         }
     }
 
