@@ -2,8 +2,10 @@
 // Usage: lm418t-screenshots <output folder>   (run it from the build tree, beside the language files)
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
@@ -19,6 +21,8 @@
 #include "core/state.h"
 #include "globals/globals.h"
 #include "gui_common/scripted_messages.h"
+#include "port/simulated_radio.h"
+#include "settings/language.h"
 #include "settings/startup.h"
 #include "shell/command_table.h"
 #include "shell/main_frm.h"
@@ -26,6 +30,8 @@
 #include "widgets/message_box.h"
 #include "windows/channels/tone_option.h"
 #include "windows/compare/compare_window.h"
+#include "windows/link/production_table.h"
+#include "windows/link/production_window.h"
 #include "windows/print/print_sheet.h"
 
 namespace {
@@ -87,6 +93,7 @@ int main(int argc, char* argv[]) {
     lm::RunStartupSteps(lm::gPreferences, lm::gSession, lm::gLanguage, paths);
     lm::gPreferences.LanguageId = 0;
     lm::gPreferences.LanguageName = "English";
+    lm::LoadMessageTable(lm::gLanguage, paths.languageDir, "English");  // the messages in English too
     lm::gPreferences.PortName = "SIMULATED";
     lm::ScriptedMessages messages;  // no message box stops the pictures
 
@@ -136,6 +143,27 @@ int main(int argc, char* argv[]) {
         }
     }
     ShootDialog(main, 21, "write-dialog");
+    // The Production window mid-run: four simulated radios written at once with verify and ID codes, the
+    // third one refusing a frame of the write.
+    {
+        lm::sim::Faults refusing;
+        refusing.nakBlock = 20;
+        lm::ResetSimulatedRadio(lm::PlausibleRadioMemory(), refusing, 3);
+        lm::TfProduction production(&main, {main.Radio(), main.Session(), "fleet.dat", ""});
+        for (int n = 1; n <= 4; ++n)
+            production.Table().Change(lm::SimulatedPortName(n), [](lm::PortRow& row) { row.checked = true; });
+        production.cbVerify->setChecked(true);
+        production.cbNumber->setChecked(true);
+        production.edIdFrom->setText("101");
+        production.resize(900, 600);
+        production.show();
+        production.StartWrite();
+        Wait(2600);
+        Save(&production, "production");
+        production.Stop();
+        Wait(500);
+    }
+
     ShootDialog(main, 18, "embedded-message-dialog");
     ShootDialog(main, 32, "language-dialog");
     ShootDialog(main, 61, "about-box");
