@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "core/datafile.h"
+#include "core/file_io.h"
 #include "link/handshake.h"
 #include "link/job_rules.h"
 #include "port/backup_names.h"
@@ -72,6 +73,7 @@ TfProduction::TfProduction(QWidget* parent, ProductionSources sources)
               "The DTMF ID code needs a first number and a step of 1 to 10 digits (step 1 or "
               "more), and the last radio's number may have at most 10 digits."},
              {"lNoFolder", "Choose a folder that exists for the backups."},
+             {"lLogIsData", "The log may not be the data file."},
              {"lInMemory", "(image in memory)"},
              {"lRunning", "Radios are being written..."},
              {"lChecking", "Radios are being read..."},
@@ -221,9 +223,14 @@ bool TfProduction::CheckOptions(const ProductionOptions& o) {
 bool TfProduction::StartWrite() {
     if (Running()) return false;
     const ProductionOptions o = Options();
-    if (!CheckOptions(o) || !LoadData(o)) return false;
+    if (!CheckOptions(o)) return false;
+    if (!o.logFile.empty() && o.fromFile && SameFile(o.logFile, o.dataFile)) {
+        ShowInformation(Text("lLogIsData").toStdString());
+        return false;
+    }
+    DropRun();
+    if (!LoadData(o)) return false;
     SaveProductionOptions(sources_.settingsPath, o);
-    log_.reset();
     if (!o.logFile.empty()) {
         // The log names the data file and its SHA-256; the image in memory has no file to hash.
         std::string dataFile = o.fromFile ? o.dataFile : Text("lInMemory").toStdString();
@@ -245,10 +252,18 @@ bool TfProduction::CheckRadios() {
     if (Running()) return false;
     ProductionOptions o = Options();
     o.newPassword = o.numbered = false;
-    if (!CheckOptions(o) || !LoadData(o)) return false;
+    if (!CheckOptions(o)) return false;
+    DropRun();
+    if (!LoadData(o)) return false;
     SaveProductionOptions(sources_.settingsPath, Options());
-    log_.reset();
     return Begin(o, true);
+}
+
+void TfProduction::DropRun() {
+    // The run goes before the log and the data it uses; Retry waits for the next run.
+    run_.reset();
+    log_.reset();
+    Enable();
 }
 
 bool TfProduction::Begin(const ProductionOptions& o, bool check) {
@@ -278,7 +293,6 @@ bool TfProduction::Begin(const ProductionOptions& o, bool check) {
     setup.log = log_.get();
     board_->CheckAgainst(check ? &data_ : nullptr);
     for (const std::string& port : o.ports) table_->Change(port, [](PortRow& row) { row.Clear(); });
-    run_.reset();
     run_ = std::make_unique<ProductionRun>(std::move(setup), WindowMessages(), *board_);
     table_->SetLocked(true);
     probe_.Start();

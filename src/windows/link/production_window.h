@@ -105,6 +105,7 @@ private:
     // The options checked before any radio is touched; false after a message.
     bool CheckOptions(const ProductionOptions& options);
     bool Begin(const ProductionOptions& options, bool check);
+    void DropRun();
     void JobEnded();
     void RunEnded();
     void ShowTotals();
