@@ -14,46 +14,40 @@
 namespace lm::link {
 namespace {
 
-// Each row: what happens to the radios in turn; the numbers they are given.
+// Each row: radios taking a number as they start and ending in turn; the numbers they are given. A failed
+// radio's number goes to the next radio to start.
 TEST(IdNumbers, FailedNumbersGoToTheNextRadio) {
+    constexpr std::uint64_t kLast = kLargestIdCode;
     struct Case {
         const char* name;
         std::uint64_t first, step;
-        const char* outcomes;  // per radio: w written, f failed; radios take their number when they start
-        std::vector<std::uint64_t> numbers;
+        // t: a radio starts; w, f: of the radios running, the one started first is written, fails
+        const char* steps;
+        std::vector<std::uint64_t> numbers;  // 0: none is handed out
     };
     const Case cases[] = {
-        {"all written", 1, 1, "www", {1, 2, 3}},
-        {"a failure in the middle", 10, 5, "wfww", {10, 15, 15, 20}},
-        {"the same radio retried twice", 7, 1, "ffw", {7, 7, 7}},
-        {"the end of the field", kLargestIdCode - 1, 1, "ww", {kLargestIdCode - 1, kLargestIdCode}},
+        {"all written", 1, 1, "twtwtw", {1, 2, 3}},
+        {"a failure in the middle", 10, 5, "twtftwtw", {10, 15, 15, 20}},
+        {"the same radio retried twice", 7, 1, "tftftw", {7, 7, 7}},
+        {"several at once", 1, 1, "tttwfwtt", {1, 2, 3, 2, 4}},
+        {"past the field's ten digits", kLast - 1, 1, "twtt", {kLast - 1, kLast, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         IdNumbers numbers(c.first, c.step);
-        std::vector<std::uint64_t> given;
-        for (const char* o = c.outcomes; *o != '\0'; ++o) {
-            const std::uint64_t n = numbers.Take().value();
-            given.push_back(n);
-            if (*o == 'w')
-                numbers.Written(n);
-            else
-                numbers.GiveBack(n);
+        std::vector<std::uint64_t> given, running;
+        for (const char* o = c.steps; *o != '\0'; ++o) {
+            if (*o == 't') {
+                given.push_back(numbers.Take().value_or(0));
+                if (given.back() != 0) running.push_back(given.back());
+                continue;
+            }
+            const std::uint64_t n = running.front();
+            running.erase(running.begin());
+            *o == 'w' ? numbers.Written(n) : numbers.GiveBack(n);
         }
         EXPECT_EQ(given, c.numbers);
     }
-    // Several radios at once: the number of the one that failed goes to the next radio to start.
-    IdNumbers parallel(1, 1);
-    const auto a = parallel.Take(), b = parallel.Take(), c = parallel.Take();
-    parallel.Written(*a);
-    parallel.GiveBack(*b);
-    parallel.Written(*c);
-    EXPECT_EQ(parallel.Take(), 2u);
-    EXPECT_EQ(parallel.Take(), 4u);
-    // Past the field's ten digits nothing is handed out.
-    IdNumbers full(kLargestIdCode, 1);
-    EXPECT_EQ(full.Take(), kLargestIdCode);
-    EXPECT_EQ(full.Take(), std::nullopt);
 }
 
 // The number goes in through the DTMF window's own encoding: digits, "*" after them, at least three digits.
