@@ -1,7 +1,9 @@
 // The Production window with simulated radios: Enter writes the chosen radios at once and Enter again retries
 // just the failed one; the table, the totals and the log follow the run; closing during a write asks, stops
-// the radios and marks them; the settings come back; Check Radios says which radio holds the file.
+// the radios and marks them; the settings come back; a backup goes into the folder chosen; Check Radios says
+// which radio holds the file; --timing shows the longest stall.
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -123,15 +125,23 @@ private slots:
         }
     }
 
-    void checkRadiosNamesTheRadioThatDiffers() {
+    void aBackupThenCheckRadiosNamesTheRadioThatDiffers() {
         ScriptedMessages messages;
-        TfProduction w(nullptr, {gAll, gSession, "", Settings()});
+        TfProduction w(nullptr, {gAll, gSession, "", Settings(), true});
         w.show();
         Choose(w, {2});
         w.cbVerify->setChecked(false);
         w.cbNumber->setChecked(false);  // an ID code of its own would differ from the file
+        QDir backups(dir_.filePath("backups"));
+        QVERIFY(backups.mkpath("."));
+        w.cbBackup->setChecked(true);
+        w.edBackup->setText(backups.path());
         QVERIFY(w.StartWrite());
         QVERIFY(dlgtest::SpinUntil([&] { return !w.Running(); }, 30000));
+        const QStringList saved = backups.entryList(QDir::Files);
+        QCOMPARE(saved.size(), 1);
+        QVERIFY2(saved[0].startsWith("SIMULATED-2-") && saved[0].endsWith(".dat"), qPrintable(saved[0]));
+        QVERIFY2(w.edStatus->text().contains("Longest event-loop stall"), qPrintable(w.edStatus->text()));
         Choose(w, {2, 3});
         QTest::mouseClick(w.btnCheck, Qt::LeftButton);
         QVERIFY(dlgtest::SpinUntil([&] { return !w.Running(); }, 30000));
