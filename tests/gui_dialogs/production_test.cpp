@@ -1,9 +1,10 @@
 // The Production window with simulated radios: Enter writes the chosen radios at once and Enter again retries
 // just the failed one; the table, the totals and the log follow the run; closing during a write asks, stops
-// the radios and marks them; the settings come back; a backup goes into the folder chosen; Check Radios says
-// which radio holds the file; --timing shows the longest stall.
+// the radios and marks them; the settings come back; watching starts each radio as it answers; a backup goes
+// into the folder chosen; Check Radios says which radio holds the file; --timing shows the longest stall.
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -52,6 +53,7 @@ private slots:
     void init() {
         dlgtest::ResetProgramState(dir_.path());
         for (int n = 1; n <= kSimulatedRadios; ++n) ResetSimulatedRadio(PlausibleRadioMemory(), {}, n);
+        QFile::remove(QString::fromStdString(Settings()));  // each test starts with the window's defaults
     }
 
     void enterWritesTheRadiosAndEnterAgainRetriesTheFailedOne() {
@@ -123,6 +125,27 @@ private slots:
             QCOMPARE(row.state, PortRow::State::Failed);
             QVERIFY2(row.result.find("write it again") != std::string::npos, row.result.c_str());
         }
+    }
+
+    void watchingStartsEachRadioWhenItAnswers() {
+        ScriptedMessages messages;
+        SetSimulatedRadioAttached(5, false);
+        TfProduction w(nullptr, {gAll, gSession, "", Settings()});
+        w.show();
+        Choose(w, {2, 5});
+        w.cbWatch->setChecked(true);
+        QVERIFY(w.StartWrite());
+        QVERIFY(dlgtest::SpinUntil(
+            [&] { return RowOf(w, SimulatedPortName(2)).step == "done: take the radio off"; }));
+        QCOMPARE(RowOf(w, SimulatedPortName(2)).state, PortRow::State::Done);
+        QCOMPARE(RowOf(w, SimulatedPortName(5)).step, std::string("waiting for a radio"));
+        SetSimulatedRadioAttached(5, true);
+        QVERIFY(
+            dlgtest::SpinUntil([&] { return RowOf(w, SimulatedPortName(5)).state == PortRow::State::Done; }));
+        QVERIFY(w.Running());
+        QTest::mouseClick(w.btnStop, Qt::LeftButton);
+        QVERIFY(dlgtest::SpinUntil([&] { return !w.Running(); }, 5000));
+        QVERIFY2(w.edTotals->text().startsWith("Written: 2   Failed: 0"), qPrintable(w.edTotals->text()));
     }
 
     void aBackupThenCheckRadiosNamesTheRadioThatDiffers() {
