@@ -371,6 +371,7 @@ void TfMainFrm::DispatchCommand(int tag) {
         case cmd::kCompareWithFile:
         case cmd::kCompareWithRadio:
         case cmd::kProduction:
+        case cmd::kCableCheck:
             RunDialogCommand(tag, *this);
             break;
         default:
