@@ -39,7 +39,9 @@ void TfMainFrm::RebuildTree() {
         for (int tag : kRootChildTags) root->addChild(Node(QString(), tag));
     }
     root->setText(0, Q(ProductCatalogue().ProductTitle));
-    for (int i = 0; i < root->childCount(); ++i) root->child(i)->setText(0, MenuHint(kRootChildTags[i]));
+    // Each node is named by its command: the DTMF node may follow the six others.
+    for (int i = 0; i < root->childCount(); ++i)
+        root->child(i)->setText(0, MenuHint(root->child(i)->data(0, kTagRole).toInt()));
     RebuildDtmfNode(root);
     QTreeWidgetItem* channels = root->child(1);
     qDeleteAll(channels->takeChildren());

@@ -15,6 +15,7 @@
 #include "widgets/child_frame.h"
 #include "widgets/fit_contents.h"
 #include "widgets/key_filter.h"
+#include "widgets/teardown.h"
 #include "widgets/translate.h"
 #include "widgets/typed_choice.h"
 #include "windows/channels/channel_spin.h"
@@ -71,7 +72,10 @@ TfInfoEdit::TfInfoEdit(TDocument& document, QWidget* parent) : QWidget(parent), 
     });
 }
 
-TfInfoEdit::~TfInfoEdit() { document_.RemoveListener(listener_); }
+TfInfoEdit::~TfInfoEdit() {
+    DisconnectChildren(this);
+    document_.RemoveListener(listener_);
+}
 
 void TfInfoEdit::BuildControls() {
     Label("lbChannelNo", "Channel No.", this)->setGeometry(12, 12, 90, 22);

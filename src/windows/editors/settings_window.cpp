@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "widgets/child_frame.h"
+#include "widgets/teardown.h"
 #include "widgets/translate.h"
 
 namespace lm {
@@ -24,6 +25,8 @@ SettingsWindow::SettingsWindow(SettingWindow window, const char* section, QSize 
     setFixedSize(size);
     ChildFrame::Install(this);
 }
+
+SettingsWindow::~SettingsWindow() { DisconnectChildren(this); }
 
 void SettingsWindow::Load() {
     binder_->SetLoading(true);

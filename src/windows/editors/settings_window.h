@@ -22,6 +22,7 @@ public:
                    QWidget* parent);
     TDocument& Document() { return document_; }
     void Load();
+    ~SettingsWindow() override;
     SettingsBinder& Binder() { return *binder_; }
 
 protected:

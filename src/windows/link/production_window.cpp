@@ -22,6 +22,7 @@
 #include "port/simulated_radio.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
+#include "widgets/teardown.h"
 #include "widgets/translate.h"
 #include "widgets/window_language.h"
 #include "windows/link/production_board.h"
@@ -116,6 +117,7 @@ TfProduction::TfProduction(QWidget* parent, ProductionSources sources)
 }
 
 TfProduction::~TfProduction() {
+    DisconnectChildren(this);
     run_.reset();  // before the board and the log it tells
 }
 
